@@ -1,0 +1,7 @@
+#include "commutation/commutationmodel.h"
+
+namespace corvell {
+
+CommutationModel::CommutationModel() : FormModel(WindowId::frmCommutation) { addNavigationRow(); }
+
+}  // namespace corvell

@@ -1,0 +1,7 @@
+#include "interest/interestmodel.h"
+
+namespace corvell {
+
+InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) { addNavigationRow(); }
+
+}  // namespace corvell

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+#include "offsets/socialsecuritymodel.h"
+#include "shell/ui/formbinder.h"
+
+namespace corvell::ui {
+
+class frmSocialSecurity final : public QWidget {
+public:
+    explicit frmSocialSecurity(const Services& services, QWidget* parent = nullptr);
+    SocialSecurityModel& model() { return model_; }
+
+private:
+    SocialSecurityModel model_;
+    FormBinder binder_;
+};
+
+}  // namespace corvell::ui

@@ -1,0 +1,7 @@
+#include "presentvalue/presentvaluemodel.h"
+
+namespace corvell {
+
+PresentValueModel::PresentValueModel() : FormModel(WindowId::frmPresentValue) { addNavigationRow(); }
+
+}  // namespace corvell

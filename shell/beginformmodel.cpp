@@ -1,0 +1,43 @@
+#include "shell/beginformmodel.h"
+
+namespace corvell {
+namespace {
+
+struct MenuButton {
+    const char* control;
+    WindowId target;
+};
+
+constexpr MenuButton kMenu[] = {
+    {"cmdCompensationAndInterest", WindowId::CalculationForm},
+    {"cmdPresentValue", WindowId::frmPresentValue},
+    {"cmdSocialSecurity", WindowId::frmSocialSecurity},
+    {"cmdOffset", WindowId::frmOffset},
+    {"Command1", WindowId::frmCommutation},
+    {"Command2", WindowId::frmSubrogation},
+    {"cmdPension", WindowId::FrmPension},
+};
+
+}  // namespace
+
+BeginFormModel::BeginFormModel() : FormModel(WindowId::BeginForm) {
+    for (const MenuButton& button : kMenu) {
+        addButton(button.control);
+        const WindowId target = button.target;
+        on(button.control, Event::Click, [target] {
+            Reaction r;
+            r.show = target;
+            return r;
+        });
+    }
+    addButton("cmdExit");
+    on("cmdExit", Event::Click, [this] { return cmdExit_Click(); });
+}
+
+Reaction BeginFormModel::cmdExit_Click() {
+    Reaction r;
+    r.endProcess = true;
+    return r;
+}
+
+}  // namespace corvell

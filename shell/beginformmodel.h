@@ -1,0 +1,16 @@
+#pragma once
+// The main menu: one button per calculator, each showing its window and
+// leaving the menu open behind it, and Close, which ends the program.
+
+#include "shell/formmodel.h"
+
+namespace corvell {
+
+class BeginFormModel : public FormModel {
+public:
+    BeginFormModel();
+
+    Reaction cmdExit_Click();
+};
+
+}  // namespace corvell

@@ -1,0 +1,46 @@
+#include "shell/reaction.h"
+
+namespace corvell {
+
+Reaction Reaction::refuse(std::string text, std::string control, Caret caret) {
+    Reaction r;
+    r.message = Message{std::move(text), {}};
+    r.focus = Focus{std::move(control), caret};
+    return r;
+}
+
+Reaction Reaction::say(std::string text, std::string title) {
+    Reaction r;
+    r.message = Message{std::move(text), std::move(title)};
+    return r;
+}
+
+Reaction Reaction::focusOn(std::string control, Caret caret) {
+    Reaction r;
+    r.focus = Focus{std::move(control), caret};
+    return r;
+}
+
+Reaction& Reaction::then(Reaction later) {
+    if (later.message) {
+        message = std::move(later.message);
+    }
+    if (later.focus) {
+        focus = std::move(later.focus);
+    }
+    if (later.print) {
+        print = std::move(later.print);
+    }
+    if (later.show) {
+        show = later.show;
+    }
+    hideSelf = hideSelf || later.hideSelf;
+    endProcess = endProcess || later.endProcess;
+    return *this;
+}
+
+bool Reaction::empty() const {
+    return !message && !focus && !print && !show && !hideSelf && !endProcess;
+}
+
+}  // namespace corvell

@@ -1,0 +1,97 @@
+#pragma once
+// A printed report as data: the print statements and font settings a window
+// sends to the printer, in order. Windows build a Document; one renderer
+// paints it on a printer, and tests compare it line by line.
+//
+// A print statement lists items on the current line. Text items print right
+// after each other (";"); a zone item moves on to the next print zone (",").
+// Zones start every 14 columns, a column being the average character width
+// of the current font. A statement ends its line unless it is marked to go
+// on, and a statement with no item prints an empty line. A line feed inside
+// a text starts a new line at the left margin.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "shell/clock.h"
+
+namespace corvell::report {
+
+inline constexpr int kZoneColumns = 14;
+
+enum class Orientation { Portrait, Landscape };
+
+struct Item {
+    enum class Kind { Text, Zone };
+    Kind kind = Kind::Text;
+    std::string text;
+    bool operator==(const Item&) const = default;
+};
+
+Item text(std::string s);
+Item zone();
+// A number prints in Str form followed by one blank (5 prints " 5 ").
+Item number(double x);
+
+struct Print {
+    std::vector<Item> items;
+    bool endsLine = true;
+    bool operator==(const Print&) const = default;
+};
+struct SetFont {
+    std::string name;
+    bool operator==(const SetFont&) const = default;
+};
+struct SetSize {
+    double points = 0;
+    bool operator==(const SetSize&) const = default;
+};
+struct SetBold {
+    bool on = false;
+    bool operator==(const SetBold&) const = default;
+};
+struct SetUnderline {
+    bool on = false;
+    bool operator==(const SetUnderline&) const = default;
+};
+struct SetOrientation {
+    Orientation orientation = Orientation::Portrait;
+    bool operator==(const SetOrientation&) const = default;
+};
+
+using Statement = std::variant<Print, SetFont, SetSize, SetBold, SetUnderline, SetOrientation>;
+
+class Document {
+public:
+    Document& font(std::string name);
+    Document& size(double points);
+    Document& bold(bool on);
+    Document& underline(bool on);
+    Document& orientation(Orientation o);
+
+    // Prints the items and ends the line.
+    Document& line(std::vector<Item> items = {});
+    // Prints the items and stays on the line (a statement ending in ";").
+    Document& lineGoesOn(std::vector<Item> items);
+
+    const std::vector<Statement>& statements() const { return statements_; }
+
+    // The text as a fixed-pitch printer would lay it out: one string per
+    // printed line, zones of 14 characters, trailing blanks kept.
+    std::vector<std::string> plainLines() const;
+
+    bool operator==(const Document&) const = default;
+
+private:
+    std::vector<Statement> statements_;
+};
+
+// The start every one-page report shares: "Times New Roman", 16 point, bold
+// off, portrait.
+Document portraitReport();
+
+// Two empty zones, then Date$ and Time$ in the third and fourth zones.
+std::vector<Item> dateTimeItems(const LocalTime& now);
+
+}  // namespace corvell::report

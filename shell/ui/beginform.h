@@ -1,0 +1,26 @@
+#pragma once
+// The main menu window: the program's banner and a button per calculator.
+
+#include <QWidget>
+
+#include "shell/beginformmodel.h"
+#include "shell/ui/formbinder.h"
+
+namespace corvell::ui {
+
+class BeginForm final : public QWidget {
+public:
+    explicit BeginForm(const Services& services, QWidget* parent = nullptr);
+    BeginFormModel& model() { return model_; }
+
+protected:
+    // The window's own close control ends the program like Close does.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    BeginFormModel model_;
+    Navigator& navigator_;
+    FormBinder binder_;
+};
+
+}  // namespace corvell::ui

@@ -1,0 +1,31 @@
+#include "shell/ui/dialogs.h"
+
+#include <QMessageBox>
+#include <QPrintDialog>
+
+#include "shell/ui/reportrenderer.h"
+
+namespace corvell::ui {
+
+SystemDialogs::SystemDialogs() : printer_(QPrinter::HighResolution) {}
+
+void SystemDialogs::showMessage(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<int> SystemDialogs::choosePrinter(QWidget* parent) {
+    QPrintDialog dialog(&printer_, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return printer_.copyCount();
+}
+
+bool SystemDialogs::print(const report::Document& document) {
+    // Copies are printed as separate documents by the caller.
+    printer_.setCopyCount(1);
+    return renderReport(document, printer_);
+}
+
+}  // namespace corvell::ui

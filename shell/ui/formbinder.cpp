@@ -1,0 +1,233 @@
+#include "shell/ui/formbinder.h"
+
+#include <QAbstractButton>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "shell/ui/dialogs.h"
+#include "shell/ui/look.h"
+
+namespace corvell::ui {
+namespace {
+
+QString toQt(const std::string& s) { return QString::fromStdString(s); }
+
+std::string widgetText(const QWidget* w) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(w)) {
+        return line->text().toStdString();
+    }
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(w)) {
+        return box->toPlainText().toStdString();
+    }
+    return {};
+}
+
+bool isTextWidget(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(w) != nullptr;
+}
+
+}  // namespace
+
+FormBinder::FormBinder(QWidget& window, FormModel& model, const Services& services)
+    : QObject(&window), window_(window), model_(model), services_(services) {
+    model_.setClock(services_.clock);
+}
+
+QWidget* FormBinder::widget(const std::string& name) const {
+    return window_.findChild<QWidget*>(toQt(name), Qt::FindDirectChildrenOnly);
+}
+
+void FormBinder::bind(const char* defaultButton) {
+    defaultButton_ = defaultButton == nullptr ? std::string() : std::string(defaultButton);
+    for (const std::string& name : model_.controlNames()) {
+        QWidget* w = widget(name);
+        Q_ASSERT_X(w != nullptr, "FormBinder::bind", name.c_str());
+        if (w == nullptr) {
+            continue;
+        }
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            connect(button, &QPushButton::clicked, this, [this, name] { fire(name, Event::Click); });
+            if (name == defaultButton_) {
+                button->setDefault(true);
+            }
+        } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
+            line->installEventFilter(this);
+            connect(line, &QLineEdit::textEdited, this, [this, name] {
+                if (model_.handles(name, Event::Change)) {
+                    fire(name, Event::Change);
+                }
+            });
+            if (!defaultButton_.empty()) {
+                // Enter presses the default button; the field keeps the focus.
+                connect(line, &QLineEdit::returnPressed, this,
+                        [this] { fire(defaultButton_, Event::Click); });
+            }
+        } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+            box->installEventFilter(this);
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            list->viewport()->installEventFilter(this);
+            list->viewport()->setProperty("corvellList", toQt(name));
+        }
+    }
+    push();
+}
+
+void FormBinder::pull() {
+    for (const std::string& name : model_.controlNames()) {
+        const QWidget* w = widget(name);
+        if (isTextWidget(w)) {
+            model_.setText(name, widgetText(w));
+        }
+    }
+}
+
+void FormBinder::push() {
+    pushing_ = true;
+    for (const std::string& name : model_.controlNames()) {
+        QWidget* w = widget(name);
+        if (w == nullptr) {
+            continue;
+        }
+        const QString text = toQt(model_.text(name));
+        if (auto* line = qobject_cast<QLineEdit*>(w)) {
+            if (line->text() != text) {
+                line->setText(text);
+            }
+        } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+            if (box->toPlainText() != text) {
+                box->setPlainText(text);
+            }
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            const auto& lines = model_.lines(name);
+            bool same = list->count() == static_cast<int>(lines.size());
+            for (int i = 0; same && i < list->count(); ++i) {
+                same = list->item(i)->text() == toQt(lines[static_cast<std::size_t>(i)]);
+            }
+            if (!same) {
+                list->clear();
+                for (const std::string& l : lines) {
+                    list->addItem(toQt(l));
+                }
+            }
+        }
+        w->setEnabled(model_.isEnabled(name));
+    }
+    pushing_ = false;
+}
+
+void FormBinder::fire(const std::string& name, Event event, int line) {
+    pull();
+    const Reaction reaction = model_.fire(name, event, line);
+    push();
+    apply(reaction);
+    if (event == Event::LostFocus && reaction.message) {
+        // A refusal on leaving a field stops the click that moved the focus
+        // away, as the message box takes the mouse.
+        releasePressedButtons();
+    }
+}
+
+void FormBinder::apply(const Reaction& reaction) {
+    if (reaction.message) {
+        const QString title = reaction.message->title.empty() ? applicationTitle()
+                                                              : toQt(reaction.message->title);
+        services_.dialogs.showMessage(&window_, toQt(reaction.message->text), title);
+    }
+    if (reaction.focus) {
+        if (QWidget* w = widget(reaction.focus->control)) {
+            w->setFocus(Qt::OtherFocusReason);
+            const bool selectAll = reaction.focus->caret == Caret::SelectAll;
+            if (auto* line = qobject_cast<QLineEdit*>(w)) {
+                if (selectAll) {
+                    line->selectAll();
+                } else {
+                    line->deselect();
+                    line->setCursorPosition(0);
+                }
+            } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+                if (selectAll) {
+                    box->selectAll();
+                } else {
+                    box->moveCursor(QTextCursor::Start);
+                }
+            }
+        }
+    }
+    if (reaction.print) {
+        print(*reaction.print);
+    }
+    if (reaction.show) {
+        services_.navigator.show(*reaction.show);
+    }
+    if (reaction.hideSelf) {
+        services_.navigator.hide(model_.id());
+    }
+    if (reaction.endProcess) {
+        services_.navigator.endProcess();
+    }
+}
+
+void FormBinder::print(const PrintJob& job) {
+    const std::optional<int> copies = services_.dialogs.choosePrinter(&window_);
+    if (!copies) {
+        return;  // cancelled: nothing printed, nothing changed
+    }
+    const int documents = job.copiesApply ? std::max(1, *copies) : 1;
+    for (int i = 0; i < documents; ++i) {
+        if (!services_.dialogs.print(job.document)) {
+            services_.dialogs.showMessage(&window_, QStringLiteral("Printer error has occurred"),
+                                          applicationTitle());
+            return;
+        }
+    }
+}
+
+void FormBinder::releasePressedButtons() {
+    for (QAbstractButton* button : window_.findChildren<QAbstractButton*>()) {
+        if (button->isDown()) {
+            button->setDown(false);
+        }
+    }
+}
+
+bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w == nullptr) {
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const QString name = w->property("corvellList").toString();
+        if (!name.isEmpty()) {
+            auto* list = qobject_cast<QListWidget*>(w->parentWidget());
+            const int row = list != nullptr ? list->currentRow() : -1;
+            fire(name.toStdString(), Event::DblClick, row);
+        }
+        return false;
+    }
+    if (event->type() == QEvent::FocusIn) {
+        focusedField_ = w;
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut && !pushing_) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Switching to another window (a message box included) is not leaving
+        // the field; and a field that never got the focus cannot lose it.
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+            focusedField_ != w) {
+            return false;
+        }
+        focusedField_ = nullptr;
+        const std::string name = w->objectName().toStdString();
+        if (model_.handles(name, Event::LostFocus)) {
+            fire(name, Event::LostFocus);
+        }
+    }
+    return false;
+}
+
+}  // namespace corvell::ui

@@ -1,0 +1,105 @@
+#include "shell/ui/formlayout.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "shell/ui/look.h"
+
+namespace corvell::ui {
+namespace {
+
+QString qs(const char* s) { return s == nullptr ? QString() : QString::fromUtf8(s); }
+
+QString navigationCaption(WindowId id, const char* control) {
+    for (const NavigationButton& button : navigationRow(id)) {
+        if (button.control == control) {
+            return QString::fromUtf8(button.caption.data(), static_cast<qsizetype>(button.caption.size()));
+        }
+    }
+    return QString::fromUtf8(control);
+}
+
+QWidget* create(QWidget& window, WindowId id, const ControlSpec& spec) {
+    switch (spec.kind) {
+        case ControlKind::Field: {
+            auto* field = new QLineEdit(&window);
+            field->setFont(fieldFont());
+            return field;
+        }
+        case ControlKind::TextBox: {
+            auto* box = new QPlainTextEdit(&window);
+            box->setFont(fieldFont());
+            box->setTabChangesFocus(true);
+            return box;
+        }
+        case ControlKind::Label:
+        case ControlKind::CaptionLabel: {
+            auto* label = new QLabel(qs(spec.caption), &window);
+            const bool caption = spec.kind == ControlKind::CaptionLabel;
+            label->setFont(caption ? captionLabelFont() : labelFont());
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
+            label->setPalette(palette);
+            return label;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(qs(spec.caption), &window);
+            button->setFont(labelFont());
+            button->setAutoDefault(false);
+            return button;
+        }
+        case ControlKind::NavButton: {
+            auto* button = new QPushButton(navigationCaption(id, spec.name), &window);
+            button->setFont(defaultFont());
+            button->setAutoDefault(false);
+            if (qstrcmp(spec.name, "cmdQuit") == 0) {
+                button->setFont(labelFont());
+                button->setToolTip(QString::fromUtf8(kCloseToolTip.data(),
+                                                     static_cast<qsizetype>(kCloseToolTip.size())));
+            }
+            return button;
+        }
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(&window);
+            list->setFont(panelFont());
+            return list;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips) {
+    const std::string_view title = windowTitle(id);
+    window.setObjectName(QString::fromUtf8(windowClassName(id).data(),
+                                           static_cast<qsizetype>(windowClassName(id).size())));
+    window.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    window.setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    paintBackground(window, windowGrey());
+}
+
+void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> specs) {
+    QWidget* previous = nullptr;
+    for (const ControlSpec& spec : specs) {
+        QWidget* widget = create(window, id, spec);
+        widget->setObjectName(qs(spec.name));
+        if (spec.toolTip != nullptr && *spec.toolTip != '\0') {
+            widget->setToolTip(qs(spec.toolTip));
+        }
+        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                            pixels(spec.height));
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, widget);
+            }
+            previous = widget;
+        }
+    }
+}
+
+}  // namespace corvell::ui

@@ -1,0 +1,38 @@
+#pragma once
+// The window life cycle: one window of each kind per program run, created the
+// first time it is shown and then kept, hidden or visible, until the program
+// ends. Showing a window that is open only brings it to the front.
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "shell/ui/services.h"
+
+namespace corvell::ui {
+
+class WindowManager final : public Navigator {
+public:
+    // `quit` ends the program; the real one leaves Qt's event loop.
+    WindowManager(Dialogs& dialogs, Clock clock, std::function<void()> quit);
+    ~WindowManager() override;
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+
+    void show(WindowId id) override;
+    void hide(WindowId id) override;
+    void endProcess() override;
+
+    // The window, or nullptr when it has not been opened yet.
+    QWidget* window(WindowId id) const;
+
+private:
+    std::unique_ptr<QWidget> create(WindowId id);
+
+    Services services_;
+    std::function<void()> quit_;
+    std::map<WindowId, std::unique_ptr<QWidget>> windows_;
+};
+
+}  // namespace corvell::ui

@@ -1,0 +1,279 @@
+#include "shell/values.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace corvell {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// strtod on a canonical ASCII number; overflow is no number.
+std::optional<double> toDouble(const std::string& canonical) {
+    if (canonical.empty()) {
+        return std::nullopt;
+    }
+    const double value = std::strtod(canonical.c_str(), nullptr);
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Reads [sign] digits [. digits] [exponent] from the front of `s` into a
+// canonical form strtod understands; `used` says how many characters were
+// part of the number. The exponent marker may be E or D, as typed by people
+// used to older calculators; without digits after it, it is not part of the
+// number.
+std::string scanNumber(std::string_view s, std::size_t& used, bool& sawDigit) {
+    std::string out;
+    std::size_t i = 0;
+    sawDigit = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        out += s[i++];
+    }
+    while (i < s.size() && isDigit(s[i])) {
+        out += s[i++];
+        sawDigit = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        out += s[i++];
+        while (i < s.size() && isDigit(s[i])) {
+            out += s[i++];
+            sawDigit = true;
+        }
+    }
+    if (sawDigit && i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            exponent += s[j++];
+        }
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j])) {
+                exponent += s[j++];
+            }
+            out += exponent;
+            i = j;
+        }
+    }
+    used = i;
+    return out;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+    std::string squeezed;
+    squeezed.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') {
+            squeezed += c;
+        }
+    }
+    std::size_t used = 0;
+    bool sawDigit = false;
+    const std::string canonical = scanNumber(squeezed, used, sawDigit);
+    if (!sawDigit) {
+        return 0.0;
+    }
+    return toDouble(canonical).value_or(0.0);
+}
+
+std::optional<double> CDbl(std::string_view text) {
+    const std::string_view s = Trim(text);
+    std::string canonical;
+    std::size_t i = 0;
+    auto sign = [&] {
+        if (canonical.empty() && i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            canonical += s[i++];
+        }
+    };
+    sign();
+    if (i < s.size() && s[i] == '$') {
+        ++i;
+        sign();
+    }
+    // Whole part: digits, thousands separators only between digits.
+    bool sawDigit = false;
+    while (i < s.size() && isDigit(s[i])) {
+        canonical += s[i++];
+        sawDigit = true;
+        if (i + 1 < s.size() && s[i] == ',' && isDigit(s[i + 1])) {
+            ++i;
+        }
+    }
+    if (i < s.size() && s[i] == '.') {
+        canonical += s[i++];
+        while (i < s.size() && isDigit(s[i])) {
+            canonical += s[i++];
+            sawDigit = true;
+        }
+    }
+    if (!sawDigit) {
+        return std::nullopt;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        canonical += 'e';
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            canonical += s[i++];
+        }
+        bool exponentDigit = false;
+        while (i < s.size() && isDigit(s[i])) {
+            canonical += s[i++];
+            exponentDigit = true;
+        }
+        if (!exponentDigit) {
+            return std::nullopt;
+        }
+    }
+    if (i != s.size()) {
+        return std::nullopt;
+    }
+    return toDouble(canonical);
+}
+
+double FieldNumber(std::string_view text) { return CDbl(text).value_or(Val(text)); }
+
+double Int(double x) { return std::floor(x); }
+
+double RoundHalfEven(double x) {
+    const double lower = std::floor(x);
+    const double diff = x - lower;
+    if (diff < 0.5) {
+        return lower;
+    }
+    if (diff > 0.5) {
+        return lower + 1.0;
+    }
+    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
+
+std::optional<std::int16_t> CInt(double x) {
+    if (!std::isfinite(x)) {
+        return std::nullopt;
+    }
+    const double r = RoundHalfEven(x);
+    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(r);
+}
+
+std::optional<std::int32_t> CLng(double x) {
+    if (!std::isfinite(x)) {
+        return std::nullopt;
+    }
+    const double r = RoundHalfEven(x);
+    if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(r);
+}
+
+namespace {
+
+// Digits and decimal exponent of |x| to 15 significant digits, trailing
+// zeros removed: 0.05 -> ("5", -2), 1250 -> ("125", 3).
+void significantDigits(double x, std::string& digits, int& exponent) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(x));
+    digits.clear();
+    digits += buffer[0];
+    const char* p = buffer + 2;
+    while (*p != 'e') {
+        digits += *p++;
+    }
+    exponent = std::atoi(p + 1);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+}
+
+// The decimal form of |x| without sign; `leadingZero` decides whether a
+// magnitude below 1 shows "0." or just ".".
+std::string decimalForm(double x, bool leadingZero) {
+    if (x == 0.0) {
+        return "0";
+    }
+    if (!std::isfinite(x)) {
+        return std::isnan(x) ? "NaN" : "Infinity";
+    }
+    std::string digits;
+    int exponent = 0;
+    significantDigits(x, digits, exponent);
+    if (exponent >= 15 || exponent < -4) {
+        std::string out = digits.substr(0, 1);
+        if (digits.size() > 1) {
+            out += "." + digits.substr(1);
+        }
+        char e[16];
+        std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return out + e;
+    }
+    if (exponent < 0) {
+        return std::string(leadingZero ? "0." : ".") + std::string(-exponent - 1, '0') + digits;
+    }
+    const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+        return digits + std::string(whole - digits.size(), '0');
+    }
+    return digits.substr(0, whole) + "." + digits.substr(whole);
+}
+
+}  // namespace
+
+std::string Str(double x) {
+    const std::string body = decimalForm(x, false);
+    return (x < 0 ? "-" : " ") + body;
+}
+
+std::string CStr(double x) {
+    const std::string body = decimalForm(x, true);
+    return x < 0 ? "-" + body : body;
+}
+
+std::string_view TrimLeft(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') {
+        ++i;
+    }
+    return text.substr(i);
+}
+
+std::string_view Trim(std::string_view text) {
+    text = TrimLeft(text);
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string UCase(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return out;
+}
+
+std::string Left(std::string_view text, std::size_t n) { return std::string(text.substr(0, n)); }
+
+std::string Mid(std::string_view text, std::size_t start1, std::size_t n) {
+    if (start1 == 0 || start1 > text.size()) {
+        return {};
+    }
+    return std::string(text.substr(start1 - 1, n));
+}
+
+std::string Right(std::string_view text, std::size_t n) {
+    return n >= text.size() ? std::string(text) : std::string(text.substr(text.size() - n));
+}
+
+}  // namespace corvell

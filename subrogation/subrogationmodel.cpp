@@ -1,0 +1,7 @@
+#include "subrogation/subrogationmodel.h"
+
+namespace corvell {
+
+SubrogationModel::SubrogationModel() : FormModel(WindowId::frmSubrogation) { addNavigationRow(); }
+
+}  // namespace corvell

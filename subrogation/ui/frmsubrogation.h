@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+#include "subrogation/subrogationmodel.h"
+#include "shell/ui/formbinder.h"
+
+namespace corvell::ui {
+
+class frmSubrogation final : public QWidget {
+public:
+    explicit frmSubrogation(const Services& services, QWidget* parent = nullptr);
+    SubrogationModel& model() { return model_; }
+
+private:
+    SubrogationModel model_;
+    FormBinder binder_;
+};
+
+}  // namespace corvell::ui

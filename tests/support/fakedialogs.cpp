@@ -1,0 +1,28 @@
+#include "tests/support/fakedialogs.h"
+
+namespace corvell::test {
+
+void FakeDialogs::showMessage(QWidget*, const QString& text, const QString& title) {
+    messages.push_back({text, title});
+}
+
+std::optional<int> FakeDialogs::choosePrinter(QWidget*) {
+    ++printerDialogs;
+    return copies;
+}
+
+bool FakeDialogs::print(const report::Document& document) {
+    if (failOnDocument && static_cast<int>(printed.size()) == *failOnDocument) {
+        return false;
+    }
+    printed.push_back(document);
+    return true;
+}
+
+void FakeDialogs::clear() {
+    messages.clear();
+    printed.clear();
+    printerDialogs = 0;
+}
+
+}  // namespace corvell::test

@@ -1,0 +1,114 @@
+#include "tests/support/windowtest.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "shell/ui/look.h"
+
+namespace corvell::test {
+
+LocalTime testMoment() { return LocalTime{2026, 3, 4, 9, 5, 7}; }
+
+WindowTest::WindowTest() : windows(dialogs, FixedClock(testMoment()), [this] { ++quitCalls; }) {
+    ui::installFontSubstitutes();
+}
+
+QWidget& WindowTest::open(WindowId id) {
+    windows.show(id);
+    QWidget* w = windows.window(id);
+    QApplication::setActiveWindow(w);
+    if (!QTest::qWaitForWindowActive(w)) {
+        qWarning("window did not become active");
+    }
+    return *w;
+}
+
+QWidget* control(QWidget& window, const char* name) {
+    QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(name));
+    if (w == nullptr) {
+        qFatal("no control named %s", name);
+    }
+    return w;
+}
+
+QLineEdit* lineEdit(QWidget& window, const char* name) {
+    auto* w = qobject_cast<QLineEdit*>(control(window, name));
+    if (w == nullptr) {
+        qFatal("%s is not a single-line field", name);
+    }
+    return w;
+}
+
+QPushButton* button(QWidget& window, const char* name) {
+    auto* w = qobject_cast<QPushButton*>(control(window, name));
+    if (w == nullptr) {
+        qFatal("%s is not a button", name);
+    }
+    return w;
+}
+
+void type(QWidget& window, const char* field, const QString& text) {
+    QWidget* w = control(window, field);
+    w->setFocus(Qt::MouseFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        line->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(line, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(line, text);
+        }
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+        box->selectAll();
+        box->insertPlainText(text);
+    }
+}
+
+void typeAndLeave(QWidget& window, const char* field, const QString& text, const char* to) {
+    type(window, field, text);
+    control(window, to)->setFocus(Qt::MouseFocusReason);
+}
+
+void click(QWidget& window, const char* name) { QTest::mouseClick(button(window, name), Qt::LeftButton); }
+
+void pressEnter(QWidget& window, const char* field) {
+    QTest::keyClick(lineEdit(window, field), Qt::Key_Return);
+}
+
+void doubleClickLine(QWidget& window, const char* list, int row) {
+    auto* w = qobject_cast<QListWidget*>(control(window, list));
+    if (w == nullptr) {
+        qFatal("%s is not a list", list);
+    }
+    QPoint where(5, 5);
+    if (row >= 0 && row < w->count()) {
+        where = w->visualItemRect(w->item(row)).center();
+    } else {
+        where = QPoint(5, w->viewport()->height() - 3);
+    }
+    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, where);
+    QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, where);
+}
+
+QString text(QWidget& window, const char* name) {
+    QWidget* w = control(window, name);
+    if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        return line->text();
+    }
+    if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
+        return box->toPlainText();
+    }
+    qFatal("%s holds no text", name);
+}
+
+QStringList listLines(QWidget& window, const char* name) {
+    auto* w = qobject_cast<QListWidget*>(control(window, name));
+    QStringList lines;
+    for (int i = 0; w != nullptr && i < w->count(); ++i) {
+        lines << w->item(i)->text();
+    }
+    return lines;
+}
+
+QWidget* focused() { return QApplication::focusWidget(); }
+
+}  // namespace corvell::test

@@ -1,0 +1,53 @@
+#pragma once
+// Drives real windows as the operator would: type into a field, leave it with
+// Tab or a click elsewhere, press buttons and Enter, double-click list lines.
+// Every test builds a fresh WindowManager with fake dialogs and a fixed clock.
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include "shell/ui/windowmanager.h"
+#include "tests/support/fakedialogs.h"
+
+namespace corvell::test {
+
+// The moment every report heading shows in tests: 03-04-2026 09:05:07.
+LocalTime testMoment();
+
+class WindowTest {
+public:
+    WindowTest();
+
+    // Opens (creating on first use) and activates the window.
+    QWidget& open(WindowId id);
+    template <class Window>
+    Window& open(WindowId id) {
+        return static_cast<Window&>(open(id));
+    }
+
+    FakeDialogs dialogs;
+    ui::WindowManager windows;
+    int quitCalls = 0;
+};
+
+QLineEdit* lineEdit(QWidget& window, const char* name);
+QPushButton* button(QWidget& window, const char* name);
+QWidget* control(QWidget& window, const char* name);
+
+// Replaces the field's text as if typed, leaving the focus in the field.
+void type(QWidget& window, const char* field, const QString& text);
+// Types the text, then leaves the field by giving the focus elsewhere (to a
+// control that has no leave handler of its own, such as a button).
+void typeAndLeave(QWidget& window, const char* field, const QString& text, const char* to);
+void click(QWidget& window, const char* name);
+void pressEnter(QWidget& window, const char* field);
+void doubleClickLine(QWidget& window, const char* list, int row);
+QString text(QWidget& window, const char* name);
+QStringList listLines(QWidget& window, const char* name);
+QWidget* focused();
+
+}  // namespace corvell::test
