@@ -1,0 +1,16 @@
+#pragma once
+// The refusals every calculator shares: the message names what was typed,
+// and the field gets the focus back with its whole text selected.
+
+#include <string>
+
+#include "shell/reaction.h"
+
+namespace corvell {
+
+// "<text> is not a valid date."
+Reaction notValidDate(const std::string& text, std::string control);
+// "<text> is not a valid number."
+Reaction notValidNumber(const std::string& text, std::string control);
+
+}  // namespace corvell
