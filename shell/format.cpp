@@ -185,7 +185,12 @@ std::string Format(Date date, std::string_view pattern) {
             i += n;
         } else if (lower == 'y') {
             const std::size_t n = run('y');
-            out += n >= 4 ? std::to_string(c.year) : twoDigits(static_cast<unsigned>(c.year));
+            if (n >= 4) {
+                std::string year = std::to_string(c.year);
+                out += std::string(year.size() < 4 ? 4 - year.size() : 0, '0') + year;
+            } else {
+                out += twoDigits(static_cast<unsigned>(c.year));
+            }
             i += n;
         } else {
             out += pattern[i++];

@@ -26,10 +26,36 @@ PdfResult renderToPdf(const report::Document& document) {
     if (tool.isEmpty()) {
         tool = QStringLiteral("pdftotext");
     }
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished(30000);
+    const QRegularExpression size(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+)"));
+    const auto match = size.match(QString::fromUtf8(info.readAllStandardOutput()));
+    if (match.hasMatch()) {
+        result.landscape = match.captured(1).toDouble() > match.captured(2).toDouble();
+    }
     QProcess process;
     process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
     process.waitForFinished(30000);
     result.text = QString::fromUtf8(process.readAllStandardOutput());
+
+    QProcess boxes;
+    boxes.start(tool, {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    boxes.waitForFinished(30000);
+    const QString xhtml = QString::fromUtf8(boxes.readAllStandardOutput());
+    const QRegularExpression word(QStringLiteral(
+        "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    int page = 0;
+    for (auto it = word.globalMatch(xhtml); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith(QStringLiteral("<page"))) {
+            ++page;
+            continue;
+        }
+        const double x = m.captured(1).toDouble();
+        result.words.append(PdfWord{m.captured(4), page, x, m.captured(2).toDouble(),
+                                    m.captured(3).toDouble() - x});
+    }
     result.pages = static_cast<int>(result.text.count(QChar('\f')));
     if (!result.text.endsWith(QChar('\f')) && !result.text.isEmpty()) {
         ++result.pages;

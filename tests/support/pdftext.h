@@ -9,10 +9,21 @@
 
 namespace corvell::test {
 
+// A word of the PDF with the page it is on and its left and top edge in points.
+struct PdfWord {
+    QString text;
+    int page = 0;
+    double x = 0;
+    double y = 0;
+    double width = 0;
+};
+
 struct PdfResult {
     bool rendered = false;
     int pages = 0;
+    bool landscape = false;  // the first page is wider than it is high
     QString text;  // pdftotext -layout output, pages separated by form feeds
+    QList<PdfWord> words;
 };
 
 PdfResult renderToPdf(const report::Document& document);

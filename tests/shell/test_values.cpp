@@ -1,0 +1,180 @@
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+#include "shell/values.h"
+
+using namespace corvell;
+
+class TestValues : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void val_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("blanks inside") << "12 .5x" << 12.5;
+        QTest::newRow("letters") << "abc" << 0.0;
+        QTest::newRow("thousands stop at comma") << "1,250.00" << 1.0;
+        QTest::newRow("dollar sign") << "$75" << 0.0;
+        QTest::newRow("negative") << "-42.25" << -42.25;
+        QTest::newRow("plus sign") << "+7" << 7.0;
+        QTest::newRow("tabs and line feeds") << "\t1\n2" << 12.0;
+        QTest::newRow("exponent") << "1.5e3" << 1500.0;
+        QTest::newRow("D exponent") << "2D2" << 200.0;
+        QTest::newRow("exponent without digits") << "3e" << 3.0;
+        QTest::newRow("second point stops") << "1.2.3" << 1.2;
+        QTest::newRow("date text") << "01/15/2005" << 1.0;
+        QTest::newRow("leading point") << ".05" << 0.05;
+        QTest::newRow("overflow reads as zero") << "1e999" << 0.0;
+        QTest::newRow("eight digits") << "01152005" << 1152005.0;
+    }
+    void val() {
+        QFETCH(QString, text);
+        QFETCH(double, expected);
+        QCOMPARE(Val(text.toStdString()), expected);
+    }
+
+    void cdbl_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("plain") << "500" << true << 500.0;
+        QTest::newRow("thousands") << "1,250.00" << true << 1250.0;
+        QTest::newRow("dollar") << "$75" << true << 75.0;
+        QTest::newRow("dollar thousands") << "$52,000" << true << 52000.0;
+        QTest::newRow("negative dollar") << "-$5.50" << true << -5.5;
+        QTest::newRow("blanks around") << "  87.5 " << true << 87.5;
+        QTest::newRow("exponent") << "1E3" << true << 1000.0;
+        QTest::newRow("fraction only") << ".5" << true << 0.5;
+        QTest::newRow("trailing point") << "5." << true << 5.0;
+        QTest::newRow("empty") << "" << false << 0.0;
+        QTest::newRow("blanks only") << "   " << false << 0.0;
+        QTest::newRow("trailing letters") << "100000x" << false << 0.0;
+        QTest::newRow("word") << "abc" << false << 0.0;
+        QTest::newRow("lone comma") << "," << false << 0.0;
+        QTest::newRow("leading comma") << ",5" << false << 0.0;
+        QTest::newRow("double comma") << "1,,2" << false << 0.0;
+        QTest::newRow("trailing comma") << "12," << false << 0.0;
+        QTest::newRow("two signs") << "--5" << false << 0.0;
+        QTest::newRow("blank inside") << "1 2" << false << 0.0;
+        QTest::newRow("exponent without digits") << "2e" << false << 0.0;
+        QTest::newRow("overflow") << "1e400" << false << 0.0;
+        QTest::newRow("date") << "3/15/04" << false << 0.0;
+        QTest::newRow("dollar only") << "$" << false << 0.0;
+    }
+    void cdbl() {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        QFETCH(double, expected);
+        const auto value = CDbl(text.toStdString());
+        QCOMPARE(value.has_value(), accepted);
+        if (accepted) {
+            QCOMPARE(*value, expected);
+        }
+    }
+
+    void fieldNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("thousands read whole") << "1,000.00" << 1000.0;
+        QTest::newRow("dollar read whole") << "$75" << 75.0;
+        QTest::newRow("rate with grouping") << "1,250" << 1250.0;
+        QTest::newRow("falls back to Val") << "12 .5x" << 12.5;
+        QTest::newRow("word") << "abc" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("number then letters") << "100000x" << 100000.0;
+    }
+    void fieldNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, expected);
+        QCOMPARE(FieldNumber(text.toStdString()), expected);
+    }
+
+    void rounding_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("intValue");
+        QTest::addColumn<double>("halfEven");
+        QTest::newRow("2.5") << 2.5 << 2.0 << 2.0;
+        QTest::newRow("3.5") << 3.5 << 3.0 << 4.0;
+        QTest::newRow("73.5") << 73.5 << 73.0 << 74.0;
+        QTest::newRow("10.5") << 10.5 << 10.0 << 10.0;
+        QTest::newRow("-2.5") << -2.5 << -3.0 << -2.0;
+        QTest::newRow("-3.5") << -3.5 << -4.0 << -4.0;
+        QTest::newRow("-0.4") << -0.4 << -1.0 << 0.0;
+        QTest::newRow("71.75") << 71.75 << 71.0 << 72.0;
+        QTest::newRow("11195.6075") << 11195.6075 << 11195.0 << 11196.0;
+        QTest::newRow("0.9999999999999996") << 0.9999999999999996 << 0.0 << 1.0;
+    }
+    void rounding() {
+        QFETCH(double, x);
+        QFETCH(double, intValue);
+        QFETCH(double, halfEven);
+        QCOMPARE(Int(x), intValue);
+        QCOMPARE(RoundHalfEven(x), halfEven);
+    }
+
+    void cintRange() {
+        QCOMPARE(CInt(32767.4).value(), std::int16_t{32767});
+        QCOMPARE(CInt(-32768.5).value(), std::int16_t{-32768});
+        QVERIFY(!CInt(32767.5).has_value());
+        QVERIFY(!CInt(-32769).has_value());
+        QVERIFY(!CInt(std::numeric_limits<double>::infinity()).has_value());
+        QVERIFY(!CInt(std::nan("")).has_value());
+        QCOMPARE(CLng(2147483647.0).value(), 2147483647);
+        QVERIFY(!CLng(2147483648.0).has_value());
+        QCOMPARE(CLng(44.5).value(), 44);
+        QCOMPARE(CLng(45.5).value(), 46);
+    }
+
+    void strAndCStr_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<QString>("str");
+        QTest::addColumn<QString>("cstr");
+        QTest::newRow("0.05") << 0.05 << " .05" << "0.05";
+        QTest::newRow("5") << 5.0 << " 5" << "5";
+        QTest::newRow("zero") << 0.0 << " 0" << "0";
+        QTest::newRow("negative half") << -0.5 << "-.5" << "-0.5";
+        QTest::newRow("weeks from dates") << 365.0 / 7 << " 52.1428571428571" << "52.1428571428571";
+        QTest::newRow("age weeks") << 30.61 * 52.25 << " 1599.3725" << "1599.3725";
+        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << " .3" << "0.3";
+        QTest::newRow("15 digits") << 123456789012345.0 << " 123456789012345" << "123456789012345";
+        QTest::newRow("large") << 1e15 << " 1E+15" << "1E+15";
+        QTest::newRow("small") << 0.00001 << " 1E-05" << "1E-05";
+        QTest::newRow("0.0001") << 0.0001 << " .0001" << "0.0001";
+        QTest::newRow("negative large") << -2.5e20 << "-2.5E+20" << "-2.5E+20";
+        QTest::newRow("ten point five seven") << 74.0 / 7 << " 10.5714285714286" << "10.5714285714286";
+    }
+    void strAndCStr() {
+        QFETCH(double, x);
+        QFETCH(QString, str);
+        QFETCH(QString, cstr);
+        QCOMPARE(QString::fromStdString(Str(x)), str);
+        QCOMPARE(QString::fromStdString(CStr(x)), cstr);
+    }
+
+    void cstrReadsBack() {
+        // What is shown must read back as the value it stands for, to 15 digits.
+        const double values[] = {0.1, 1.0 / 3, 2.0 / 3 * 1e7, 26142.857142857145, -1e-7, 9.99999999999999e14};
+        for (double v : values) {
+            const double back = CDbl(CStr(v)).value();
+            QVERIFY2(std::fabs(back - v) <= std::fabs(v) * 1e-14, CStr(v).c_str());
+        }
+    }
+
+    void textHelpers() {
+        QCOMPARE(QString::fromStdString(Left("01152004", 2)), QString("01"));
+        QCOMPARE(QString::fromStdString(Mid("01152004", 3, 2)), QString("15"));
+        QCOMPARE(QString::fromStdString(Right("01152004", 4)), QString("2004"));
+        QCOMPARE(QString::fromStdString(Left("1", 2)), QString("1"));
+        QCOMPARE(QString::fromStdString(Mid("12", 3, 2)), QString());
+        QCOMPARE(QString::fromStdString(Right("12", 4)), QString("12"));
+        QCOMPARE(QString::fromStdString(UCase("m")), QString("M"));
+        QCOMPARE(QString::fromStdString(std::string(TrimLeft("   x "))), QString("x "));
+        QCOMPARE(QString::fromStdString(std::string(Trim("   x "))), QString("x"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestValues)
+#include "test_values.moc"
