@@ -1,4 +1,10 @@
 #pragma once
+// The commutation window: from a beginning date, a number of weeks and an
+// agreed amount, the weekly rate and the day the payments end. The window
+// keeps its own period (BeginDate, EndDate, Days) and the amount and rate of
+// its last calculation for the report; Clear leaves them as they are.
+
+#include <optional>
 
 #include "shared/calculationvalues.h"
 #include "shell/formmodel.h"
@@ -9,10 +15,20 @@ class CommutationModel : public FormModel {
 public:
     CommutationModel();
 
+    Reaction txtBeginningDate_LostFocus();
+    Reaction cmdCommCalculate_Click();
+    Reaction cmdCommClear_Click();
+    Reaction cmdCommPrint_Click();
+
     const CalculationValues& values() const { return values_; }
+    // std::nullopt until a calculation has run to its end.
+    std::optional<double> CommAmount() const { return commAmount_; }
+    std::optional<double> CommRate() const { return commRate_; }
 
 private:
     CalculationValues values_;
+    std::optional<double> commAmount_;
+    std::optional<double> commRate_;
 };
 
 }  // namespace corvell

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "subrogation/subrogationmodel.h"
 #include "shell/ui/formbinder.h"
+#include "subrogation/subrogationmodel.h"
 
 namespace corvell::ui {
 
