@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     corvell::ui::installFontSubstitutes();
 
     corvell::ui::SystemDialogs dialogs;
-    corvell::ui::WindowManager windows(dialogs, corvell::SystemNow, [] { QCoreApplication::quit(); });
+    corvell::ui::WindowManager windows(dialogs, corvell::SystemNow,
+                                       [] { QCoreApplication::quit(); });
     windows.show(corvell::WindowId::BeginForm);
     return QApplication::exec();
 }

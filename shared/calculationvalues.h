@@ -13,7 +13,7 @@ namespace corvell {
 struct CalculationValues {
     Date BeginDate;
     Date EndDate;
-    Date PaymentDate;       // kNoDate: no payment date
+    Date PaymentDate;  // kNoDate: no payment date
     double Weeks = 0;
     std::int16_t Days = 0;  // days of a period given in weeks
     double CompRate = 0;

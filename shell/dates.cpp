@@ -17,9 +17,9 @@ constexpr std::int64_t kUnixEpochDay = 25569;
 constexpr std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);              // [0, 399]
+    const auto yoe = static_cast<unsigned>(y - era * 400);                 // [0, 399]
     const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;         // [0, 146096]
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;            // [0, 146096]
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
@@ -27,13 +27,13 @@ constexpr std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
 constexpr CivilDate civilFromDays(std::int64_t z) {
     z += 719468;
     const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<unsigned>(z - era * 146097);                // [0, 146096]
+    const auto doe = static_cast<unsigned>(z - era * 146097);                    // [0, 146096]
     const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
     const std::int64_t y = static_cast<std::int64_t>(yoe) + era * 400;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);             // [0, 365]
-    const unsigned mp = (5 * doy + 2) / 153;                                  // [0, 11]
-    const unsigned d = doy - (153 * mp + 2) / 5 + 1;                          // [1, 31]
-    const unsigned m = mp < 10 ? mp + 3 : mp - 9;                             // [1, 12]
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);  // [0, 365]
+    const unsigned mp = (5 * doy + 2) / 153;                       // [0, 11]
+    const unsigned d = doy - (153 * mp + 2) / 5 + 1;               // [1, 31]
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;                  // [1, 12]
     return CivilDate{static_cast<int>(y + (m <= 2)), m, d};
 }
 
@@ -66,7 +66,9 @@ struct Token {
     std::string separatorBefore;  // the characters between this token and the one before
 };
 
-bool isSeparator(char c) { return c == '/' || c == '-' || c == ' ' || c == ',' || c == '.'; }
+bool isSeparator(char c) {
+    return c == '/' || c == '-' || c == ' ' || c == ',' || c == '.';
+}
 
 std::optional<std::vector<Token>> tokenize(std::string_view text) {
     text = Trim(text);
@@ -195,7 +197,9 @@ Date FromCivil(CivilDate civil) {
                                           kUnixEpochDay)};
 }
 
-CivilDate ToCivil(Date date) { return civilFromDays(static_cast<std::int64_t>(date.day) - kUnixEpochDay); }
+CivilDate ToCivil(Date date) {
+    return civilFromDays(static_cast<std::int64_t>(date.day) - kUnixEpochDay);
+}
 
 bool IsValidCivil(int year, unsigned month, unsigned day) {
     if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) {
@@ -207,13 +211,21 @@ bool IsValidCivil(int year, unsigned month, unsigned day) {
     return day <= last;
 }
 
-bool InRange(Date date) { return date >= kFirstDate && date <= kLastDate; }
+bool InRange(Date date) {
+    return date >= kFirstDate && date <= kLastDate;
+}
 
-bool IsDate(std::string_view text) { return parse(text).has_value(); }
+bool IsDate(std::string_view text) {
+    return parse(text).has_value();
+}
 
-std::optional<Date> CDate(std::string_view text) { return parse(text); }
+std::optional<Date> CDate(std::string_view text) {
+    return parse(text);
+}
 
-std::optional<Date> DateValue(std::string_view text) { return parse(text); }
+std::optional<Date> DateValue(std::string_view text) {
+    return parse(text);
+}
 
 std::optional<Date> DateAdd(std::int64_t days, Date date) {
     constexpr std::int64_t kSpan = std::int64_t{kLastDate.day} - kFirstDate.day;

@@ -19,7 +19,9 @@ struct NumericPattern {
     std::size_t decimals = 0;
 };
 
-bool isNumberChar(char c) { return c == '#' || c == '0' || c == '.' || c == ','; }
+bool isNumberChar(char c) {
+    return c == '#' || c == '0' || c == '.' || c == ',';
+}
 
 NumericPattern parseNumeric(std::string_view pattern) {
     NumericPattern p;
@@ -37,8 +39,7 @@ NumericPattern parseNumeric(std::string_view pattern) {
     const std::size_t point = body.find('.');
     const std::string_view whole = body.substr(0, point);
     p.decimalPoint = point != std::string_view::npos;
-    const std::string_view fraction =
-        p.decimalPoint ? body.substr(point + 1) : std::string_view();
+    const std::string_view fraction = p.decimalPoint ? body.substr(point + 1) : std::string_view();
 
     std::size_t placeholders = 0;
     bool zeroSeen = false;

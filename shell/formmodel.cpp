@@ -13,13 +13,21 @@ std::vector<std::string> FormModel::controlNames() const {
     return names;
 }
 
-bool FormModel::hasControl(std::string_view name) const { return controls_.contains(name); }
+bool FormModel::hasControl(std::string_view name) const {
+    return controls_.contains(name);
+}
 
-const std::string& FormModel::text(std::string_view name) const { return control(name).text; }
+const std::string& FormModel::text(std::string_view name) const {
+    return control(name).text;
+}
 
-void FormModel::setText(std::string_view name, std::string text) { control(name).text = std::move(text); }
+void FormModel::setText(std::string_view name, std::string text) {
+    control(name).text = std::move(text);
+}
 
-bool FormModel::isEnabled(std::string_view name) const { return control(name).enabled; }
+bool FormModel::isEnabled(std::string_view name) const {
+    return control(name).enabled;
+}
 
 const std::vector<std::string>& FormModel::lines(std::string_view name) const {
     return control(name).lines;
@@ -74,7 +82,9 @@ void FormModel::onLine(std::string_view name, Event event, std::function<Reactio
     handlers_[key(name, event)] = std::move(handler);
 }
 
-std::string& FormModel::field(std::string_view name) { return control(name).text; }
+std::string& FormModel::field(std::string_view name) {
+    return control(name).text;
+}
 
 Reaction FormModel::assign(std::string_view name, std::string text) {
     Control& c = control(name);
@@ -85,9 +95,13 @@ Reaction FormModel::assign(std::string_view name, std::string text) {
     return fire(name, Event::Change);
 }
 
-void FormModel::enable(std::string_view name, bool on) { control(name).enabled = on; }
+void FormModel::enable(std::string_view name, bool on) {
+    control(name).enabled = on;
+}
 
-std::vector<std::string>& FormModel::listLines(std::string_view name) { return control(name).lines; }
+std::vector<std::string>& FormModel::listLines(std::string_view name) {
+    return control(name).lines;
+}
 
 FormModel::Control& FormModel::control(std::string_view name) {
     const auto it = controls_.find(name);

@@ -20,8 +20,8 @@ enum class WindowId {
 };
 
 inline constexpr WindowId kCalculators[] = {
-    WindowId::CalculationForm,   WindowId::frmPresentValue, WindowId::frmSocialSecurity,
-    WindowId::FrmPension,        WindowId::frmOffset,       WindowId::frmCommutation,
+    WindowId::CalculationForm, WindowId::frmPresentValue, WindowId::frmSocialSecurity,
+    WindowId::FrmPension,      WindowId::frmOffset,       WindowId::frmCommutation,
     WindowId::frmSubrogation,
 };
 

@@ -4,11 +4,17 @@
 
 namespace corvell::report {
 
-Item text(std::string s) { return Item{Item::Kind::Text, std::move(s)}; }
+Item text(std::string s) {
+    return Item{Item::Kind::Text, std::move(s)};
+}
 
-Item zone() { return Item{Item::Kind::Zone, {}}; }
+Item zone() {
+    return Item{Item::Kind::Zone, {}};
+}
 
-Item number(double x) { return text(Str(x) + " "); }
+Item number(double x) {
+    return text(Str(x) + " ");
+}
 
 Document& Document::font(std::string name) {
     statements_.emplace_back(SetFont{std::move(name)});

@@ -9,7 +9,9 @@
 namespace corvell {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // strtod on a canonical ASCII number; overflow is no number.
 std::optional<double> toDouble(const std::string& canonical) {
@@ -137,9 +139,13 @@ std::optional<double> CDbl(std::string_view text) {
     return toDouble(canonical);
 }
 
-double FieldNumber(std::string_view text) { return CDbl(text).value_or(Val(text)); }
+double FieldNumber(std::string_view text) {
+    return CDbl(text).value_or(Val(text));
+}
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+    return std::floor(x);
+}
 
 double RoundHalfEven(double x) {
     const double lower = std::floor(x);
@@ -158,7 +164,8 @@ std::optional<std::int16_t> CInt(double x) {
         return std::nullopt;
     }
     const double r = RoundHalfEven(x);
-    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max()) {
+    if (r < std::numeric_limits<std::int16_t>::min() ||
+        r > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(r);
@@ -169,7 +176,8 @@ std::optional<std::int32_t> CLng(double x) {
         return std::nullopt;
     }
     const double r = RoundHalfEven(x);
-    if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max()) {
+    if (r < std::numeric_limits<std::int32_t>::min() ||
+        r > std::numeric_limits<std::int32_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int32_t>(r);
@@ -263,7 +271,9 @@ std::string UCase(std::string_view text) {
     return out;
 }
 
-std::string Left(std::string_view text, std::size_t n) { return std::string(text.substr(0, n)); }
+std::string Left(std::string_view text, std::size_t n) {
+    return std::string(text.substr(0, n));
+}
 
 std::string Mid(std::string_view text, std::size_t start1, std::size_t n) {
     if (start1 == 0 || start1 > text.size()) {

@@ -48,9 +48,9 @@ std::string Str(double x);
 std::string CStr(double x);
 
 // Text helpers with the meaning the calculators give them.
-std::string_view TrimLeft(std::string_view text);   // leading blanks removed
-std::string_view Trim(std::string_view text);       // leading and trailing blanks removed
-std::string UCase(std::string_view text);           // ASCII letters upper-cased
+std::string_view TrimLeft(std::string_view text);  // leading blanks removed
+std::string_view Trim(std::string_view text);      // leading and trailing blanks removed
+std::string UCase(std::string_view text);          // ASCII letters upper-cased
 std::string Left(std::string_view text, std::size_t n);
 std::string Mid(std::string_view text, std::size_t start1, std::size_t n);  // start1 counts from 1
 std::string Right(std::string_view text, std::size_t n);

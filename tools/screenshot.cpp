@@ -21,12 +21,11 @@ int main(int argc, char* argv[]) {
     corvell::ui::SystemDialogs dialogs;
     corvell::ui::WindowManager windows(dialogs, corvell::SystemNow, [] {});
     const QString wanted = QString::fromLocal8Bit(argv[1]);
-    const corvell::WindowId all[] = {corvell::WindowId::BeginForm, corvell::WindowId::CalculationForm,
-                                     corvell::WindowId::frmPresentValue,
-                                     corvell::WindowId::frmSocialSecurity,
-                                     corvell::WindowId::FrmPension, corvell::WindowId::frmOffset,
-                                     corvell::WindowId::frmCommutation,
-                                     corvell::WindowId::frmSubrogation};
+    const corvell::WindowId all[] = {
+        corvell::WindowId::BeginForm,       corvell::WindowId::CalculationForm,
+        corvell::WindowId::frmPresentValue, corvell::WindowId::frmSocialSecurity,
+        corvell::WindowId::FrmPension,      corvell::WindowId::frmOffset,
+        corvell::WindowId::frmCommutation,  corvell::WindowId::frmSubrogation};
     for (corvell::WindowId id : all) {
         if (QString::fromStdString(std::string(corvell::windowClassName(id))) == wanted) {
             windows.show(id);

@@ -1,11 +1,13 @@
 #include "shell/ui/formbinder.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 #include "shell/ui/dialogs.h"
@@ -14,7 +16,9 @@
 namespace corvell::ui {
 namespace {
 
-QString toQt(const std::string& s) { return QString::fromStdString(s); }
+QString toQt(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 std::string widgetText(const QWidget* w) {
     if (const auto* line = qobject_cast<const QLineEdit*>(w)) {
@@ -51,7 +55,9 @@ void FormBinder::bind(const char* defaultButton) {
             continue;
         }
         if (auto* button = qobject_cast<QPushButton*>(w)) {
-            connect(button, &QPushButton::clicked, this, [this, name] { fire(name, Event::Click); });
+            button->installEventFilter(this);
+            connect(button, &QPushButton::clicked, this,
+                    [this, name] { fire(name, Event::Click); });
             if (name == defaultButton_) {
                 button->setDefault(true);
             }
@@ -120,22 +126,18 @@ void FormBinder::push() {
     pushing_ = false;
 }
 
-void FormBinder::fire(const std::string& name, Event event, int line) {
+Reaction FormBinder::fire(const std::string& name, Event event, int line) {
     pull();
-    const Reaction reaction = model_.fire(name, event, line);
+    Reaction reaction = model_.fire(name, event, line);
     push();
     apply(reaction);
-    if (event == Event::LostFocus && reaction.message) {
-        // A refusal on leaving a field stops the click that moved the focus
-        // away, as the message box takes the mouse.
-        releasePressedButtons();
-    }
+    return reaction;
 }
 
 void FormBinder::apply(const Reaction& reaction) {
     if (reaction.message) {
-        const QString title = reaction.message->title.empty() ? applicationTitle()
-                                                              : toQt(reaction.message->title);
+        const QString title =
+            reaction.message->title.empty() ? applicationTitle() : toQt(reaction.message->title);
         services_.dialogs.showMessage(&window_, toQt(reaction.message->text), title);
     }
     if (reaction.focus) {
@@ -187,11 +189,22 @@ void FormBinder::print(const PrintJob& job) {
     }
 }
 
-void FormBinder::releasePressedButtons() {
-    for (QAbstractButton* button : window_.findChildren<QAbstractButton*>()) {
-        if (button->isDown()) {
-            button->setDown(false);
-        }
+void FormBinder::leave(QWidget& field, Qt::FocusReason reason) {
+    const std::string name = field.objectName().toStdString();
+    if (!model_.handles(name, Event::LostFocus)) {
+        return;
+    }
+    // The focus has already gone to the control the operator pressed or
+    // tabbed to.
+    QWidget* receiver = QApplication::focusWidget();
+    const Reaction reaction = fire(name, Event::LostFocus);
+    if (reaction.message && reason == Qt::MouseFocusReason &&
+        qobject_cast<QAbstractButton*>(receiver) != nullptr) {
+        // A refusal on leaving a field stops the click that moved the focus
+        // away, as the message box takes the mouse. The press is on its way
+        // right now; if it never comes, forget it.
+        pressToSwallow_ = receiver;
+        QTimer::singleShot(0, this, [this] { pressToSwallow_ = nullptr; });
     }
 }
 
@@ -209,23 +222,27 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    if (event->type() == QEvent::MouseButtonPress && w == pressToSwallow_) {
+        pressToSwallow_ = nullptr;
+        return true;
+    }
     if (event->type() == QEvent::FocusIn) {
-        focusedField_ = w;
+        focused_ = w;
         return false;
     }
     if (event->type() == QEvent::FocusOut && !pushing_) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Switching to another window (a message box included) is not leaving
-        // the field; and a field that never got the focus cannot lose it.
+        // the field; and a control that never got the focus cannot lose it.
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-            focusedField_ != w) {
+            focused_ != w) {
             return false;
         }
-        focusedField_ = nullptr;
-        const std::string name = w->objectName().toStdString();
-        if (model_.handles(name, Event::LostFocus)) {
-            fire(name, Event::LostFocus);
-        }
+        focused_ = nullptr;
+        leave(*w, reason);
+        // When the handler put the focus straight back, the field was never
+        // really left: it keeps the selection the handler made.
+        return w->hasFocus();
     }
     return false;
 }

@@ -33,16 +33,17 @@ protected:
 private:
     QWidget* widget(const std::string& name) const;
     void pull();
-    void fire(const std::string& name, Event event, int line = -1);
+    Reaction fire(const std::string& name, Event event, int line = -1);
     void apply(const Reaction& reaction);
     void print(const PrintJob& job);
-    void releasePressedButtons();
+    void leave(QWidget& field, Qt::FocusReason reason);
 
     QWidget& window_;
     FormModel& model_;
     Services services_;
     std::string defaultButton_;
-    QPointer<QWidget> focusedField_;  // the field that last received the focus
+    QPointer<QWidget> focused_;         // the control that last received the focus
+    QPointer<QWidget> pressToSwallow_;  // a button whose click a refusal stopped
     bool pushing_ = false;
 };
 

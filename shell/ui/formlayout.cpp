@@ -12,12 +12,15 @@
 namespace corvell::ui {
 namespace {
 
-QString qs(const char* s) { return s == nullptr ? QString() : QString::fromUtf8(s); }
+QString qs(const char* s) {
+    return s == nullptr ? QString() : QString::fromUtf8(s);
+}
 
 QString navigationCaption(WindowId id, const char* control) {
     for (const NavigationButton& button : navigationRow(id)) {
         if (button.control == control) {
-            return QString::fromUtf8(button.caption.data(), static_cast<qsizetype>(button.caption.size()));
+            return QString::fromUtf8(button.caption.data(),
+                                     static_cast<qsizetype>(button.caption.size()));
         }
     }
     return QString::fromUtf8(control);

@@ -17,7 +17,7 @@ enum class ControlKind {
     Label,         // label in the system highlight colour
     CaptionLabel,  // the "Case Caption" label
     Button,
-    NavButton,     // caption from the navigation row; Close gets its tool tip
+    NavButton,  // caption from the navigation row; Close gets its tool tip
     ListBox,
 };
 

@@ -5,10 +5,13 @@
 
 namespace corvell::ui {
 
-QString applicationTitle() { return QStringLiteral("Corvell's Calculator"); }
+QString applicationTitle() {
+    return QStringLiteral("Corvell's Calculator");
+}
 
 void installFontSubstitutes() {
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
@@ -23,10 +26,18 @@ QFont makeFont(const QString& family, double points, bool bold, bool italic) {
     return font;
 }
 
-QFont fieldFont() { return makeFont(QStringLiteral("Times New Roman"), 9.75, true); }
-QFont labelFont() { return makeFont(QStringLiteral("MS Sans Serif"), 8.25, true); }
-QFont captionLabelFont() { return makeFont(QStringLiteral("MS Serif"), 9.75, true); }
-QFont defaultFont() { return makeFont(QStringLiteral("MS Sans Serif"), 8.25, false); }
+QFont fieldFont() {
+    return makeFont(QStringLiteral("Times New Roman"), 9.75, true);
+}
+QFont labelFont() {
+    return makeFont(QStringLiteral("MS Sans Serif"), 8.25, true);
+}
+QFont captionLabelFont() {
+    return makeFont(QStringLiteral("MS Serif"), 9.75, true);
+}
+QFont defaultFont() {
+    return makeFont(QStringLiteral("MS Sans Serif"), 8.25, false);
+}
 QFont panelFont() {
     QFont font = makeFont(QStringLiteral("Courier New"), 8.25, true);
     font.setStyleHint(QFont::TypeWriter);
@@ -34,7 +45,9 @@ QFont panelFont() {
     return font;
 }
 
-QColor windowGrey() { return QColor(192, 192, 192); }
+QColor windowGrey() {
+    return QColor(192, 192, 192);
+}
 
 void paintBackground(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();

@@ -12,7 +12,9 @@ class QWidget;
 namespace corvell::ui {
 
 inline constexpr int kTwipsPerPixel = 15;
-constexpr int pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int pixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 // Shown in the title of every message box that has no title of its own.
 QString applicationTitle();
@@ -21,11 +23,11 @@ QString applicationTitle();
 // metric-compatible Liberation family).
 void installFontSubstitutes();
 
-QFont fieldFont();        // "Times New Roman" bold 9.75 point
-QFont labelFont();        // "MS Sans Serif" bold 8.25 point
-QFont captionLabelFont(); // "MS Serif" bold 9.75 point: the "Case Caption" label
-QFont defaultFont();      // "MS Sans Serif" 8.25 point: the navigation row
-QFont panelFont();        // "Courier New" bold 8.25 point: the ledger panel
+QFont fieldFont();         // "Times New Roman" bold 9.75 point
+QFont labelFont();         // "MS Sans Serif" bold 8.25 point
+QFont captionLabelFont();  // "MS Serif" bold 9.75 point: the "Case Caption" label
+QFont defaultFont();       // "MS Sans Serif" 8.25 point: the navigation row
+QFont panelFont();         // "Courier New" bold 8.25 point: the ledger panel
 QFont makeFont(const QString& family, double points, bool bold, bool italic = false);
 
 QColor windowGrey();  // red, green and blue 192

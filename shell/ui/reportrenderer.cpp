@@ -47,7 +47,8 @@ private:
                 x_ = (std::floor(x_ / zoneWidth + 1e-9) + 1) * zoneWidth;
                 continue;
             }
-            const QStringList parts = QString::fromStdString(item.text).remove(QChar('\r')).split(QChar('\n'));
+            const QStringList parts =
+                QString::fromStdString(item.text).remove(QChar('\r')).split(QChar('\n'));
             for (qsizetype i = 0; i < parts.size(); ++i) {
                 if (i > 0) {
                     endLine(metrics);

@@ -132,19 +132,32 @@ private Q_SLOTS:
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("str");
         QTest::addColumn<QString>("cstr");
-        QTest::newRow("0.05") << 0.05 << " .05" << "0.05";
-        QTest::newRow("5") << 5.0 << " 5" << "5";
-        QTest::newRow("zero") << 0.0 << " 0" << "0";
-        QTest::newRow("negative half") << -0.5 << "-.5" << "-0.5";
-        QTest::newRow("weeks from dates") << 365.0 / 7 << " 52.1428571428571" << "52.1428571428571";
-        QTest::newRow("age weeks") << 30.61 * 52.25 << " 1599.3725" << "1599.3725";
-        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << " .3" << "0.3";
-        QTest::newRow("15 digits") << 123456789012345.0 << " 123456789012345" << "123456789012345";
-        QTest::newRow("large") << 1e15 << " 1E+15" << "1E+15";
-        QTest::newRow("small") << 0.00001 << " 1E-05" << "1E-05";
-        QTest::newRow("0.0001") << 0.0001 << " .0001" << "0.0001";
-        QTest::newRow("negative large") << -2.5e20 << "-2.5E+20" << "-2.5E+20";
-        QTest::newRow("ten point five seven") << 74.0 / 7 << " 10.5714285714286" << "10.5714285714286";
+        QTest::newRow("0.05") << 0.05 << " .05"
+                              << "0.05";
+        QTest::newRow("5") << 5.0 << " 5"
+                           << "5";
+        QTest::newRow("zero") << 0.0 << " 0"
+                              << "0";
+        QTest::newRow("negative half") << -0.5 << "-.5"
+                                       << "-0.5";
+        QTest::newRow("weeks from dates") << 365.0 / 7 << " 52.1428571428571"
+                                          << "52.1428571428571";
+        QTest::newRow("age weeks") << 30.61 * 52.25 << " 1599.3725"
+                                   << "1599.3725";
+        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << " .3"
+                                   << "0.3";
+        QTest::newRow("15 digits") << 123456789012345.0 << " 123456789012345"
+                                   << "123456789012345";
+        QTest::newRow("large") << 1e15 << " 1E+15"
+                               << "1E+15";
+        QTest::newRow("small") << 0.00001 << " 1E-05"
+                               << "1E-05";
+        QTest::newRow("0.0001") << 0.0001 << " .0001"
+                                << "0.0001";
+        QTest::newRow("negative large") << -2.5e20 << "-2.5E+20"
+                                        << "-2.5E+20";
+        QTest::newRow("ten point five seven") << 74.0 / 7 << " 10.5714285714286"
+                                              << "10.5714285714286";
     }
     void strAndCStr() {
         QFETCH(double, x);
@@ -156,7 +169,8 @@ private Q_SLOTS:
 
     void cstrReadsBack() {
         // What is shown must read back as the value it stands for, to 15 digits.
-        const double values[] = {0.1, 1.0 / 3, 2.0 / 3 * 1e7, 26142.857142857145, -1e-7, 9.99999999999999e14};
+        const double values[] = {
+            0.1, 1.0 / 3, 2.0 / 3 * 1e7, 26142.857142857145, -1e-7, 9.99999999999999e14};
         for (double v : values) {
             const double back = CDbl(CStr(v)).value();
             QVERIFY2(std::fabs(back - v) <= std::fabs(v) * 1e-14, CStr(v).c_str());

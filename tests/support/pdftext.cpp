@@ -43,8 +43,9 @@ PdfResult renderToPdf(const report::Document& document) {
     boxes.start(tool, {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     boxes.waitForFinished(30000);
     const QString xhtml = QString::fromUtf8(boxes.readAllStandardOutput());
-    const QRegularExpression word(QStringLiteral(
-        "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    const QRegularExpression word(
+        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"[0-9.]+\">([^<]*)</word>"));
     int page = 0;
     for (auto it = word.globalMatch(xhtml); it.hasNext();) {
         const auto m = it.next();

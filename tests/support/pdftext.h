@@ -22,7 +22,7 @@ struct PdfResult {
     bool rendered = false;
     int pages = 0;
     bool landscape = false;  // the first page is wider than it is high
-    QString text;  // pdftotext -layout output, pages separated by form feeds
+    QString text;            // pdftotext -layout output, pages separated by form feeds
     QList<PdfWord> words;
 };
 

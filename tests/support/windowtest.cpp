@@ -7,7 +7,9 @@
 
 namespace corvell::test {
 
-LocalTime testMoment() { return LocalTime{2026, 3, 4, 9, 5, 7}; }
+LocalTime testMoment() {
+    return LocalTime{2026, 3, 4, 9, 5, 7};
+}
 
 WindowTest::WindowTest() : windows(dialogs, FixedClock(testMoment()), [this] { ++quitCalls; }) {
     ui::installFontSubstitutes();
@@ -65,10 +67,12 @@ void type(QWidget& window, const char* field, const QString& text) {
 
 void typeAndLeave(QWidget& window, const char* field, const QString& text, const char* to) {
     type(window, field, text);
-    control(window, to)->setFocus(Qt::MouseFocusReason);
+    control(window, to)->setFocus(Qt::OtherFocusReason);
 }
 
-void click(QWidget& window, const char* name) { QTest::mouseClick(button(window, name), Qt::LeftButton); }
+void click(QWidget& window, const char* name) {
+    QTest::mouseClick(button(window, name), Qt::LeftButton);
+}
 
 void pressEnter(QWidget& window, const char* field) {
     QTest::keyClick(lineEdit(window, field), Qt::Key_Return);
@@ -109,6 +113,8 @@ QStringList listLines(QWidget& window, const char* name) {
     return lines;
 }
 
-QWidget* focused() { return QApplication::focusWidget(); }
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
 
 }  // namespace corvell::test

@@ -1,0 +1,296 @@
+#include <QApplication>
+#include <QTest>
+
+#include "shell/datefield.h"
+#include "shell/format.h"
+#include "shell/refusals.h"
+#include "shell/ui/formbinder.h"
+#include "shell/ui/formlayout.h"
+#include "tests/support/windowtest.h"
+
+using namespace corvell;
+using namespace corvell::test;
+
+namespace {
+
+// A small window with one of each kind of handler the calculators use.
+class ProbeModel : public FormModel {
+public:
+    ProbeModel() : FormModel(WindowId::frmPresentValue) {
+        addField("txtDate");
+        addField("txtRate");
+        addField("txtAge");
+        addField("txtResult");
+        addField("txtCaseCaption");
+        addButton("cmdGo");
+        addButton("cmdPrint");
+        addButton("cmdPrintOnce");
+        addButton("cmdTitled");
+        addButton("cmdOff", false);
+        addList("List1");
+        listLines("List1") = {"first", "second", "third"};
+        on("txtDate", Event::LostFocus, [this] {
+            ++dateLeft;
+            field("txtDate") = Format(CompleteDateDigits(text("txtDate")), "mm/dd/yyyy");
+            if (!text("txtDate").empty() && !IsDate(text("txtDate"))) {
+                return notValidDate(text("txtDate"), "txtDate");
+            }
+            return Reaction{};
+        });
+        on("txtRate", Event::LostFocus, [this] {
+            field("txtRate") = Format(text("txtRate"), "###0.00");
+            return Reaction::focusOn("txtResult", Caret::AtStart);
+        });
+        on("txtResult", Event::LostFocus, [this] {
+            ++resultLeft;
+            return Reaction{};
+        });
+        on("txtAge", Event::Change, [this] {
+            ++ageChanges;
+            return text("txtAge").empty() ? Reaction::focusOn("txtRate") : Reaction{};
+        });
+        on("cmdGo", Event::Click, [this] {
+            ++goClicks;
+            field("txtResult") = "go:" + text("txtDate");
+            return Reaction{};
+        });
+        on("cmdPrint", Event::Click, [this] { return printJob(true); });
+        on("cmdPrintOnce", Event::Click, [this] { return printJob(false); });
+        on("cmdTitled", Event::Click, [] { return Reaction::say("Titled", "Calculate"); });
+        on("cmdOff", Event::Click, [this] {
+            ++goClicks;
+            return Reaction{};
+        });
+        onLine("List1", Event::DblClick, [this](int line) {
+            recalled.push_back(line);
+            return Reaction{};
+        });
+    }
+
+    Reaction printJob(bool copies) {
+        report::Document doc = report::portraitReport();
+        doc.line(report::dateTimeItems(now()));
+        doc.line({report::text(text("txtCaseCaption"))});
+        Reaction r;
+        r.print = PrintJob{doc, copies};
+        return r;
+    }
+
+    int dateLeft = 0;
+    int resultLeft = 0;
+    int ageChanges = 0;
+    int goClicks = 0;
+    std::vector<int> recalled;
+};
+
+using K = ui::ControlKind;
+constexpr ui::ControlSpec kLayout[] = {
+    {K::Field, "txtDate", nullptr, nullptr, 120, 120, 1500, 375},
+    {K::Field, "txtRate", nullptr, nullptr, 1800, 120, 1500, 375},
+    {K::Field, "txtAge", nullptr, nullptr, 3480, 120, 1500, 375},
+    {K::Field, "txtResult", nullptr, nullptr, 5160, 120, 1500, 375},
+    {K::TextBox, "txtCaseCaption", nullptr, nullptr, 120, 720, 4000, 900},
+    {K::Button, "cmdGo", "Go", nullptr, 120, 1800, 1200, 500},
+    {K::Button, "cmdPrint", "Print", nullptr, 1440, 1800, 1200, 500},
+    {K::Button, "cmdPrintOnce", "Once", nullptr, 2760, 1800, 1200, 500},
+    {K::Button, "cmdTitled", "Titled", nullptr, 4080, 1800, 1200, 500},
+    {K::Button, "cmdOff", "Off", nullptr, 5400, 1800, 1200, 500},
+    {K::ListBox, "List1", nullptr, nullptr, 120, 2500, 6000, 1500},
+};
+
+class ProbeWindow : public QWidget {
+public:
+    explicit ProbeWindow(const ui::Services& services) : binder_(*this, model, services) {
+        ui::setUpWindow(*this, WindowId::frmPresentValue, 7000, 4200);
+        ui::buildControls(*this, WindowId::frmPresentValue, kLayout);
+        binder_.bind("cmdGo");
+    }
+    ProbeModel model;
+
+private:
+    ui::FormBinder binder_;
+};
+
+class NoNavigation : public ui::Navigator {
+public:
+    void show(WindowId) override {}
+    void hide(WindowId) override {}
+    void endProcess() override {}
+};
+
+struct Probe {
+    Probe() : window(ui::Services{dialogs, navigation, FixedClock(testMoment())}) {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+    FakeDialogs dialogs;
+    NoNavigation navigation;
+    ProbeWindow window;
+};
+
+}  // namespace
+
+class TestBinder : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void leavingAFieldRunsItsHandler() {
+        Probe p;
+        typeAndLeave(p.window, "txtDate", "031504", "cmdTitled");
+        QCOMPARE(text(p.window, "txtDate"), QString("03/15/2004"));
+        QCOMPARE(p.window.model.dateLeft, 1);
+        QVERIFY(p.dialogs.messages.empty());
+    }
+
+    void tabLeavesTheFieldToo() {
+        Probe p;
+        type(p.window, "txtDate", "01152004");
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(text(p.window, "txtDate"), QString("01/15/2004"));
+        QCOMPARE(focused(), control(p.window, "txtRate"));
+    }
+
+    void refusalSelectsTheWholeText() {
+        Probe p;
+        typeAndLeave(p.window, "txtDate", "12345", "cmdTitled");
+        QCOMPARE(p.dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(p.dialogs.messages[0].text, QString("12/34/45 is not a valid date."));
+        QCOMPARE(p.dialogs.messages[0].title, QString("Corvell's Calculator"));
+        QCOMPARE(focused(), control(p.window, "txtDate"));
+        QCOMPARE(lineEdit(p.window, "txtDate")->selectedText(), QString("12/34/45"));
+    }
+
+    void refusalOnLeavingStopsTheClick() {
+        Probe p;
+        type(p.window, "txtDate", "12345");
+        click(p.window, "cmdGo");
+        QCOMPARE(p.dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(p.window.model.goClicks, 0);
+        QCOMPARE(focused(), control(p.window, "txtDate"));
+        // The next click goes through once the date is right.
+        type(p.window, "txtDate", "1/5/04");
+        click(p.window, "cmdGo");
+        QCOMPARE(p.window.model.goClicks, 1);
+    }
+
+    void clickRunsAfterTheLeaveHandler() {
+        Probe p;
+        type(p.window, "txtDate", "01152004");
+        click(p.window, "cmdGo");
+        QCOMPARE(text(p.window, "txtResult"), QString("go:01/15/2004"));
+    }
+
+    void enterPressesTheDefaultButtonWithoutLeaving() {
+        Probe p;
+        type(p.window, "txtDate", "01152004");
+        pressEnter(p.window, "txtDate");
+        QCOMPARE(p.window.model.goClicks, 1);
+        QCOMPARE(p.window.model.dateLeft, 0);
+        QCOMPARE(text(p.window, "txtResult"), QString("go:01152004"));
+        QCOMPARE(focused(), control(p.window, "txtDate"));
+        QVERIFY(button(p.window, "cmdGo")->isDefault());
+    }
+
+    void leaveHandlerMovesTheFocus() {
+        Probe p;
+        type(p.window, "txtRate", "500");
+        QTest::keyClick(focused(), Qt::Key_Tab);  // towards txtAge...
+        QCOMPARE(text(p.window, "txtRate"), QString("500.00"));
+        QCOMPARE(focused(), control(p.window, "txtResult"));  // ...but the handler sends it on
+        QCOMPARE(lineEdit(p.window, "txtResult")->cursorPosition(), 0);
+        // txtAge never had the focus, so it was never left.
+        QCOMPARE(p.window.model.resultLeft, 0);
+    }
+
+    void typingRaisesChange() {
+        Probe p;
+        type(p.window, "txtAge", "45");
+        QCOMPARE(p.window.model.ageChanges, 2);  // one per key
+        QTest::keyClick(lineEdit(p.window, "txtAge"), Qt::Key_Backspace);
+        QTest::keyClick(lineEdit(p.window, "txtAge"), Qt::Key_Backspace);
+        QCOMPARE(p.window.model.ageChanges, 4);
+        QCOMPARE(focused(), control(p.window, "txtRate"));
+    }
+
+    void messageTitles() {
+        Probe p;
+        click(p.window, "cmdTitled");
+        QCOMPARE(p.dialogs.messages.back().title, QString("Calculate"));
+        QCOMPARE(p.dialogs.messages.back().text, QString("Titled"));
+    }
+
+    void disabledButtonsStayDisabled() {
+        Probe p;
+        QVERIFY(!button(p.window, "cmdOff")->isEnabled());
+        click(p.window, "cmdOff");
+        QCOMPARE(p.window.model.goClicks, 0);
+    }
+
+    void doubleClickPassesTheSelectedLine() {
+        Probe p;
+        QCOMPARE(listLines(p.window, "List1"), QStringList({"first", "second", "third"}));
+        doubleClickLine(p.window, "List1", 1);
+        doubleClickLine(p.window, "List1", 2);
+        QCOMPARE(p.window.model.recalled, std::vector<int>({1, 2}));
+    }
+
+    void printing_data() {
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<int>("copies");  // -1: the dialog is cancelled
+        QTest::addColumn<int>("failOn");  // -1: the printer works
+        QTest::addColumn<int>("documents");
+        QTest::addColumn<bool>("errorShown");
+        QTest::newRow("ledger three copies") << "cmdPrint" << 3 << -1 << 3 << false;
+        QTest::newRow("report prints once") << "cmdPrintOnce" << 3 << -1 << 1 << false;
+        QTest::newRow("cancel prints nothing") << "cmdPrint" << -1 << -1 << 0 << false;
+        QTest::newRow("failure stops the copies") << "cmdPrint" << 3 << 1 << 1 << true;
+        QTest::newRow("failure on the only copy") << "cmdPrintOnce" << 1 << 0 << 0 << true;
+    }
+    void printing() {
+        QFETCH(QString, buttonName);
+        QFETCH(int, copies);
+        QFETCH(int, failOn);
+        QFETCH(int, documents);
+        QFETCH(bool, errorShown);
+        Probe p;
+        type(p.window, "txtCaseCaption", "Smith v. Acme");
+        typeAndLeave(p.window, "txtDate", "1/5/04", "cmdTitled");
+        p.dialogs.copies = copies < 0 ? std::nullopt : std::optional<int>(copies);
+        if (failOn >= 0) {
+            p.dialogs.failOnDocument = failOn;
+        }
+        click(p.window, buttonName.toLatin1().constData());
+        QCOMPARE(p.dialogs.printerDialogs, 1);
+        QCOMPARE(static_cast<int>(p.dialogs.printed.size()), documents);
+        QCOMPARE(p.dialogs.messages.size(), errorShown ? std::size_t{1} : std::size_t{0});
+        if (errorShown) {
+            QCOMPARE(p.dialogs.messages[0].text, QString("Printer error has occurred"));
+            QCOMPARE(p.dialogs.messages[0].title, QString("Corvell's Calculator"));
+        }
+        for (const report::Document& doc : p.dialogs.printed) {
+            QCOMPARE(doc, p.dialogs.printed.front());
+            QCOMPARE(doc.plainLines().back(), std::string("Smith v. Acme"));
+            QCOMPARE(doc.plainLines().front(), std::string(28, ' ') + "03-04-2026    09:05:07");
+        }
+        // Printing, cancelled or failed, changes no field.
+        QCOMPARE(text(p.window, "txtDate"), QString("01/05/2004"));
+        QCOMPARE(text(p.window, "txtCaseCaption"), QString("Smith v. Acme"));
+    }
+
+    void everyControlHasItsWidget() {
+        WindowTest t;
+        for (WindowId id :
+             {WindowId::BeginForm, WindowId::CalculationForm, WindowId::frmPresentValue,
+              WindowId::frmSocialSecurity, WindowId::FrmPension, WindowId::frmOffset,
+              WindowId::frmCommutation, WindowId::frmSubrogation}) {
+            QWidget& w = t.open(id);
+            for (QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(!child->objectName().isEmpty(), qPrintable(w.objectName()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestBinder)
+#include "test_binder.moc"

@@ -1,0 +1,225 @@
+#include <QLabel>
+#include <QTest>
+
+#include "shell/navigation.h"
+#include "shell/ui/look.h"
+#include "tests/support/windowtest.h"
+
+using namespace corvell;
+using namespace corvell::test;
+
+Q_DECLARE_METATYPE(corvell::WindowId)
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+struct MenuEntry {
+    const char* control;
+    const char* caption;
+    const char* toolTip;
+    WindowId target;
+};
+
+const MenuEntry kMenu[] = {
+    {"cmdCompensationAndInterest", "Compensation and Interest",
+     "Calculate days between dates, total compensation and interest", WindowId::CalculationForm},
+    {"cmdPresentValue", "Present Value",
+     "Calculate present value of a sum of money paid into the future", WindowId::frmPresentValue},
+    {"cmdSocialSecurity", "Social Security", "Calculate social security offset",
+     WindowId::frmSocialSecurity},
+    {"cmdOffset", "Lump Sum Offset", "Calculate offset for severence or other lump  sum",
+     WindowId::frmOffset},
+    {"Command1", "Commutation Computing", "Calculate commutation from total agreed amount",
+     WindowId::frmCommutation},
+    {"Command2", "Subrogation", "Calculate subrogation distribution", WindowId::frmSubrogation},
+    {"cmdPension", "Pension", "Calculate pension offset", WindowId::FrmPension},
+};
+
+}  // namespace
+
+class TestNavigation : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsOnTheMenuAlone() {
+        WindowTest t;
+        QWidget& menu = t.open(WindowId::BeginForm);
+        QCOMPARE(menu.windowTitle(), QString("Corvell's Calculator - Base Page"));
+        for (WindowId id : kCalculators) {
+            QVERIFY(t.windows.window(id) == nullptr);
+        }
+    }
+
+    void menuLooksAsDesigned() {
+        WindowTest t;
+        QWidget& menu = t.open(WindowId::BeginForm);
+        QCOMPARE(menu.palette().color(QPalette::Window), QColor(192, 192, 192));
+        QWidget* previous = nullptr;
+        for (const MenuEntry& entry : kMenu) {
+            QPushButton* b = button(menu, entry.control);
+            QCOMPARE(b->text(), QString(entry.caption));
+            QCOMPARE(b->toolTip(), QString(entry.toolTip));
+            QCOMPARE(b->font().family(), QString("MS Sans Serif"));
+            QCOMPARE(b->font().pointSizeF(), 8.25);
+            QVERIFY(b->font().bold());
+            if (previous != nullptr) {
+                QCOMPARE(previous->nextInFocusChain(), static_cast<QWidget*>(b));
+            }
+            previous = b;
+        }
+        QCOMPARE(previous->nextInFocusChain(), control(menu, "cmdExit"));
+        QCOMPARE(button(menu, "cmdExit")->text(), QString("Close"));
+        auto* title = qobject_cast<QLabel*>(control(menu, "Label1"));
+        QCOMPARE(title->text(), QString("Workers' Compensation Calculator"));
+        QCOMPARE(title->font().family(), QString("Times New Roman"));
+        QCOMPARE(title->font().pointSizeF(), 20.25);
+        auto* slogan = qobject_cast<QLabel*>(control(menu, "Text1"));
+        QCOMPARE(slogan->text(), QString("\"Tools for the Workers' Compensation Professional\""));
+        QVERIFY(slogan->font().italic() && slogan->font().bold());
+        auto* banner = qobject_cast<QLabel*>(control(menu, "Text2"));
+        QCOMPARE(banner->text(), QString("CORVELL'S"));
+        QCOMPARE(banner->font().family(), QString("Arial"));
+        QCOMPARE(banner->font().pointSizeF(), 18.0);
+    }
+
+    void menuOpensEachCalculatorOnce_data() {
+        QTest::addColumn<int>("entry");
+        for (int i = 0; i < 7; ++i) {
+            QTest::newRow(kMenu[i].control) << i;
+        }
+    }
+    void menuOpensEachCalculatorOnce() {
+        QFETCH(int, entry);
+        const MenuEntry& e = kMenu[entry];
+        WindowTest t;
+        QWidget& menu = t.open(WindowId::BeginForm);
+        click(menu, e.control);
+        QWidget* calculator = t.windows.window(e.target);
+        QVERIFY(calculator != nullptr);
+        QVERIFY(calculator->isVisible());
+        QVERIFY(menu.isVisible());
+        QCOMPARE(calculator->windowTitle(), qs(windowTitle(e.target)));
+        QCOMPARE(calculator->objectName(), qs(windowClassName(e.target)));
+        QVERIFY(calculator->windowTitle().startsWith("CORVELL'S"));
+        // Pressing the button again brings the same window forward.
+        click(menu, e.control);
+        QCOMPARE(t.windows.window(e.target), calculator);
+        QVERIFY(calculator->isVisible());
+    }
+
+    // Every navigation button of every calculator: the target is shown, then
+    // the calculator that holds the button is hidden.
+    void navigationRows_data() {
+        QTest::addColumn<WindowId>("from");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<WindowId>("to");
+        for (WindowId from : kCalculators) {
+            for (const NavigationButton& b : navigationRow(from)) {
+                const QByteArray name = (qs(windowClassName(from)) + "." + qs(b.control)).toUtf8();
+                QTest::newRow(name.constData())
+                    << from << qs(b.control) << qs(b.caption) << b.target;
+            }
+        }
+    }
+    void navigationRows() {
+        QFETCH(WindowId, from);
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        QFETCH(WindowId, to);
+        WindowTest t;
+        t.open(WindowId::BeginForm);
+        QWidget& window = t.open(from);
+        QPushButton* b = button(window, control.toLatin1().constData());
+        QCOMPARE(b->text(), caption);
+        if (control == "cmdQuit") {
+            QCOMPARE(b->toolTip(), QString("Return to main menu"));
+        }
+        click(window, control.toLatin1().constData());
+        QVERIFY(t.windows.window(to) != nullptr);
+        QVERIFY(t.windows.window(to)->isVisible());
+        QVERIFY(!window.isVisible());
+        QCOMPARE(t.windows.window(from), &window);  // hidden, not destroyed
+    }
+
+    void eachRowNamesTheOtherSix() {
+        for (WindowId from : kCalculators) {
+            const auto row = navigationRow(from);
+            QCOMPARE(row.size(), std::size_t{7});
+            QCOMPARE(row.back().control, std::string_view("cmdQuit"));
+            QCOMPARE(row.back().target, WindowId::BeginForm);
+            for (WindowId target : kCalculators) {
+                int count = 0;
+                for (const NavigationButton& b : row) {
+                    count += b.target == target ? 1 : 0;
+                }
+                QCOMPARE(count, target == from ? 0 : 1);
+            }
+        }
+        // The interest button of the commutation window has its own name.
+        QCOMPARE(navigationRow(WindowId::frmCommutation).front().control,
+                 std::string_view("cmdCommutation"));
+        QCOMPARE(navigationRow(WindowId::frmCommutation).front().target, WindowId::CalculationForm);
+    }
+
+    void closeControlHidesACalculator() {
+        WindowTest t;
+        QWidget& menu = t.open(WindowId::BeginForm);
+        QWidget& pv = t.open(WindowId::frmPresentValue);
+        QVERIFY(pv.close());
+        QVERIFY(!pv.isVisible());
+        QVERIFY(menu.isVisible());
+        QCOMPARE(t.quitCalls, 0);
+        click(menu, "cmdPresentValue");
+        QCOMPARE(t.windows.window(WindowId::frmPresentValue), &pv);
+        QVERIFY(pv.isVisible());
+    }
+
+    void menuCloseEndsTheProgram() {
+        WindowTest t;
+        QWidget& menu = t.open(WindowId::BeginForm);
+        click(menu, "cmdPension");
+        QWidget& pension = *t.windows.window(WindowId::FrmPension);
+        click(pension, "cmdPresentValue");  // pension now hidden, present value open
+        click(menu, "cmdExit");
+        QCOMPARE(t.quitCalls, 1);
+        QVERIFY(!menu.isVisible());
+        QVERIFY(!t.windows.window(WindowId::frmPresentValue)->isVisible());
+        QVERIFY(!pension.isVisible());
+    }
+
+    void menuCloseControlEndsTheProgram() {
+        WindowTest t;
+        QWidget& menu = t.open(WindowId::BeginForm);
+        click(menu, "Command2");
+        menu.close();
+        QCOMPARE(t.quitCalls, 1);
+        QVERIFY(!t.windows.window(WindowId::frmSubrogation)->isVisible());
+    }
+
+    void calculatorsLookAlike() {
+        WindowTest t;
+        for (WindowId id : kCalculators) {
+            QWidget& w = t.open(id);
+            if (id != WindowId::frmOffset) {
+                QCOMPARE(w.palette().color(QPalette::Window), QColor(192, 192, 192));
+            }
+            for (const NavigationButton& b : navigationRow(id)) {
+                QVERIFY(control(w, std::string(b.control).c_str())->isEnabled());
+            }
+        }
+    }
+
+    void twipsToPixels() {
+        QCOMPARE(ui::pixels(15), 1);
+        QCOMPARE(ui::pixels(9525), 635);
+        QCOMPARE(ui::pixels(195), 13);
+        QCOMPARE(ui::pixels(0), 0);
+    }
+};
+
+QTEST_MAIN(TestNavigation)
+#include "test_navigation.moc"
