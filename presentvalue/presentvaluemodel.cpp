@@ -1,7 +1,264 @@
 #include "presentvalue/presentvaluemodel.h"
 
-namespace corvell {
+#include <cmath>
 
-PresentValueModel::PresentValueModel() : FormModel(WindowId::frmPresentValue) { addNavigationRow(); }
+#include "presentvalue/lifeexpectancy.h"
+#include "presentvalue/presentvaluecalc.h"
+#include "presentvalue/presentvaluereport.h"
+#include "shell/datefield.h"
+#include "shell/format.h"
+#include "shell/refusals.h"
+#include "shell/values.h"
+
+namespace corvell {
+namespace {
+
+constexpr const char* kDatePattern = "mm/dd/yyyy";
+constexpr const char* kAmountPattern = "#,###,##0.00";
+
+// Fields the operator types into, then the results, then the caption: the
+// order in which Clear empties them.
+constexpr const char* kClearedFields[] = {
+    "txtFromDate", "txtToDate",    "txtWeeks",        "txtAge",         "txtGender",
+    "txtRate",     "txtTotalComp", "txtPresentValue", "txtCaseCaption",
+};
+
+// Moving on to the rate leaves the caret at the start of what is there.
+Reaction moveToRate() {
+    return Reaction::focusOn("txtRate", Caret::AtStart);
+}
+
+}  // namespace
+
+PresentValueModel::PresentValueModel() : FormModel(WindowId::frmPresentValue) {
+    for (const char* name : kClearedFields) {
+        addField(name);
+    }
+    addField("txtInterestRate", kDefaultInterestRate);
+    addButton("cmdPVCalculate");
+    addButton("cmdPVPrint");
+    addButton("cmdPVClear");
+    addNavigationRow();
+
+    on("cmdPVCalculate", Event::Click, [this] { return cmdPVCalculate_Click(); });
+    on("cmdPVClear", Event::Click, [this] { return cmdPVClear_Click(); });
+    on("cmdPVPrint", Event::Click, [this] { return cmdPVPrint_Click(); });
+    on("txtFromDate", Event::LostFocus, [this] { return txtFromDate_LostFocus(); });
+    on("txtToDate", Event::LostFocus, [this] { return txtToDate_LostFocus(); });
+    on("txtRate", Event::LostFocus, [this] { return txtRate_LostFocus(); });
+    on("txtWeeks", Event::LostFocus, [this] { return txtWeeks_LostFocus(); });
+    on("txtAge", Event::Change, [this] { return txtAge_Change(); });
+}
+
+// --- Field events -----------------------------------------------------------
+
+Reaction PresentValueModel::txtFromDate_LostFocus() {
+    std::string& from = field("txtFromDate");
+    from = CompleteDateDigits(from);
+    if (!from.empty() && !IsDate(from)) {
+        return notValidDate(from, "txtFromDate");
+    }
+    from = Format(from, kDatePattern);
+    return {};
+}
+
+Reaction PresentValueModel::txtToDate_LostFocus() {
+    std::string& to = field("txtToDate");
+    to = Format(CompleteDateDigits(to), kDatePattern);
+    if (to.empty()) {
+        return {};
+    }
+    if (!IsDate(to)) {
+        return notValidDate(to, "txtToDate");
+    }
+    return moveToRate();
+}
+
+Reaction PresentValueModel::txtRate_LostFocus() {
+    std::string& rate = field("txtRate");
+    rate = Format(rate, "###0.00");
+    return {};
+}
+
+Reaction PresentValueModel::txtWeeks_LostFocus() {
+    return text("txtWeeks").empty() ? Reaction{} : moveToRate();
+}
+
+Reaction PresentValueModel::txtAge_Change() {
+    return text("txtAge").empty() ? moveToRate() : Reaction{};
+}
+
+// --- Calculate --------------------------------------------------------------
+
+Reaction PresentValueModel::cmdPVCalculate_Click() {
+    Date from;
+    if (auto refusal = checkFromDate(from)) {
+        return *refusal;
+    }
+    if (text("txtWeeks").empty() && text("txtToDate").empty() && text("txtAge").empty()) {
+        return Reaction::say("You must enter either a To Date, Weeks or Age");
+    }
+    std::optional<Date> to;
+    if (auto refusal = checkToDate(to)) {
+        return *refusal;
+    }
+    if (!text("txtAge").empty()) {
+        if (auto refusal = weeksFromAge()) {
+            return *refusal;
+        }
+    }
+    // A To Date wins over typed weeks and over weeks from the age. Without
+    // one, the weeks field is filled: typed, or written from the age.
+    if (to) {
+        periodFromDates(from, *to);
+    } else if (auto refusal = periodFromWeeks(from)) {
+        return *refusal;
+    }
+    if (auto refusal = totalComp()) {
+        return *refusal;
+    }
+    discountRateFromField();
+    if (auto refusal = discountedPresentValue()) {
+        return *refusal;
+    }
+    return {};
+}
+
+std::optional<Reaction> PresentValueModel::checkFromDate(Date& from) {
+    std::string& typed = field("txtFromDate");
+    typed = Format(typed, kDatePattern);
+    if (typed.empty()) {
+        return Reaction::refuse("From Date must be entered.", "txtFromDate");
+    }
+    const std::optional<Date> date = CDate(typed);
+    if (!date) {
+        return notValidDate(typed, "txtFromDate");
+    }
+    from = *date;
+    return std::nullopt;
+}
+
+std::optional<Reaction> PresentValueModel::checkToDate(std::optional<Date>& to) {
+    const std::string& typed = text("txtToDate");
+    if (typed.empty()) {
+        return std::nullopt;
+    }
+    to = CDate(typed);
+    if (!to) {
+        return notValidDate(typed, "txtToDate");
+    }
+    return std::nullopt;
+}
+
+std::optional<Reaction> PresentValueModel::weeksFromAge() {
+    const std::string& ageText = text("txtAge");
+    const double age = FieldNumber(ageText);
+    if (age > kLastTableAge) {
+        return Reaction::refuse(ageText + " is beyond end of age table.  Use 110 or younger.",
+                                "txtAge");
+    }
+    if (age < kFirstTableAge) {
+        return Reaction::refuse(ageText + " is lower than age table.  Use age 1 or older.",
+                                "txtAge");
+    }
+    std::string& gender = field("txtGender");
+    gender = UCase(gender);
+    if (gender != "M" && gender != "F") {
+        return Reaction::refuse("Gender of M or F is required", "txtGender");
+    }
+    // Ages round half to even (44.5 looks up 44, 45.5 looks up 46); after the
+    // checks above the key lies within the table.
+    const int key = static_cast<int>(RoundHalfEven(age));
+    const double lifeYears = LifeExpectancy(gender == "M" ? Gender::Male : Gender::Female, key);
+    field("txtWeeks") = CStr(WeeksOfLife(lifeYears));
+    return std::nullopt;
+}
+
+std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from) {
+    const double weeks = FieldNumber(text("txtWeeks"));
+    const std::optional<std::int16_t> days = DaysOfWeeks(weeks);
+    if (!days) {
+        return Reaction::refuse("Weeks must be at most 4681.", "txtWeeks");
+    }
+    // The To Date is the From Date plus the days, with no day subtracted.
+    const std::optional<Date> to = DateAdd(*days, from);
+    if (!to) {
+        return Reaction::refuse("Weeks put the To Date outside 01/01/100 to 12/31/9999.",
+                                "txtWeeks");
+    }
+    values_.Days = *days;
+    field("txtToDate") = CStr(*to);
+    values_.Weeks = weeks;
+    return std::nullopt;
+}
+
+void PresentValueModel::periodFromDates(Date from, Date to) {
+    values_.Weeks = WeeksBetween(from, to);
+    field("txtWeeks") = CStr(values_.Weeks);
+}
+
+std::optional<Reaction> PresentValueModel::totalComp() {
+    // Without a Comp Rate the rate and total of the last calculation stay.
+    if (text("txtRate").empty()) {
+        return std::nullopt;
+    }
+    const double rate = FieldNumber(text("txtRate"));
+    const double total = values_.Weeks * rate;
+    if (!std::isfinite(total)) {
+        return Reaction::refuse("Comp Rate is out of range.", "txtRate");
+    }
+    values_.CompRate = rate;
+    values_.TotalComp = total;
+    field("txtTotalComp") = Format(total, kAmountPattern);
+    return std::nullopt;
+}
+
+void PresentValueModel::discountRateFromField() {
+    std::string& rate = field("txtInterestRate");
+    if (rate.empty()) {
+        rate = kDefaultInterestRate;
+    }
+    discountRate_ = DiscountRateOf(FieldNumber(rate));
+    rate = Str(discountRate_);
+}
+
+std::optional<Reaction> PresentValueModel::discountedPresentValue() {
+    const std::optional<double> sum = DiscountedSum(values_.CompRate, values_.Weeks, discountRate_);
+    if (!sum) {
+        return Reaction::refuse("Interest Rate is out of range.", "txtInterestRate");
+    }
+    presentValue_ = *sum;
+    field("txtPresentValue") = Format(presentValue_, kAmountPattern);
+    return std::nullopt;
+}
+
+// --- Clear and Print --------------------------------------------------------
+
+Reaction PresentValueModel::cmdPVClear_Click() {
+    // Emptying the age raises its change event, which moves on to the rate.
+    Reaction reaction;
+    for (const char* name : kClearedFields) {
+        reaction.then(assign(name, ""));
+    }
+    return reaction;
+}
+
+Reaction PresentValueModel::cmdPVPrint_Click() {
+    PresentValueReportData data;
+    data.printedAt = now();
+    data.caseCaption = text("txtCaseCaption");
+    data.fromDate = text("txtFromDate");
+    data.toDate = text("txtToDate");
+    data.age = text("txtAge");
+    data.gender = text("txtGender");
+    data.weeks = values_.Weeks;
+    data.compRate = values_.CompRate;
+    data.totalComp = values_.TotalComp;
+    data.discountRate = discountRate_;
+    data.presentValue = presentValue_;
+    Reaction reaction;
+    reaction.print = PrintJob{PresentValueReport(data), false};
+    return reaction;
+}
 
 }  // namespace corvell

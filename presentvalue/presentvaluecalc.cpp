@@ -1,0 +1,39 @@
+#include "presentvalue/presentvaluecalc.h"
+
+#include <cmath>
+
+#include "shell/values.h"
+
+namespace corvell {
+
+double WeeksBetween(Date from, Date to) {
+    return static_cast<double>(DateDiff(from, to)) / 7;
+}
+
+std::optional<std::int16_t> DaysOfWeeks(double weeks) {
+    return CInt(weeks * 7);
+}
+
+double WeeksOfLife(double lifeYears) {
+    return lifeYears * kWeeksPerYear;
+}
+
+double DiscountRateOf(double typed) {
+    return typed > kLargestFractionRate ? typed / 100 : typed;
+}
+
+std::optional<double> DiscountedSum(double compRate, double weeks, double discountRate) {
+    const double factor = 1 + discountRate / kDiscountPeriodsPerYear;
+    double sum = 0;
+    // The bound is read once; weeks never exceed what two dates 01/01/100
+    // and 12/31/9999 span, so the loop stays short.
+    for (double i = 1; i <= weeks; ++i) {
+        sum += compRate / std::pow(factor, i);
+        if (!std::isfinite(sum)) {
+            return std::nullopt;
+        }
+    }
+    return sum;
+}
+
+}  // namespace corvell

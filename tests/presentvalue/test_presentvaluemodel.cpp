@@ -1,0 +1,556 @@
+#include <QTest>
+
+#include "presentvalue/presentvaluemodel.h"
+#include "shell/format.h"
+#include "shell/values.h"
+
+using namespace corvell;
+
+namespace {
+
+struct Entry {
+    const char* from = "";
+    const char* to = "";
+    const char* weeks = "";
+    const char* age = "";
+    const char* gender = "";
+    const char* rate = "";
+};
+
+void enter(PresentValueModel& model, const Entry& e) {
+    model.setText("txtFromDate", e.from);
+    model.setText("txtToDate", e.to);
+    model.setText("txtWeeks", e.weeks);
+    model.setText("txtAge", e.age);
+    model.setText("txtGender", e.gender);
+    model.setText("txtRate", e.rate);
+}
+
+Reaction calculate(PresentValueModel& model) {
+    return model.fire("cmdPVCalculate", Event::Click);
+}
+
+QString text(const PresentValueModel& model, const char* field) {
+    return QString::fromStdString(model.text(field));
+}
+
+Date day(int year, unsigned month, unsigned d) {
+    return FromCivil({year, month, d});
+}
+
+std::optional<Message> messageOf(const Reaction& r) {
+    return r.message;
+}
+
+}  // namespace
+
+class TestPresentValueModel : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsEmptyWithFivePercent() {
+        PresentValueModel model;
+        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(".05"));
+        for (const char* field : {"txtFromDate", "txtToDate", "txtWeeks", "txtAge", "txtGender",
+                                  "txtRate", "txtTotalComp", "txtPresentValue", "txtCaseCaption"}) {
+            QVERIFY2(model.text(field).empty(), field);
+        }
+        QCOMPARE(model.values().Weeks, 0.0);
+        QCOMPARE(model.values().CompRate, 0.0);
+        QCOMPARE(model.discountRate(), 0.0);
+        QCOMPARE(model.presentValue(), 0.0);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("weeks");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QString>("gender");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");  // empty: the focus stays
+
+        QTest::newRow("no from date") << ""
+                                      << "01/01/2006"
+                                      << ""
+                                      << "200"
+                                      << "x"
+                                      << "From Date must be entered."
+                                      << "txtFromDate";
+        QTest::newRow("from not a date") << "13/45/2005"
+                                         << "abc"
+                                         << ""
+                                         << ""
+                                         << ""
+                                         << "13/45/2005 is not a valid date."
+                                         << "txtFromDate";
+        QTest::newRow("no period") << "01/01/2005"
+                                   << ""
+                                   << ""
+                                   << ""
+                                   << "x"
+                                   << "You must enter either a To Date, Weeks or Age"
+                                   << "";
+        QTest::newRow("to not a date") << "01/01/2005"
+                                       << "abc"
+                                       << ""
+                                       << "200"
+                                       << "x"
+                                       << "abc is not a valid date."
+                                       << "txtToDate";
+        QTest::newRow("age beyond table")
+            << "01/01/2005"
+            << ""
+            << ""
+            << "110.2"
+            << "x"
+            << "110.2 is beyond end of age table.  Use 110 or younger."
+            << "txtAge";
+        QTest::newRow("age below table") << "01/01/2005"
+                                         << ""
+                                         << ""
+                                         << "0.7"
+                                         << "x"
+                                         << "0.7 is lower than age table.  Use age 1 or older."
+                                         << "txtAge";
+        QTest::newRow("age not a number") << "01/01/2005"
+                                          << ""
+                                          << ""
+                                          << "abc"
+                                          << "M"
+                                          << "abc is lower than age table.  Use age 1 or older."
+                                          << "txtAge";
+        QTest::newRow("gender missing") << "01/01/2005"
+                                        << ""
+                                        << ""
+                                        << "45"
+                                        << ""
+                                        << "Gender of M or F is required"
+                                        << "txtGender";
+        QTest::newRow("gender not whole") << "01/01/2005"
+                                          << ""
+                                          << ""
+                                          << "45"
+                                          << "m "
+                                          << "Gender of M or F is required"
+                                          << "txtGender";
+        QTest::newRow("age checked beside a to date")
+            << "01/01/2005"
+            << "01/01/2006"
+            << ""
+            << "111"
+            << "M"
+            << "111 is beyond end of age table.  Use 110 or younger."
+            << "txtAge";
+    }
+    void refusals() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, weeks);
+        QFETCH(QString, age);
+        QFETCH(QString, gender);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        PresentValueModel model;
+        model.setText("txtFromDate", from.toStdString());
+        model.setText("txtToDate", to.toStdString());
+        model.setText("txtWeeks", weeks.toStdString());
+        model.setText("txtAge", age.toStdString());
+        model.setText("txtGender", gender.toStdString());
+        model.setText("txtRate", "500");
+        const Reaction r = calculate(model);
+        QVERIFY(r.message);
+        QCOMPARE(QString::fromStdString(r.message->text), message);
+        QVERIFY(r.message->title.empty());
+        if (focus.isEmpty()) {
+            QVERIFY(!r.focus);
+        } else {
+            QVERIFY(r.focus);
+            QCOMPARE(QString::fromStdString(r.focus->control), focus);
+            QCOMPARE(r.focus->caret, Caret::SelectAll);
+        }
+        // Nothing is computed.
+        QCOMPARE(model.values().Weeks, 0.0);
+        QVERIFY(model.text("txtTotalComp").empty());
+        QVERIFY(model.text("txtPresentValue").empty());
+        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(".05"));
+    }
+
+    void blanksCountAsAPeriod() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", " ", "", "", "500"});
+        const Reaction r = calculate(model);
+        QVERIFY(!r.message);
+        QCOMPARE(text(model, "txtToDate"), QStringLiteral("1/1/2005"));
+        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("0.00"));
+    }
+
+    void fromAndToDates() {
+        PresentValueModel model;
+        enter(model, {"1/1/2005", "01/01/2006", "", "", "", "500"});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(text(model, "txtFromDate"), QStringLiteral("01/01/2005"));
+        QCOMPARE(model.values().Weeks, 365.0 / 7);
+        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("52.1428571428571"));
+        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("26,071.43"));
+        // 52 whole weeks: the same present value as 52 weeks typed.
+        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("25,348.82"));
+        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .05"));
+        QCOMPARE(model.discountRate(), 0.05);
+    }
+
+    void weeksGiveTheToDate() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "10", "", "", ""});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(model.values().Days, std::int16_t{70});
+        QCOMPARE(model.values().Weeks, 10.0);
+        QCOMPARE(text(model, "txtToDate"), QStringLiteral("3/12/2005"));
+        QCOMPARE(CDate(model.text("txtToDate")), std::optional<Date>(day(2005, 3, 12)));
+    }
+
+    void ageAndGenderGiveTheWeeks() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "", "45", "m", ""});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(text(model, "txtGender"), QStringLiteral("M"));
+        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("1599.3725"));
+        QCOMPARE(model.values().Days, std::int16_t{11196});
+        QCOMPARE(CDate(model.text("txtToDate")), DateAdd(11196, day(2005, 1, 1)));
+    }
+
+    void ageRoundsHalfToEven_data() {
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QString>("gender");
+        QTest::addColumn<double>("lifeYears");
+        QTest::newRow("45.5 looks up 46") << "45.5"
+                                          << "M" << 29.74;
+        QTest::newRow("44.5 looks up 44") << "44.5"
+                                          << "m" << 31.49;
+        QTest::newRow("female 46") << "46"
+                                   << "f" << 35.0;
+        QTest::newRow("110") << "110"
+                             << "F" << 1.28;
+        QTest::newRow("1") << "1"
+                           << "M" << 71.53;
+    }
+    void ageRoundsHalfToEven() {
+        QFETCH(QString, age);
+        QFETCH(QString, gender);
+        QFETCH(double, lifeYears);
+        PresentValueModel model;
+        model.setText("txtFromDate", "01/01/2005");
+        model.setText("txtAge", age.toStdString());
+        model.setText("txtGender", gender.toStdString());
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(text(model, "txtWeeks"), QString::fromStdString(CStr(lifeYears * 52.25)));
+        QCOMPARE(model.values().Weeks, FieldNumber(CStr(lifeYears * 52.25)));
+    }
+
+    void aToDateWinsOverAgeAndWeeks() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "01/01/2006", "10", "45", "m", "500"});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(text(model, "txtGender"), QStringLiteral("M"));
+        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("52.1428571428571"));
+        QCOMPARE(model.values().Days, std::int16_t{0});
+    }
+
+    void fiveHundredForFiftyTwoWeeks() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "52", "", "", "500"});
+        model.setText("txtInterestRate", "");
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .05"));
+        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("26,000.00"));
+        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("25,348.82"));
+        QCOMPARE(model.values().CompRate, 500.0);
+        QCOMPARE(model.values().TotalComp, 26000.0);
+    }
+
+    void interestRateAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<double>("rate");
+        QTest::newRow("6 percent") << "6"
+                                   << " .06" << 0.06;
+        QTest::newRow("fraction") << ".06"
+                                  << " .06" << 0.06;
+        QTest::newRow(".99 stays") << ".99"
+                                   << " .99" << 0.99;
+        QTest::newRow("1 is one percent") << "1"
+                                          << " .01" << 0.01;
+        QTest::newRow("not a number") << "abc"
+                                      << " 0" << 0.0;
+        QTest::newRow("grouped") << "1,000"
+                                 << " 10" << 10.0;
+    }
+    void interestRateAsTyped() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(double, rate);
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "52", "", "", "500"});
+        model.setText("txtInterestRate", typed.toStdString());
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(text(model, "txtInterestRate"), shown);
+        QCOMPARE(model.discountRate(), rate);
+    }
+
+    void groupedCompRateReadsWhole() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "52", "", "", "1,250"});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(model.values().CompRate, 1250.0);
+        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("65,000.00"));
+    }
+
+    void withoutACompRateTheLastRateStays() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "52", "", "", "500"});
+        QVERIFY(calculate(model).empty());
+        enter(model, {"01/01/2005", "", "104", "", "", ""});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(model.values().Weeks, 104.0);
+        QCOMPARE(model.values().CompRate, 500.0);
+        QCOMPARE(model.values().TotalComp, 26000.0);
+        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("26,000.00"));
+        QCOMPARE(text(model, "txtPresentValue"),
+                 QString::fromStdString(Format(model.presentValue(), "#,###,##0.00")));
+        QVERIFY(model.presentValue() > 25348.82 * 1.9);
+    }
+
+    void toDateBeforeFromDate() {
+        PresentValueModel model;
+        enter(model, {"01/01/2006", "01/01/2005", "", "", "", "500"});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("-52.1428571428571"));
+        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("-26,071.43"));
+        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("0.00"));
+    }
+
+    void weeksRecalculatedFromTheirToDate() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "10.5", "", "", "500"});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(model.values().Days, std::int16_t{74});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("10.5714285714286"));
+    }
+
+    void weeksBeyondTheDayCount() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "52", "", "", "500"});
+        QVERIFY(calculate(model).empty());
+        enter(model, {"1/1/2005", "", "4681.1", "", "", "700"});
+        const Reaction r = calculate(model);
+        QCOMPARE(messageOf(r), std::optional<Message>(Message{"Weeks must be at most 4681.", {}}));
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtWeeks", Caret::SelectAll}));
+        QCOMPARE(text(model, "txtFromDate"), QStringLiteral("01/01/2005"));
+        QVERIFY(model.text("txtToDate").empty());
+        QCOMPARE(model.values().Weeks, 52.0);
+        QCOMPARE(model.values().Days, std::int16_t{364});
+        QCOMPARE(model.values().CompRate, 500.0);
+        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("26,000.00"));
+        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .05"));
+
+        enter(model, {"01/01/2005", "", "-4681.3", "", "", "700"});
+        QCOMPARE(messageOf(calculate(model))->text, std::string("Weeks must be at most 4681."));
+        enter(model, {"01/01/2005", "", "4681", "", "", "700"});
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(model.values().Days, std::int16_t{32767});
+    }
+
+    void weeksBeyondTheLastDate() {
+        PresentValueModel model;
+        enter(model, {"12/01/9999", "", "10", "", "", "500"});
+        const Reaction r = calculate(model);
+        QVERIFY(r.message);
+        QCOMPARE(r.message->text,
+                 std::string("Weeks put the To Date outside 01/01/100 to 12/31/9999."));
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtWeeks", Caret::SelectAll}));
+        QVERIFY(model.text("txtToDate").empty());
+        QCOMPARE(model.values().Weeks, 0.0);
+    }
+
+    void discountThatIsNoNumber() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "52", "", "", "500"});
+        QVERIFY(calculate(model).empty());
+        enter(model, {"01/01/2005", "01/01/2006", "", "", "", "600"});
+        model.setText("txtInterestRate", "-52");
+        const Reaction r = calculate(model);
+        QCOMPARE(messageOf(r),
+                 std::optional<Message>(Message{"Interest Rate is out of range.", {}}));
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtInterestRate", Caret::SelectAll}));
+        // The steps before keep their effects...
+        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("52.1428571428571"));
+        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("31,285.71"));
+        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral("-52"));
+        QCOMPARE(model.discountRate(), -52.0);
+        // ...while the present value stays that of the last calculation.
+        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("25,348.82"));
+        QCOMPARE(Format(model.presentValue(), "#,###,##0.00"), std::string("25,348.82"));
+    }
+
+    void aVeryLargeDiscountIsShownAsComputed() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "52", "", "", "500"});
+        model.setText("txtInterestRate", "1E300");
+        QVERIFY(calculate(model).empty());
+        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" 1E+298"));
+        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("0.00"));
+    }
+
+    void aCompRateTooLargeForTheTotal() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "12/31/9999", "", "", "", "1E306"});
+        const Reaction r = calculate(model);
+        QCOMPARE(messageOf(r), std::optional<Message>(Message{"Comp Rate is out of range.", {}}));
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtRate", Caret::SelectAll}));
+        QVERIFY(model.text("txtTotalComp").empty());
+        QVERIFY(model.text("txtPresentValue").empty());
+        QCOMPARE(model.values().CompRate, 0.0);
+    }
+
+    void leavingTheFromDate_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("mmddyyyy") << "01152005"
+                                  << "01/15/2005"
+                                  << "";
+        QTest::newRow("mmddyy") << "011505"
+                                << "01/15/2005"
+                                << "";
+        QTest::newRow("slashes") << "1/15/2005"
+                                 << "01/15/2005"
+                                 << "";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
+        QTest::newRow("not a date") << "13/45/2005"
+                                    << "13/45/2005"
+                                    << "13/45/2005 is not a valid date.";
+        QTest::newRow("ten thousand is no mmddyy") << "10000"
+                                                   << "10000"
+                                                   << "10000 is not a valid date.";
+    }
+    void leavingTheFromDate() {
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        QFETCH(QString, message);
+        PresentValueModel model;
+        model.setText("txtFromDate", typed.toStdString());
+        const Reaction r = model.fire("txtFromDate", Event::LostFocus);
+        QCOMPARE(text(model, "txtFromDate"), after);
+        if (message.isEmpty()) {
+            QVERIFY(r.empty());
+        } else {
+            QCOMPARE(QString::fromStdString(r.message->text), message);
+            QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtFromDate", Caret::SelectAll}));
+        }
+    }
+
+    void leavingTheToDate_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("mmddyyyy") << "01012006"
+                                  << "01/01/2006"
+                                  << "txtRate";
+        QTest::newRow("mmddyy") << "010106"
+                                << "01/01/2006"
+                                << "txtRate";
+        QTest::newRow("empty stays") << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("not a date") << "02/30/2006"
+                                    << "02/30/2006"
+                                    << "txtToDate";
+    }
+    void leavingTheToDate() {
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        QFETCH(QString, focus);
+        PresentValueModel model;
+        model.setText("txtToDate", typed.toStdString());
+        const Reaction r = model.fire("txtToDate", Event::LostFocus);
+        QCOMPARE(text(model, "txtToDate"), after);
+        if (focus.isEmpty()) {
+            QVERIFY(r.empty());
+        } else if (focus == "txtRate") {
+            QVERIFY(!r.message);
+            QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtRate", Caret::AtStart}));
+        } else {
+            QCOMPARE(r.message->text, after.toStdString() + " is not a valid date.");
+            QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtToDate", Caret::SelectAll}));
+        }
+    }
+
+    void leavingTheRate_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("whole") << "500"
+                               << "500.00";
+        QTest::newRow("grouped") << "1,250"
+                                 << "1250.00";
+        QTest::newRow("decimals") << "87.555"
+                                  << "87.56";
+        QTest::newRow("not a number") << "abc"
+                                      << "abc";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void leavingTheRate() {
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        PresentValueModel model;
+        model.setText("txtRate", typed.toStdString());
+        QVERIFY(model.fire("txtRate", Event::LostFocus).empty());
+        QCOMPARE(text(model, "txtRate"), after);
+    }
+
+    void leavingWeeksMovesToTheRate() {
+        PresentValueModel model;
+        QVERIFY(model.fire("txtWeeks", Event::LostFocus).empty());
+        model.setText("txtWeeks", "52");
+        QCOMPARE(model.fire("txtWeeks", Event::LostFocus).focus,
+                 std::optional<Focus>(Focus{"txtRate", Caret::AtStart}));
+    }
+
+    void emptyingTheAgeMovesToTheRate() {
+        PresentValueModel model;
+        model.setText("txtAge", "4");
+        QVERIFY(model.fire("txtAge", Event::Change).empty());
+        model.setText("txtAge", "");
+        QCOMPARE(model.fire("txtAge", Event::Change).focus,
+                 std::optional<Focus>(Focus{"txtRate", Caret::AtStart}));
+    }
+
+    void clearKeepsTheInterestRateAndTheFigures() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "", "45", "m", "500"});
+        model.setText("txtCaseCaption", "Doe v. Acme");
+        model.setText("txtInterestRate", "6");
+        QVERIFY(calculate(model).empty());
+        const CalculationValues before = model.values();
+        const Reaction r = model.fire("cmdPVClear", Event::Click);
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtRate", Caret::AtStart}));
+        QVERIFY(!r.message);
+        for (const char* field : {"txtFromDate", "txtToDate", "txtWeeks", "txtAge", "txtGender",
+                                  "txtRate", "txtTotalComp", "txtPresentValue", "txtCaseCaption"}) {
+            QVERIFY2(model.text(field).empty(), field);
+        }
+        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .06"));
+        QCOMPARE(model.values().Weeks, before.Weeks);
+        QCOMPARE(model.values().TotalComp, before.TotalComp);
+        QCOMPARE(model.discountRate(), 0.06);
+        QVERIFY(model.presentValue() > 0);
+        // With no age to empty the focus stays where it is.
+        QVERIFY(model.fire("cmdPVClear", Event::Click).empty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPresentValueModel)
+#include "test_presentvaluemodel.moc"
