@@ -1,4 +1,9 @@
 #pragma once
+// The lump sum offset window: the weeks, days and end date a lump sum (a
+// severance or other payment) stands in for weekly compensation, and the
+// money left for a partial day. It keeps the beginning date and the rate of
+// its last calculation in its own calculation values; no other window sees
+// them.
 
 #include "shared/calculationvalues.h"
 #include "shell/formmodel.h"
@@ -10,6 +15,11 @@ public:
     LumpSumModel();
 
     const CalculationValues& values() const { return values_; }
+
+    Reaction txtBeginningDate_LostFocus();
+    Reaction cmdCommCalculate_Click();
+    Reaction cmdCommClear_Click();
+    Reaction cmdCommPrint_Click();
 
 private:
     CalculationValues values_;

@@ -1,6 +1,9 @@
 #pragma once
+// The pension offset window: the weekly rate less the weekly equivalent of
+// the employer-funded part of a monthly pension. Besides its fields it keeps
+// the new weekly rate of its last Calculate, which its report prints and
+// Clear leaves alone.
 
-#include "shared/calculationvalues.h"
 #include "shell/formmodel.h"
 
 namespace corvell {
@@ -9,10 +12,16 @@ class PensionModel : public FormModel {
 public:
     PensionModel();
 
-    const CalculationValues& values() const { return values_; }
+    // 0 until the first Calculate.
+    double newWeeklyRate() const { return newWeeklyRate_; }
+
+    Reaction txtRate_LostFocus();
+    Reaction cmdSSCalculate_Click();
+    Reaction cmdSSClear_Click();
+    Reaction cmdSSPrint_Click();
 
 private:
-    CalculationValues values_;
+    double newWeeklyRate_ = 0;
 };
 
 }  // namespace corvell

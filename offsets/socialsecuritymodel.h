@@ -1,6 +1,8 @@
 #pragma once
+// The social security offset window: the weekly rate less half the weekly
+// equivalent of the net monthly social security. Everything it knows lives
+// in its fields; it keeps no other value.
 
-#include "shared/calculationvalues.h"
 #include "shell/formmodel.h"
 
 namespace corvell {
@@ -9,10 +11,10 @@ class SocialSecurityModel : public FormModel {
 public:
     SocialSecurityModel();
 
-    const CalculationValues& values() const { return values_; }
-
-private:
-    CalculationValues values_;
+    Reaction txtRate_LostFocus();
+    Reaction cmdSSCalculate_Click();
+    Reaction cmdSSClear_Click();
+    Reaction cmdSSPrint_Click();
 };
 
 }  // namespace corvell

@@ -1,0 +1,42 @@
+#include "offsets/lumpsumoffset.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "shell/values.h"
+
+namespace corvell {
+
+double wholeDaysBought(double amount, double weeklyRate) {
+    const double quotient = amount / weeklyRate * kDaysPerWeek;
+    const double nearest = std::round(quotient);
+    // A double division and product are off by a few units in the last
+    // place; a shortfall far below that of one cent on any sensible amount
+    // is the binary representation, not money.
+    if (nearest > quotient && nearest - quotient <= 1e-12 * std::fabs(quotient)) {
+        return nearest;
+    }
+    return Int(quotient);
+}
+
+LumpSumOffset lumpSumOffset(Date begin, double amount, double weeklyRate) {
+    LumpSumOffset offset;
+    offset.totalDays = wholeDaysBought(amount, weeklyRate);
+    // The beginning date is the first day of the offset.
+    const double lastDay = static_cast<double>(begin.day) + offset.totalDays - 1;
+    if (std::isnan(lastDay) || lastDay > kLastDate.day) {
+        offset.end = LumpSumOffset::End::AfterLastDate;
+        return offset;
+    }
+    if (lastDay < kFirstDate.day) {
+        offset.end = LumpSumOffset::End::BeforeFirstDate;
+        return offset;
+    }
+    offset.weeks = Int(offset.totalDays / kDaysPerWeek);
+    offset.days = Int(offset.totalDays - offset.weeks * kDaysPerWeek);
+    offset.endDate = *DateAdd(static_cast<std::int64_t>(offset.totalDays) - 1, begin);
+    offset.remainder = amount - offset.totalDays * (weeklyRate / kDaysPerWeek);
+    return offset;
+}
+
+}  // namespace corvell

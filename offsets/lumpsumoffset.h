@@ -1,0 +1,39 @@
+#pragma once
+// How long a lump sum stands in for weekly compensation: the amount buys
+// whole days at the daily rate (the weekly rate over 7), shown as weeks and
+// days, from the beginning date, which is the first day of the offset; what
+// is left over pays part of one more day.
+
+#include "shell/dates.h"
+
+namespace corvell {
+
+inline constexpr double kDaysPerWeek = 7;
+
+struct LumpSumOffset {
+    // Whether the last day of the offset is a date the calendar holds.
+    enum class End {
+        OnCalendar,       // endDate holds it
+        AfterLastDate,    // it would fall after 12/31/9999: nothing else is computed
+        BeforeFirstDate,  // it would fall before 01/01/100: nothing else is computed
+    };
+
+    End end = End::OnCalendar;
+    double totalDays = 0;
+    double weeks = 0;
+    double days = 0;  // beyond the whole weeks, 0 to 6
+    Date endDate;     // the day before `begin` when the amount buys no whole day
+    double remainder = 0;
+};
+
+// `weeklyRate` must not be 0; the amount and the rate are used as they are,
+// negative ones included.
+LumpSumOffset lumpSumOffset(Date begin, double amount, double weeklyRate);
+
+// Whole days that `amount` buys at `weeklyRate`. The quotient is computed in
+// binary and can fall a hair short of a whole number it equals exactly
+// (42075 at 595 a week is 495 days, not 494 and a whole day's pay left
+// over); such a hair is not taken for a partial day.
+double wholeDaysBought(double amount, double weeklyRate);
+
+}  // namespace corvell

@@ -1,0 +1,21 @@
+#include "offsets/offsetfields.h"
+
+#include "shell/format.h"
+
+namespace corvell {
+
+std::string rateOnLeaving(std::string_view typed) {
+    return Format(typed, "###0.00");
+}
+
+Reaction tooLargeToCalculate(std::string control) {
+    return Reaction::refuse("The amounts entered are too large to calculate.", std::move(control));
+}
+
+Reaction printOnce(report::Document document) {
+    Reaction r;
+    r.print = PrintJob{std::move(document), false};
+    return r;
+}
+
+}  // namespace corvell

@@ -1,0 +1,103 @@
+#include "tests/offsets/offsetwindowcheck.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "shell/ui/look.h"
+#include "tests/support/pdftext.h"
+#include "tests/support/windowtest.h"
+
+namespace corvell::test {
+namespace {
+
+QString captionOf(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        return button->text();
+    }
+    return {};
+}
+
+void checkFont(QWidget& window, const QString& name, const QString& family, double points) {
+    const QFont font = control(window, name.toLatin1().constData())->font();
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pointSizeF(), points);
+    QVERIFY2(font.bold(), qPrintable(name));
+}
+
+// How far a line is indented: "[zone] " from `zone` leading blanks on,
+// "[indent] " for fewer, nothing for none.
+QString indentOf(const QString& line, qsizetype zone) {
+    qsizetype blanks = 0;
+    while (blanks < line.size() && line.at(blanks) == QChar(' ')) {
+        ++blanks;
+    }
+    if (blanks >= zone) {
+        return QStringLiteral("[zone] ");
+    }
+    return blanks > 0 ? QStringLiteral("[indent] ") : QString();
+}
+
+constexpr qsizetype kZoneColumns = report::kZoneColumns;
+
+}  // namespace
+
+void checkPlaces(QWidget& window, std::span<const Placed> controls) {
+    for (const Placed& c : controls) {
+        QWidget* w = control(window, c.name);
+        const QRect expected(ui::pixels(c.left), ui::pixels(c.top), ui::pixels(c.width),
+                             ui::pixels(c.height));
+        QVERIFY2(w->geometry() == expected, c.name);
+        if (c.caption != nullptr) {
+            QCOMPARE(captionOf(w), QString::fromUtf8(c.caption));
+        }
+        QCOMPARE(w->toolTip(), c.toolTip == nullptr ? QString() : QString::fromUtf8(c.toolTip));
+    }
+}
+
+void checkTabOrder(QWidget& window, const QStringList& order) {
+    QStringList walked;
+    QWidget* first = control(window, order.first().toLatin1().constData());
+    QWidget* w = first;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == &window) {
+            walked << w->objectName();
+        }
+        w = w->nextInFocusChain();
+    } while (w != first && walked.size() <= order.size());
+    QCOMPARE(walked, order);
+}
+
+void checkFonts(QWidget& window, const QStringList& fields, const QStringList& labels,
+                const QStringList& buttons) {
+    for (const QString& name : fields) {
+        checkFont(window, name, QStringLiteral("Times New Roman"), 9.75);
+    }
+    for (const QString& name : labels + buttons) {
+        checkFont(window, name, QStringLiteral("MS Sans Serif"), 8.25);
+    }
+    checkFont(window, QStringLiteral("lblCaseCaption"), QStringLiteral("MS Serif"), 9.75);
+}
+
+void checkReport(const report::Document& document, const std::vector<std::string>& expected) {
+    QCOMPARE(document.plainLines(), expected);
+    QStringList wanted;
+    QStringList printed;
+    for (const std::string& line : expected) {
+        const QString text = QString::fromStdString(line);
+        if (!text.simplified().isEmpty()) {
+            wanted << indentOf(text, kZoneColumns) + text.simplified();
+        }
+    }
+    // The PDF's text keeps a line's indent only roughly: a print zone shows as
+    // ten or more blanks, a few leading blanks as at least one.
+    for (const QString& line : pdfLines(document)) {
+        printed << indentOf(line, 10) + line.simplified();
+    }
+    QCOMPARE(printed, wanted);
+}
+
+}  // namespace corvell::test
