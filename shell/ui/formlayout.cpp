@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <cstdlib>
 
 #include "shell/ui/look.h"
 
@@ -75,6 +76,59 @@ QWidget* create(QWidget& window, WindowId id, const ControlSpec& spec) {
     return nullptr;
 }
 
+bool isLabel(const ControlSpec& spec) {
+    return spec.kind == ControlKind::Label || spec.kind == ControlKind::CaptionLabel;
+}
+
+bool isTextField(const ControlSpec& spec) {
+    return spec.kind == ControlKind::Field || spec.kind == ControlKind::TextBox;
+}
+
+// How well a label sits as the caption of a field: above it (the usual place)
+// or to its left on the same row; lower is better, negative means not at all.
+int captionDistance(const ControlSpec& label, const ControlSpec& field) {
+    const int labelRight = label.left + label.width;
+    const int fieldRight = field.left + field.width;
+    const int labelBottom = label.top + label.height;
+    const bool overlapsHorizontally = label.left < fieldRight && field.left < labelRight;
+    const int gapAbove = field.top - labelBottom;
+    if (overlapsHorizontally && gapAbove >= -60 && gapAbove <= 300) {
+        return std::abs(label.left - field.left) + gapAbove;
+    }
+    const bool sameRow = label.top < field.top + field.height && field.top < labelBottom;
+    const int gapLeft = field.left - labelRight;
+    if (sameRow && gapLeft >= -60 && gapLeft <= 600) {
+        return 1000 + gapLeft;
+    }
+    return -1;
+}
+
+// Each field is announced by the caption of its label, as screen readers
+// expect; the label becomes the field's buddy.
+void nameFieldsByTheirLabels(QWidget& window, std::span<const ControlSpec> specs) {
+    for (const ControlSpec& field : specs) {
+        if (!isTextField(field)) {
+            continue;
+        }
+        const ControlSpec* best = nullptr;
+        int bestDistance = 0;
+        for (const ControlSpec& label : specs) {
+            const int d = isLabel(label) ? captionDistance(label, field) : -1;
+            if (d >= 0 && (best == nullptr || d < bestDistance)) {
+                best = &label;
+                bestDistance = d;
+            }
+        }
+        if (best == nullptr) {
+            continue;
+        }
+        auto* label = window.findChild<QLabel*>(qs(best->name), Qt::FindDirectChildrenOnly);
+        auto* widget = window.findChild<QWidget*>(qs(field.name), Qt::FindDirectChildrenOnly);
+        label->setBuddy(widget);
+        widget->setAccessibleName(label->text());
+    }
+}
+
 }  // namespace
 
 void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips) {
@@ -96,6 +150,9 @@ void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> sp
         }
         widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
                             pixels(spec.height));
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->setAccessibleName(button->text());
+        }
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previous != nullptr) {
                 QWidget::setTabOrder(previous, widget);
@@ -103,6 +160,7 @@ void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> sp
             previous = widget;
         }
     }
+    nameFieldsByTheirLabels(window, specs);
 }
 
 }  // namespace corvell::ui
