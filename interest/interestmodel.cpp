@@ -1,7 +1,320 @@
 #include "interest/interestmodel.h"
 
-namespace corvell {
+#include "interest/ledgerlines.h"
+#include "interest/ledgerreport.h"
+#include "shell/datefield.h"
+#include "shell/format.h"
+#include "shell/refusals.h"
+#include "shell/values.h"
 
-InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) { addNavigationRow(); }
+namespace corvell {
+namespace {
+
+constexpr const char* kInputFields[] = {
+    "txtBeginningDate", "txtEndingDate",    "txtRate",        "txtWeeks",
+    "txtPaymentDate",   "txtPaymentAmount", "txtCaseCaption",
+};
+constexpr const char* kResultFields[] = {
+    "lblDays",           "txtTotalDays",  "txtTotalComp",   "txtAccruedInterest",
+    "txtSimpleInterest", "txtSimpleDays", "txtTotalAmount", "txtNetAmount",
+};
+
+// The three ledger messages carry their own title.
+Reaction ledgerMessage(std::string text) {
+    return Reaction::say(std::move(text), "Calculate");
+}
+
+std::string money(double amount) {
+    return Format(amount, "#,###,##0.00");
+}
+
+}  // namespace
+
+InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) {
+    for (const char* name : kInputFields) {
+        addField(name);
+    }
+    for (const char* name : kResultFields) {
+        addField(name);
+    }
+    addButton("cmdCalculate");
+    addButton("cmdSave", false);
+    addButton("cmdNextEntry", false);
+    addButton("cmdPrint", false);
+    addButton("cmdClear");
+    addList("List1");
+    addNavigationRow();
+
+    on("txtBeginningDate", Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
+    on("txtEndingDate", Event::LostFocus, [this] { return txtEndingDate_LostFocus(); });
+    on("txtPaymentDate", Event::LostFocus, [this] { return txtPaymentDate_LostFocus(); });
+    on("txtRate", Event::LostFocus, [this] { return txtRate_LostFocus(); });
+    on("cmdCalculate", Event::Click, [this] { return cmdCalculate_Click(); });
+    on("cmdSave", Event::Click, [this] { return cmdSave_Click(); });
+    on("cmdNextEntry", Event::Click, [this] { return cmdNextEntry_Click(); });
+    on("cmdClear", Event::Click, [this] { return cmdClear_Click(); });
+    on("cmdPrint", Event::Click, [this] { return cmdPrint_Click(); });
+    onLine("List1", Event::DblClick, [this](int line) { return List1_DblClick(line); });
+}
+
+// Leaving a date field completes digits typed as mmddyyyy or mmddyy, writes
+// the date out as mm/dd/yyyy and keeps it; the entry then needs a new
+// calculation before Next Entry.
+Reaction InterestModel::leaveDateField(std::string_view control, Date& stored) {
+    state_.EntryCalculated = false;
+    std::string& typed = field(control);
+    typed = Format(CompleteDateDigits(typed), "mm/dd/yyyy");
+    if (typed.empty()) {
+        return {};
+    }
+    const std::optional<Date> date = CDate(typed);
+    if (!date) {
+        return notValidDate(typed, std::string(control));
+    }
+    stored = *date;
+    return {};
+}
+
+Reaction InterestModel::txtBeginningDate_LostFocus() {
+    return leaveDateField("txtBeginningDate", values_.BeginDate);
+}
+
+Reaction InterestModel::txtEndingDate_LostFocus() {
+    return leaveDateField("txtEndingDate", values_.EndDate);
+}
+
+// Only digits typed without separators are checked here; a date typed with
+// separators is written out in full, and Calculate checks it.
+Reaction InterestModel::txtPaymentDate_LostFocus() {
+    std::string& typed = field("txtPaymentDate");
+    if (Val(typed) > 10000) {
+        typed = Format(CompleteDateDigits(typed), "mm/dd/yyyy");
+        if (!TrimLeft(typed).empty()) {
+            const std::optional<Date> date = CDate(typed);
+            if (!date) {
+                values_.PaymentDate = kNoDate;
+                return notValidDate(typed, "txtPaymentDate");
+            }
+            values_.PaymentDate = *date;
+        }
+    }
+    typed = Format(typed, "mm/dd/yyyy");
+    return {};
+}
+
+// With the period already ended by a date, the weeks are skipped.
+Reaction InterestModel::txtRate_LostFocus() {
+    put("txtRate", Format(text("txtRate"), "###0.00"));
+    if (IsDate(text("txtEndingDate"))) {
+        return Reaction::focusOn("txtPaymentDate");
+    }
+    return {};
+}
+
+Reaction InterestModel::cmdCalculate_Click() {
+    const CalculationInput input{
+        text("txtBeginningDate"), text("txtEndingDate"),    text("txtRate"),    text("txtWeeks"),
+        text("txtPaymentDate"),   text("txtPaymentAmount"), state_.CurrentEntry};
+    const CalculationOutcome outcome = Calculate(input, ledger_);
+    if (const auto* refusal = std::get_if<CalculationRefusal>(&outcome)) {
+        return Reaction::refuse(refusal->message, refusal->control);
+    }
+    const Calculation& c = std::get<Calculation>(outcome);
+
+    state_.EntryCalculated = true;
+    state_.EntrySaved = false;
+    enable("cmdSave", true);
+
+    values_.BeginDate = c.BeginDate;
+    values_.EndDate = c.EndDate;
+    values_.PaymentDate = c.PaymentDate;
+    if (c.EndingDateFromWeeks) {
+        values_.Days = c.Days;
+    }
+    values_.Weeks = c.Period.Weeks;
+    values_.CompRate = c.Period.CompRate;
+    values_.TotalComp = c.Period.TotalComp;
+    figures_.PartWeekDays = c.Period.PartWeekDays;
+    figures_.TotalDays = c.Period.TotalDays;
+    figures_.PaymentAmount = c.PaymentAmount;
+    figures_.SimpleDays = c.Interest.SimpleDays;
+    figures_.AccruedInterest = c.Interest.AccruedInterest;
+    figures_.SimpleInterest = c.Interest.SimpleInterest;
+    figures_.TotalAmount = c.Interest.TotalAmount;
+    interest_ = c.Interest;
+    calculated_ = MakeLedgerEntry(values_, figures_);
+
+    showCalculation(c);
+    if (c.Payment == PaymentOutcome::BeforeEndingDate) {
+        return Reaction::refuse(PaymentBeforeEndingMessage(text("txtPaymentDate")),
+                                "txtEndingDate");
+    }
+    return {};
+}
+
+void InterestModel::showCalculation(const Calculation& c) {
+    if (c.EndingDateFromWeeks) {
+        put("txtEndingDate", Format(c.EndDate, "mm/dd/yyyy"));
+    }
+    put("txtTotalDays", c.Period.TotalDays);
+    put("txtWeeks", CStr(c.Period.Weeks));
+    put("lblDays", CStr(c.Period.PartWeekDays));
+    // Without a rate there is no compensation to show.
+    put("txtTotalComp", c.HasRate ? money(c.Period.TotalComp) : std::string());
+    if (c.Payment == PaymentOutcome::Figured) {
+        put("txtAccruedInterest", money(c.Interest.AccruedInterest));
+    } else {
+        put("txtAccruedInterest", {});
+    }
+    if (c.Interest.SimpleInterest > 0) {
+        put("txtSimpleInterest", Format(c.Interest.SimpleInterest, "###,##0.00"));
+        put("txtSimpleDays", CStr(c.Interest.SimpleDays + c.Interest.PriorDays));
+    } else {
+        put("txtSimpleInterest", {});
+        put("txtSimpleDays", {});
+    }
+    put("txtTotalAmount", money(c.Interest.TotalAmount));
+    put("txtNetAmount", money(c.NetAmount));
+}
+
+Reaction InterestModel::cmdSave_Click() {
+    if (!calculated_) {
+        return {};
+    }
+    const int target = state_.CurrentEntry == 0 ? 1 : state_.CurrentEntry;
+    const bool appends = state_.CurrentEntry == 0 || state_.NewEntryPending;
+    if (target > kLedgerCapacity || (appends && ledger_.full())) {
+        return ledgerMessage("The ledger holds at most 100 entries.");
+    }
+    state_.EntrySaved = true;
+    if (state_.CurrentEntry == 0) {
+        state_.NewEntryPending = true;
+        state_.CurrentEntry = 1;
+    }
+    enable("cmdPrint", true);
+    enable("cmdNextEntry", true);
+    if (state_.NewEntryPending) {
+        ledger_.grow();
+        state_.NewEntryPending = false;
+    }
+    ledger_.StoreEntry(state_.CurrentEntry, *calculated_);
+    rebuildPanel();
+    enable("cmdSave", false);
+    return {};
+}
+
+void InterestModel::rebuildPanel() {
+    std::vector<std::string>& panel = listLines("List1");
+    panel.clear();
+    for (int i = 1; i <= ledger_.EntryCount(); ++i) {
+        panel.push_back(BuildPanelLine(ledger_.entry(i)));
+    }
+    totals_ = SumLedger(ledger_);
+    panel.emplace_back();
+    panel.push_back(PanelTotalsLine(totals_));
+}
+
+Reaction InterestModel::cmdNextEntry_Click() {
+    if (!state_.EntryCalculated) {
+        return ledgerMessage("You must calculate the present entry first or choose clear!");
+    }
+    if (!state_.EntrySaved) {
+        return ledgerMessage("You must save the present entry first or choose clear!");
+    }
+    if (ledger_.EntryCount() == 0) {
+        return ledgerMessage("There is no saved entry to continue from.");
+    }
+    const std::optional<Date> next = DateAdd(1, ledger_.entry(ledger_.EntryCount()).EndDateValue);
+    if (!next) {
+        return ledgerMessage("There is no day after 12/31/9999 to continue from.");
+    }
+    state_.NewEntryPending = true;
+    state_.EntrySaved = false;
+    state_.EntryCalculated = false;
+    state_.CurrentEntry = ledger_.EntryCount() + 1;
+    values_.BeginDate = *next;
+    put("txtBeginningDate", Format(*next, "mm/dd/yyyy"));
+    for (const char* name : {"txtEndingDate", "txtTotalDays", "txtWeeks", "lblDays", "txtRate",
+                             "txtTotalComp", "txtPaymentAmount", "txtSimpleDays", "txtTotalAmount",
+                             "txtNetAmount", "txtSimpleInterest", "txtAccruedInterest"}) {
+        put(name, {});
+    }
+    values_.Weeks = 0;
+    figures_.PartWeekDays = 0;
+    values_.CompRate = 0;
+    values_.TotalComp = 0;
+    figures_.PaymentAmount = 0;
+    return Reaction::focusOn("txtBeginningDate");
+}
+
+Reaction InterestModel::List1_DblClick(int line) {
+    if (line < 0 || line >= kLedgerCapacity || line + 1 > ledger_.EntryCount()) {
+        return {};  // no line, the empty line or the totals
+    }
+    const int n = line + 1;
+    const LedgerEntry& e = ledger_.entry(n);
+    put("txtBeginningDate", e.BeginText);
+    values_.BeginDate = CDate(e.BeginText).value_or(kNoDate);
+    put("txtEndingDate", e.EndText);
+    values_.EndDate = e.EndDateValue;
+    // A missing payment date comes back as an empty field, ready for typing.
+    put("txtPaymentDate", e.hasPaymentDate() ? e.PayDateText : std::string());
+    values_.PaymentDate = e.hasPaymentDate() ? CDate(e.PayDateText).value_or(kNoDate) : kNoDate;
+    put("txtPaymentAmount", CStr(e.PayAmount));
+    put("txtWeeks", e.WeeksText);
+    put("lblDays", e.DaysText);
+    put("txtRate", CStr(e.RateValue));
+    values_.CompRate = FieldNumber(text("txtRate"));
+    put("txtTotalComp", e.CompText);
+    put("txtAccruedInterest", e.AccruedText);
+    put("txtSimpleInterest", e.SimpleText);
+    put("txtTotalAmount", e.TotalText);
+    put("txtTotalDays", e.TotalDaysText);
+    put("txtSimpleDays", e.SimpleDaysText);
+    figures_.SimpleDays = Val(e.SimpleDaysText);
+    figures_.PaymentAmount = e.PayAmount;
+    figures_.TotalAmount = e.TotalAmountValue;
+    put("txtNetAmount", money(figures_.TotalAmount - figures_.PaymentAmount));
+    state_.NewEntryPending = false;
+    state_.CurrentEntry = n;
+    // The recalled figures are not a calculation: Save waits for the next one.
+    enable("cmdSave", false);
+    calculated_.reset();
+    return {};
+}
+
+Reaction InterestModel::cmdClear_Click() {
+    listLines("List1").clear();
+    ledger_.ClearLedger();
+    values_.BeginDate = kNoDate;
+    values_.EndDate = kNoDate;
+    values_.PaymentDate = kNoDate;
+    values_.Weeks = 0;
+    values_.CompRate = 0;
+    values_.TotalComp = 0;
+    figures_ = EntryFigures{};
+    interest_ = InterestFigures{};
+    for (const char* name : kInputFields) {
+        put(name, {});
+    }
+    for (const char* name : kResultFields) {
+        put(name, {});
+    }
+    state_.CurrentEntry = 0;
+    state_.NewEntryPending = true;
+    enable("cmdPrint", false);
+    enable("cmdSave", false);
+    calculated_.reset();
+    return Reaction::focusOn("txtBeginningDate", Caret::AtStart);
+}
+
+Reaction InterestModel::cmdPrint_Click() {
+    if (!state_.EntrySaved) {
+        return ledgerMessage("You must save the present entry before printing!");
+    }
+    Reaction r;
+    r.print = PrintJob{BuildLedgerReport(ledger_, totals_, text("txtCaseCaption"), now()), true};
+    return r;
+}
 
 }  // namespace corvell

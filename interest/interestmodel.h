@@ -1,5 +1,19 @@
 #pragma once
+// The compensation-and-interest window: one period at a time is calculated
+// (days, weeks, compensation, interest on a late payment) and saved into the
+// ledger of the claim, which the panel lists with its totals and Print
+// prints. A saved period is recalled by double-clicking its panel line and
+// replaced by the next Save. The ledger and everything about the current
+// entry belong to this window alone.
 
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "interest/calculation.h"
+#include "interest/interest.h"
+#include "interest/ledger.h"
+#include "interest/ledgerentry.h"
 #include "shared/calculationvalues.h"
 #include "shell/formmodel.h"
 
@@ -10,9 +24,38 @@ public:
     InterestModel();
 
     const CalculationValues& values() const { return values_; }
+    const EntryFigures& figures() const { return figures_; }
+    const InterestFigures& interest() const { return interest_; }
+    const Ledger& ledger() const { return ledger_; }
+    const LedgerState& state() const { return state_; }
+    const LedgerTotals& totals() const { return totals_; }
 
 private:
+    Reaction txtBeginningDate_LostFocus();
+    Reaction txtEndingDate_LostFocus();
+    Reaction txtPaymentDate_LostFocus();
+    Reaction txtRate_LostFocus();
+    Reaction cmdCalculate_Click();
+    Reaction cmdSave_Click();
+    Reaction cmdNextEntry_Click();
+    Reaction List1_DblClick(int line);
+    Reaction cmdClear_Click();
+    Reaction cmdPrint_Click();
+
+    Reaction leaveDateField(std::string_view control, Date& stored);
+    void showCalculation(const Calculation& c);
+    void rebuildPanel();
+    void put(std::string_view control, std::string text) { field(control) = std::move(text); }
+
     CalculationValues values_;
+    EntryFigures figures_;
+    InterestFigures interest_;  // the interest figures of the last calculation
+    // The entry as the last calculation that passed its checks left it: what
+    // Save writes, whatever was typed into the fields since.
+    std::optional<LedgerEntry> calculated_;
+    Ledger ledger_;
+    LedgerState state_;
+    LedgerTotals totals_;
 };
 
 }  // namespace corvell

@@ -1,0 +1,68 @@
+#pragma once
+// The Calculate command of the compensation-and-interest window, as one
+// function of what the fields show: it checks them in a fixed order and
+// stops at the first refusal, or returns the period, the interest and the
+// amounts the window shows and a Save keeps. Nothing here touches a window.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "interest/interest.h"
+#include "interest/ledger.h"
+#include "interest/period.h"
+#include "shell/dates.h"
+
+namespace corvell {
+
+// The field texts the calculation reads, and where the ledger stands.
+struct CalculationInput {
+    std::string BeginningDate;
+    std::string EndingDate;
+    std::string Rate;
+    std::string Weeks;
+    std::string PaymentDate;
+    std::string PaymentAmount;
+    int CurrentEntry = 0;
+};
+
+// A check that failed: the message and the field that gets the focus back.
+struct CalculationRefusal {
+    std::string message;
+    std::string control;
+};
+
+enum class PaymentOutcome {
+    Figured,           // interest figured up to the payment date
+    NoPaymentDate,     // payment date empty or not a date: no interest
+    BeforeEndingDate,  // payment dated before the period ended: no interest
+};
+
+struct Calculation {
+    Date BeginDate;
+    Date EndDate;
+    Date PaymentDate;  // kNoDate unless the interest was figured
+    bool EndingDateFromWeeks = false;
+    std::int16_t Days = 0;  // days the weeks gave, when EndingDateFromWeeks
+    bool HasRate = false;
+    PeriodFigures Period;
+    PaymentOutcome Payment = PaymentOutcome::NoPaymentDate;
+    InterestFigures Interest;  // zero interest unless Figured
+    double PaymentAmount = 0;
+    double NetAmount = 0;  // TotalAmount less PaymentAmount
+};
+
+using CalculationOutcome = std::variant<CalculationRefusal, Calculation>;
+
+// Checks, in order: beginning date given and a date; rate (when given) a
+// number; ending date given and a date, or else weeks given and in range;
+// ending date not before the beginning date; amounts within what a double
+// carries. A payment date that is missing or before the ending date does not
+// refuse: the period is figured without interest.
+CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger);
+
+// The message shown when the payment date is before the ending date.
+std::string PaymentBeforeEndingMessage(const std::string& paymentDateText);
+
+}  // namespace corvell

@@ -1,0 +1,54 @@
+#pragma once
+// Interest at 10 percent a year on compensation paid late:
+// - accrued interest on the running award, per whole week, on each weekly
+//   installment up to the ending date (the partial week bears none);
+// - simple interest by the day from the ending date to the payment date on
+//   the compensation plus its accrued interest;
+// - simple interest by the day on what earlier entries of the ledger left
+//   unpaid, from the latest earlier entry's payment date to this one.
+// Amounts are carried unrounded; only the fields round them.
+
+#include "interest/ledger.h"
+#include "shell/dates.h"
+
+namespace corvell {
+
+inline constexpr double DailyInterestRate = 0.1 / 360;  // on a 360-day year
+inline constexpr double WeeklyInterestRate = 0.1 / 52;  // on a 52-week year
+
+// Weeks x (Weeks + 1) x WeeklyInterestRate / 2 x CompRate, in that order.
+double AccruedInterest(double weeks, double compRate);
+
+// What entries 1 to PriorEntry left owing, and the date it bears interest
+// from: the latest of them's payment date, or its ending date when it has
+// no payment date.
+struct PriorBalance {
+    double Balance = 0;
+    Date BalanceDate;
+};
+
+// Reads entries 1 to priorEntry only (at most the saved ones).
+PriorBalance SumPriorBalance(const Ledger& ledger, int priorEntry);
+
+struct InterestFigures {
+    double SimpleDays = 0;  // ending date to payment date
+    double PriorDays = 0;   // days the earlier balance bears interest
+    double AccruedInterest = 0;
+    double SimpleInterest = 0;
+    double TotalAmount = 0;
+    int PriorEntry = 0;  // entries before the current one
+    PriorBalance Prior;
+};
+
+struct InterestInput {
+    Date EndDate;
+    Date PaymentDate;  // on or after EndDate
+    double Weeks = 0;
+    double CompRate = 0;
+    double TotalComp = 0;
+    int CurrentEntry = 0;  // the entry being calculated; 0: none chosen yet
+};
+
+InterestFigures CalculateInterest(const InterestInput& in, const Ledger& ledger);
+
+}  // namespace corvell

@@ -1,0 +1,55 @@
+#pragma once
+// The ledger of one claim: saved periods numbered 1 to EntryCount, at most
+// 100, and the state of the entry being worked on. Every Save rebuilds the
+// totals from all entries, so a corrected entry changes them too.
+
+#include <array>
+
+#include "interest/ledgerentry.h"
+
+namespace corvell {
+
+inline constexpr int kLedgerCapacity = 100;
+
+class Ledger {
+public:
+    // Entries 1 to EntryCount() are saved.
+    int EntryCount() const { return count_; }
+    bool full() const { return count_ >= kLedgerCapacity; }
+
+    // Entry n, 1 <= n <= 100 (std::out_of_range otherwise).
+    const LedgerEntry& entry(int n) const;
+
+    // Makes room for one more saved entry (EntryCount + 1); false when full.
+    bool grow();
+    // Writes entry n, 1 <= n <= 100, replacing what was there.
+    void StoreEntry(int n, LedgerEntry entry);
+    // Empties every entry; EntryCount becomes 0.
+    void ClearLedger();
+
+private:
+    std::array<LedgerEntry, kLedgerCapacity> entries_{};
+    int count_ = 0;
+};
+
+// Where the window stands in the ledger cycle.
+struct LedgerState {
+    int CurrentEntry = 0;          // the entry the next Save writes; 0: none chosen yet
+    bool NewEntryPending = false;  // the next Save appends a new entry
+    bool EntryCalculated = false;  // the entry in the fields has been calculated
+    bool EntrySaved = false;       // the calculated entry has been saved
+};
+
+// Sums over the saved entries; Net is Amount less Payments.
+struct LedgerTotals {
+    double Payments = 0;
+    double Accrued = 0;
+    double Simple = 0;
+    double Comp = 0;
+    double Amount = 0;
+    double Net = 0;
+};
+
+LedgerTotals SumLedger(const Ledger& ledger);
+
+}  // namespace corvell

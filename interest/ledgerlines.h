@@ -1,0 +1,47 @@
+#pragma once
+// The ledger as lines of fixed-pitch text: the panel under the fields and
+// the printed report share the same right-aligned columns. The panel
+// re-formats the stored texts (two-digit years, 0.50 for .50); the report
+// prints them as stored.
+
+#include <string>
+#include <string_view>
+
+#include "interest/ledger.h"
+
+namespace corvell {
+
+// Widths in characters of the right-aligned columns.
+struct ColumnWidths {
+    int PayAmount = 12;
+    int Weeks = 6;
+    int Days = 6;
+    int Rate = 10;
+    int Comp = 12;
+    int Accrued = 10;
+    int Simple = 10;
+    int Total = 12;
+    int NetTotal = 12;
+};
+inline constexpr ColumnWidths ColumnWidth{};
+
+// The value without surrounding blanks, right-aligned in `width` characters
+// (at most 19); a value that reads as zero shows as "0", and one too long
+// for its column loses its leftmost characters.
+std::string PadColumn(std::string_view value, int width);
+
+// The panel line of one entry: 120 characters, two more when the entry has
+// no payment date.
+std::string BuildPanelLine(const LedgerEntry& entry);
+
+// The totals line under the panel.
+std::string PanelTotalsLine(const LedgerTotals& totals);
+
+// The report's column header (123 characters) and lines.
+inline constexpr std::string_view kReportHeader =
+    "     Begin       End      Pay        Pay Amt. Weeks Days       Rate        Comp  Accrued     "
+    "Simple       Total   Net Total";
+std::string ReportEntryLine(const LedgerEntry& entry);
+std::string ReportTotalsLine(const LedgerTotals& totals);
+
+}  // namespace corvell

@@ -1,0 +1,33 @@
+#include "interest/period.h"
+
+#include "shell/format.h"
+#include "shell/values.h"
+
+namespace corvell {
+
+PeriodFigures CalculatePeriod(Date begin, Date end, std::optional<double> rate) {
+    PeriodFigures p;
+    p.DayCount = DateDiff(begin, end) + 1;
+    const auto n = static_cast<double>(p.DayCount);
+    p.TotalDays = Format(n, "##,###");
+    const double w = n / 7;
+    // Adding a half before rounding down keeps 8 days at 1 week and 1 day:
+    // (8/7 - 1) x 7 is 0.9999999999999996 in double precision.
+    p.PartWeekDays = Int((w - Int(w)) * 7 + 0.5);
+    p.Weeks = Int(w);
+    if (rate) {
+        p.CompRate = *rate;
+        p.TotalComp = p.CompRate * n / 7;
+    }
+    return p;
+}
+
+std::optional<std::int16_t> DaysFromWeeks(double weeks) {
+    const std::optional<std::int16_t> days = CInt(weeks * 7);
+    if (!days || *days < 1) {
+        return std::nullopt;
+    }
+    return days;
+}
+
+}  // namespace corvell
