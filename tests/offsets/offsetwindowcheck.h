@@ -36,8 +36,9 @@ void checkFonts(QWidget& window, const QStringList& fields, const QStringList& l
                 const QStringList& buttons);
 
 // The report as printed: its plain lines must be `expected`, and the text a
-// PDF of it holds must read the same, line by line (empty lines aside, blanks
-// between words counted once, as a PDF does not keep them).
+// PDF of it holds must read the same, line by line: the same words, and the
+// same lines indented by a print zone, by a few blanks or not at all (empty
+// lines aside, and blanks between words counted once, as a PDF keeps neither).
 void checkReport(const report::Document& document, const std::vector<std::string>& expected);
 
 }  // namespace corvell::test

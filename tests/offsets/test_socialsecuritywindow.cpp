@@ -1,0 +1,272 @@
+// The social security offset window as the operator uses it: its layout,
+// the rate re-format, Calculate with its refusals in order, Clear, and the
+// report as printed.
+
+#include <QTest>
+#include <memory>
+
+#include "offsets/ui/frmsocialsecurity.h"
+#include "shell/ui/look.h"
+#include "tests/offsets/offsetwindowcheck.h"
+#include "tests/support/windowtest.h"
+
+using namespace corvell;
+using namespace corvell::test;
+
+namespace {
+
+constexpr const char* kMonthly = "txtSocialSecurity";
+constexpr const char* kNoMonthly = "Please enter monthly social security payment received";
+constexpr const char* kNoRate = "Please enter weekly compensation rate before adjustment";
+
+const std::string kTitle = std::string(14, ' ') + "Social Security Offset Calculation";
+const std::string kDateLine = std::string(28, ' ') + "03-04-2026    09:05:07";
+
+constexpr Placed kPlaces[] = {
+    {"txtSocialSecurity", 480, 960, 1815, 375, nullptr,
+     "Enter net amount of monthly social security payment recieved after taxes.  See Rule 123"},
+    {"txtRate", 2760, 960, 1815, 375, nullptr, "Enter weekly indemnity rate before adjustment"},
+    {"txtCaseCaption", 480, 2640, 4935, 1095, nullptr,
+     "Enter any identifying information for printed report"},
+    {"txtNewRate", 480, 1680, 1815, 375, nullptr, "Calculated weekly rate after offset"},
+    {"lblSocialSecurity", 480, 720, 1815, 255, "Net Social Security Amount", nullptr},
+    {"lblRate", 2760, 720, 1815, 255, "Weekly Comp. Rate", nullptr},
+    {"lblCaseCaption", 480, 2400, 4935, 255, "Case Caption", nullptr},
+    {"lblNewRate", 480, 1440, 1815, 255, "New Weekly Rate", nullptr},
+    {"cmdSSCalculate", 5520, 1320, 1695, 735, "Calculate", "Press to calculate"},
+    {"cmdSSPrint", 7440, 1320, 855, 735, "Print", "Print this calculation"},
+    {"cmdSSClear", 8520, 1320, 615, 735, "Clear", "Clear for next calculation"},
+    {"cmdQuit", 8160, 120, 975, 375, "Close", "Return to main menu"},
+    {"CmdInterest", 480, 240, 1095, 195, "Interest", nullptr},
+    {"cmdPresentValue", 1680, 240, 1215, 195, "Present Value", nullptr},
+    {"cmdLumpSum", 3000, 240, 1215, 195, "Lump Sum", nullptr},
+    {"cmdCommutation", 4320, 240, 1215, 195, "Commutation", nullptr},
+    {"cmdSubrogation", 5640, 240, 1095, 195, "Subrogation", nullptr},
+    {"cmdPension", 6840, 240, 1095, 195, "Pension", nullptr},
+};
+
+}  // namespace
+
+class TestSocialSecurityWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowTest> t_;
+    QWidget* w_ = nullptr;
+
+    // Types both inputs and presses Calculate; leaving the rate for the
+    // button re-formats it first.
+    void calculate(const QString& monthly, const QString& rate) {
+        type(*w_, kMonthly, monthly);
+        type(*w_, "txtRate", rate);
+        click(*w_, "cmdSSCalculate");
+    }
+
+    const report::Document& printed() {
+        click(*w_, "cmdSSPrint");
+        return t_->dialogs.printed.back();
+    }
+
+private Q_SLOTS:
+    void init() {
+        t_ = std::make_unique<WindowTest>();
+        w_ = &t_->open(WindowId::frmSocialSecurity);
+    }
+    void cleanup() { t_.reset(); }
+
+    void layout() {
+        QCOMPARE(w_->windowTitle(), QString("CORVELL'S Social Security Offset Calculator"));
+        QCOMPARE(w_->size(), QSize(ui::pixels(9525), ui::pixels(6105)));
+        QCOMPARE(w_->palette().color(QPalette::Window), ui::windowGrey());
+        checkPlaces(*w_, kPlaces);
+        checkTabOrder(
+            *w_, {"txtSocialSecurity", "txtRate", "txtCaseCaption", "cmdSSCalculate", "cmdSSPrint",
+                  "cmdSSClear", "cmdQuit", "CmdInterest", "cmdPresentValue", "cmdLumpSum",
+                  "cmdCommutation", "cmdSubrogation", "cmdPension", "txtNewRate"});
+        checkFonts(*w_, {"txtSocialSecurity", "txtRate", "txtCaseCaption", "txtNewRate"},
+                   {"lblSocialSecurity", "lblRate", "lblNewRate"},
+                   {"cmdSSCalculate", "cmdSSPrint", "cmdSSClear"});
+        QVERIFY(button(*w_, "cmdSSCalculate")->isDefault());
+        for (const Placed& p : kPlaces) {
+            if (QString(p.name).startsWith("txt")) {
+                QCOMPARE(text(*w_, p.name), QString());
+            }
+        }
+    }
+
+    void example() {
+        calculate("1000", "500");
+        QCOMPARE(text(*w_, "txtRate"), QString("500.00"));
+        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
+        QVERIFY(t_->dialogs.messages.empty());
+        type(*w_, "txtCaseCaption", "Smith v. Acme Co.\nClaim 04-1234");
+        checkReport(printed(),
+                    {kTitle, kDateLine, "Smith v. Acme Co.", "Claim 04-1234", "",
+                     "Monthly Net Social Security =$1,000.00", "Weekly Compensation Rate=$500.00",
+                     "New Compensation Rate =$384.80"});
+        QCOMPARE(t_->dialogs.printerDialogs, 1);
+    }
+
+    void enterCalculates() {
+        type(*w_, kMonthly, "1000");
+        type(*w_, "txtRate", "500");
+        pressEnter(*w_, "txtRate");
+        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
+        QCOMPARE(focused(), control(*w_, "txtRate"));
+    }
+
+    // Amounts are read the same way everywhere: grouped thousands and a
+    // dollar sign are part of the number.
+    void readings_data() {
+        QTest::addColumn<QString>("monthly");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("newRate");
+        QTest::newRow("grouped amount") << "1,000.00"
+                                        << "500"
+                                        << "384.80";
+        QTest::newRow("dollar amount") << "$1,000"
+                                       << "500"
+                                       << "384.80";
+        QTest::newRow("dollar rate") << "1000"
+                                     << "$500"
+                                     << "384.80";
+        QTest::newRow("blanks around") << " 1000 "
+                                       << " 500"
+                                       << "384.80";
+        QTest::newRow("negative amount") << "-1000"
+                                         << "500"
+                                         << "615.21";
+        QTest::newRow("below zero") << "100000"
+                                    << "500"
+                                    << "-11,020.73";
+    }
+    void readings() {
+        QFETCH(QString, monthly);
+        QFETCH(QString, rate);
+        QFETCH(QString, newRate);
+        calculate(monthly, rate);
+        QCOMPARE(t_->dialogs.lastMessage(), QString());
+        QCOMPARE(text(*w_, "txtNewRate"), newRate);
+    }
+
+    void rateOnLeaving_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("whole") << "500"
+                               << "500.00";
+        QTest::newRow("one decimal") << "87.5"
+                                     << "87.50";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("no number") << "abc"
+                                   << "abc";
+        QTest::newRow("grouped") << "1,250.5"
+                                 << "1250.50";
+        QTest::newRow("rounded") << "99.999"
+                                 << "100.00";
+    }
+    void rateOnLeaving() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        typeAndLeave(*w_, "txtRate", typed, "txtCaseCaption");
+        QCOMPARE(text(*w_, "txtRate"), shown);
+        QVERIFY(t_->dialogs.messages.empty());
+    }
+
+    // The first failing check speaks; its field gets the focus with its whole
+    // text selected, and the result of the last Calculate stays.
+    void refusals_data() {
+        QTest::addColumn<QString>("monthly");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("both zero") << "0"
+                                   << "0" << kNoMonthly << kMonthly;
+        QTest::newRow("amount empty") << ""
+                                      << "500" << kNoMonthly << kMonthly;
+        QTest::newRow("amount no number") << "abc"
+                                          << "500" << kNoMonthly << kMonthly;
+        QTest::newRow("rate empty") << "1000"
+                                    << "" << kNoRate << "txtRate";
+        QTest::newRow("rate zero") << "1000"
+                                   << "0" << kNoRate << "txtRate";
+        QTest::newRow("rate no number") << "1000"
+                                        << "abc" << kNoRate << "txtRate";
+        QTest::newRow("zero tests first") << "1000x"
+                                          << "abc" << kNoRate << "txtRate";
+        QTest::newRow("amount not wholly a number") << "1000x"
+                                                    << "500x"
+                                                    << "1000x is not a valid number." << kMonthly;
+        QTest::newRow("rate not wholly a number") << "1,000"
+                                                  << "500 a week"
+                                                  << "500 a week is not a valid number."
+                                                  << "txtRate";
+        QTest::newRow("too large") << "-1e308"
+                                   << "1.7e308"
+                                   << "The amounts entered are too large to calculate." << kMonthly;
+    }
+    void refusals() {
+        QFETCH(QString, monthly);
+        QFETCH(QString, rate);
+        QFETCH(QString, message);
+        QFETCH(QString, field);
+        calculate("1000", "500");
+        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
+
+        calculate(monthly, rate);
+        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(t_->dialogs.messages.back().text, message);
+        QCOMPARE(t_->dialogs.messages.back().title, ui::applicationTitle());
+        QCOMPARE(focused(), control(*w_, field.toLatin1().constData()));
+        auto* line = lineEdit(*w_, field.toLatin1().constData());
+        QCOMPARE(line->selectedText(), line->text());
+        QCOMPARE(text(*w_, kMonthly), monthly);
+        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
+    }
+
+    void clear() {
+        calculate("1000", "500");
+        type(*w_, "txtCaseCaption", "Smith");
+        click(*w_, "cmdSSClear");
+        for (const char* name : {kMonthly, "txtRate", "txtNewRate", "txtCaseCaption"}) {
+            QCOMPARE(text(*w_, name), QString());
+        }
+        QCOMPARE(focused(), control(*w_, kMonthly));
+        QVERIFY(t_->dialogs.messages.empty());
+    }
+
+    void printBeforeCalculate() {
+        const std::vector<std::string> empty = {kTitle,
+                                                kDateLine,
+                                                "",
+                                                "",
+                                                "Monthly Net Social Security =",
+                                                "Weekly Compensation Rate=",
+                                                "New Compensation Rate ="};
+        checkReport(printed(), empty);
+        calculate("1000", "500");
+        click(*w_, "cmdSSClear");
+        checkReport(printed(), empty);
+    }
+
+    // The report prints the fields as they stand, without recalculating.
+    void printAsTheFieldsStand() {
+        calculate("1000", "500");
+        type(*w_, kMonthly, "2000");
+        type(*w_, "txtRate", "abc");
+        const std::vector<std::string> lines = printed().plainLines();
+        QCOMPARE(lines.at(4), std::string("Monthly Net Social Security =$2,000.00"));
+        QCOMPARE(lines.at(5), std::string("Weekly Compensation Rate=abc"));
+        QCOMPARE(lines.at(6), std::string("New Compensation Rate =$384.80"));
+    }
+
+    void printCancelled() {
+        calculate("1000", "500");
+        t_->dialogs.copies = std::nullopt;
+        click(*w_, "cmdSSPrint");
+        QVERIFY(t_->dialogs.printed.empty());
+        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
+    }
+};
+
+QTEST_MAIN(TestSocialSecurityWindow)
+#include "test_socialsecuritywindow.moc"
