@@ -1,0 +1,295 @@
+// The subrogation window as the operator uses it: typing, Tab, Enter,
+// Calculate, Clear and Print, with messages, focus and printed reports read
+// back from a PDF.
+#include <QApplication>
+#include <QTest>
+
+#include "shell/ui/look.h"
+#include "subrogation/ui/frmsubrogation.h"
+#include "tests/support/pdftext.h"
+#include "tests/support/windowtest.h"
+
+using namespace corvell;
+using namespace corvell::test;
+
+namespace {
+
+constexpr const char* kInputs[] = {"txtTotalRecovery", "txtCostsAndFees", "txtRate",
+                                   "txtLienAmount", "txtLienRecovery"};
+constexpr const char* kFields[] = {"txtTotalRecovery", "txtCostsAndFees", "txtRate",
+                                   "txtLienAmount",    "txtLienRecovery", "txtCaseCaption",
+                                   "txtNewWeeklyRate", "txtForWeeks"};
+
+QStringList simplified(const QStringList& lines) {
+    QStringList out;
+    for (const QString& line : lines) {
+        if (!line.trimmed().isEmpty()) {
+            out << line.simplified();
+        }
+    }
+    return out;
+}
+
+QStringList simplified(const std::vector<std::string>& lines) {
+    QStringList q;
+    for (const std::string& line : lines) {
+        q << QString::fromStdString(line);
+    }
+    return simplified(q);
+}
+
+}  // namespace
+
+class TestFrmSubrogation : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowTest> t_;
+    ui::frmSubrogation* w_ = nullptr;
+
+    // Types the inputs that are given, in tab order (a null string is skipped).
+    void fill(const QStringList& inputs) {
+        for (int i = 0; i < inputs.size(); ++i) {
+            if (!inputs[i].isNull()) {
+                type(*w_, kInputs[i], inputs[i]);
+            }
+        }
+    }
+    // Fills the inputs and presses Enter in the lien amount.
+    void calculate(const QStringList& inputs) {
+        fill(inputs);
+        pressEnter(*w_, "txtLienAmount");
+    }
+
+    QStringList fieldTexts() {
+        QStringList texts;
+        for (const char* name : kFields) {
+            texts << text(*w_, name);
+        }
+        return texts;
+    }
+
+private Q_SLOTS:
+    void init() {
+        t_ = std::make_unique<WindowTest>();
+        w_ = &t_->open<ui::frmSubrogation>(WindowId::frmSubrogation);
+    }
+    void cleanup() { t_.reset(); }
+
+    void tabOrderAndDefaultButton() {
+        const char* expected[] = {"txtTotalRecovery",  "txtCostsAndFees",  "txtRate",
+                                  "txtLienAmount",     "txtLienRecovery",  "txtCaseCaption",
+                                  "cmdSSCalculate",    "cmdSSPrint",       "cmdSSClear",
+                                  "cmdQuit",           "CmdInterest",      "cmdPresentValue",
+                                  "cmdSocialSecurity", "cmdLumpSum",       "cmdCommutation",
+                                  "cmdPension",        "txtNewWeeklyRate", "txtForWeeks"};
+        QWidget* at = control(*w_, expected[0]);
+        for (const char* name : expected) {
+            QCOMPARE(at->objectName(), QString::fromLatin1(name));
+            do {
+                at = at->nextInFocusChain();
+            } while (!(at->focusPolicy() & Qt::TabFocus));
+        }
+        QVERIFY(button(*w_, "cmdSSCalculate")->isDefault());
+        QCOMPARE(w_->size(), QSize(635, 403));  // 9525 x 6045 twips
+        QCOMPARE(control(*w_, "txtForWeeks")->geometry(), QRect(296, 136, 129, 25));
+    }
+
+    void workedExamples_data() {
+        QTest::addColumn<QStringList>("inputs");   // total, costs, rate, lien, lien recovery
+        QTest::addColumn<QStringList>("results");  // lien recovery, new weekly rate, weeks / days
+        QTest::newRow("lien 30000") << QStringList{"100000", "40000", "450", "30000", ""}
+                                    << QStringList{"18,000.00", "$180.00", "155 / 3"};
+        QTest::newRow("agreed recovery 20000") << QStringList{"100000", "40000", "450", "", "20000"}
+                                               << QStringList{"20000", "$180.00", "177 / 5"};
+        QTest::newRow("neither") << QStringList{"100000", "40000", "450", "", ""}
+                                 << QStringList{"", "$180.00", "222 / 1"};
+        QTest::newRow("no costs") << QStringList{"100000", "", "450", "30000", ""}
+                                  << QStringList{"30,000.00", "$0.00", "155 / 3"};
+        QTest::newRow("grouped amounts")
+            << QStringList{"$100,000.00", "40,000", "$450.00", "30,000", ""}
+            << QStringList{"18,000.00", "$180.00", "155 / 3"};
+        QTest::newRow("agreed recovery grouped")
+            << QStringList{"100,000", "40000", "450", "", "20,000"}
+            << QStringList{"20,000", "$180.00", "177 / 5"};
+        QTest::newRow("total with a tail reads 100000")
+            << QStringList{"100000x", "40000", "450", "", ""}
+            << QStringList{"", "$180.00", "222 / 1"};
+        QTest::newRow("whole days kept")
+            << QStringList{"1100", "", "350", "", ""} << QStringList{"", "$0.00", "3 / 1"};
+        QTest::newRow("lien above the total") << QStringList{"10000", "5000", "450", "30000", ""}
+                                              << QStringList{"15,000.00", "$225.00", "-45 / 3"};
+    }
+    void workedExamples() {
+        QFETCH(QStringList, inputs);
+        QFETCH(QStringList, results);
+        calculate(inputs);
+        QVERIFY(t_->dialogs.messages.empty());
+        QCOMPARE(text(*w_, "txtLienRecovery"), results[0]);
+        QCOMPARE(text(*w_, "txtNewWeeklyRate"), results[1]);
+        QCOMPARE(text(*w_, "txtForWeeks"), results[2]);
+        QCOMPARE(text(*w_, "txtTotalRecovery"), inputs[0]);
+    }
+
+    // Each refusal: its message, the refused field focused with its whole
+    // text selected, nothing changed. Enter is pressed in the lien amount,
+    // which the focus then leaves for the refused field and not for the
+    // case caption.
+    void refusals_data() {
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("rate missing first") << ""
+                                            << ""
+                                            << "Rate is required for any calculation."
+                                            << "txtRate";
+        QTest::newRow("total missing before a bad rate")
+            << ""
+            << "450x"
+            << "Total Recovery is required for any calculation."
+            << "txtTotalRecovery";
+        QTest::newRow("total reads 0") << "$0.00"
+                                       << "450"
+                                       << "Total Recovery is required for any calculation."
+                                       << "txtTotalRecovery";
+        QTest::newRow("rate not a number") << "100000"
+                                           << "450x"
+                                           << "450x is not a valid number."
+                                           << "txtRate";
+        QTest::newRow("rate a blank") << "100000"
+                                      << " "
+                                      << "  is not a valid number."
+                                      << "txtRate";
+        QTest::newRow("rate 0") << "100000"
+                                << "0"
+                                << "Rate must be greater than 0."
+                                << "txtRate";
+    }
+    void refusals() {
+        QFETCH(QString, total);
+        QFETCH(QString, rate);
+        QFETCH(QString, message);
+        QFETCH(QString, field);
+        calculate({"100000", "40000", "450", "", ""});
+        type(*w_, "txtCaseCaption", "Smith v. Acme");
+        fill({total, QString(), rate, "30000"});
+        QCOMPARE(focused(), control(*w_, "txtLienAmount"));
+        const QStringList before = fieldTexts();
+        t_->dialogs.clear();
+        pressEnter(*w_, "txtLienAmount");
+        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(t_->dialogs.messages.front().text, message);
+        QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
+        const QByteArray name = field.toLatin1();
+        QCOMPARE(focused(), control(*w_, name.constData()));
+        QCOMPARE(lineEdit(*w_, name.constData())->selectedText(), text(*w_, name.constData()));
+        QCOMPARE(fieldTexts(), before);
+        QCOMPARE(text(*w_, "txtNewWeeklyRate"), QString("$180.00"));
+        QCOMPARE(w_->model().NewWeeklyRate(), 450 * 0.4);
+    }
+
+    void leavingLienAmount_data() {
+        QTest::addColumn<QString>("lien");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("lien typed: on to the caption") << "30000"
+                                                       << "txtCaseCaption";
+        QTest::newRow("no lien: on to the lien recovery") << ""
+                                                          << "txtLienRecovery";
+    }
+    void leavingLienAmount() {
+        QFETCH(QString, lien);
+        QFETCH(QString, next);
+        type(*w_, "txtLienAmount", lien);
+        QTest::keyClick(lineEdit(*w_, "txtLienAmount"), Qt::Key_Tab);
+        QCOMPARE(focused()->objectName(), next);
+        QVERIFY(t_->dialogs.messages.empty());
+    }
+
+    // After a refusal the operator mends the rate and tabs on: the lien
+    // amount sends the focus on to the caption as always.
+    void lienAmountAfterRefusal() {
+        type(*w_, "txtTotalRecovery", "100000");
+        click(*w_, "cmdSSCalculate");
+        QCOMPARE(focused(), control(*w_, "txtRate"));
+        QTest::keyClicks(lineEdit(*w_, "txtRate"), "450");
+        QTest::keyClick(lineEdit(*w_, "txtRate"), Qt::Key_Tab);
+        QCOMPARE(focused(), control(*w_, "txtLienAmount"));
+        QTest::keyClicks(lineEdit(*w_, "txtLienAmount"), "30000");
+        QTest::keyClick(lineEdit(*w_, "txtLienAmount"), Qt::Key_Tab);
+        QCOMPARE(focused(), control(*w_, "txtCaseCaption"));
+    }
+
+    void clearEmptiesFieldsKeepsRate() {
+        calculate({"100000", "40000", "450", "30000", ""});
+        type(*w_, "txtCaseCaption", "Smith v. Acme");
+        click(*w_, "cmdSSClear");
+        for (const QString& t : fieldTexts()) {
+            QCOMPARE(t, QString());
+        }
+        QCOMPARE(focused(), control(*w_, "txtTotalRecovery"));
+        QCOMPARE(w_->model().NewWeeklyRate(), 450 * 0.4);
+        QVERIFY(t_->dialogs.messages.empty());
+    }
+
+    void reports_data() {
+        QTest::addColumn<bool>("calculated");
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<QStringList>("lines");  // blanks simplified, empty lines left out
+        const QString title = "Subrogation Calculation";
+        const QString moment = "03-04-2026 09:05:07";
+        QTest::newRow("before any calculation") << false << false
+                                                << QStringList{title,
+                                                               moment,
+                                                               "Smith v. Acme",
+                                                               "Total tort recovery=",
+                                                               "Costs and fees=",
+                                                               "Weekly compensation rate=",
+                                                               "Lien Amount=",
+                                                               "Lien Recovery=",
+                                                               "New compensation rate=$0.00",
+                                                               "Weeks / days new rate payable="};
+        QTest::newRow("after a calculation")
+            << true << false
+            << QStringList{title,
+                           moment,
+                           "Smith v. Acme",
+                           "Total tort recovery=$100,000.00",
+                           "Costs and fees=$40,000.00",
+                           "Weekly compensation rate=$450.00",
+                           "Lien Amount=$30,000.00",
+                           "Lien Recovery=$18,000.00",
+                           "New compensation rate=$180.00",
+                           "Weeks / days new rate payable=155 / 3"};
+        QTest::newRow("after Clear") << true << true
+                                     << QStringList{title,
+                                                    moment,
+                                                    "Total tort recovery=",
+                                                    "Costs and fees=",
+                                                    "Weekly compensation rate=",
+                                                    "Lien Amount=",
+                                                    "Lien Recovery=",
+                                                    "New compensation rate=$180.00",
+                                                    "Weeks / days new rate payable="};
+    }
+    void reports() {
+        QFETCH(bool, calculated);
+        QFETCH(bool, cleared);
+        QFETCH(QStringList, lines);
+        if (calculated) {
+            calculate({"100,000", "40000", "450", "30000", ""});
+        }
+        type(*w_, "txtCaseCaption", "Smith v. Acme");
+        if (cleared) {
+            click(*w_, "cmdSSClear");
+        }
+        click(*w_, "cmdSSPrint");
+        QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
+        const report::Document& doc = t_->dialogs.printed.front();
+        QCOMPARE(doc.plainLines().size(), std::size_t{11});
+        QCOMPARE(simplified(doc.plainLines()), lines);
+        QCOMPARE(simplified(pdfLines(doc)), lines);
+    }
+};
+
+QTEST_MAIN(TestFrmSubrogation)
+#include "test_frmsubrogation.moc"
