@@ -142,7 +142,11 @@ void FormBinder::apply(const Reaction& reaction) {
     }
     if (reaction.focus) {
         if (QWidget* w = widget(reaction.focus->control)) {
+            // The program moving the focus is not the operator leaving a
+            // field: no leave handler runs for it.
+            movingFocus_ = true;
             w->setFocus(Qt::OtherFocusReason);
+            movingFocus_ = false;
             const bool selectAll = reaction.focus->caret == Caret::SelectAll;
             if (auto* line = qobject_cast<QLineEdit*>(w)) {
                 if (selectAll) {
@@ -239,6 +243,9 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         focused_ = nullptr;
+        if (movingFocus_) {
+            return false;
+        }
         leave(*w, reason);
         // When the handler put the focus straight back, the field was never
         // really left: it keeps the selection the handler made.

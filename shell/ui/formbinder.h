@@ -45,6 +45,7 @@ private:
     QPointer<QWidget> focused_;         // the control that last received the focus
     QPointer<QWidget> pressToSwallow_;  // a button whose click a refusal stopped
     bool pushing_ = false;
+    bool movingFocus_ = false;  // a handler's reaction is moving the focus
 };
 
 }  // namespace corvell::ui

@@ -51,6 +51,9 @@ public:
         });
         on("cmdGo", Event::Click, [this] {
             ++goClicks;
+            if (text("txtRate") == "to age") {
+                return Reaction::refuse("refused", "txtAge");
+            }
             field("txtResult") = "go:" + text("txtDate");
             return Reaction{};
         });
@@ -201,6 +204,34 @@ private Q_SLOTS:
         QCOMPARE(lineEdit(p.window, "txtResult")->cursorPosition(), 0);
         // txtAge never had the focus, so it was never left.
         QCOMPARE(p.window.model.resultLeft, 0);
+    }
+
+    // Enter calculates without leaving the field, and when the calculation
+    // sends the focus elsewhere, the field's leave handler does not run
+    // either: the operator never left it.
+    void aRefusalsFocusMoveIsNotLeaving() {
+        Probe p;
+        type(p.window, "txtRate", "to age");
+        pressEnter(p.window, "txtRate");
+        QCOMPARE(p.dialogs.lastMessage(), QString("refused"));
+        QCOMPARE(focused(), control(p.window, "txtAge"));
+        QCOMPARE(lineEdit(p.window, "txtAge")->selectedText(), QString());
+        // Leaving a field by Tab is the operator's move again.
+        type(p.window, "txtDate", "031504");
+        const int before = p.window.model.dateLeft;
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(p.window.model.dateLeft, before + 1);
+        QCOMPARE(text(p.window, "txtDate"), QString("03/15/2004"));
+    }
+
+    void tabOutOfABadDateRefusesOnce() {
+        Probe p;
+        type(p.window, "txtDate", "31504");
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(p.window.model.dateLeft, 1);
+        QCOMPARE(p.dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(focused(), control(p.window, "txtDate"));
+        QCOMPARE(lineEdit(p.window, "txtDate")->selectedText(), QString("31/50/04"));
     }
 
     void typingRaisesChange() {
