@@ -34,10 +34,6 @@ QString text(const PresentValueModel& model, const char* field) {
     return QString::fromStdString(model.text(field));
 }
 
-Date day(int year, unsigned month, unsigned d) {
-    return FromCivil({year, month, d});
-}
-
 std::optional<Message> messageOf(const Reaction& r) {
     return r.message;
 }
@@ -199,26 +195,6 @@ private Q_SLOTS:
         QCOMPARE(model.discountRate(), 0.05);
     }
 
-    void weeksGiveTheToDate() {
-        PresentValueModel model;
-        enter(model, {"01/01/2005", "", "10", "", "", ""});
-        QVERIFY(calculate(model).empty());
-        QCOMPARE(model.values().Days, std::int16_t{70});
-        QCOMPARE(model.values().Weeks, 10.0);
-        QCOMPARE(text(model, "txtToDate"), QStringLiteral("3/12/2005"));
-        QCOMPARE(CDate(model.text("txtToDate")), std::optional<Date>(day(2005, 3, 12)));
-    }
-
-    void ageAndGenderGiveTheWeeks() {
-        PresentValueModel model;
-        enter(model, {"01/01/2005", "", "", "45", "m", ""});
-        QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, "txtGender"), QStringLiteral("M"));
-        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("1599.3725"));
-        QCOMPARE(model.values().Days, std::int16_t{11196});
-        QCOMPARE(CDate(model.text("txtToDate")), DateAdd(11196, day(2005, 1, 1)));
-    }
-
     void ageRoundsHalfToEven_data() {
         QTest::addColumn<QString>("age");
         QTest::addColumn<QString>("gender");
@@ -295,14 +271,6 @@ private Q_SLOTS:
         QVERIFY(calculate(model).empty());
         QCOMPARE(text(model, "txtInterestRate"), shown);
         QCOMPARE(model.discountRate(), rate);
-    }
-
-    void groupedCompRateReadsWhole() {
-        PresentValueModel model;
-        enter(model, {"01/01/2005", "", "52", "", "", "1,250"});
-        QVERIFY(calculate(model).empty());
-        QCOMPARE(model.values().CompRate, 1250.0);
-        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("65,000.00"));
     }
 
     void withoutACompRateTheLastRateStays() {
@@ -549,6 +517,74 @@ private Q_SLOTS:
         QVERIFY(model.presentValue() > 0);
         // With no age to empty the focus stays where it is.
         QVERIFY(model.fire("cmdPVClear", Event::Click).empty());
+    }
+
+    void reportLines() {
+        PresentValueModel model;
+        model.setClock(FixedClock(LocalTime{2026, 3, 4, 9, 5, 7}));
+        enter(model, {"01/01/2005", "01/01/2006", "", "", "", "500"});
+        model.setText("txtCaseCaption", "Doe v. Acme");
+        model.setText("txtInterestRate", "");
+        QVERIFY(calculate(model).empty());
+        const Reaction r = model.fire("cmdPVPrint", Event::Click);
+        QVERIFY(r.print);
+        QVERIFY(!r.print->copiesApply);
+        const report::Document& doc = r.print->document;
+        // Times New Roman, 16 point, not bold, portrait, before any line.
+        const auto& statements = doc.statements();
+        QCOMPARE(statements.at(0), report::Statement(report::SetFont{"Times New Roman"}));
+        QCOMPARE(statements.at(1), report::Statement(report::SetSize{16}));
+        QCOMPARE(statements.at(2), report::Statement(report::SetBold{false}));
+        QCOMPARE(statements.at(3),
+                 report::Statement(report::SetOrientation{report::Orientation::Portrait}));
+        const std::vector<std::string> expected = {
+            std::string(28, ' ') + "Present Value Calculation",
+            std::string(28, ' ') + "03-04-2026    09:05:07",
+            std::string(14, ' ') + "Doe v. Acme",
+            "",
+            "   From 01/01/2005   to  01/01/2006",
+            "   52.14 weeks     rate = $500.00",
+            "   Total compensation = $26,071.43",
+            "   Present value at  5 % discount = $25,348.82",
+        };
+        QCOMPARE(doc.plainLines(), expected);
+        // Printing changes nothing.
+        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .05"));
+        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("52.1428571428571"));
+    }
+
+    void reportAgeLineOnlyWithAnAge() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "", "45", "f", "500"});
+        QVERIFY(calculate(model).empty());
+        std::vector<std::string> lines =
+            model.fire("cmdPVPrint", Event::Click).print->document.plainLines();
+        QCOMPARE(lines.size(), std::size_t{9});
+        QCOMPARE(lines[5], std::string("   Age=45     Gender=F"));
+        model.setText("txtAge", "");
+        lines = model.fire("cmdPVPrint", Event::Click).print->document.plainLines();
+        QCOMPARE(lines.size(), std::size_t{8});
+        QCOMPARE(lines[5].substr(0, 12), std::string("   1,876.82 "));
+    }
+
+    void reportWeeksBelowOneHaveNoLeadingZero() {
+        PresentValueModel model;
+        enter(model, {"01/01/2005", "", "0.5", "", "", "100"});
+        QVERIFY(calculate(model).empty());
+        const std::vector<std::string> lines =
+            model.fire("cmdPVPrint", Event::Click).print->document.plainLines();
+        QCOMPARE(lines.at(5), std::string("   .50 weeks     rate = $100.00"));
+        QCOMPARE(lines.at(6), std::string("   Total compensation = $50.00"));
+        QCOMPARE(lines.at(7), std::string("   Present value at  5 % discount = $0.00"));
+    }
+
+    void reportBeforeAnyCalculation() {
+        PresentValueModel model;
+        const std::vector<std::string> lines =
+            model.fire("cmdPVPrint", Event::Click).print->document.plainLines();
+        QCOMPARE(lines.at(4), std::string("   From    to  "));
+        QCOMPARE(lines.at(5), std::string("   .00 weeks     rate = $0.00"));
+        QCOMPARE(lines.at(7), std::string("   Present value at  0 % discount = $0.00"));
     }
 };
 

@@ -1,0 +1,439 @@
+// The present value window as the operator uses it: its layout, leaving
+// fields, Enter, Calculate, Clear and Print, with messages, focus and the
+// printed report read back from a PDF.
+#include <QLabel>
+#include <QTest>
+#include <cmath>
+#include <memory>
+
+#include "presentvalue/ui/frmpresentvalue.h"
+#include "shell/dates.h"
+#include "shell/ui/look.h"
+#include "shell/values.h"
+#include "tests/support/pdftext.h"
+#include "tests/support/windowtest.h"
+
+using namespace corvell;
+using namespace corvell::test;
+
+namespace {
+
+// The left edge of the first word of the PDF with this text.
+double leftOf(const PdfResult& pdf, const QString& word) {
+    for (const PdfWord& w : pdf.words) {
+        if (w.text == word) {
+            return w.x;
+        }
+    }
+    qFatal("no word %s in the report", qPrintable(word));
+}
+
+QStringList simplified(const QStringList& lines) {
+    QStringList out;
+    for (const QString& line : lines) {
+        out << line.simplified();
+    }
+    return out;
+}
+
+}  // namespace
+
+class TestFrmPresentValue : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowTest> t_;
+    ui::frmPresentValue* w_ = nullptr;
+
+    void expectRefusal(const QString& message, const char* field) {
+        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(t_->dialogs.lastMessage(), message);
+        QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
+        QCOMPARE(focused(), control(*w_, field));
+        QVERIFY(!text(*w_, field).isEmpty());
+        QCOMPARE(lineEdit(*w_, field)->selectedText(), text(*w_, field));
+    }
+
+    void expectFocusAtStart(const char* field) {
+        QCOMPARE(focused(), control(*w_, field));
+        QVERIFY(!lineEdit(*w_, field)->hasSelectedText());
+        QCOMPARE(lineEdit(*w_, field)->cursorPosition(), 0);
+    }
+
+    const report::Document& printed() {
+        if (t_->dialogs.printed.size() != 1) {
+            qFatal("expected one printed report");
+        }
+        return t_->dialogs.printed.front();
+    }
+
+private Q_SLOTS:
+    void init() {
+        t_ = std::make_unique<WindowTest>();
+        w_ = &t_->open<ui::frmPresentValue>(WindowId::frmPresentValue);
+    }
+    void cleanup() { t_.reset(); }
+
+    void titleAndStartingTexts() {
+        QCOMPARE(w_->windowTitle(), QStringLiteral("CORVELL'S Present Value Calculator"));
+        QCOMPARE(w_->size(), QSize(ui::pixels(9525), ui::pixels(5940)));
+        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral(".05"));
+        QVERIFY(text(*w_, "txtFromDate").isEmpty());
+        QVERIFY(button(*w_, "cmdPVCalculate")->isDefault());
+    }
+
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("toolTip");
+        auto row = [](const char* name, int l, int t, int w, int h, const char* tip) {
+            QTest::newRow(name) << name << QRect(l, t, w, h) << tip;
+        };
+        row("txtFromDate", 120, 960, 1455, 375, "Enter first day payment made as m/d/yy");
+        row("txtToDate", 1680, 960, 1455, 375,
+            "Enter last date of period inclusive.  Enter as m/d/yy");
+        row("txtWeeks", 3240, 960, 1095, 375,
+            "Enter weeks to compute end date or weeks will be calculated using from and to dates");
+        row("txtAge", 4440, 960, 615, 375,
+            "Enter age to nearest birthday for approximation of life expency from HCFA tables.");
+        row("txtGender", 5160, 960, 615, 375,
+            "If age is entered, enter M for male or F for female");
+        row("txtRate", 5880, 960, 1455, 375, "Enter weekly indemnity rate");
+        row("txtInterestRate", 360, 1920, 1215, 375, "Enter discount  interest rate if not 5%");
+        row("txtCaseCaption", 360, 2760, 4935, 975,
+            "Enter any identifying information for printed report");
+        row("txtTotalComp", 1800, 1920, 1935, 360, "Calculated total Compensation before discount");
+        row("txtPresentValue", 4080, 1920, 1815, 360,
+            "Calculated present value based on interest rate");
+        row("cmdPVCalculate", 7200, 1920, 1575, 735, "Press to calculate");
+        row("cmdPVPrint", 7200, 3000, 855, 735, "Press to print results of calculation");
+        row("cmdPVClear", 8160, 3000, 615, 735, "Clear for new calculation");
+        row("cmdQuit", 7920, 120, 855, 375, "Return to main menu");
+        row("CmdInterest", 240, 240, 1095, 195, "");
+        row("cmdSocialSecurity", 1440, 240, 1215, 195, "");
+        row("cmdCommutation", 2760, 240, 1215, 195, "");
+        row("cmdLumpSum", 4080, 240, 1215, 195, "");
+        row("cmdSubrogation", 5400, 240, 1095, 195, "");
+        row("cmdPension", 6600, 240, 1095, 195, "");
+    }
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        QFETCH(QString, toolTip);
+        QWidget* c = control(*w_, qPrintable(name));
+        QCOMPARE(c->geometry(), QRect(ui::pixels(twips.left()), ui::pixels(twips.top()),
+                                      ui::pixels(twips.width()), ui::pixels(twips.height())));
+        QCOMPARE(c->toolTip(), toolTip);
+        if (auto* field = qobject_cast<QLineEdit*>(c)) {
+            QCOMPARE(field->font().family(), QStringLiteral("Times New Roman"));
+            QVERIFY(field->font().bold());
+            QCOMPARE(field->font().pointSizeF(), 9.75);
+        } else if (name.startsWith(QLatin1String("cmdPV"))) {
+            QCOMPARE(c->font().family(), QStringLiteral("MS Sans Serif"));
+            QVERIFY(c->font().bold());
+            QCOMPARE(c->font().pointSizeF(), 8.25);
+        }
+    }
+
+    void buttonCaptions() {
+        QCOMPARE(button(*w_, "cmdPVCalculate")->text(), QStringLiteral("Calculate"));
+        QCOMPARE(button(*w_, "cmdPVPrint")->text(), QStringLiteral("Print"));
+        QCOMPARE(button(*w_, "cmdPVClear")->text(), QStringLiteral("Clear"));
+        QCOMPARE(button(*w_, "cmdQuit")->text(), QStringLiteral("Close"));
+        QCOMPARE(button(*w_, "CmdInterest")->text(), QStringLiteral("Interest"));
+        QCOMPARE(button(*w_, "cmdLumpSum")->text(), QStringLiteral("Lump Sum"));
+    }
+
+    void labelsAboveTheirFields() {
+        struct Expected {
+            const char* caption;
+            int left;
+            int top;
+        };
+        const Expected labels[] = {
+            {"From Date", 120, 720},      {"To Date", 1800, 720},     {"Weeks", 3240, 720},
+            {"Age", 4440, 720},           {"M/F", 5160, 720},         {"Comp Rate", 6000, 720},
+            {"Interest Rate", 360, 1680}, {"Total Comp", 2040, 1680}, {"Present Value", 4080, 1680},
+            {"Case Caption", 360, 2520},
+        };
+        const QList<QLabel*> all = w_->findChildren<QLabel*>();
+        for (const Expected& e : labels) {
+            QLabel* found = nullptr;
+            for (QLabel* label : all) {
+                if (label->text() == QLatin1String(e.caption)) {
+                    found = label;
+                }
+            }
+            QVERIFY2(found != nullptr, e.caption);
+            QCOMPARE(found->pos(), QPoint(ui::pixels(e.left), ui::pixels(e.top)));
+            QCOMPARE(found->height(), ui::pixels(255));
+            const bool caseCaption = QLatin1String(e.caption) == QLatin1String("Case Caption");
+            QCOMPARE(found->font().family(),
+                     caseCaption ? QStringLiteral("MS Serif") : QStringLiteral("MS Sans Serif"));
+            QCOMPARE(found->font().pointSizeF(), caseCaption ? 9.75 : 8.25);
+            QVERIFY(found->font().bold());
+        }
+    }
+
+    void tabOrder() {
+        const char* expected[] = {
+            "txtFromDate",    "txtToDate",         "txtWeeks",        "txtAge",
+            "txtGender",      "txtRate",           "txtInterestRate", "txtCaseCaption",
+            "cmdPVCalculate", "cmdPVPrint",        "cmdPVClear",      "cmdQuit",
+            "CmdInterest",    "cmdSocialSecurity", "cmdCommutation",  "cmdLumpSum",
+            "cmdSubrogation", "cmdPension",        "txtTotalComp",    "txtPresentValue"};
+        QWidget* at = control(*w_, expected[0]);
+        for (std::size_t i = 1; i < std::size(expected); ++i) {
+            at = at->nextInFocusChain();
+            while (!(at->focusPolicy() & Qt::TabFocus)) {
+                at = at->nextInFocusChain();
+            }
+            QCOMPARE(at->objectName(), QString::fromLatin1(expected[i]));
+        }
+    }
+
+    void datesCompleteOnLeaving_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("from mmddyyyy") << "txtFromDate"
+                                       << "01152005"
+                                       << "01/15/2005";
+        QTest::newRow("from mmddyy") << "txtFromDate"
+                                     << "011505"
+                                     << "01/15/2005";
+        QTest::newRow("to mmddyyyy") << "txtToDate"
+                                     << "01012006"
+                                     << "01/01/2006";
+        QTest::newRow("to m/d/yy") << "txtToDate"
+                                   << "1/1/06"
+                                   << "01/01/2006";
+    }
+    void datesCompleteOnLeaving() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        typeAndLeave(*w_, qPrintable(field), typed, "cmdPVClear");
+        QCOMPARE(text(*w_, qPrintable(field)), shown);
+        QVERIFY(t_->dialogs.messages.empty());
+    }
+
+    void aValidToDateMovesOnToTheRate() {
+        typeAndLeave(*w_, "txtToDate", "01012006", "txtWeeks");
+        expectFocusAtStart("txtRate");
+    }
+
+    void leavingABadFromDateIsRefused() {
+        typeAndLeave(*w_, "txtFromDate", "13452005", "txtToDate");
+        expectRefusal(QStringLiteral("13/45/2005 is not a valid date."), "txtFromDate");
+    }
+
+    void leavingABadToDateIsRefused() {
+        typeAndLeave(*w_, "txtToDate", "abc", "txtWeeks");
+        expectRefusal(QStringLiteral("abc is not a valid date."), "txtToDate");
+    }
+
+    void leavingTheRateReformatsIt() {
+        typeAndLeave(*w_, "txtRate", "1,250", "txtInterestRate");
+        QCOMPARE(text(*w_, "txtRate"), QStringLiteral("1250.00"));
+    }
+
+    void leavingWeeksMovesOnToTheRate() {
+        typeAndLeave(*w_, "txtWeeks", "52", "txtAge");
+        expectFocusAtStart("txtRate");
+    }
+
+    void emptyingTheAgeMovesOnToTheRate() {
+        type(*w_, "txtAge", "45");
+        QCOMPARE(focused(), control(*w_, "txtAge"));
+        type(*w_, "txtAge", "");
+        expectFocusAtStart("txtRate");
+    }
+
+    void fromAndToDates() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtToDate", "01/01/2006");
+        typeAndLeave(*w_, "txtRate", "500", "txtInterestRate");
+        type(*w_, "txtInterestRate", "");
+        click(*w_, "cmdPVCalculate");
+        QVERIFY(t_->dialogs.messages.empty());
+        QCOMPARE(text(*w_, "txtWeeks"), QStringLiteral("52.1428571428571"));
+        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral(" .05"));
+        QCOMPARE(text(*w_, "txtTotalComp"), QStringLiteral("26,071.43"));
+        QCOMPARE(text(*w_, "txtPresentValue"), QStringLiteral("25,348.82"));
+    }
+
+    void weeksPutTheirEndIntoToDate() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtWeeks", "10");
+        click(*w_, "cmdPVCalculate");
+        QCOMPARE(text(*w_, "txtToDate"), QStringLiteral("3/12/2005"));
+        QCOMPARE(w_->model().values().Days, std::int16_t{70});
+    }
+
+    void ageAndGender() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtAge", "45");
+        type(*w_, "txtGender", "m");
+        click(*w_, "cmdPVCalculate");
+        QCOMPARE(text(*w_, "txtGender"), QStringLiteral("M"));
+        QCOMPARE(text(*w_, "txtWeeks"), QStringLiteral("1599.3725"));
+        QCOMPARE(w_->model().values().Days, std::int16_t{11196});
+        const Date from = FromCivil({2005, 1, 1});
+        QCOMPARE(text(*w_, "txtToDate"), QString::fromStdString(CStr(*DateAdd(11196, from))));
+    }
+
+    void ageRefusals_data() {
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("110.2") << "110.2"
+                               << "110.2 is beyond end of age table.  Use 110 or younger.";
+        QTest::newRow("0.7") << "0.7"
+                             << "0.7 is lower than age table.  Use age 1 or older.";
+    }
+    void ageRefusals() {
+        QFETCH(QString, age);
+        QFETCH(QString, message);
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtAge", age);
+        type(*w_, "txtGender", "M");
+        click(*w_, "cmdPVCalculate");
+        expectRefusal(message, "txtAge");
+        QVERIFY(text(*w_, "txtWeeks").isEmpty());
+    }
+
+    void noPeriodLeavesTheFocus() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtRate", "500");
+        click(*w_, "cmdPVCalculate");
+        QCOMPARE(t_->dialogs.lastMessage(),
+                 QStringLiteral("You must enter either a To Date, Weeks or Age"));
+        QCOMPARE(focused(), control(*w_, "cmdPVCalculate"));
+    }
+
+    void enterPressesCalculateWithTheWholeRate() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtWeeks", "52");
+        type(*w_, "txtRate", "1,250");
+        type(*w_, "txtInterestRate", "6");
+        pressEnter(*w_, "txtInterestRate");
+        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral(" .06"));
+        QCOMPARE(text(*w_, "txtTotalComp"), QStringLiteral("65,000.00"));
+        QCOMPARE(w_->model().values().CompRate, 1250.0);
+        QCOMPARE(focused(), control(*w_, "txtInterestRate"));
+    }
+
+    void enterInTheRateFieldReadsTheWholeRate() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtWeeks", "52");
+        type(*w_, "txtRate", "1,250");
+        pressEnter(*w_, "txtRate");
+        // The rate field was not left, so it keeps its text, read in full.
+        QCOMPARE(text(*w_, "txtRate"), QStringLiteral("1,250"));
+        QCOMPARE(text(*w_, "txtTotalComp"), QStringLiteral("65,000.00"));
+    }
+
+    void weeksBeyondTheDayCount() {
+        type(*w_, "txtFromDate", "1/1/2005");
+        type(*w_, "txtWeeks", "5000");
+        type(*w_, "txtRate", "500");
+        click(*w_, "cmdPVCalculate");
+        expectRefusal(QStringLiteral("Weeks must be at most 4681."), "txtWeeks");
+        QCOMPARE(text(*w_, "txtFromDate"), QStringLiteral("01/01/2005"));
+        QVERIFY(text(*w_, "txtToDate").isEmpty());
+        QVERIFY(text(*w_, "txtTotalComp").isEmpty());
+    }
+
+    void interestRateOutOfRange() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtWeeks", "52");
+        type(*w_, "txtRate", "500");
+        click(*w_, "cmdPVCalculate");
+        type(*w_, "txtInterestRate", "-52");
+        click(*w_, "cmdPVCalculate");
+        expectRefusal(QStringLiteral("Interest Rate is out of range."), "txtInterestRate");
+        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral("-52"));
+        QCOMPARE(text(*w_, "txtPresentValue"), QStringLiteral("25,348.82"));
+    }
+
+    void clearKeepsTheInterestRate() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtAge", "45");
+        type(*w_, "txtGender", "m");
+        type(*w_, "txtRate", "500");
+        type(*w_, "txtInterestRate", "6");
+        type(*w_, "txtCaseCaption", "Doe v. Acme");
+        click(*w_, "cmdPVCalculate");
+        click(*w_, "cmdPVClear");
+        for (const char* field : {"txtFromDate", "txtToDate", "txtWeeks", "txtAge", "txtGender",
+                                  "txtRate", "txtTotalComp", "txtPresentValue", "txtCaseCaption"}) {
+            QVERIFY2(text(*w_, field).isEmpty(), field);
+        }
+        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral(" .06"));
+        expectFocusAtStart("txtRate");
+    }
+
+    void printedReportReadFromPdf() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtToDate", "01/01/2006");
+        type(*w_, "txtRate", "500");
+        type(*w_, "txtCaseCaption", "Doe v. Acme Mills");
+        click(*w_, "cmdPVCalculate");
+        click(*w_, "cmdPVPrint");
+        QCOMPARE(t_->dialogs.printerDialogs, 1);
+        const QStringList lines = simplified(pdfLines(printed()));
+        const QStringList expected = {
+            "Present Value Calculation",
+            "03-04-2026 09:05:07",
+            "Doe v. Acme Mills",
+            "From 01/01/2005 to 01/01/2006",
+            "52.14 weeks rate = $500.00",
+            "Total compensation = $26,071.43",
+            "Present value at 5 % discount = $25,348.82",
+        };
+        QCOMPARE(lines, expected);
+        // The title and the date start in the third print zone, the time in
+        // the fourth, the caption in the second.
+        const PdfResult pdf = renderToPdf(printed());
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY(!pdf.landscape);
+        const double zone2 = leftOf(pdf, "Doe");
+        const double zone3 = leftOf(pdf, "Present");
+        QVERIFY(std::abs(leftOf(pdf, "03-04-2026") - zone3) < 1);
+        QVERIFY(std::abs((leftOf(pdf, "09:05:07") - zone3) - (zone3 - zone2)) < 1);
+        QVERIFY(zone2 > leftOf(pdf, "From"));
+    }
+
+    void printedAgeLineAndLaterFieldTexts() {
+        type(*w_, "txtFromDate", "01/01/2005");
+        type(*w_, "txtAge", "45");
+        type(*w_, "txtGender", "m");
+        type(*w_, "txtRate", "500");
+        type(*w_, "txtCaseCaption", "Doe");
+        click(*w_, "cmdPVCalculate");
+        // A To Date typed after the calculation prints as typed; the figures
+        // stay those of the calculation.
+        typeAndLeave(*w_, "txtToDate", "06302010", "cmdPVPrint");
+        click(*w_, "cmdPVPrint");
+        const QStringList lines = simplified(pdfLines(printed()));
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines[3], QStringLiteral("From 01/01/2005 to 06/30/2010"));
+        QCOMPARE(lines[4], QStringLiteral("Age=45 Gender=M"));
+        QCOMPARE(lines[5], QStringLiteral("1,599.37 weeks rate = $500.00"));
+        QCOMPARE(lines[6], QStringLiteral("Total compensation = $799,686.25"));
+        // Gender starts in the second print zone, as the caption does.
+        const PdfResult pdf = renderToPdf(printed());
+        QVERIFY(std::abs(leftOf(pdf, "Gender=M") - leftOf(pdf, "Doe")) < 1);
+    }
+
+    void cancelledPrinterDialogPrintsNothing() {
+        t_->dialogs.copies = std::nullopt;
+        type(*w_, "txtCaseCaption", "Doe");
+        click(*w_, "cmdPVPrint");
+        QCOMPARE(t_->dialogs.printerDialogs, 1);
+        QVERIFY(t_->dialogs.printed.empty());
+        QCOMPARE(text(*w_, "txtCaseCaption"), QStringLiteral("Doe"));
+    }
+};
+
+QTEST_MAIN(TestFrmPresentValue)
+#include "test_frmpresentvalue.moc"
