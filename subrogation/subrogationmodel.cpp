@@ -38,35 +38,15 @@ SubrogationModel::SubrogationModel() : FormModel(WindowId::frmSubrogation) {
     on("cmdSSClear", Event::Click, [this] { return cmdSSClear_Click(); });
 }
 
-std::vector<std::string> SubrogationModel::fieldTexts() const {
-    std::vector<std::string> texts;
-    for (const char* name : kFields) {
-        texts.push_back(text(name));
-    }
-    return texts;
-}
-
 Reaction SubrogationModel::txtLienAmount_LostFocus() {
     // With a lien typed, the lien recovery is worked out: skip over it.
-    const bool refusalMovesFocus = refusedWith_ && *refusedWith_ == fieldTexts();
-    refusedWith_.reset();
-    if (refusalMovesFocus || text(kLienAmount).empty()) {
+    if (text(kLienAmount).empty()) {
         return {};
     }
     return Reaction::focusOn(kCaseCaption, Caret::AtStart);
 }
 
 Reaction SubrogationModel::cmdSSCalculate_Click() {
-    Reaction r = calculate();
-    if (r.focus) {
-        refusedWith_ = fieldTexts();
-    } else {
-        refusedWith_.reset();
-    }
-    return r;
-}
-
-Reaction SubrogationModel::calculate() {
     const std::string& rateText = text(kRate);
     if (rateText.empty()) {
         return Reaction::refuse("Rate is required for any calculation.", kRate);
@@ -106,7 +86,6 @@ Reaction SubrogationModel::calculate() {
 }
 
 Reaction SubrogationModel::cmdSSClear_Click() {
-    refusedWith_.reset();
     for (const char* name : {kTotalRecovery, kCostsAndFees, kRate, kNewWeeklyRate, kForWeeks,
                              kLienAmount, kLienRecovery, kCaseCaption}) {
         field(name).clear();
@@ -115,7 +94,6 @@ Reaction SubrogationModel::cmdSSClear_Click() {
 }
 
 Reaction SubrogationModel::cmdSSPrint_Click() {
-    refusedWith_.reset();
     SubrogationReportFigures figures;
     figures.caseCaption = text(kCaseCaption);
     figures.totalRecovery = text(kTotalRecovery);
