@@ -16,8 +16,8 @@ namespace {
 constexpr const char* kDatePattern = "mm/dd/yyyy";
 constexpr const char* kAmountPattern = "#,###,##0.00";
 
-// Fields the operator types into, then the results, then the caption: the
-// order in which Clear empties them.
+// Every field but the Interest Rate, which Clear keeps, in the order in which
+// Clear empties them.
 constexpr const char* kClearedFields[] = {
     "txtFromDate", "txtToDate",    "txtWeeks",        "txtAge",         "txtGender",
     "txtRate",     "txtTotalComp", "txtPresentValue", "txtCaseCaption",
