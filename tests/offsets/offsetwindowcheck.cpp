@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 #include "shell/ui/look.h"
 #include "tests/support/pdftext.h"
@@ -101,6 +102,15 @@ void checkFonts(QWidget& window, const QStringList& fields, const QStringList& l
 }
 
 void checkReport(const report::Document& document, const std::vector<std::string>& expected) {
+    // One font throughout: the portrait start sets it, nothing changes it.
+    const report::Document portrait = report::portraitReport();
+    const auto& start = portrait.statements();
+    const auto& statements = document.statements();
+    QVERIFY(statements.size() > start.size());
+    QVERIFY(std::equal(start.begin(), start.end(), statements.begin()));
+    QVERIFY(std::all_of(
+        statements.begin() + static_cast<std::ptrdiff_t>(start.size()), statements.end(),
+        [](const report::Statement& s) { return std::holds_alternative<report::Print>(s); }));
     QCOMPARE(document.plainLines(), expected);
     QStringList wanted;
     for (const std::string& line : expected) {

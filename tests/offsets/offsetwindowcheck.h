@@ -35,7 +35,8 @@ void checkTabOrder(QWidget& window, const QStringList& order);
 void checkFonts(QWidget& window, const QStringList& fields, const QStringList& labels,
                 const QStringList& buttons);
 
-// The report as printed: its plain lines must be `expected`, and the text a
+// The report as printed: Times New Roman 16 point portrait throughout, its
+// plain lines `expected`, and the text a
 // PDF of it holds must read the same, line by line: the same words, and the
 // same lines indented by a print zone, by a few blanks or not at all (empty
 // lines aside, and blanks between words counted once, as a PDF keeps neither).

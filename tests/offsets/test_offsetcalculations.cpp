@@ -27,9 +27,7 @@ private Q_SLOTS:
         QTest::addColumn<double>("rate");
         QTest::addColumn<QString>("shown");
         QTest::newRow("1000 against 500") << 1000.0 << 500.0 << "384.80";
-        QTest::newRow("434 a month is 50 a week") << 434.0 << 300.0 << "250.01";
         QTest::newRow("below zero") << 8680.0 << 500.0 << "-500.00";
-        QTest::newRow("negative amount raises") << -868.0 << 100.0 << "200.01";
         QTest::newRow("grouped") << 100.0 << 12345.0 << "12,333.48";
     }
     void socialSecurity() {
@@ -55,7 +53,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("1200, 60 %, 500") << 1200.0 << 60.0 << 500.0 << 720.0 << "$334.10";
         QTest::newRow("no percentage") << 1200.0 << 0.0 << 500.0 << 0.0 << "$500.00";
-        QTest::newRow("over 100 %") << 434.0 << 200.0 << 500.0 << 868.0 << "$300.00";
         QTest::newRow("below zero") << 4340.0 << 100.0 << 500.0 << 4340.0 << "-$500.00";
         QTest::newRow("grouped") << 0.0 << 50.0 << 12345.678 << 0.0 << "$12,345.68";
     }
