@@ -58,12 +58,17 @@ InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) {
 }
 
 // Leaving a date field completes digits typed as mmddyyyy or mmddyy, writes
-// the date out as mm/dd/yyyy and keeps it; the entry then needs a new
-// calculation before Next Entry.
-Reaction InterestModel::leaveDateField(std::string_view control, Date& stored) {
-    state_.EntryCalculated = false;
+// the date out as mm/dd/yyyy and keeps it. A changed date needs a new
+// calculation before Next Entry; merely passing through the field (as any
+// click elsewhere does) changes nothing.
+Reaction InterestModel::leaveDateField(std::string_view control, Date& stored,
+                                       std::string& lastText) {
     std::string& typed = field(control);
+    if (typed != lastText) {
+        state_.EntryCalculated = false;
+    }
     typed = Format(CompleteDateDigits(typed), "mm/dd/yyyy");
+    lastText = typed;
     if (typed.empty()) {
         return {};
     }
@@ -75,12 +80,17 @@ Reaction InterestModel::leaveDateField(std::string_view control, Date& stored) {
     return {};
 }
 
+void InterestModel::putDate(std::string_view control, std::string text) {
+    (control == "txtBeginningDate" ? lastBeginningDate_ : lastEndingDate_) = text;
+    put(control, std::move(text));
+}
+
 Reaction InterestModel::txtBeginningDate_LostFocus() {
-    return leaveDateField("txtBeginningDate", values_.BeginDate);
+    return leaveDateField("txtBeginningDate", values_.BeginDate, lastBeginningDate_);
 }
 
 Reaction InterestModel::txtEndingDate_LostFocus() {
-    return leaveDateField("txtEndingDate", values_.EndDate);
+    return leaveDateField("txtEndingDate", values_.EndDate, lastEndingDate_);
 }
 
 // Only digits typed without separators are checked here; a date typed with
@@ -154,7 +164,7 @@ Reaction InterestModel::cmdCalculate_Click() {
 
 void InterestModel::showCalculation(const Calculation& c) {
     if (c.EndingDateFromWeeks) {
-        put("txtEndingDate", Format(c.EndDate, "mm/dd/yyyy"));
+        putDate("txtEndingDate", Format(c.EndDate, "mm/dd/yyyy"));
     }
     put("txtTotalDays", c.Period.TotalDays);
     put("txtWeeks", CStr(c.Period.Weeks));
@@ -233,10 +243,11 @@ Reaction InterestModel::cmdNextEntry_Click() {
     state_.EntryCalculated = false;
     state_.CurrentEntry = ledger_.EntryCount() + 1;
     values_.BeginDate = *next;
-    put("txtBeginningDate", Format(*next, "mm/dd/yyyy"));
-    for (const char* name : {"txtEndingDate", "txtTotalDays", "txtWeeks", "lblDays", "txtRate",
-                             "txtTotalComp", "txtPaymentAmount", "txtSimpleDays", "txtTotalAmount",
-                             "txtNetAmount", "txtSimpleInterest", "txtAccruedInterest"}) {
+    putDate("txtBeginningDate", Format(*next, "mm/dd/yyyy"));
+    putDate("txtEndingDate", {});
+    for (const char* name : {"txtTotalDays", "txtWeeks", "lblDays", "txtRate", "txtTotalComp",
+                             "txtPaymentAmount", "txtSimpleDays", "txtTotalAmount", "txtNetAmount",
+                             "txtSimpleInterest", "txtAccruedInterest"}) {
         put(name, {});
     }
     values_.Weeks = 0;
@@ -253,9 +264,9 @@ Reaction InterestModel::List1_DblClick(int line) {
     }
     const int n = line + 1;
     const LedgerEntry& e = ledger_.entry(n);
-    put("txtBeginningDate", e.BeginText);
+    putDate("txtBeginningDate", e.BeginText);
     values_.BeginDate = CDate(e.BeginText).value_or(kNoDate);
-    put("txtEndingDate", e.EndText);
+    putDate("txtEndingDate", e.EndText);
     values_.EndDate = e.EndDateValue;
     // A missing payment date comes back as an empty field, ready for typing.
     put("txtPaymentDate", e.hasPaymentDate() ? e.PayDateText : std::string());
@@ -300,6 +311,8 @@ Reaction InterestModel::cmdClear_Click() {
     for (const char* name : kResultFields) {
         put(name, {});
     }
+    lastBeginningDate_.clear();
+    lastEndingDate_.clear();
     state_.CurrentEntry = 0;
     state_.NewEntryPending = true;
     enable("cmdPrint", false);

@@ -42,7 +42,10 @@ private:
     Reaction cmdClear_Click();
     Reaction cmdPrint_Click();
 
-    Reaction leaveDateField(std::string_view control, Date& stored);
+    Reaction leaveDateField(std::string_view control, Date& stored, std::string& lastText);
+    // Writes a date field as the program does, so that leaving it unchanged
+    // later does not count as a new date.
+    void putDate(std::string_view control, std::string text);
     void showCalculation(const Calculation& c);
     void rebuildPanel();
     void put(std::string_view control, std::string text) { field(control) = std::move(text); }
@@ -53,6 +56,10 @@ private:
     // The entry as the last calculation that passed its checks left it: what
     // Save writes, whatever was typed into the fields since.
     std::optional<LedgerEntry> calculated_;
+    // The text each date field held when it was last left or written here:
+    // only a date the operator changed asks for a new calculation.
+    std::string lastBeginningDate_;
+    std::string lastEndingDate_;
     Ledger ledger_;
     LedgerState state_;
     LedgerTotals totals_;

@@ -1,0 +1,375 @@
+// The compensation-and-interest window as the operator uses it: its fields,
+// the date and rate fields' handling when they are left, Calculate with its
+// checks in order, and the figures it writes, through the real window.
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTest>
+
+#include "interest/ui/calculationform.h"
+#include "shell/ui/look.h"
+#include "tests/support/windowtest.h"
+
+using namespace corvell;
+using namespace corvell::test;
+
+namespace {
+
+constexpr const char* kResults[] = {"txtTotalDays",  "txtWeeks",           "lblDays",
+                                    "txtTotalComp",  "txtAccruedInterest", "txtSimpleInterest",
+                                    "txtSimpleDays", "txtTotalAmount",     "txtNetAmount"};
+
+struct Period {
+    QString begin;
+    QString end;
+    QString rate;
+    QString paid;
+    QString payment;
+};
+
+}  // namespace
+
+class TestCalculationForm : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowTest> t_;
+    ui::CalculationForm* w_ = nullptr;
+
+    const InterestModel& model() { return w_->model(); }
+    QWidget& w() { return *w_; }
+
+    // Types each field in tab order and leaves it, then presses Calculate.
+    void calculate(const Period& p) {
+        typeAndLeave(w(), "txtBeginningDate", p.begin, "cmdClear");
+        typeAndLeave(w(), "txtEndingDate", p.end, "cmdClear");
+        typeAndLeave(w(), "txtRate", p.rate, "cmdClear");
+        typeAndLeave(w(), "txtPaymentDate", p.paid, "cmdClear");
+        typeAndLeave(w(), "txtPaymentAmount", p.payment, "cmdClear");
+        click(w(), "cmdCalculate");
+    }
+
+    QStringList results() {
+        QStringList r;
+        for (const char* name : kResults) {
+            r << text(w(), name);
+        }
+        return r;
+    }
+
+    void expectRefusal(const QString& message, const char* field) {
+        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(t_->dialogs.messages.front().text, message);
+        QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
+        QCOMPARE(focused(), control(w(), field));
+        QCOMPARE(lineEdit(w(), field)->selectedText(), text(w(), field));
+    }
+
+private Q_SLOTS:
+    void init() {
+        t_ = std::make_unique<WindowTest>();
+        w_ = &t_->open<ui::CalculationForm>(WindowId::CalculationForm);
+    }
+    void cleanup() { t_.reset(); }
+
+    void controlsAndTabOrder() {
+        const char* order[] = {
+            "txtBeginningDate", "txtEndingDate",  "txtRate",      "txtWeeks", "txtPaymentDate",
+            "txtPaymentAmount", "txtCaseCaption", "cmdCalculate", "cmdSave",  "cmdNextEntry",
+            "cmdPrint",         "cmdClear",       "cmdQuit"};
+        QWidget* at = control(w(), order[0]);
+        for (const char* name : order) {
+            QCOMPARE(at->objectName(), QString(name));
+            do {
+                at = at->nextInFocusChain();
+            } while (!(at->focusPolicy() & Qt::TabFocus));
+        }
+        QCOMPARE(at->objectName(), QString("cmdPresentValue"));  // then the navigation row
+        QVERIFY(!button(w(), "cmdCalculate")->isDefault());
+        for (const char* name :
+             {"txtBeginningDate", "txtEndingDate", "txtRate", "txtWeeks", "txtPaymentDate",
+              "txtPaymentAmount", "txtCaseCaption", "lblDays", "txtTotalDays", "txtTotalComp",
+              "txtAccruedInterest", "txtSimpleInterest", "txtSimpleDays", "txtTotalAmount",
+              "txtNetAmount"}) {
+            QVERIFY2(text(w(), name).isEmpty(), name);
+        }
+        QVERIFY(button(w(), "cmdCalculate")->isEnabled());
+        QVERIFY(button(w(), "cmdClear")->isEnabled());
+        QVERIFY(!button(w(), "cmdSave")->isEnabled());
+        QVERIFY(!button(w(), "cmdNextEntry")->isEnabled());
+        QVERIFY(!button(w(), "cmdPrint")->isEnabled());
+        QCOMPARE(button(w(), "cmdCalculate")->text(), QString("Calculate Interest"));
+        QCOMPARE(button(w(), "cmdCalculate")->toolTip(), QString("Press to calculate"));
+        QCOMPARE(lineEdit(w(), "txtRate")->toolTip(), QString("Enter  weekly compensation rate"));
+        QCOMPARE(lineEdit(w(), "lblDays")->toolTip(), QString("Partial weeks expressed in days"));
+        QCOMPARE(qobject_cast<QLabel*>(control(w(), "labSimpleInterest"))->text(),
+                 QString("Simple Int."));
+        QCOMPARE(qobject_cast<QLabel*>(control(w(), "Label11"))->text(),
+                 QString("Begin           End            Pay       Pay Amt.   Weeks Days     Rate  "
+                         "       Comp    "
+                         "Accrued      Simple           Total     Net Total"));
+        auto* panel = qobject_cast<QListWidget*>(control(w(), "List1"));
+        QVERIFY(panel != nullptr);
+        QVERIFY(QFontInfo(panel->font()).fixedPitch());
+        QCOMPARE(w().windowTitle(), QString("CORVELL'S Compensation & Interest"));
+    }
+
+    // A full panel line of 122 characters fits the panel without scrolling.
+    void panelShowsAWholeLine() {
+        auto* panel = qobject_cast<QListWidget*>(control(w(), "List1"));
+        const int wide = QFontMetrics(panel->font()).horizontalAdvance(QString(122, '0'));
+        QVERIFY2(wide < panel->viewport()->width() - panel->verticalScrollBar()->sizeHint().width(),
+                 qPrintable(QString("%1 >= %2").arg(wide).arg(panel->viewport()->width())));
+    }
+
+    void enterDoesNotCalculate() {
+        type(w(), "txtBeginningDate", "01/01/2004");
+        type(w(), "txtEndingDate", "12/31/2004");
+        pressEnter(w(), "txtEndingDate");
+        QVERIFY(text(w(), "txtTotalDays").isEmpty());
+        QVERIFY(t_->dialogs.messages.empty());
+    }
+
+    void dateFieldsComplete_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("mmddyyyy") << "03152004"
+                                  << "03/15/2004"
+                                  << "";
+        QTest::newRow("mmddyy") << "031504"
+                                << "03/15/2004"
+                                << "";
+        QTest::newRow("with slashes") << "3/15/04"
+                                      << "03/15/2004"
+                                      << "";
+        QTest::newRow("five digits") << "12345"
+                                     << "12/34/45"
+                                     << "12/34/45 is not a valid date.";
+        QTest::newRow("empty stays empty") << ""
+                                           << ""
+                                           << "";
+    }
+    void dateFieldsComplete() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        for (const char* field : {"txtBeginningDate", "txtEndingDate"}) {
+            t_->dialogs.clear();
+            typeAndLeave(w(), field, typed, "cmdCalculate");
+            QCOMPARE(text(w(), field), shown);
+            if (message.isEmpty()) {
+                QVERIFY(t_->dialogs.messages.empty());
+            } else {
+                expectRefusal(message, field);
+                type(w(), field, "01/01/2004");  // so that leaving it is accepted
+            }
+        }
+        if (!shown.isEmpty() && message.isEmpty()) {
+            QCOMPARE(model().values().BeginDate, CDate(shown.toStdString()).value());
+            QCOMPARE(model().values().EndDate, CDate(shown.toStdString()).value());
+        }
+    }
+
+    void paymentDateLeft_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not digits: kept without a message") << "abc"
+                                                            << "abc"
+                                                            << "";
+        QTest::newRow("six digits, no date") << "123456"
+                                             << "12/34/56"
+                                             << "12/34/56 is not a valid date.";
+        QTest::newRow("mmddyy") << "063005"
+                                << "06/30/2005"
+                                << "";
+        QTest::newRow("with slashes") << "6/30/05"
+                                      << "06/30/2005"
+                                      << "";
+    }
+    void paymentDateLeft() {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        typeAndLeave(w(), "txtPaymentDate", typed, "cmdCalculate");
+        QTEST(text(w(), "txtPaymentDate"), "shown");
+        if (message.isEmpty()) {
+            QVERIFY(t_->dialogs.messages.empty());
+        } else {
+            expectRefusal(message, "txtPaymentDate");
+            QCOMPARE(model().values().PaymentDate, kNoDate);
+        }
+    }
+
+    void rateLeftSkipsToPaymentDate() {
+        typeAndLeave(w(), "txtRate", "500", "cmdCalculate");
+        QCOMPARE(text(w(), "txtRate"), QString("500.00"));
+        QCOMPARE(focused(), control(w(), "cmdCalculate"));
+        typeAndLeave(w(), "txtEndingDate", "123104", "cmdCalculate");
+        typeAndLeave(w(), "txtRate", "1,250", "cmdCalculate");
+        QCOMPARE(text(w(), "txtRate"), QString("1250.00"));
+        QCOMPARE(focused(), control(w(), "txtPaymentDate"));
+        typeAndLeave(w(), "txtRate", "", "cmdCalculate");
+        QCOMPARE(text(w(), "txtRate"), QString(""));
+    }
+
+    void firstWorkedExample() {
+        calculate({"010104", "12/31/2004", "500", "", ""});
+        QCOMPARE(results(), QStringList({"366", "52", "2", "26,142.86", "", "", "", "26,142.86",
+                                         "26,142.86"}));
+        calculate({"010104", "12/31/2004", "500", "06/30/2005", "1000"});
+        QCOMPARE(results(), QStringList({"366", "52", "2", "26,142.86", "1,325.00", "1,381.02",
+                                         "181", "28,848.88", "27,848.88"}));
+        QVERIFY(t_->dialogs.messages.empty());
+        QVERIFY(button(w(), "cmdSave")->isEnabled());
+        QVERIFY(model().state().EntryCalculated);
+        QCOMPARE(model().values().TotalComp, 500.0 * 366 / 7);
+    }
+
+    void oneDayPeriod() {
+        calculate({"03/15/2004", "03/15/2004", "700", "", ""});
+        QCOMPARE(results().mid(0, 4), QStringList({"1", "0", "1", "100.00"}));
+    }
+
+    void endingDateFromWeeks() {
+        typeAndLeave(w(), "txtBeginningDate", "01/01/2005", "cmdClear");
+        type(w(), "txtWeeks", "10.5");
+        click(w(), "cmdCalculate");
+        QCOMPARE(text(w(), "txtEndingDate"), QString("03/15/2005"));
+        QCOMPARE(text(w(), "txtWeeks"), QString("10"));
+        QCOMPARE(text(w(), "lblDays"), QString("4"));
+        QCOMPARE(text(w(), "txtTotalDays"), QString("74"));
+        QCOMPARE(int{model().values().Days}, 74);
+    }
+
+    void endingDateWinsOverWeeks() {
+        type(w(), "txtWeeks", "10");
+        calculate({"01/01/2004", "12/31/2004", "500", "", ""});
+        QCOMPARE(text(w(), "txtWeeks"), QString("52"));
+        QCOMPARE(text(w(), "txtEndingDate"), QString("12/31/2004"));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QString>("begin");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("weeks");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("beginning empty") << ""
+                                         << "12/31/2004"
+                                         << "500"
+                                         << ""
+                                         << "Beginning Date is required for any calculation."
+                                         << "txtBeginningDate";
+        QTest::newRow("ending before beginning") << "06/01/2005"
+                                                 << "12/31/2004"
+                                                 << "500"
+                                                 << ""
+                                                 << "Ending date must be later than beginning date"
+                                                 << "txtEndingDate";
+        QTest::newRow("no ending date, no weeks")
+            << "01/01/2005"
+            << ""
+            << "500"
+            << ""
+            << "Ending Date or Weeks is required for any calculation."
+            << "txtEndingDate";
+        QTest::newRow("rate before weeks") << "01/01/2005"
+                                           << ""
+                                           << "abc"
+                                           << "10"
+                                           << "abc is not a valid number."
+                                           << "txtRate";
+        QTest::newRow("weeks too few") << "01/01/2005"
+                                       << ""
+                                       << "500"
+                                       << "0.07"
+                                       << "Weeks must be more than 0 and at most 4681."
+                                       << "txtWeeks";
+        QTest::newRow("weeks too many") << "01/01/2005"
+                                        << ""
+                                        << "500"
+                                        << "4682"
+                                        << "Weeks must be more than 0 and at most 4681."
+                                        << "txtWeeks";
+    }
+    // A refusal changes no flag, button, result field or stored value.
+    void refusals() {
+        QFETCH(QString, begin);
+        QFETCH(QString, end);
+        QFETCH(QString, rate);
+        QFETCH(QString, weeks);
+        QFETCH(QString, field);
+        calculate({"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"});
+        typeAndLeave(w(), "txtBeginningDate", "",
+                     "cmdClear");  // leaving a date: not calculated now
+        const QStringList before = results();
+        const CalculationValues values = model().values();
+        t_->dialogs.clear();
+
+        typeAndLeave(w(), "txtBeginningDate", begin, "cmdClear");
+        typeAndLeave(w(), "txtEndingDate", end, "cmdClear");
+        type(w(), "txtRate", rate);
+        type(w(), "txtWeeks", weeks);
+        const CalculationValues left = model().values();
+        click(w(), "cmdCalculate");
+        QFETCH(QString, message);
+        expectRefusal(message, field.toLatin1().constData());
+
+        QCOMPARE(text(w(), "txtEndingDate"), end);  // not taken from the weeks
+        QCOMPARE(text(w(), "txtWeeks"), weeks);
+        QStringList after = results();
+        after[1] = before[1];  // the weeks field holds what was typed
+        QCOMPARE(after, before);
+        QVERIFY(!model().state().EntryCalculated);
+        QVERIFY(button(w(), "cmdSave")->isEnabled());  // as the earlier calculation left it
+        QCOMPARE(model().values().TotalComp, values.TotalComp);
+        QCOMPARE(model().values().BeginDate, left.BeginDate);
+        QCOMPARE(model().values().EndDate, left.EndDate);
+    }
+
+    void paymentBeforeEndingDate() {
+        calculate({"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"});
+        calculate({"01/01/2004", "12/31/2004", "500", "06/30/2004", "1000"});
+        expectRefusal("06/30/2004 Payment Date is before Ending Date - make two entries",
+                      "txtEndingDate");
+        QCOMPARE(results(), QStringList({"366", "52", "2", "26,142.86", "", "", "", "26,142.86",
+                                         "25,142.86"}));
+        QCOMPARE(model().values().PaymentDate, kNoDate);
+        QCOMPARE(model().figures().AccruedInterest, 0.0);
+        QCOMPARE(model().figures().TotalAmount, model().values().TotalComp);
+        QVERIFY(model().state().EntryCalculated);
+        QVERIFY(button(w(), "cmdSave")->isEnabled());
+    }
+
+    // A payment date that is no date, or none, leaves no interest of an
+    // earlier calculation behind.
+    void noPaymentDateNoStaleInterest() {
+        calculate({"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"});
+        calculate({"01/01/2004", "12/31/2004", "500", "", "1,000.00"});
+        QCOMPARE(results(), QStringList({"366", "52", "2", "26,142.86", "", "", "", "26,142.86",
+                                         "25,142.86"}));
+        QCOMPARE(model().figures().SimpleInterest, 0.0);
+        QCOMPARE(model().figures().SimpleDays, 0.0);
+        QCOMPARE(model().figures().PaymentAmount, 1000.0);
+        calculate({"01/01/2004", "12/31/2004", "500", "abc", "1000"});
+        QCOMPARE(results().mid(4), QStringList({"", "", "", "26,142.86", "25,142.86"}));
+        QVERIFY(t_->dialogs.messages.empty());
+    }
+
+    void paymentOnEndingDate() {
+        calculate({"01/01/2004", "12/31/2004", "500", "12/31/2004", ""});
+        QCOMPARE(results().mid(4), QStringList({"1,325.00", "", "", "27,467.86", "27,467.86"}));
+    }
+
+    void withoutRateNoCompensation() {
+        calculate({"01/01/2004", "12/31/2004", "500", "", ""});
+        calculate({"01/01/2004", "12/31/2004", "", "", ""});
+        QCOMPARE(results(), QStringList({"366", "52", "2", "", "", "", "", "0.00", "0.00"}));
+        QCOMPARE(model().values().CompRate, 0.0);
+    }
+};
+
+QTEST_MAIN(TestCalculationForm)
+#include "test_calculationform.moc"

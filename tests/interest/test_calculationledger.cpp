@@ -1,0 +1,414 @@
+// The ledger of the compensation-and-interest window through the real
+// window: Save, Next Entry, recall by double-click, Clear, the panel and its
+// totals, and Print with copies, read back from a PDF.
+#include <QListWidget>
+#include <QTest>
+#include <cmath>
+
+#include "interest/ledgerlines.h"
+#include "interest/ledgerreport.h"
+#include "interest/ui/calculationform.h"
+#include "shell/format.h"
+#include "tests/support/pdftext.h"
+#include "tests/support/windowtest.h"
+
+using namespace corvell;
+using namespace corvell::test;
+
+namespace {
+
+// The panel lines of the worked example's two entries and their totals.
+const QString kFirstLine =
+    "01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   26,142.86  1,325.00  "
+    "1,381.02   28,848.88"
+    "   27,848.88";
+const QString kSecondLine =
+    "01/01/05  01/28/05  12/31/05             0     4     0    500.00    2,000.00      9.62  "
+    "1,611.51    3,621.12"
+    "    3,621.12";
+const QString kTotals =
+    "Totals: Payments=$1,000.00  Accrued=$1,334.62  Simple=$2,992.53  Comp=$28,142.86 "
+    "Amount=32,470.00  "
+    "Net=$31,470.00";
+
+const char* kCalculate = "Calculate";
+
+// The ledger lines of a printed report as a fixed-pitch printer lays them
+// out, rebuilt character for character from the positions of the PDF's
+// words: the columns are those of the "Totals:" word at the left margin.
+QStringList ledgerLinesOf(const PdfResult& pdf) {
+    const auto totals = std::find_if(pdf.words.begin(), pdf.words.end(),
+                                     [](const PdfWord& w) { return w.text == "Totals:"; });
+    if (totals == pdf.words.end()) {
+        return {};
+    }
+    const double left = totals->x;
+    const double column = totals->width / 7;
+    QStringList lines;
+    QString line;
+    std::pair<int, double> at{-1, -1};  // page and top of the line being built
+    for (const PdfWord& w : pdf.words) {
+        if (std::abs(w.width / w.text.size() - column) > 0.01) {
+            continue;  // the title block, in a larger size
+        }
+        if (std::pair{w.page, w.y} != at) {
+            if (at.first >= 0) {
+                lines << line;
+            }
+            line.clear();
+            at = {w.page, w.y};
+        }
+        const auto col = static_cast<qsizetype>(std::lround((w.x - left) / column));
+        line = line.leftJustified(col, ' ') + w.text;
+    }
+    if (at.first >= 0) {
+        lines << line;
+    }
+    return lines;
+}
+
+}  // namespace
+
+class TestCalculationLedger : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowTest> t_;
+    ui::CalculationForm* w_ = nullptr;
+
+    const InterestModel& model() { return w_->model(); }
+    QWidget& w() { return *w_; }
+    QStringList panel() { return listLines(w(), "List1"); }
+
+    // Fills the fields of one period (those given) and presses Calculate.
+    void calculate(const QString& begin, const QString& end, const QString& rate,
+                   const QString& paid = {}, const QString& payment = {}) {
+        if (!begin.isNull()) {
+            typeAndLeave(w(), "txtBeginningDate", begin, "cmdClear");
+        }
+        typeAndLeave(w(), "txtEndingDate", end, "cmdClear");
+        typeAndLeave(w(), "txtRate", rate, "cmdClear");
+        typeAndLeave(w(), "txtPaymentDate", paid, "cmdClear");
+        typeAndLeave(w(), "txtPaymentAmount", payment, "cmdClear");
+        click(w(), "cmdCalculate");
+    }
+
+    void workedExample() {
+        type(w(), "txtCaseCaption", "Smith v. Acme Mills");
+        calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
+        click(w(), "cmdSave");
+        click(w(), "cmdNextEntry");
+        calculate(QString(), "01/28/2005", "500", "12/31/2005", "");
+        click(w(), "cmdSave");
+    }
+
+    void expectMessage(const QString& message, const QString& title = kCalculate) {
+        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(t_->dialogs.messages.front().text, message);
+        QCOMPARE(t_->dialogs.messages.front().title, title);
+        t_->dialogs.clear();
+    }
+
+private Q_SLOTS:
+    void init() {
+        t_ = std::make_unique<WindowTest>();
+        w_ = &t_->open<ui::CalculationForm>(WindowId::CalculationForm);
+    }
+    void cleanup() { t_.reset(); }
+
+    void secondWorkedExample() {
+        type(w(), "txtCaseCaption", "Smith v. Acme Mills");
+        calculate("010104", "12/31/2004", "500", "06/30/2005", "1000");
+        click(w(), "cmdSave");
+        QCOMPARE(panel(),
+                 QStringList({kFirstLine, "",
+                              "Totals: Payments=$1,000.00  Accrued=$1,325.00  Simple=$1,381.02  "
+                              "Comp=$26,142.86 Amount=28,848.88  Net=$27,848.88"}));
+        QVERIFY(!button(w(), "cmdSave")->isEnabled());
+        QVERIFY(button(w(), "cmdPrint")->isEnabled());
+        QVERIFY(button(w(), "cmdNextEntry")->isEnabled());
+
+        click(w(), "cmdNextEntry");
+        QCOMPARE(text(w(), "txtBeginningDate"), QString("01/01/2005"));
+        QCOMPARE(focused(), control(w(), "txtBeginningDate"));
+        QCOMPARE(lineEdit(w(), "txtBeginningDate")->selectedText(), QString("01/01/2005"));
+        for (const char* emptied :
+             {"txtEndingDate", "txtTotalDays", "txtWeeks", "lblDays", "txtRate", "txtTotalComp",
+              "txtPaymentAmount", "txtSimpleDays", "txtTotalAmount", "txtNetAmount",
+              "txtSimpleInterest", "txtAccruedInterest"}) {
+            QVERIFY2(text(w(), emptied).isEmpty(), emptied);
+        }
+        QCOMPARE(text(w(), "txtPaymentDate"), QString("06/30/2005"));
+        QCOMPARE(text(w(), "txtCaseCaption"), QString("Smith v. Acme Mills"));
+        QCOMPARE(model().state().CurrentEntry, 2);
+
+        calculate(QString(), "01/28/2005", "500", "12/31/2005", "");
+        QCOMPARE(text(w(), "txtTotalComp"), QString("2,000.00"));
+        QCOMPARE(text(w(), "txtAccruedInterest"), QString("9.62"));
+        QCOMPARE(text(w(), "txtSimpleDays"), QString("521"));
+        QCOMPARE(text(w(), "txtSimpleInterest"), QString("1,611.51"));
+        QCOMPARE(text(w(), "txtTotalAmount"), QString("3,621.12"));
+        QCOMPARE(text(w(), "txtNetAmount"), QString("3,621.12"));
+        click(w(), "cmdSave");
+        QCOMPARE(panel(), QStringList({kFirstLine, kSecondLine, "", kTotals}));
+        QCOMPARE(model().ledger().EntryCount(), 2);
+        QVERIFY(t_->dialogs.messages.empty());
+    }
+
+    void entryWithoutPaymentDate() {
+        calculate("01/01/2004", "12/31/2004", "500", "", "");
+        click(w(), "cmdSave");
+        const QString line = panel().at(0);
+        QCOMPARE(
+            line,
+            "01/01/04  12/31/04  " + QString(12, ' ') +
+                "           0    52     2    500.00   26,142.86         0         0   26,142.86"
+                "   26,142.86");
+        QCOMPARE(line.size(), 122);
+    }
+
+    void nextEntryRefusals() {
+        calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
+        click(w(), "cmdSave");
+        calculate("01/01/2004", "12/31/2004", "600", "06/30/2005", "1000");
+        click(w(), "cmdNextEntry");
+        expectMessage("You must save the present entry first or choose clear!");
+        typeAndLeave(w(), "txtEndingDate", "11/30/2004", "cmdClear");
+        click(w(), "cmdNextEntry");
+        expectMessage("You must calculate the present entry first or choose clear!");
+        QCOMPARE(text(w(), "txtBeginningDate"), QString("01/01/2004"));
+        QCOMPARE(text(w(), "txtEndingDate"), QString("11/30/2004"));
+        QCOMPARE(model().state().CurrentEntry, 1);
+
+        // Calculate, Clear, Next Entry: Clear keeps the flags.
+        calculate("01/01/2004", "12/31/2004", "500");
+        click(w(), "cmdClear");
+        click(w(), "cmdNextEntry");
+        expectMessage("You must save the present entry first or choose clear!");
+    }
+
+    void nextEntryWithoutSavedEntry() {
+        calculate("01/01/2004", "12/31/2004", "500");
+        click(w(), "cmdSave");
+        click(w(), "cmdClear");
+        QVERIFY(button(w(), "cmdNextEntry")->isEnabled());
+        click(w(), "cmdNextEntry");
+        expectMessage("There is no saved entry to continue from.");
+        QVERIFY(text(w(), "txtBeginningDate").isEmpty());
+        QCOMPARE(model().state().CurrentEntry, 0);
+        QVERIFY(panel().isEmpty());
+        // A Save after Clear needs a calculation first.
+        QVERIFY(!button(w(), "cmdSave")->isEnabled());
+    }
+
+    void recallAndResave() {
+        workedExample();
+        click(w(), "cmdNextEntry");
+        calculate(QString(), "02/28/2005", "500", "12/31/2005", "");
+        click(w(), "cmdSave");
+        const QStringList before = panel();
+        QCOMPARE(before.size(), 5);
+        const double amountBefore = model().totals().Amount;
+
+        doubleClickLine(w(), "List1", 1);
+        QCOMPARE(text(w(), "txtBeginningDate"), QString("01/01/2005"));
+        QCOMPARE(text(w(), "txtEndingDate"), QString("01/28/2005"));
+        QCOMPARE(text(w(), "txtPaymentDate"), QString("12/31/2005"));
+        QCOMPARE(text(w(), "txtPaymentAmount"), QString("0"));
+        QCOMPARE(text(w(), "txtWeeks"), QString("4"));
+        QCOMPARE(text(w(), "lblDays"), QString(""));
+        QCOMPARE(text(w(), "txtRate"), QString("500"));
+        QCOMPARE(text(w(), "txtTotalComp"), QString("2,000.00"));
+        QCOMPARE(text(w(), "txtAccruedInterest"), QString("9.62"));
+        QCOMPARE(text(w(), "txtSimpleInterest"), QString("1,611.51"));
+        QCOMPARE(text(w(), "txtTotalAmount"), QString("3,621.12"));
+        QCOMPARE(text(w(), "txtTotalDays"), QString("28"));
+        QCOMPARE(text(w(), "txtNetAmount"), QString("3,621.12"));
+        QCOMPARE(model().state().CurrentEntry, 2);
+        QVERIFY(!button(w(), "cmdSave")->isEnabled());
+        QCOMPARE(panel(), before);
+
+        typeAndLeave(w(), "txtRate", "700", "cmdClear");
+        click(w(), "cmdCalculate");
+        QCOMPARE(text(w(), "txtTotalComp"), QString("2,800.00"));
+        click(w(), "cmdSave");
+        QCOMPARE(model().ledger().EntryCount(), 3);
+        const QStringList after = panel();
+        QCOMPARE(after.size(), 5);
+        QCOMPARE(after.at(0), before.at(0));
+        QVERIFY(after.at(1).contains("    700.00    2,800.00"));
+        QCOMPARE(after.at(2), before.at(2));
+        QVERIFY(model().totals().Amount > amountBefore + 800);
+        QCOMPARE(after.at(4), QString::fromStdString(PanelTotalsLine(model().totals())));
+
+        // Next Entry still continues after the last entry.
+        click(w(), "cmdNextEntry");
+        QCOMPARE(text(w(), "txtBeginningDate"), QString("03/01/2005"));
+        QCOMPARE(model().state().CurrentEntry, 4);
+    }
+
+    void recallOfNoEntryChangesNothing() {
+        workedExample();
+        const QString begin = text(w(), "txtBeginningDate");
+        for (int row : {2, 3, -1}) {  // the empty line, the totals, no line at all
+            doubleClickLine(w(), "List1", row);
+            QCOMPARE(text(w(), "txtBeginningDate"), begin);
+            QCOMPARE(model().state().CurrentEntry, 2);
+        }
+    }
+
+    // Save keeps the entry as calculated, whatever was typed since.
+    void saveStoresTheCalculatedEntry() {
+        calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
+        typeAndLeave(w(), "txtEndingDate", "06/30/2004", "cmdClear");
+        typeAndLeave(w(), "txtPaymentDate", "", "cmdClear");
+        click(w(), "cmdSave");
+        QCOMPARE(panel().at(0), kFirstLine);
+        QCOMPARE(model().ledger().entry(1).EndText, std::string("12/31/2004"));
+    }
+
+    void clearEmptiesTheClaim() {
+        workedExample();
+        click(w(), "cmdNextEntry");
+        calculate(QString(), "01/31/2005", "500");
+        click(w(), "cmdClear");
+        QVERIFY(panel().isEmpty());
+        for (const char* name :
+             {"txtBeginningDate", "txtEndingDate", "txtTotalDays", "txtRate", "txtWeeks", "lblDays",
+              "txtTotalComp", "txtAccruedInterest", "txtPaymentDate", "txtPaymentAmount",
+              "txtCaseCaption", "txtSimpleDays", "txtTotalAmount", "txtNetAmount",
+              "txtSimpleInterest"}) {
+            QVERIFY2(text(w(), name).isEmpty(), name);
+        }
+        QCOMPARE(focused(), control(w(), "txtBeginningDate"));
+        QCOMPARE(model().ledger().EntryCount(), 0);
+        QCOMPARE(model().state().CurrentEntry, 0);
+        QVERIFY(!button(w(), "cmdPrint")->isEnabled());
+        QVERIFY(!button(w(), "cmdSave")->isEnabled());
+        QVERIFY(button(w(), "cmdNextEntry")->isEnabled());
+
+        // A new claim starts at entry 1.
+        calculate("01/01/2006", "01/31/2006", "300");
+        click(w(), "cmdSave");
+        QCOMPARE(model().ledger().EntryCount(), 1);
+        QCOMPARE(panel().size(), 3);
+        QVERIFY(panel().at(0).startsWith("01/01/06  01/31/06"));
+    }
+
+    void printRefusedWhileUnsaved() {
+        workedExample();
+        calculate("01/01/2004", "12/31/2004", "450");
+        QVERIFY(button(w(), "cmdPrint")->isEnabled());
+        click(w(), "cmdPrint");
+        expectMessage("You must save the present entry before printing!");
+        QCOMPARE(t_->dialogs.printerDialogs, 0);
+        QVERIFY(t_->dialogs.printed.empty());
+    }
+
+    void twoCopiesChangeNothing() {
+        workedExample();
+        const QStringList panelBefore = panel();
+        const LedgerEntry first = model().ledger().entry(1);
+        t_->dialogs.copies = 2;
+        click(w(), "cmdPrint");
+        QCOMPARE(t_->dialogs.printed.size(), std::size_t{2});
+        QCOMPARE(t_->dialogs.printed.at(0), t_->dialogs.printed.at(1));
+        QCOMPARE(t_->dialogs.printed.at(0), BuildLedgerReport(model().ledger(), model().totals(),
+                                                              "Smith v. Acme Mills", testMoment()));
+        QCOMPARE(panel(), panelBefore);
+        QCOMPARE(model().ledger().entry(1), first);
+        QVERIFY(model().state().EntrySaved);
+
+        t_->dialogs.clear();
+        t_->dialogs.copies = 1;
+        click(w(), "cmdPrint");
+        QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
+        t_->dialogs.copies = std::nullopt;  // cancelled: nothing printed
+        click(w(), "cmdPrint");
+        QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
+        QCOMPARE(panel(), panelBefore);
+    }
+
+    void reportReadFromPdf() {
+        workedExample();
+        click(w(), "cmdPrint");
+        QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
+        const PdfResult pdf = renderToPdf(t_->dialogs.printed.front());
+        QVERIFY(pdf.rendered);
+        QVERIFY(pdf.landscape);
+        QCOMPARE(pdf.pages, 1);
+        const QStringList lines = pdfLines(t_->dialogs.printed.front());
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines.at(0).trimmed(), QString("Interest Calculation"));
+        QCOMPARE(lines.at(1).simplified(), QString("03-04-2026 09:05:07"));
+        QCOMPARE(lines.at(2).trimmed(), QString("Smith v. Acme Mills"));
+        QCOMPARE(lines.at(3).simplified(),
+                 QString("Begin End Pay Pay Amt. Weeks Days Rate Comp Accrued Simple "
+                         "Total Net Total"));
+        const QStringList ledger = ledgerLinesOf(pdf);
+        QCOMPARE(ledger.size(), 4);
+        QCOMPARE(ledger.at(0),
+                 QString::fromLatin1(kReportHeader.data(), qsizetype(kReportHeader.size())));
+        QCOMPARE(ledger.at(1),
+                 QString("01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
+                         "26,142.86  1,325.00  1,381.02   28,848.88   27,848.88"));
+        QCOMPARE(ledger.at(2),
+                 QString("01/01/2005 01/28/2005 12/31/2005            0     4     0    500.00    "
+                         "2,000.00      9.62  1,611.51    3,621.12    3,621.12"));
+        QCOMPARE(ledger.at(3),
+                 QString("Totals: Payments=$1,000.00  Accrued=$1,334.62  Simple=$2,992.53  "
+                         "Comp=$28,142.86  Amount=$32,470.00  Net=$31,470.00"));
+    }
+
+    // One hundred weekly entries: all saved, printed over several pages with
+    // the totals after the last entry; the hundred-and-first is refused.
+    void hundredEntries() {
+        calculate("01/01/2004", "01/07/2004", "700", "", "");
+        click(w(), "cmdSave");
+        for (int i = 2; i <= 100; ++i) {
+            click(w(), "cmdNextEntry");
+            const Date end = CDate(text(w(), "txtBeginningDate").toStdString()).value();
+            calculate(QString(), QString::fromStdString(Format(Date{end.day + 6}, "mm/dd/yyyy")),
+                      "700");
+            click(w(), "cmdSave");
+        }
+        QVERIFY(t_->dialogs.messages.empty());
+        QCOMPARE(model().ledger().EntryCount(), 100);
+        QCOMPARE(panel().size(), 102);
+        QCOMPARE(model().totals().Comp, 70000.0);
+        QCOMPARE(panel().at(99).left(18), QString("11/24/05  11/30/05"));
+
+        click(w(), "cmdNextEntry");
+        QCOMPARE(text(w(), "txtBeginningDate"), QString("12/01/2005"));
+        calculate(QString(), "12/07/2005", "700");
+        const QStringList before = panel();
+        click(w(), "cmdSave");
+        expectMessage("The ledger holds at most 100 entries.");
+        QCOMPARE(model().ledger().EntryCount(), 100);
+        QCOMPARE(panel(), before);
+        QCOMPARE(model().totals().Comp, 70000.0);
+        QCOMPARE(model().ledger().entry(100).EndText, std::string("11/30/2005"));
+
+        // Printing needs the last entry saved: recall and re-save the hundredth.
+        doubleClickLine(w(), "List1", 99);
+        click(w(), "cmdCalculate");
+        click(w(), "cmdSave");
+        QCOMPARE(panel(), before);
+        click(w(), "cmdPrint");
+        QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
+        const PdfResult pdf = renderToPdf(t_->dialogs.printed.front());
+        QVERIFY(pdf.pages > 2);
+        const QStringList lines = ledgerLinesOf(pdf);
+        QCOMPARE(lines.size(), 1 + 100 + 1);  // header, entries, totals
+        QCOMPARE(lines.at(1).left(33), QString("01/01/2004 01/07/2004            "));
+        QCOMPARE(lines.at(100),
+                 QString("11/24/2005 11/30/2005                       0     1     0    700.00    "
+                         "  700.00         0         0      700.00      700.00"));
+        QCOMPARE(pdf.words.last().page, pdf.pages);
+        QCOMPARE(lines.last(),
+                 QString("Totals: Payments=$0.00  Accrued=$0.00  Simple=$0.00  Comp=$70,000.00  "
+                         "Amount=$70,000.00  Net=$70,000.00"));
+    }
+};
+
+QTEST_MAIN(TestCalculationLedger)
+#include "test_calculationledger.moc"
