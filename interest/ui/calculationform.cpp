@@ -1,5 +1,9 @@
 #include "interest/ui/calculationform.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QListWidget>
+
 #include "shell/ui/formlayout.h"
 
 namespace corvell::ui {
@@ -99,12 +103,30 @@ constexpr ControlSpec kLayout[] = {
     {K::ListBox, "List1", nullptr, nullptr, 180, 3420, 12900, 4500},
 };
 
+// The panel's caption is in the label font, the panel in a fixed-pitch one:
+// spread the caption's letters so that its column names stand over the
+// panel's columns, whatever fonts the computer substitutes.
+void spreadCaptionOverPanel(QWidget& window) {
+    auto* caption = window.findChild<QLabel*>(QStringLiteral("Label11"));
+    const auto* panel = window.findChild<QListWidget*>(QStringLiteral("List1"));
+    const QString text = caption->text();
+    const double wanted = QFontMetricsF(panel->font()).horizontalAdvance(QString(120, QChar('0')));
+    const double natural = QFontMetricsF(caption->font()).horizontalAdvance(text);
+    if (wanted > natural) {
+        QFont font = caption->font();
+        font.setLetterSpacing(QFont::AbsoluteSpacing,
+                              (wanted - natural) / static_cast<double>(text.size()));
+        caption->setFont(font);
+    }
+}
+
 }  // namespace
 
 CalculationForm::CalculationForm(const Services& services, QWidget* parent)
     : QWidget(parent), binder_(*this, model_, services) {
     setUpWindow(*this, WindowId::CalculationForm, 13260, 8100);
     buildControls(*this, WindowId::CalculationForm, kLayout);
+    spreadCaptionOverPanel(*this);
     // No default button on this window: Enter does not calculate.
     binder_.bind();
 }
