@@ -300,37 +300,6 @@ private Q_SLOTS:
         QCOMPARE(c.NetAmount, c.Interest.TotalAmount - 1000);
     }
 
-    void withoutPaymentDateNoInterest_data() {
-        QTest::addColumn<QString>("paid");
-        QTest::addColumn<int>("outcome");
-        QTest::newRow("empty") << "" << int(PaymentOutcome::NoPaymentDate);
-        QTest::newRow("not a date") << "abc" << int(PaymentOutcome::NoPaymentDate);
-        QTest::newRow("before the ending date")
-            << "06/30/2004" << int(PaymentOutcome::BeforeEndingDate);
-    }
-    void withoutPaymentDateNoInterest() {
-        QFETCH(QString, paid);
-        const std::string p = paid.toStdString();
-        const auto c = std::get<Calculation>(
-            Calculate(input("01/01/2004", "12/31/2004", "500", "", p.c_str(), "100"), Ledger{}));
-        QTEST(int(c.Payment), "outcome");
-        QCOMPARE(c.PaymentDate, kNoDate);
-        QCOMPARE(c.Interest.AccruedInterest, 0.0);
-        QCOMPARE(c.Interest.SimpleInterest, 0.0);
-        QCOMPARE(c.Interest.SimpleDays, 0.0);
-        QCOMPARE(c.Interest.TotalAmount, c.Period.TotalComp);
-        QCOMPARE(c.NetAmount, c.Period.TotalComp - 100);
-    }
-
-    void paymentOnTheEndingDate() {
-        const auto c = std::get<Calculation>(
-            Calculate(input("01/01/2004", "12/31/2004", "500", "", "12/31/2004", ""), Ledger{}));
-        QCOMPARE(c.Payment, PaymentOutcome::Figured);
-        QCOMPARE(c.Interest.SimpleDays, 0.0);
-        QCOMPARE(c.Interest.SimpleInterest, 0.0);
-        QCOMPARE(c.Interest.TotalAmount, c.Period.TotalComp + c.Interest.AccruedInterest);
-    }
-
     void shortPeriodHasOnlySimpleInterest() {
         const auto c = std::get<Calculation>(
             Calculate(input("01/01/2004", "01/06/2004", "700", "", "01/31/2004", ""), Ledger{}));

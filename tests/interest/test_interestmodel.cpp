@@ -119,20 +119,6 @@ private Q_SLOTS:
         QVERIFY(model.state().EntrySaved);
     }
 
-    void printsEveryCopy() {
-        InterestModel model;
-        model.setClock(FixedClock(LocalTime{2026, 3, 4, 9, 5, 7}));
-        calculate(model, "01/01/2004", "12/31/2004", "500");
-        model.fire("cmdSave", Event::Click);
-        model.setText("txtCaseCaption", "Doe v. Roe");
-        const Reaction r = model.fire("cmdPrint", Event::Click);
-        QVERIFY(r.print.has_value());
-        QVERIFY(r.print->copiesApply);
-        const auto lines = r.print->document.plainLines();
-        QCOMPARE(lines.at(2), std::string(14, ' ') + "Doe v. Roe");
-        QCOMPARE(lines.back().substr(0, 18), std::string("Totals: Payments=$"));
-    }
-
     void clearKeepsTheFlags() {
         InterestModel model;
         calculate(model, "01/01/2004", "12/31/2004", "500");
