@@ -14,7 +14,7 @@ Date date(const char* text) {
     return CDate(text).value();
 }
 
-struct EntrySpec {
+struct PeriodFacts {
     const char* begin;
     const char* end;
     const char* paid;  // nullptr: no payment date
@@ -27,7 +27,7 @@ struct EntrySpec {
     double simple;
 };
 
-LedgerEntry entryOf(const EntrySpec& s) {
+LedgerEntry entryOf(const PeriodFacts& s) {
     CalculationValues v;
     v.BeginDate = date(s.begin);
     v.EndDate = date(s.end);
@@ -47,26 +47,26 @@ LedgerEntry entryOf(const EntrySpec& s) {
 }
 
 // The two entries of the worked example, with their unrounded figures.
-const EntrySpec kFirst{"01/01/2004",
-                       "12/31/2004",
-                       "06/30/2005",
-                       1000,
-                       52,
-                       2,
-                       500,
-                       500.0 * 366 / 7,
-                       52.0 * 53 * (0.1 / 52) / 2 * 500,
-                       1381.0228174603174};
-const EntrySpec kSecond{"01/01/2005",
-                        "01/28/2005",
-                        "12/31/2005",
-                        0,
-                        4,
-                        0,
-                        500,
-                        2000,
-                        4.0 * 5 * (0.1 / 52) / 2 * 500,
-                        1611.5095270316103};
+const PeriodFacts kFirst{"01/01/2004",
+                         "12/31/2004",
+                         "06/30/2005",
+                         1000,
+                         52,
+                         2,
+                         500,
+                         500.0 * 366 / 7,
+                         52.0 * 53 * (0.1 / 52) / 2 * 500,
+                         1381.0228174603174};
+const PeriodFacts kSecond{"01/01/2005",
+                          "01/28/2005",
+                          "12/31/2005",
+                          0,
+                          4,
+                          0,
+                          500,
+                          2000,
+                          4.0 * 5 * (0.1 / 52) / 2 * 500,
+                          1611.5095270316103};
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -116,7 +116,7 @@ private Q_SLOTS:
         const LedgerEntry second = entryOf(kSecond);
         QCOMPARE(q(second.PayAmountText), QString(".00"));
         QCOMPARE(q(second.DaysText), QString(""));
-        EntrySpec unpaid = kSecond;
+        PeriodFacts unpaid = kSecond;
         unpaid.paid = nullptr;
         QCOMPARE(q(entryOf(unpaid).PayDateText), QString(10, ' '));
     }
@@ -144,12 +144,12 @@ private Q_SLOTS:
     }
     void panelLines() {
         QFETCH(int, which);
-        EntrySpec s = which == 1 ? kFirst : kSecond;
+        PeriodFacts s = which == 1 ? kFirst : kSecond;
         if (which == 3) {
             s.paid = nullptr;
         }
         if (which == 4) {
-            s = EntrySpec{
+            s = PeriodFacts{
                 "01/01/2004", "12/31/2004", "06/30/2005", 0, 52, 2, 0.5, 12345678.9, 0, 0};
         }
         const std::string line = BuildPanelLine(entryOf(s));
@@ -159,7 +159,7 @@ private Q_SLOTS:
 
     void totalsLines() {
         Ledger ledger;
-        for (const EntrySpec& s : {kFirst, kSecond}) {
+        for (const PeriodFacts& s : {kFirst, kSecond}) {
             ledger.grow();
             ledger.StoreEntry(ledger.EntryCount(), entryOf(s));
         }
@@ -202,12 +202,12 @@ private Q_SLOTS:
     }
     void reportEntryLines() {
         QFETCH(int, which);
-        EntrySpec s = which == 1 ? kFirst : kSecond;
+        PeriodFacts s = which == 1 ? kFirst : kSecond;
         if (which == 2) {
             s.paid = nullptr;
         }
         if (which == 3) {
-            s = EntrySpec{"01/01/2004", "12/31/2004", "06/30/2005", 1250, 52, 2, 0.5, 0.5, 0, 0};
+            s = PeriodFacts{"01/01/2004", "12/31/2004", "06/30/2005", 1250, 52, 2, 0.5, 0.5, 0, 0};
         }
         const std::string line = ReportEntryLine(entryOf(s));
         QTEST(q(line), "line");
@@ -217,7 +217,7 @@ private Q_SLOTS:
 
     void report() {
         Ledger ledger;
-        for (const EntrySpec& s : {kFirst, kSecond}) {
+        for (const PeriodFacts& s : {kFirst, kSecond}) {
             ledger.grow();
             ledger.StoreEntry(ledger.EntryCount(), entryOf(s));
         }
