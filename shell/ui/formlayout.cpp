@@ -1,5 +1,6 @@
 #include "shell/ui/formlayout.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,6 +28,15 @@ QString navigationCaption(WindowId id, const char* control) {
     return QString::fromUtf8(control);
 }
 
+// The substitute fonts run a little wider than the ones the layouts were
+// drawn for: a caption that would be cut off is set a little smaller instead.
+QFont fitted(QFont font, const QString& text, int width) {
+    while (font.pointSizeF() > 6.5 && QFontMetrics(font).horizontalAdvance(text) > width) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    return font;
+}
+
 QWidget* create(QWidget& window, WindowId id, const ControlSpec& spec) {
     switch (spec.kind) {
         case ControlKind::Field: {
@@ -44,7 +54,8 @@ QWidget* create(QWidget& window, WindowId id, const ControlSpec& spec) {
         case ControlKind::CaptionLabel: {
             auto* label = new QLabel(qs(spec.caption), &window);
             const bool caption = spec.kind == ControlKind::CaptionLabel;
-            label->setFont(caption ? captionLabelFont() : labelFont());
+            label->setFont(fitted(caption ? captionLabelFont() : labelFont(), label->text(),
+                                  pixels(spec.width)));
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
             label->setPalette(palette);
@@ -93,12 +104,12 @@ int captionDistance(const ControlSpec& label, const ControlSpec& field) {
     const bool overlapsHorizontally = label.left < fieldRight && field.left < labelRight;
     const int gapAbove = field.top - labelBottom;
     if (overlapsHorizontally && gapAbove >= -60 && gapAbove <= 300) {
-        return std::abs(label.left - field.left) + gapAbove;
+        return std::abs(label.left - field.left) + std::abs(gapAbove);
     }
     const bool sameRow = label.top < field.top + field.height && field.top < labelBottom;
     const int gapLeft = field.left - labelRight;
     if (sameRow && gapLeft >= -60 && gapLeft <= 600) {
-        return 1000 + gapLeft;
+        return 1000 + std::abs(gapLeft);
     }
     return -1;
 }

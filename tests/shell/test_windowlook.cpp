@@ -1,0 +1,99 @@
+#include <QLabel>
+#include <QTest>
+
+#include "tests/support/windowtest.h"
+
+using namespace corvell;
+using namespace corvell::test;
+
+namespace {
+
+constexpr WindowId kAll[] = {WindowId::BeginForm,       WindowId::CalculationForm,
+                             WindowId::frmPresentValue, WindowId::frmSocialSecurity,
+                             WindowId::FrmPension,      WindowId::frmOffset,
+                             WindowId::frmCommutation,  WindowId::frmSubrogation};
+
+}  // namespace
+
+class TestWindowLook : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Every caption can be read whole: none is cut off by its label's width.
+    void captionsFit() {
+        WindowTest t;
+        for (WindowId id : kAll) {
+            QWidget& w = t.open(id);
+            for (QLabel* label : w.findChildren<QLabel*>()) {
+                const int needed = label->fontMetrics().horizontalAdvance(label->text());
+                QVERIFY2(needed <= label->width() || label->wordWrap(),
+                         qPrintable(w.objectName() + "." + label->objectName()));
+            }
+        }
+    }
+
+    // Screen readers announce each field by its label's caption and each
+    // button by its own.
+    void everyControlHasAnAccessibleName() {
+        WindowTest t;
+        for (WindowId id : kAll) {
+            QWidget& w = t.open(id);
+            for (QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const bool input = qobject_cast<QLineEdit*>(child) != nullptr ||
+                                   qobject_cast<QPlainTextEdit*>(child) != nullptr;
+                auto* b = qobject_cast<QPushButton*>(child);
+                if (input) {
+                    QVERIFY2(!child->accessibleName().isEmpty(),
+                             qPrintable(w.objectName() + "." + child->objectName()));
+                }
+                if (b != nullptr) {
+                    QCOMPARE(b->accessibleName(), b->text());
+                }
+            }
+        }
+    }
+
+    void fieldsAreNamedByTheirLabels_data() {
+        QTest::addColumn<WindowId>("window");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("interest begin") << WindowId::CalculationForm << "txtBeginningDate"
+                                        << "Beginning Date";
+        QTest::newRow("interest payment") << WindowId::CalculationForm << "txtPaymentAmount"
+                                          << "Payment Amt.";
+        QTest::newRow("interest caption") << WindowId::CalculationForm << "txtCaseCaption"
+                                          << "Case Caption";
+        QTest::newRow("pv from") << WindowId::frmPresentValue << "txtFromDate"
+                                 << "From Date";
+        QTest::newRow("pv gender") << WindowId::frmPresentValue << "txtGender"
+                                   << "M/F";
+        QTest::newRow("pv present value") << WindowId::frmPresentValue << "txtPresentValue"
+                                          << "Present Value";
+        QTest::newRow("ss amount") << WindowId::frmSocialSecurity << "txtSocialSecurity"
+                                   << "Net Social Security Amount";
+        QTest::newRow("pension percent") << WindowId::FrmPension << "txtEmployerPercent"
+                                         << "Employer %";
+        QTest::newRow("lump sum weeks") << WindowId::frmOffset << "txtComputedWeeks"
+                                        << "Computed Weeks";
+        QTest::newRow("lump sum remainder") << WindowId::frmOffset << "txtRemainder"
+                                            << "Remainder";
+        QTest::newRow("commutation weeks") << WindowId::frmCommutation << "txtCommWeeks"
+                                           << "Comm Weeks";
+        QTest::newRow("subrogation lien recovery") << WindowId::frmSubrogation << "txtLienRecovery"
+                                                   << "Lien Recovery";
+        QTest::newRow("subrogation weeks") << WindowId::frmSubrogation << "txtForWeeks"
+                                           << "For Weeks / Days";
+    }
+    void fieldsAreNamedByTheirLabels() {
+        QFETCH(WindowId, window);
+        QFETCH(QString, field);
+        QFETCH(QString, name);
+        WindowTest t;
+        QWidget& w = t.open(window);
+        QCOMPARE(control(w, field.toLatin1().constData())->accessibleName(), name);
+    }
+};
+
+Q_DECLARE_METATYPE(corvell::WindowId)
+QTEST_MAIN(TestWindowLook)
+#include "test_windowlook.moc"
