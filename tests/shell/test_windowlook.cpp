@@ -3,6 +3,8 @@
 
 #include "tests/support/windowtest.h"
 
+Q_DECLARE_METATYPE(corvell::WindowId)
+
 using namespace corvell;
 using namespace corvell::test;
 
@@ -94,6 +96,5 @@ private Q_SLOTS:
     }
 };
 
-Q_DECLARE_METATYPE(corvell::WindowId)
 QTEST_MAIN(TestWindowLook)
 #include "test_windowlook.moc"
