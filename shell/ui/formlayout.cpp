@@ -37,8 +37,8 @@ QFont fitted(QFont font, const QString& text, int width) {
     return font;
 }
 
-QWidget* create(QWidget& window, WindowId id, const ControlSpec& spec) {
-    switch (spec.kind) {
+QWidget* create(QWidget& window, WindowId id, const ControlSpec& entry) {
+    switch (entry.kind) {
         case ControlKind::Field: {
             auto* field = new QLineEdit(&window);
             field->setFont(fieldFont());
@@ -52,26 +52,26 @@ QWidget* create(QWidget& window, WindowId id, const ControlSpec& spec) {
         }
         case ControlKind::Label:
         case ControlKind::CaptionLabel: {
-            auto* label = new QLabel(qs(spec.caption), &window);
-            const bool caption = spec.kind == ControlKind::CaptionLabel;
+            auto* label = new QLabel(qs(entry.caption), &window);
+            const bool caption = entry.kind == ControlKind::CaptionLabel;
             label->setFont(fitted(caption ? captionLabelFont() : labelFont(), label->text(),
-                                  pixels(spec.width)));
+                                  pixels(entry.width)));
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
             label->setPalette(palette);
             return label;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(qs(spec.caption), &window);
+            auto* button = new QPushButton(qs(entry.caption), &window);
             button->setFont(labelFont());
             button->setAutoDefault(false);
             return button;
         }
         case ControlKind::NavButton: {
-            auto* button = new QPushButton(navigationCaption(id, spec.name), &window);
+            auto* button = new QPushButton(navigationCaption(id, entry.name), &window);
             button->setFont(defaultFont());
             button->setAutoDefault(false);
-            if (qstrcmp(spec.name, "cmdQuit") == 0) {
+            if (qstrcmp(entry.name, "cmdQuit") == 0) {
                 button->setFont(labelFont());
                 button->setToolTip(QString::fromUtf8(kCloseToolTip.data(),
                                                      static_cast<qsizetype>(kCloseToolTip.size())));
@@ -87,12 +87,12 @@ QWidget* create(QWidget& window, WindowId id, const ControlSpec& spec) {
     return nullptr;
 }
 
-bool isLabel(const ControlSpec& spec) {
-    return spec.kind == ControlKind::Label || spec.kind == ControlKind::CaptionLabel;
+bool isLabel(const ControlSpec& entry) {
+    return entry.kind == ControlKind::Label || entry.kind == ControlKind::CaptionLabel;
 }
 
-bool isTextField(const ControlSpec& spec) {
-    return spec.kind == ControlKind::Field || spec.kind == ControlKind::TextBox;
+bool isTextField(const ControlSpec& entry) {
+    return entry.kind == ControlKind::Field || entry.kind == ControlKind::TextBox;
 }
 
 // How well a label sits as the caption of a field: above it (the usual place)
@@ -116,14 +116,14 @@ int captionDistance(const ControlSpec& label, const ControlSpec& field) {
 
 // Each field is announced by the caption of its label, as screen readers
 // expect; the label becomes the field's buddy.
-void nameFieldsByTheirLabels(QWidget& window, std::span<const ControlSpec> specs) {
-    for (const ControlSpec& field : specs) {
+void nameFieldsByTheirLabels(QWidget& window, std::span<const ControlSpec> table) {
+    for (const ControlSpec& field : table) {
         if (!isTextField(field)) {
             continue;
         }
         const ControlSpec* best = nullptr;
         int bestDistance = 0;
-        for (const ControlSpec& label : specs) {
+        for (const ControlSpec& label : table) {
             const int d = isLabel(label) ? captionDistance(label, field) : -1;
             if (d >= 0 && (best == nullptr || d < bestDistance)) {
                 best = &label;
@@ -151,16 +151,16 @@ void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips) 
     paintBackground(window, windowGrey());
 }
 
-void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> specs) {
+void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> table) {
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : specs) {
-        QWidget* widget = create(window, id, spec);
-        widget->setObjectName(qs(spec.name));
-        if (spec.toolTip != nullptr && *spec.toolTip != '\0') {
-            widget->setToolTip(qs(spec.toolTip));
+    for (const ControlSpec& entry : table) {
+        QWidget* widget = create(window, id, entry);
+        widget->setObjectName(qs(entry.name));
+        if (entry.toolTip != nullptr && *entry.toolTip != '\0') {
+            widget->setToolTip(qs(entry.toolTip));
         }
-        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                            pixels(spec.height));
+        widget->setGeometry(pixels(entry.left), pixels(entry.top), pixels(entry.width),
+                            pixels(entry.height));
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             button->setAccessibleName(button->text());
         }
@@ -171,7 +171,7 @@ void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> sp
             previous = widget;
         }
     }
-    nameFieldsByTheirLabels(window, specs);
+    nameFieldsByTheirLabels(window, table);
 }
 
 }  // namespace corvell::ui

@@ -35,6 +35,6 @@ struct ControlSpec {
 // Title, size of the client area, fixed size, light grey background.
 void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips);
 
-void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> specs);
+void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> table);
 
 }  // namespace corvell::ui
