@@ -1,0 +1,23 @@
+// The compensation-and-interest window under any script of typing, leaving
+// fields, Calculate, Save, Print and Clear: see interestwindow.h for what
+// each handler must keep.
+
+#include <cstdint>
+
+#include "fuzz/interestwindow.h"
+
+using namespace corvell;
+using namespace corvell::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    InterestModel model;
+    Window window = InterestWindow(model);
+    std::erase_if(window.actions, [](const Action& a) {
+        return a.control == "cmdNextEntry" || a.control == "List1";
+    });
+    Session session(model, std::move(window),
+                    [&model](const Fired& f) { CheckInterestStep(model, f); });
+    Script script(data, size);
+    session.run(script);
+    return 0;
+}
