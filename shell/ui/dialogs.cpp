@@ -7,7 +7,14 @@
 
 namespace corvell::ui {
 
-SystemDialogs::SystemDialogs() : printer_(QPrinter::HighResolution) {}
+SystemDialogs::SystemDialogs() = default;
+
+QPrinter& SystemDialogs::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
+}
 
 void SystemDialogs::showMessage(QWidget* parent, const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
@@ -15,17 +22,17 @@ void SystemDialogs::showMessage(QWidget* parent, const QString& text, const QStr
 }
 
 std::optional<int> SystemDialogs::choosePrinter(QWidget* parent) {
-    QPrintDialog dialog(&printer_, parent);
+    QPrintDialog dialog(&printer(), parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return printer_.copyCount();
+    return printer().copyCount();
 }
 
 bool SystemDialogs::print(const report::Document& document) {
     // Copies are printed as separate documents by the caller.
-    printer_.setCopyCount(1);
-    return renderReport(document, printer_);
+    printer().setCopyCount(1);
+    return renderReport(document, printer());
 }
 
 }  // namespace corvell::ui

@@ -6,6 +6,7 @@
 
 #include <QPrinter>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "shell/report.h"
@@ -33,7 +34,11 @@ public:
     bool print(const report::Document& document) override;
 
 private:
-    QPrinter printer_;
+    QPrinter& printer();
+
+    // Made on first use: the print system takes a noticeable time to load,
+    // and the main menu should not wait for it.
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace corvell::ui

@@ -92,6 +92,26 @@ void FormBinder::pull() {
     }
 }
 
+// Rewrites only the lines that changed: a ledger Save rebuilds every line in
+// the model, but most of them read the same as before.
+void FormBinder::pushLines(QListWidget& list, const std::vector<std::string>& lines) {
+    const int wanted = static_cast<int>(lines.size());
+    while (list.count() > wanted) {
+        delete list.takeItem(list.count() - 1);
+    }
+    for (int i = 0; i < wanted; ++i) {
+        const QString text = toQt(lines[static_cast<std::size_t>(i)]);
+        if (i < list.count()) {
+            QListWidgetItem* item = list.item(i);
+            if (item->text() != text) {
+                item->setText(text);
+            }
+        } else {
+            list.addItem(text);
+        }
+    }
+}
+
 void FormBinder::push() {
     pushing_ = true;
     for (const std::string& name : model_.controlNames()) {
@@ -109,17 +129,7 @@ void FormBinder::push() {
                 box->setPlainText(text);
             }
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
-            const auto& lines = model_.lines(name);
-            bool same = list->count() == static_cast<int>(lines.size());
-            for (int i = 0; same && i < list->count(); ++i) {
-                same = list->item(i)->text() == toQt(lines[static_cast<std::size_t>(i)]);
-            }
-            if (!same) {
-                list->clear();
-                for (const std::string& l : lines) {
-                    list->addItem(toQt(l));
-                }
-            }
+            pushLines(*list, model_.lines(name));
         }
         w->setEnabled(model_.isEnabled(name));
     }

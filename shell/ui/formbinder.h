@@ -8,10 +8,12 @@
 #include <QObject>
 #include <QPointer>
 #include <string>
+#include <vector>
 
 #include "shell/formmodel.h"
 #include "shell/ui/services.h"
 
+class QListWidget;
 class QWidget;
 
 namespace corvell::ui {
@@ -33,6 +35,7 @@ protected:
 private:
     QWidget* widget(const std::string& name) const;
     void pull();
+    static void pushLines(QListWidget& list, const std::vector<std::string>& lines);
     Reaction fire(const std::string& name, Event event, int line = -1);
     void apply(const Reaction& reaction);
     void print(const PrintJob& job);

@@ -81,6 +81,9 @@ QWidget* create(QWidget& window, WindowId id, const ControlSpec& entry) {
         case ControlKind::ListBox: {
             auto* list = new QListWidget(&window);
             list->setFont(panelFont());
+            // Every line has the same height in the fixed-pitch panel font, so
+            // the list need not measure each one again after every change.
+            list->setUniformItemSizes(true);
             return list;
         }
     }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 
 #include "shell/datefield.h"
@@ -78,6 +79,8 @@ public:
         r.print = PrintJob{doc, copies};
         return r;
     }
+
+    void setLines(std::vector<std::string> lines) { listLines("List1") = std::move(lines); }
 
     int dateLeft = 0;
     int resultLeft = 0;
@@ -264,6 +267,24 @@ private Q_SLOTS:
         doubleClickLine(p.window, "List1", 1);
         doubleClickLine(p.window, "List1", 2);
         QCOMPARE(p.window.model.recalled, std::vector<int>({1, 2}));
+    }
+
+    // The panel's lines share one height, but a long line further down still
+    // scrolls into view in full.
+    void longLinesScrollIntoView() {
+        Probe p;
+        auto* list = qobject_cast<QListWidget*>(control(p.window, "List1"));
+        QVERIFY(list->uniformItemSizes());
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        p.window.model.setLines({"short", "", std::string(400, 'x')});
+        click(p.window, "cmdTitled");  // any handler pushes the model's lines
+        QCoreApplication::processEvents();
+        QCOMPARE(listLines(p.window, "List1").back(), QString(400, 'x'));
+        const int hidden =
+            list->fontMetrics().horizontalAdvance(QString(400, 'x')) - list->viewport()->width();
+        QVERIFY(list->horizontalScrollBar()->maximum() >= hidden);
+        const int needed = list->fontMetrics().horizontalAdvance(QString(400, 'x'));
+        QVERIFY(list->visualItemRect(list->item(2)).width() >= needed);
     }
 
     void printing_data() {
