@@ -13,16 +13,22 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// strtod on a canonical ASCII number; overflow is no number.
+// strtod on a canonical ASCII number; overflow is no number. The largest
+// double shows as 1.79769313486232E+308 at 15 digits, a hair above itself:
+// what shows the largest double reads back as the largest double.
 std::optional<double> toDouble(const std::string& canonical) {
     if (canonical.empty()) {
         return std::nullopt;
     }
     const double value = std::strtod(canonical.c_str(), nullptr);
-    if (!std::isfinite(value)) {
-        return std::nullopt;
+    if (std::isfinite(value)) {
+        return value;
     }
-    return value;
+    const long double wide = std::strtold(canonical.c_str(), nullptr);
+    if (std::fabs(wide) <= 1.79769313486232e308L) {
+        return std::copysign(std::numeric_limits<double>::max(), value);
+    }
+    return std::nullopt;
 }
 
 // Reads [sign] digits [. digits] [exponent] from the front of `s` into a

@@ -61,6 +61,9 @@ private Q_SLOTS:
         QTest::newRow("blank inside") << "1 2" << false << 0.0;
         QTest::newRow("exponent without digits") << "2e" << false << 0.0;
         QTest::newRow("overflow") << "1e400" << false << 0.0;
+        QTest::newRow("largest double as shown")
+            << "1.79769313486232E+308" << true << std::numeric_limits<double>::max();
+        QTest::newRow("just past the largest") << "1.79769313486233E+308" << false << 0.0;
         QTest::newRow("date") << "3/15/04" << false << 0.0;
         QTest::newRow("dollar only") << "$" << false << 0.0;
     }
