@@ -3,6 +3,7 @@
 // each handler must keep.
 
 #include <cstdint>
+#include <vector>
 
 #include "fuzz/interestwindow.h"
 
