@@ -34,7 +34,7 @@ constexpr ControlSpec kLayout[] = {
 
 void styleBanner(QWidget& window, const char* name, const QFont& font, Qt::Alignment alignment) {
     auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
-    label->setFont(font);
+    label->setFont(captionFont(font));
     label->setAlignment(alignment);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::black);

@@ -26,17 +26,25 @@ QFont makeFont(const QString& family, double points, bool bold, bool italic) {
     return font;
 }
 
+// Captions are the program's own Latin text: they need no fallback fonts,
+// and looking fallbacks up takes a good part of start-up. Fields keep their
+// fallbacks for whatever the operator types.
+QFont captionFont(QFont font) {
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 QFont fieldFont() {
     return makeFont(QStringLiteral("Times New Roman"), 9.75, true);
 }
 QFont labelFont() {
-    return makeFont(QStringLiteral("MS Sans Serif"), 8.25, true);
+    return captionFont(makeFont(QStringLiteral("MS Sans Serif"), 8.25, true));
 }
 QFont captionLabelFont() {
-    return makeFont(QStringLiteral("MS Serif"), 9.75, true);
+    return captionFont(makeFont(QStringLiteral("MS Serif"), 9.75, true));
 }
 QFont defaultFont() {
-    return makeFont(QStringLiteral("MS Sans Serif"), 8.25, false);
+    return captionFont(makeFont(QStringLiteral("MS Sans Serif"), 8.25, false));
 }
 QFont panelFont() {
     QFont font = makeFont(QStringLiteral("Courier New"), 8.25, true);

@@ -23,11 +23,12 @@ QString applicationTitle();
 // metric-compatible Liberation family).
 void installFontSubstitutes();
 
-QFont fieldFont();         // "Times New Roman" bold 9.75 point
-QFont labelFont();         // "MS Sans Serif" bold 8.25 point
-QFont captionLabelFont();  // "MS Serif" bold 9.75 point: the "Case Caption" label
-QFont defaultFont();       // "MS Sans Serif" 8.25 point: the navigation row
-QFont panelFont();         // "Courier New" bold 8.25 point: the ledger panel
+QFont fieldFont();              // "Times New Roman" bold 9.75 point
+QFont labelFont();              // "MS Sans Serif" bold 8.25 point
+QFont captionLabelFont();       // "MS Serif" bold 9.75 point: the "Case Caption" label
+QFont defaultFont();            // "MS Sans Serif" 8.25 point: the navigation row
+QFont panelFont();              // "Courier New" bold 8.25 point: the ledger panel
+QFont captionFont(QFont font);  // for the program's own captions, not for fields
 QFont makeFont(const QString& family, double points, bool bold, bool italic = false);
 
 QColor windowGrey();  // red, green and blue 192
