@@ -28,14 +28,6 @@ double leftOf(const PdfResult& pdf, const QString& word) {
     qFatal("no word %s in the report", qPrintable(word));
 }
 
-QStringList simplified(const QStringList& lines) {
-    QStringList out;
-    for (const QString& line : lines) {
-        out << line.simplified();
-    }
-    return out;
-}
-
 }  // namespace
 
 class TestFrmPresentValue : public QObject {
@@ -380,7 +372,7 @@ private Q_SLOTS:
         click(*w_, "cmdPVCalculate");
         click(*w_, "cmdPVPrint");
         QCOMPARE(t_->dialogs.printerDialogs, 1);
-        const QStringList lines = simplified(pdfLines(printed()));
+        const QStringList lines = simplifiedLines(pdfLines(printed()));
         const QStringList expected = {
             "Present Value Calculation",
             "03-04-2026 09:05:07",
@@ -414,7 +406,7 @@ private Q_SLOTS:
         // stay those of the calculation.
         typeAndLeave(*w_, "txtToDate", "06302010", "cmdPVPrint");
         click(*w_, "cmdPVPrint");
-        const QStringList lines = simplified(pdfLines(printed()));
+        const QStringList lines = simplifiedLines(pdfLines(printed()));
         QCOMPARE(lines.size(), 8);
         QCOMPARE(lines[3], QStringLiteral("From 01/01/2005 to 06/30/2010"));
         QCOMPARE(lines[4], QStringLiteral("Age=45 Gender=M"));

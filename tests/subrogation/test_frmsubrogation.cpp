@@ -20,24 +20,6 @@ constexpr const char* kFields[] = {"txtTotalRecovery", "txtCostsAndFees", "txtRa
                                    "txtLienAmount",    "txtLienRecovery", "txtCaseCaption",
                                    "txtNewWeeklyRate", "txtForWeeks"};
 
-QStringList simplified(const QStringList& lines) {
-    QStringList out;
-    for (const QString& line : lines) {
-        if (!line.trimmed().isEmpty()) {
-            out << line.simplified();
-        }
-    }
-    return out;
-}
-
-QStringList simplified(const std::vector<std::string>& lines) {
-    QStringList q;
-    for (const std::string& line : lines) {
-        q << QString::fromStdString(line);
-    }
-    return simplified(q);
-}
-
 }  // namespace
 
 class TestFrmSubrogation : public QObject {
@@ -286,8 +268,8 @@ private Q_SLOTS:
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
         const report::Document& doc = t_->dialogs.printed.front();
         QCOMPARE(doc.plainLines().size(), std::size_t{11});
-        QCOMPARE(simplified(doc.plainLines()), lines);
-        QCOMPARE(simplified(pdfLines(doc)), lines);
+        QCOMPARE(simplifiedLines(doc.plainLines()), lines);
+        QCOMPARE(simplifiedLines(pdfLines(doc)), lines);
     }
 };
 

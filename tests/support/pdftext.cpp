@@ -78,4 +78,22 @@ QStringList pdfLines(const report::Document& document) {
     return lines;
 }
 
+QStringList simplifiedLines(const QStringList& lines) {
+    QStringList out;
+    for (const QString& line : lines) {
+        if (!line.trimmed().isEmpty()) {
+            out << line.simplified();
+        }
+    }
+    return out;
+}
+
+QStringList simplifiedLines(const std::vector<std::string>& lines) {
+    QStringList q;
+    for (const std::string& line : lines) {
+        q << QString::fromStdString(line);
+    }
+    return simplifiedLines(q);
+}
+
 }  // namespace corvell::test

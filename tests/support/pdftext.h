@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 #include "shell/report.h"
 
@@ -30,5 +32,10 @@ PdfResult renderToPdf(const report::Document& document);
 
 // The non-empty lines of the PDF's text, trailing blanks removed.
 QStringList pdfLines(const report::Document& document);
+
+// The non-empty lines with their runs of blanks folded to one: a PDF's text
+// keeps the words of a line but not the exact spacing between them.
+QStringList simplifiedLines(const QStringList& lines);
+QStringList simplifiedLines(const std::vector<std::string>& lines);
 
 }  // namespace corvell::test
