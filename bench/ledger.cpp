@@ -46,8 +46,8 @@ public:
         fail("the window said: " + text.toStdString());
     }
     std::optional<int> choosePrinter(QWidget*) override { return 1; }
-    bool print(const report::Document& document) override {
-        printed.push_back(document);
+    bool print(const report::Document& document, int copies) override {
+        printed.insert(printed.end(), static_cast<std::size_t>(copies), document);
         return true;
     }
     std::vector<report::Document> printed;

@@ -16,16 +16,22 @@ report::Document BuildLedgerReport(const Ledger& ledger, const LedgerTotals& tot
     doc.line({zone(), text(caseCaption)});
     doc.size(10);
     doc.line();
+    // The header, the entries and the totals keep their columns whole on any
+    // paper, and every page after the first starts with the header again.
+    doc.openFittedTable();
+    doc.openHeadings();
     doc.underline(true);
     doc.line({text(std::string(kReportHeader))});
     doc.underline(false);
     doc.line();
+    doc.closeHeadings();
     for (int i = 1; i <= ledger.EntryCount(); ++i) {
         doc.line({text(ReportEntryLine(ledger.entry(i)))});
         doc.line();
         doc.line();
     }
     doc.line({text(ReportTotalsLine(totals))});
+    doc.closeFittedTable();
     return doc;
 }
 

@@ -41,6 +41,26 @@ Document& Document::orientation(Orientation o) {
     return *this;
 }
 
+Document& Document::openFittedTable() {
+    statements_.emplace_back(FittedTable{true});
+    return *this;
+}
+
+Document& Document::closeFittedTable() {
+    statements_.emplace_back(FittedTable{false});
+    return *this;
+}
+
+Document& Document::openHeadings() {
+    statements_.emplace_back(Headings{true});
+    return *this;
+}
+
+Document& Document::closeHeadings() {
+    statements_.emplace_back(Headings{false});
+    return *this;
+}
+
 Document& Document::line(std::vector<Item> items) {
     statements_.emplace_back(Print{std::move(items), true});
     return *this;

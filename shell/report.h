@@ -9,6 +9,11 @@
 // of the current font. A statement ends its line unless it is marked to go
 // on, and a statement with no item prints an empty line. A line feed inside
 // a text starts a new line at the left margin.
+//
+// Two kinds of marks shape a table of fixed-pitch columns on paper without
+// changing its lines: a fitted table, whose font steps down as a whole until
+// its widest line fits the page, and the table's column headings, printed
+// again at the top of every page the table continues on.
 
 #include <string>
 #include <variant>
@@ -60,7 +65,23 @@ struct SetOrientation {
     bool operator==(const SetOrientation&) const = default;
 };
 
-using Statement = std::variant<Print, SetFont, SetSize, SetBold, SetUnderline, SetOrientation>;
+// Opens or closes a table whose lines must stay whole: where its widest line
+// is wider than the page, the whole table prints one point smaller at a time
+// until that line fits.
+struct FittedTable {
+    bool opens = false;
+    bool operator==(const FittedTable&) const = default;
+};
+// Opens or closes the column headings: the lines printed in between start
+// every later page of the fitted table they stand in (of the document, when
+// they stand in none).
+struct Headings {
+    bool opens = false;
+    bool operator==(const Headings&) const = default;
+};
+
+using Statement = std::variant<Print, SetFont, SetSize, SetBold, SetUnderline, SetOrientation,
+                               FittedTable, Headings>;
 
 class Document {
 public:
@@ -69,6 +90,10 @@ public:
     Document& bold(bool on);
     Document& underline(bool on);
     Document& orientation(Orientation o);
+    Document& openFittedTable();
+    Document& closeFittedTable();
+    Document& openHeadings();
+    Document& closeHeadings();
 
     // Prints the items and ends the line.
     Document& line(std::vector<Item> items = {});

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 
-#include "shell/ui/reportrenderer.h"
+#include "shell/ui/printsetup.h"
 
 namespace corvell::ui {
 
@@ -12,6 +12,7 @@ SystemDialogs::SystemDialogs() = default;
 QPrinter& SystemDialogs::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        preparePrinter(*printer_);
     }
     return *printer_;
 }
@@ -29,10 +30,10 @@ std::optional<int> SystemDialogs::choosePrinter(QWidget* parent) {
     return printer().copyCount();
 }
 
-bool SystemDialogs::print(const report::Document& document) {
-    // Copies are printed as separate documents by the caller.
-    printer().setCopyCount(1);
-    return renderReport(document, printer());
+bool SystemDialogs::print(const report::Document& document, int copies) {
+    // The printer chosen in the dialog may need wider margins than the last.
+    keepMargins(printer());
+    return printCopies(document, printer(), copies);
 }
 
 }  // namespace corvell::ui

@@ -22,8 +22,9 @@ public:
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title) = 0;
     // The printer dialog: the copies chosen, or std::nullopt when cancelled.
     virtual std::optional<int> choosePrinter(QWidget* parent) = 0;
-    // Prints one document on the chosen printer; false when the printer failed.
-    virtual bool print(const report::Document& document) = 0;
+    // Prints copies of one document on the chosen printer; false when the
+    // printer failed.
+    virtual bool print(const report::Document& document, int copies) = 0;
 };
 
 class SystemDialogs final : public Dialogs {
@@ -31,7 +32,7 @@ public:
     SystemDialogs();
     void showMessage(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<int> choosePrinter(QWidget* parent) override;
-    bool print(const report::Document& document) override;
+    bool print(const report::Document& document, int copies) override;
 
 private:
     QPrinter& printer();

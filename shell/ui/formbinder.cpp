@@ -194,12 +194,9 @@ void FormBinder::print(const PrintJob& job) {
         return;  // cancelled: nothing printed, nothing changed
     }
     const int documents = job.copiesApply ? std::max(1, *copies) : 1;
-    for (int i = 0; i < documents; ++i) {
-        if (!services_.dialogs.print(job.document)) {
-            services_.dialogs.showMessage(&window_, QStringLiteral("Printer error has occurred"),
-                                          applicationTitle());
-            return;
-        }
+    if (!services_.dialogs.print(job.document, documents)) {
+        services_.dialogs.showMessage(&window_, QStringLiteral("Printer error has occurred"),
+                                      applicationTitle());
     }
 }
 

@@ -11,11 +11,13 @@ std::optional<int> FakeDialogs::choosePrinter(QWidget*) {
     return copies;
 }
 
-bool FakeDialogs::print(const report::Document& document) {
-    if (failOnDocument && static_cast<int>(printed.size()) == *failOnDocument) {
-        return false;
+bool FakeDialogs::print(const report::Document& document, int copies) {
+    for (int copy = 0; copy < copies; ++copy) {
+        if (failOnDocument && static_cast<int>(printed.size()) == *failOnDocument) {
+            return false;
+        }
+        printed.push_back(document);
     }
-    printed.push_back(document);
     return true;
 }
 

@@ -19,7 +19,8 @@ class FakeDialogs final : public ui::Dialogs {
 public:
     void showMessage(QWidget* parent, const QString& text, const QString& title) override;
     std::optional<int> choosePrinter(QWidget* parent) override;
-    bool print(const report::Document& document) override;
+    // Keeps one document per copy, as a printer would receive them.
+    bool print(const report::Document& document, int copies) override;
 
     // What the next printer dialog answers: the copies, or std::nullopt to cancel.
     std::optional<int> copies = 1;

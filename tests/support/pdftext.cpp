@@ -4,12 +4,14 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 
-#include "shell/ui/reportrenderer.h"
+#include "shell/ui/printsetup.h"
 
 namespace corvell::test {
 
-PdfResult renderToPdf(const report::Document& document) {
+PdfResult renderToPdf(const report::Document& document, int copies) {
     PdfResult result;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
@@ -17,7 +19,8 @@ PdfResult renderToPdf(const report::Document& document) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        result.rendered = ui::renderReport(document, printer);
+        ui::preparePrinter(printer);
+        result.rendered = ui::printCopies(document, printer, copies);
     }
     if (!result.rendered) {
         return result;
@@ -32,7 +35,9 @@ PdfResult renderToPdf(const report::Document& document) {
     const QRegularExpression size(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+)"));
     const auto match = size.match(QString::fromUtf8(info.readAllStandardOutput()));
     if (match.hasMatch()) {
-        result.landscape = match.captured(1).toDouble() > match.captured(2).toDouble();
+        result.pageWidth = match.captured(1).toDouble();
+        result.pageHeight = match.captured(2).toDouble();
+        result.landscape = result.pageWidth > result.pageHeight;
     }
     QProcess process;
     process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
@@ -62,6 +67,37 @@ PdfResult renderToPdf(const report::Document& document) {
         ++result.pages;
     }
     return result;
+}
+
+QStringList fixedPitchLines(const PdfResult& pdf, const QString& anchor) {
+    const auto first = std::find_if(pdf.words.begin(), pdf.words.end(),
+                                    [&](const PdfWord& w) { return w.text == anchor; });
+    if (first == pdf.words.end()) {
+        return {};
+    }
+    const double left = first->x;
+    const double pitch = first->width / static_cast<double>(anchor.size());
+    QStringList lines;
+    QString line;
+    std::pair<int, double> at{-1, -1};  // page and top of the line being built
+    for (const PdfWord& w : pdf.words) {
+        if (std::abs(w.width / static_cast<double>(w.text.size()) - pitch) > 0.01) {
+            continue;
+        }
+        if (std::pair{w.page, w.y} != at) {
+            if (at.first >= 0) {
+                lines << line;
+            }
+            line.clear();
+            at = {w.page, w.y};
+        }
+        const auto column = static_cast<qsizetype>(std::lround((w.x - left) / pitch));
+        line = line.leftJustified(column, QChar(' ')) + w.text;
+    }
+    if (at.first >= 0) {
+        lines << line;
+    }
+    return lines;
 }
 
 QStringList pdfLines(const report::Document& document) {

@@ -11,7 +11,8 @@
 
 namespace corvell::test {
 
-// A word of the PDF with the page it is on and its left and top edge in points.
+// A word of the PDF with the page it is on (from 1), its left and top edge
+// and its width in points.
 struct PdfWord {
     QString text;
     int page = 0;
@@ -24,11 +25,22 @@ struct PdfResult {
     bool rendered = false;
     int pages = 0;
     bool landscape = false;  // the first page is wider than it is high
-    QString text;            // pdftotext -layout output, pages separated by form feeds
+    double pageWidth = 0;    // of the first page, in points
+    double pageHeight = 0;
+    QString text;  // pdftotext -layout output, pages separated by form feeds
     QList<PdfWord> words;
 };
 
-PdfResult renderToPdf(const report::Document& document);
+// Prints the copies into one PDF file on a printer set up as the program
+// sets up its own.
+PdfResult renderToPdf(const report::Document& document, int copies = 1);
+
+// The lines of a fixed-pitch table as a fixed-pitch printer lays them out,
+// rebuilt character for character from the positions of the PDF's words.
+// The pitch and the left margin are those of the first word `anchor`, which
+// must start at the left margin; words of another pitch (a title block in a
+// larger size, page numbers) are left out.
+QStringList fixedPitchLines(const PdfResult& pdf, const QString& anchor);
 
 // The non-empty lines of the PDF's text, trailing blanks removed.
 QStringList pdfLines(const report::Document& document);

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "shell/ui/look.h"
-#include "shell/ui/reportrenderer.h"
+#include "shell/ui/printsetup.h"
 #include "shell/ui/windowmanager.h"
 #include "tests/support/windowtest.h"
 
@@ -30,11 +30,12 @@ public:
         std::printf("message [%s]: %s\n", qPrintable(title), qPrintable(text));
     }
     std::optional<int> choosePrinter(QWidget*) override { return 1; }
-    bool print(const report::Document& document) override {
+    bool print(const report::Document& document, int copies) override {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder_.filePath(name + ".pdf"));
-        return ui::renderReport(document, printer);
+        ui::preparePrinter(printer);
+        return ui::printCopies(document, printer, copies);
     }
 
 private:
