@@ -15,12 +15,19 @@
 
 #include "bench/benchreport.h"
 #include "commutation/commutationmodel.h"
+#include "commutation/frmcommutationcontrols.h"
+#include "interest/calculationformcontrols.h"
 #include "interest/interestmodel.h"
+#include "offsets/frmoffsetcontrols.h"
+#include "offsets/frmpensioncontrols.h"
+#include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/lumpsummodel.h"
 #include "offsets/pensionmodel.h"
 #include "offsets/socialsecuritymodel.h"
+#include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/presentvaluemodel.h"
 #include "shell/values.h"
+#include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationmodel.h"
 
 namespace corvell::bench {
@@ -29,13 +36,13 @@ namespace {
 constexpr double kTargetMs = 1.0;
 constexpr int kWarmUpRuns = 100;
 
-using Texts = std::vector<std::pair<std::string, std::string>>;
+using Texts = std::vector<std::pair<ControlName, std::string>>;
 
 struct Example {
     std::string window;
     std::function<std::unique_ptr<FormModel>()> open;
     Texts typed;
-    std::string calculate;  // the Calculate button
+    ControlName calculate;  // the Calculate button
     Texts expected;         // result fields of the worked example
 };
 
@@ -48,76 +55,83 @@ std::vector<Example> examples() {
     return {
         {"compensation and interest",
          opener<InterestModel>(),
-         {{"txtBeginningDate", "01/01/2004"},
-          {"txtEndingDate", "12/31/2004"},
-          {"txtRate", "500"},
-          {"txtWeeks", ""},
-          {"txtPaymentDate", "06/30/2005"},
-          {"txtPaymentAmount", "1000"}},
-         "cmdCalculate",
-         {{"txtTotalDays", "366"},
-          {"txtTotalComp", "26,142.86"},
-          {"txtAccruedInterest", "1,325.00"},
-          {"txtSimpleInterest", "1,381.02"},
-          {"txtNetAmount", "27,848.88"}}},
+         {{calculationform::txtBeginningDate, "01/01/2004"},
+          {calculationform::txtEndingDate, "12/31/2004"},
+          {calculationform::txtRate, "500"},
+          {calculationform::txtWeeks, ""},
+          {calculationform::txtPaymentDate, "06/30/2005"},
+          {calculationform::txtPaymentAmount, "1000"}},
+         calculationform::cmdCalculate,
+         {{calculationform::txtTotalDays, "366"},
+          {calculationform::txtTotalComp, "26,142.86"},
+          {calculationform::txtAccruedInterest, "1,325.00"},
+          {calculationform::txtSimpleInterest, "1,381.02"},
+          {calculationform::txtNetAmount, "27,848.88"}}},
         {"present value, by dates",
          opener<PresentValueModel>(),
-         {{"txtFromDate", "1/1/2005"},
-          {"txtToDate", "01/01/2006"},
-          {"txtWeeks", ""},
-          {"txtAge", ""},
-          {"txtGender", ""},
-          {"txtRate", "500"},
-          {"txtInterestRate", ".05"}},
-         "cmdPVCalculate",
-         {{"txtWeeks", "52.1428571428571"},
-          {"txtTotalComp", "26,071.43"},
-          {"txtPresentValue", "25,348.82"}}},
+         {{frmpresentvalue::txtFromDate, "1/1/2005"},
+          {frmpresentvalue::txtToDate, "01/01/2006"},
+          {frmpresentvalue::txtWeeks, ""},
+          {frmpresentvalue::txtAge, ""},
+          {frmpresentvalue::txtGender, ""},
+          {frmpresentvalue::txtRate, "500"},
+          {frmpresentvalue::txtInterestRate, ".05"}},
+         frmpresentvalue::cmdPVCalculate,
+         {{frmpresentvalue::txtWeeks, "52.1428571428571"},
+          {frmpresentvalue::txtTotalComp, "26,071.43"},
+          {frmpresentvalue::txtPresentValue, "25,348.82"}}},
         {"present value, by age (life table)",
          opener<PresentValueModel>(),
-         {{"txtFromDate", "01/01/2005"},
-          {"txtToDate", ""},
-          {"txtWeeks", ""},
-          {"txtAge", "45.5"},
-          {"txtGender", "M"},
-          {"txtRate", "500"},
-          {"txtInterestRate", ".05"}},
-         "cmdPVCalculate",
-         {{"txtWeeks", CStr(29.74 * 52.25)}}},
+         {{frmpresentvalue::txtFromDate, "01/01/2005"},
+          {frmpresentvalue::txtToDate, ""},
+          {frmpresentvalue::txtWeeks, ""},
+          {frmpresentvalue::txtAge, "45.5"},
+          {frmpresentvalue::txtGender, "M"},
+          {frmpresentvalue::txtRate, "500"},
+          {frmpresentvalue::txtInterestRate, ".05"}},
+         frmpresentvalue::cmdPVCalculate,
+         {{frmpresentvalue::txtWeeks, CStr(29.74 * 52.25)}}},
         {"social security offset",
          opener<SocialSecurityModel>(),
-         {{"txtSocialSecurity", "1000"}, {"txtRate", "500"}},
-         "cmdSSCalculate",
-         {{"txtNewRate", "384.80"}}},
+         {{frmsocialsecurity::txtSocialSecurity, "1000"}, {frmsocialsecurity::txtRate, "500"}},
+         frmsocialsecurity::cmdSSCalculate,
+         {{frmsocialsecurity::txtNewRate, "384.80"}}},
         {"pension offset",
          opener<PensionModel>(),
-         {{"txtMonthlyPension", "1200"}, {"txtEmployerPercent", "60"}, {"txtRate", "500"}},
-         "cmdSSCalculate",
-         {{"txtNewWeeklyRate", "$334.10"}}},
+         {{frmpension::txtMonthlyPension, "1200"},
+          {frmpension::txtEmployerPercent, "60"},
+          {frmpension::txtRate, "500"}},
+         frmpension::cmdSSCalculate,
+         {{frmpension::txtNewWeeklyRate, "$334.10"}}},
         {"lump sum offset",
          opener<LumpSumModel>(),
-         {{"txtBeginningDate", "01/05/2004"}, {"txtRate", "400"}, {"txtNetOffsetAmount", "5000"}},
-         "cmdCommCalculate",
-         {{"txtComputedWeeks", "12"},
-          {"txtComputedDays", "3"},
-          {"txtComputedEndDate", "03/31/2004"},
-          {"txtRemainder", "$28.57"}}},
+         {{frmoffset::txtBeginningDate, "01/05/2004"},
+          {frmoffset::txtRate, "400"},
+          {frmoffset::txtNetOffsetAmount, "5000"}},
+         frmoffset::cmdCommCalculate,
+         {{frmoffset::txtComputedWeeks, "12"},
+          {frmoffset::txtComputedDays, "3"},
+          {frmoffset::txtComputedEndDate, "03/31/2004"},
+          {frmoffset::txtRemainder, "$28.57"}}},
         {"commutation",
          opener<CommutationModel>(),
-         {{"txtBeginningDate", "1/5/04"}, {"txtCommWeeks", "104"}, {"txtCommAmount", "$52,000"}},
-         "cmdCommCalculate",
-         {{"txtComputedEndDate", "01/02/2006"}, {"txtComputedRate", "500.00"}}},
+         {{frmcommutation::txtBeginningDate, "1/5/04"},
+          {frmcommutation::txtCommWeeks, "104"},
+          {frmcommutation::txtCommAmount, "$52,000"}},
+         frmcommutation::cmdCommCalculate,
+         {{frmcommutation::txtComputedEndDate, "01/02/2006"},
+          {frmcommutation::txtComputedRate, "500.00"}}},
         {"subrogation",
          opener<SubrogationModel>(),
-         {{"txtTotalRecovery", "100000"},
-          {"txtCostsAndFees", "40000"},
-          {"txtRate", "450"},
-          {"txtLienAmount", "30000"},
-          {"txtLienRecovery", ""}},
-         "cmdSSCalculate",
-         {{"txtLienRecovery", "18,000.00"},
-          {"txtNewWeeklyRate", "$180.00"},
-          {"txtForWeeks", "155 / 3"}}},
+         {{frmsubrogation::txtTotalRecovery, "100000"},
+          {frmsubrogation::txtCostsAndFees, "40000"},
+          {frmsubrogation::txtRate, "450"},
+          {frmsubrogation::txtLienAmount, "30000"},
+          {frmsubrogation::txtLienRecovery, ""}},
+         frmsubrogation::cmdSSCalculate,
+         {{frmsubrogation::txtLienRecovery, "18,000.00"},
+          {frmsubrogation::txtNewWeeklyRate, "$180.00"},
+          {frmsubrogation::txtForWeeks, "155 / 3"}}},
     };
 }
 
@@ -138,8 +152,8 @@ double calculateOnce(FormModel& model, const Example& example) {
 void checkResults(const FormModel& model, const Example& example) {
     for (const auto& [field, text] : example.expected) {
         if (model.text(field) != text) {
-            fail(example.window + ": " + field + " shows \"" + model.text(field) +
-                 "\" instead of \"" + text + "\"");
+            fail(example.window + ": " + std::string(field.name()) + " shows \"" +
+                 model.text(field) + "\" instead of \"" + text + "\"");
         }
     }
 }

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "bench/benchreport.h"
+#include "interest/calculationformcontrols.h"
 #include "interest/interestmodel.h"
 #include "interest/ui/calculationform.h"
 #include "shell/dates.h"
@@ -31,6 +32,9 @@
 #include "shell/ui/windowmanager.h"
 
 namespace corvell::bench {
+
+using namespace calculationform;
+
 namespace {
 
 constexpr int kEntries = 100;
@@ -54,21 +58,22 @@ public:
 };
 
 template <class Widget>
-Widget& control(QWidget& window, const char* name) {
-    auto* w = window.findChild<Widget*>(QString::fromLatin1(name));
+Widget& control(QWidget& window, ControlName name) {
+    auto* w = window.findChild<Widget*>(
+        QString::fromUtf8(name.name().data(), static_cast<qsizetype>(name.name().size())));
     if (w == nullptr) {
-        fail(std::string("no control named ") + name);
+        fail("no control named " + std::string(name.name()));
     }
     return *w;
 }
 
-void click(QWidget& window, const char* button) {
+void click(QWidget& window, ControlName button) {
     QTest::mouseClick(&control<QPushButton>(window, button), Qt::LeftButton);
 }
 
 // Types the text over the field's and leaves the field for Clear, which has
 // no leave handler of its own.
-void typeAndLeave(QWidget& window, const char* field, const QString& text) {
+void typeAndLeave(QWidget& window, ControlName field, const QString& text) {
     auto& line = control<QLineEdit>(window, field);
     line.setFocus(Qt::MouseFocusReason);
     line.selectAll();
@@ -77,13 +82,13 @@ void typeAndLeave(QWidget& window, const char* field, const QString& text) {
     } else {
         QTest::keyClicks(&line, text);
     }
-    control<QPushButton>(window, "cmdClear").setFocus(Qt::OtherFocusReason);
+    control<QPushButton>(window, cmdClear).setFocus(Qt::OtherFocusReason);
 }
 
 // A week from the beginning date the window shows.
 QString weekEnd(QWidget& window) {
     const std::optional<Date> begin =
-        CDate(control<QLineEdit>(window, "txtBeginningDate").text().toStdString());
+        CDate(control<QLineEdit>(window, txtBeginningDate).text().toStdString());
     if (!begin) {
         fail("no beginning date to continue from");
     }
@@ -92,13 +97,13 @@ QString weekEnd(QWidget& window) {
 
 void calculateWeek(QWidget& window, const QString& begin, const QString& end) {
     if (!begin.isEmpty()) {
-        typeAndLeave(window, "txtBeginningDate", begin);
+        typeAndLeave(window, txtBeginningDate, begin);
     }
-    typeAndLeave(window, "txtEndingDate", end);
-    typeAndLeave(window, "txtRate", QString::number(kWeeklyRate));
-    typeAndLeave(window, "txtPaymentDate", QString());
-    typeAndLeave(window, "txtPaymentAmount", QString());
-    click(window, "cmdCalculate");
+    typeAndLeave(window, txtEndingDate, end);
+    typeAndLeave(window, txtRate, QString::number(kWeeklyRate));
+    typeAndLeave(window, txtPaymentDate, QString());
+    typeAndLeave(window, txtPaymentAmount, QString());
+    click(window, cmdCalculate);
 }
 
 // Clicks Save and lets the window repaint; the time in milliseconds. What
@@ -106,14 +111,14 @@ void calculateWeek(QWidget& window, const QString& begin, const QString& end) {
 double timedSave(QWidget& window) {
     QCoreApplication::processEvents();
     const Clock::time_point start = Clock::now();
-    click(window, "cmdSave");
+    click(window, cmdSave);
     QCoreApplication::processEvents();
     return milliseconds(Clock::now() - start);
 }
 
 void checkFullLedger(const InterestModel& model, QWidget& window) {
     if (model.ledger().EntryCount() != kEntries || model.totals().Comp != kEntries * kWeeklyRate ||
-        control<QListWidget>(window, "List1").count() != kEntries + 2) {
+        control<QListWidget>(window, List1).count() != kEntries + 2) {
         fail("the ledger does not hold the 100 weeks saved");
     }
 }
@@ -132,13 +137,13 @@ double hundredSaves(QuietDialogs& dialogs, bool print) {
     calculateWeek(window, "01/01/2004", "01/07/2004");
     total += timedSave(window);
     for (int entry = 2; entry <= kEntries; ++entry) {
-        click(window, "cmdNextEntry");
+        click(window, cmdNextEntry);
         calculateWeek(window, QString(), weekEnd(window));
         total += timedSave(window);
     }
     checkFullLedger(static_cast<ui::CalculationForm&>(window).model(), window);
     if (print) {
-        click(window, "cmdPrint");
+        click(window, cmdPrint);
         if (dialogs.printed.size() != 1) {
             fail("Print did not hand over the ledger report");
         }
@@ -150,7 +155,7 @@ double hundredSaves(QuietDialogs& dialogs, bool print) {
 // lines and the totals cost apart from Qt.
 double hundredSavesOnTheModel() {
     InterestModel model;
-    const auto leave = [&model](const char* field, const std::string& text) {
+    const auto leave = [&model](ControlName field, const std::string& text) {
         model.setText(field, text);
         model.fire(field, Event::LostFocus);
     };
@@ -158,24 +163,24 @@ double hundredSavesOnTheModel() {
     std::string begin = "01/01/2004";
     for (int entry = 1; entry <= kEntries; ++entry) {
         if (entry > 1) {
-            model.fire("cmdNextEntry", Event::Click);
-            begin = model.text("txtBeginningDate");
+            model.fire(cmdNextEntry, Event::Click);
+            begin = model.text(txtBeginningDate);
         }
         const Date start = CDate(begin).value();
-        leave("txtBeginningDate", begin);
-        leave("txtEndingDate", Format(Date{start.day + 6}, "mm/dd/yyyy"));
-        leave("txtRate", "700");
-        if (model.fire("cmdCalculate", Event::Click).message) {
+        leave(txtBeginningDate, begin);
+        leave(txtEndingDate, Format(Date{start.day + 6}, "mm/dd/yyyy"));
+        leave(txtRate, "700");
+        if (model.fire(cmdCalculate, Event::Click).message) {
             fail("the model refused a week");
         }
         const Clock::time_point t = Clock::now();
-        const Reaction saved = model.fire("cmdSave", Event::Click);
+        const Reaction saved = model.fire(cmdSave, Event::Click);
         total += milliseconds(Clock::now() - t);
         if (saved.message) {
             fail("the model refused to save: " + saved.message->text);
         }
     }
-    if (model.ledger().EntryCount() != kEntries || model.lines("List1").size() != kEntries + 2) {
+    if (model.ledger().EntryCount() != kEntries || model.lines(List1).size() != kEntries + 2) {
         fail("the model's ledger does not hold the 100 weeks saved");
     }
     return total;

@@ -2,47 +2,41 @@
 
 #include "commutation/commutationcalc.h"
 #include "commutation/commutationreport.h"
+#include "commutation/frmcommutationcontrols.h"
 #include "shell/datefield.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
 #include "shell/values.h"
 
 namespace corvell {
-namespace {
 
-constexpr const char* kBeginningDate = "txtBeginningDate";
-constexpr const char* kWeeks = "txtCommWeeks";
-constexpr const char* kAmount = "txtCommAmount";
-constexpr const char* kRate = "txtComputedRate";
-constexpr const char* kEndDate = "txtComputedEndDate";
-constexpr const char* kCaseCaption = "txtCaseCaption";
-
-}  // namespace
+using namespace frmcommutation;
 
 CommutationModel::CommutationModel() : FormModel(WindowId::frmCommutation) {
-    for (const char* name : {kBeginningDate, kWeeks, kAmount, kRate, kEndDate, kCaseCaption}) {
+    for (ControlName name : {txtBeginningDate, txtCommWeeks, txtCommAmount, txtComputedRate,
+                             txtComputedEndDate, txtCaseCaption}) {
         addField(name);
     }
-    addButton("cmdCommCalculate");
-    addButton("cmdCommClear");
-    addButton("cmdCommPrint");
+    addButton(cmdCommCalculate);
+    addButton(cmdCommClear);
+    addButton(cmdCommPrint);
     addNavigationRow();
 
-    on(kBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
-    on("cmdCommCalculate", Event::Click, [this] { return cmdCommCalculate_Click(); });
-    on("cmdCommClear", Event::Click, [this] { return cmdCommClear_Click(); });
-    on("cmdCommPrint", Event::Click, [this] { return cmdCommPrint_Click(); });
+    on(txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
+    on(cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
+    on(cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
+    on(cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });
 }
 
 Reaction CommutationModel::txtBeginningDate_LostFocus() {
-    std::string& typed = field(kBeginningDate);
+    std::string& typed = field(txtBeginningDate);
     typed = CompleteDateDigits(typed);
     if (typed.empty()) {
         return {};
     }
     const std::optional<Date> begin = CDate(typed);
     if (!begin) {
-        return notValidDate(typed, kBeginningDate);
+        return notValidDate(typed, txtBeginningDate);
     }
     values_.BeginDate = *begin;
     typed = Format(*begin, "mm/dd/yyyy");
@@ -52,63 +46,67 @@ Reaction CommutationModel::txtBeginningDate_LostFocus() {
 Reaction CommutationModel::cmdCommCalculate_Click() {
     // The beginning date is kept only once it is known to be a date, so a
     // refused calculation never leaves a stray BeginDate for the report.
-    const std::string beginText = text(kBeginningDate);
+    const std::string beginText = text(txtBeginningDate);
     if (beginText.empty()) {
-        return Reaction::refuse("Beginning Date is requireed for any calculation.", kBeginningDate);
+        return Reaction::refuse("Beginning Date is requireed for any calculation.",
+                                txtBeginningDate);
     }
     const std::optional<Date> begin = CDate(beginText);
     if (!begin) {
-        return notValidDate(beginText, kBeginningDate);
+        return notValidDate(beginText, txtBeginningDate);
     }
     values_.BeginDate = *begin;
-    field(kBeginningDate) = Format(*begin, "mm/dd/yyyy");
+    field(txtBeginningDate) = Format(*begin, "mm/dd/yyyy");
 
-    const std::string& weeksText = text(kWeeks);
+    const std::string& weeksText = text(txtCommWeeks);
     if (weeksText.empty()) {
-        return Reaction::refuse("Commuted Weeks is a required entry", kWeeks);
+        return Reaction::refuse("Commuted Weeks is a required entry", txtCommWeeks);
     }
     const double weeks = FieldNumber(weeksText);
     const std::optional<std::int16_t> days = CommutationDays(weeks);
     if (!days) {
-        return Reaction::refuse("Commuted Weeks must be more than 0 and at most 4681.", kWeeks);
+        return Reaction::refuse("Commuted Weeks must be more than 0 and at most 4681.",
+                                txtCommWeeks);
     }
     const std::optional<Date> end = CommutationEndDate(values_.BeginDate, *days);
     if (!end) {
         return Reaction::refuse(
             "The payments would end after 12/31/9999. Enter fewer Comm Weeks or an earlier "
             "Beginning Date.",
-            kWeeks);
+            txtCommWeeks);
     }
     values_.Days = *days;
     values_.EndDate = *end;
-    field(kEndDate) = Format(*end, "MM/DD/YYYY");
+    field(txtComputedEndDate) = Format(*end, "MM/DD/YYYY");
 
     // The end date stays shown when the amount is missing.
-    const std::string& amountText = text(kAmount);
+    const std::string& amountText = text(txtCommAmount);
     if (amountText.empty()) {
-        return Reaction::refuse("Commuted Amount is a required entry", kAmount);
+        return Reaction::refuse("Commuted Amount is a required entry", txtCommAmount);
     }
     const double amount = FieldNumber(amountText);
     const std::optional<double> rate = CommutationRate(amount, weeks);
     if (!rate) {
-        return Reaction::refuse("Commutation Amount is too large for so few Comm Weeks.", kAmount);
+        return Reaction::refuse("Commutation Amount is too large for so few Comm Weeks.",
+                                txtCommAmount);
     }
     commAmount_ = amount;
     commRate_ = *rate;
-    field(kRate) = Format(*rate, "##,##0.00");
+    field(txtComputedRate) = Format(*rate, "##,##0.00");
     return {};
 }
 
 Reaction CommutationModel::cmdCommClear_Click() {
-    for (const char* name : {kBeginningDate, kAmount, kWeeks, kRate, kEndDate, kCaseCaption}) {
+    for (ControlName name : {txtBeginningDate, txtCommAmount, txtCommWeeks, txtComputedRate,
+                             txtComputedEndDate, txtCaseCaption}) {
         field(name).clear();
     }
     return {};
 }
 
 Reaction CommutationModel::cmdCommPrint_Click() {
-    const CommutationReportFigures figures{text(kCaseCaption), text(kWeeks), values_.BeginDate,
-                                           values_.EndDate, commRate_};
+    const CommutationReportFigures figures{text(txtCaseCaption), text(txtCommWeeks),
+                                           values_.BeginDate, values_.EndDate, commRate_};
     Reaction r;
     r.print = PrintJob{CommutationReport(figures, now())};
     return r;

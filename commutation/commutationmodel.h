@@ -15,17 +15,17 @@ class CommutationModel : public FormModel {
 public:
     CommutationModel();
 
-    Reaction txtBeginningDate_LostFocus();
-    Reaction cmdCommCalculate_Click();
-    Reaction cmdCommClear_Click();
-    Reaction cmdCommPrint_Click();
-
     const CalculationValues& values() const { return values_; }
     // std::nullopt until a calculation has run to its end.
     std::optional<double> CommAmount() const { return commAmount_; }
     std::optional<double> CommRate() const { return commRate_; }
 
 private:
+    Reaction txtBeginningDate_LostFocus();
+    Reaction cmdCommCalculate_Click();
+    Reaction cmdCommClear_Click();
+    Reaction cmdCommPrint_Click();
+
     CalculationValues values_;
     std::optional<double> commAmount_;
     std::optional<double> commRate_;

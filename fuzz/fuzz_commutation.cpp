@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "commutation/commutationmodel.h"
+#include "commutation/frmcommutationcontrols.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
 #include "shell/format.h"
@@ -15,34 +16,35 @@
 
 using namespace corvell;
 using namespace corvell::fuzz;
+using namespace corvell::frmcommutation;
 
 namespace {
 
-constexpr const char* kFields[] = {"txtBeginningDate", "txtCommWeeks",       "txtCommAmount",
-                                   "txtComputedRate",  "txtComputedEndDate", "txtCaseCaption"};
+constexpr ControlName kFields[] = {txtBeginningDate, txtCommWeeks,       txtCommAmount,
+                                   txtComputedRate,  txtComputedEndDate, txtCaseCaption};
 
 void checkCalculate(const Fired& f, const std::string& what) {
-    if (f.refused() && f.focusOn("txtBeginningDate")) {
+    if (f.refused() && f.focusOn(txtBeginningDate)) {
         const std::string changed = FirstChange(f.before, f.after);
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
     // Past the beginning date check, the date is written out and kept.
-    const auto begin = CDate(f.before.text("txtBeginningDate"));
+    const auto begin = CDate(f.before.text(txtBeginningDate));
     FUZZ_CHECK(begin.has_value(), "%s passed \"%s\"", what.c_str(),
-               f.before.text("txtBeginningDate").c_str());
-    FUZZ_CHECK(f.after.text("txtBeginningDate") == Format(*begin, "mm/dd/yyyy") &&
+               f.before.text(txtBeginningDate).c_str());
+    FUZZ_CHECK(f.after.text(txtBeginningDate) == Format(*begin, "mm/dd/yyyy") &&
                    f.after.number("BeginDate") == begin->day,
-               "%s shows \"%s\" for \"%s\"", what.c_str(), f.after.text("txtBeginningDate").c_str(),
-               f.before.text("txtBeginningDate").c_str());
-    if (f.refused() && f.focusOn("txtCommWeeks")) {
+               "%s shows \"%s\" for \"%s\"", what.c_str(), f.after.text(txtBeginningDate).c_str(),
+               f.before.text(txtBeginningDate).c_str());
+    if (f.refused() && f.focusOn(txtCommWeeks)) {
         const std::string changed =
-            FirstChange(f.before, f.after, {"txtBeginningDate", "BeginDate"});
+            FirstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
     // Past the weeks, the end date is shown and kept.
-    const std::string& endShown = f.after.text("txtComputedEndDate");
+    const std::string& endShown = f.after.text(txtComputedEndDate);
     FUZZ_CHECK(endShown ==
                    Format(Date{static_cast<std::int32_t>(f.after.number("EndDate"))}, "MM/DD/YYYY"),
                "%s shows the end date \"%s\"", what.c_str(), endShown.c_str());
@@ -50,43 +52,43 @@ void checkCalculate(const Fired& f, const std::string& what) {
                "%s ends %g days after the beginning, not %g", what.c_str(),
                f.after.number("EndDate") - f.after.number("BeginDate"), f.after.number("Days"));
     if (f.refused()) {
-        FUZZ_CHECK(f.focusOn("txtCommAmount"), "%s focuses elsewhere", what.c_str());
+        FUZZ_CHECK(f.focusOn(txtCommAmount), "%s focuses elsewhere", what.c_str());
         const std::string changed =
-            FirstChange(f.before, f.after,
-                        {"txtBeginningDate", "BeginDate", "txtComputedEndDate", "EndDate", "Days"});
+            FirstChange(f.before, f.after, {txtBeginningDate, txtComputedEndDate},
+                        {"BeginDate", "EndDate", "Days"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
     const std::string changed =
-        FirstChange(f.before, f.after,
-                    {"txtBeginningDate", "BeginDate", "txtComputedEndDate", "EndDate", "Days",
-                     "txtComputedRate", "CommAmount", "CommRate", "Calculated"});
+        FirstChange(f.before, f.after, {txtBeginningDate, txtComputedEndDate, txtComputedRate},
+                    {"BeginDate", "EndDate", "Days", "CommAmount", "CommRate", "Calculated"});
     FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
     FUZZ_CHECK(f.after.number("Calculated") == 1, "%s keeps no rate", what.c_str());
-    FUZZ_CHECK(f.after.number("CommAmount") == FieldNumber(f.before.text("txtCommAmount")),
+    FUZZ_CHECK(f.after.number("CommAmount") == FieldNumber(f.before.text(txtCommAmount)),
                "%s keeps another amount", what.c_str());
     const double rate = f.after.number("CommRate");
-    FUZZ_CHECK(ShowsValue(Shown(f.after, "txtComputedRate"), rate, 2), "%s shows %s for %.17g",
-               what.c_str(), f.after.text("txtComputedRate").c_str(), rate);
+    FUZZ_CHECK(ShowsValue(Shown(f.after, txtComputedRate), rate, 2), "%s shows %s for %.17g",
+               what.c_str(), f.after.text(txtComputedRate).c_str(), rate);
 }
 
 void check(const Fired& f) {
     const std::string what = f.describe();
-    if (f.action.control == "cmdCommCalculate") {
+    if (f.action.control == cmdCommCalculate) {
         checkCalculate(f, what);
-    } else if (f.action.control == "txtBeginningDate") {
+    } else if (f.action.control == txtBeginningDate) {
         const std::string changed =
-            f.refused() ? FirstChange(f.before, f.after, {"txtBeginningDate"})
-                        : FirstChange(f.before, f.after, {"txtBeginningDate", "BeginDate"});
+            f.refused() ? FirstChange(f.before, f.after, {txtBeginningDate})
+                        : FirstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
-    } else if (f.action.control == "cmdCommClear") {
+    } else if (f.action.control == cmdCommClear) {
         const std::string changed =
             FirstChange(f.before, f.after,
-                        {"txtBeginningDate", "txtCommWeeks", "txtCommAmount", "txtComputedRate",
-                         "txtComputedEndDate", "txtCaseCaption"});
+                        {txtBeginningDate, txtCommWeeks, txtCommAmount, txtComputedRate,
+                         txtComputedEndDate, txtCaseCaption});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
-        for (const char* name : kFields) {
-            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(), name);
+        for (ControlName name : kFields) {
+            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
+                       NameOf(name).c_str());
         }
     }
 }
@@ -95,26 +97,24 @@ void check(const Fired& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CommutationModel model;
-    Window window{{{"txtBeginningDate", Shows::Date},
-                   {"txtCommWeeks"},
-                   {"txtCommAmount"},
-                   {"txtCaseCaption"},
-                   {"txtComputedRate", Shows::Number},
-                   {"txtComputedEndDate", Shows::Date}},
-                  {{"cmdCommCalculate"},
-                   {"cmdCommClear"},
-                   {"cmdCommPrint"},
-                   {"txtBeginningDate", Event::LostFocus}},
-                  [&model] {
-                      Kept k;
-                      k.add("BeginDate", model.values().BeginDate.day);
-                      k.add("EndDate", model.values().EndDate.day);
-                      k.add("Days", model.values().Days);
-                      k.add("Calculated", model.CommRate().has_value() ? 1 : 0);
-                      k.add("CommAmount", model.CommAmount().value_or(0));
-                      k.add("CommRate", model.CommRate().value_or(0));
-                      return k;
-                  }};
+    Window window{
+        {{txtBeginningDate, Shows::Date},
+         {txtCommWeeks},
+         {txtCommAmount},
+         {txtCaseCaption},
+         {txtComputedRate, Shows::Number},
+         {txtComputedEndDate, Shows::Date}},
+        {{cmdCommCalculate}, {cmdCommClear}, {cmdCommPrint}, {txtBeginningDate, Event::LostFocus}},
+        [&model] {
+            Kept k;
+            k.add("BeginDate", model.values().BeginDate.day);
+            k.add("EndDate", model.values().EndDate.day);
+            k.add("Days", model.values().Days);
+            k.add("Calculated", model.CommRate().has_value() ? 1 : 0);
+            k.add("CommAmount", model.CommAmount().value_or(0));
+            k.add("CommRate", model.CommRate().value_or(0));
+            return k;
+        }};
     Session session(model, std::move(window), check);
     Script script(data, size);
     session.run(script);

@@ -6,16 +6,17 @@
 #include <vector>
 
 #include "fuzz/interestwindow.h"
+#include "interest/calculationformcontrols.h"
 
 using namespace corvell;
 using namespace corvell::fuzz;
+using namespace corvell::calculationform;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     InterestModel model;
     Window window = InterestWindow(model);
-    std::erase_if(window.actions, [](const Action& a) {
-        return a.control == "cmdNextEntry" || a.control == "List1";
-    });
+    std::erase_if(window.actions,
+                  [](const Action& a) { return a.control == cmdNextEntry || a.control == List1; });
     Session session(model, std::move(window),
                     [&model](const Fired& f) { CheckInterestStep(model, f); });
     Script script(data, size);

@@ -11,17 +11,19 @@
 #include <cstdint>
 
 #include "fuzz/interestwindow.h"
+#include "interest/calculationformcontrols.h"
 
 using namespace corvell;
 using namespace corvell::fuzz;
+using namespace corvell::calculationform;
 
 namespace {
 
 void saveWholeEntry(Session& session, const std::string& weeksAndRate) {
-    session.type("txtEndingDate", "");
-    session.type("txtWeeks", weeksAndRate);
-    session.type("txtRate", weeksAndRate);
-    for (const char* button : {"cmdCalculate", "cmdSave", "cmdNextEntry"}) {
+    session.type(txtEndingDate, "");
+    session.type(txtWeeks, weeksAndRate);
+    session.type(txtRate, weeksAndRate);
+    for (ControlName button : {cmdCalculate, cmdSave, cmdNextEntry}) {
         session.fire(Action{button});
     }
 }

@@ -8,24 +8,26 @@
 
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "offsets/frmoffsetcontrols.h"
 #include "offsets/lumpsummodel.h"
 #include "shell/format.h"
 #include "shell/values.h"
 
 using namespace corvell;
 using namespace corvell::fuzz;
+using namespace corvell::frmoffset;
 
 namespace {
 
-constexpr const char* kFields[] = {"txtBeginningDate",   "txtRate",          "txtNetOffsetAmount",
-                                   "txtCaseCaption",     "txtComputedWeeks", "txtComputedDays",
-                                   "txtComputedEndDate", "txtRemainder"};
+constexpr ControlName kFields[] = {txtBeginningDate,   txtRate,          txtNetOffsetAmount,
+                                   txtCaseCaption,     txtComputedWeeks, txtComputedDays,
+                                   txtComputedEndDate, txtRemainder};
 
 // Calculate writes a valid beginning date out as mm/dd/yyyy and keeps it,
 // whether or not a later check refuses.
 void checkBeginningDate(const Fired& f, const std::string& what) {
-    const std::string& typed = f.before.text("txtBeginningDate");
-    const std::string& shown = f.after.text("txtBeginningDate");
+    const std::string& typed = f.before.text(txtBeginningDate);
+    const std::string& shown = f.after.text(txtBeginningDate);
     if (shown == typed && f.after.number("BeginDate") == f.before.number("BeginDate")) {
         return;
     }
@@ -42,51 +44,50 @@ void checkCalculate(const Fired& f, const std::string& what) {
     checkBeginningDate(f, what);
     if (f.refused()) {
         const std::string changed =
-            FirstChange(f.before, f.after, {"txtBeginningDate", "BeginDate"});
+            FirstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
-    const std::string changed =
-        FirstChange(f.before, f.after,
-                    {"txtBeginningDate", "BeginDate", "txtComputedWeeks", "txtComputedDays",
-                     "txtComputedEndDate", "txtRemainder", "CompRate"});
+    const std::string changed = FirstChange(
+        f.before, f.after,
+        {txtBeginningDate, txtComputedWeeks, txtComputedDays, txtComputedEndDate, txtRemainder},
+        {"BeginDate", "CompRate"});
     FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
-    const double weeks = Shown(f.after, "txtComputedWeeks");
-    const double days = Shown(f.after, "txtComputedDays");
+    const double weeks = Shown(f.after, txtComputedWeeks);
+    const double days = Shown(f.after, txtComputedDays);
     FUZZ_CHECK(weeks == Int(weeks) && days == Int(days) && days >= 0 && days <= 6,
                "%s shows %s weeks and %s days", what.c_str(),
-               f.after.text("txtComputedWeeks").c_str(), f.after.text("txtComputedDays").c_str());
-    const auto begin = CDate(f.after.text("txtBeginningDate"));
-    const auto end = CDate(f.after.text("txtComputedEndDate"));
+               f.after.text(txtComputedWeeks).c_str(), f.after.text(txtComputedDays).c_str());
+    const auto begin = CDate(f.after.text(txtBeginningDate));
+    const auto end = CDate(f.after.text(txtComputedEndDate));
     FUZZ_CHECK(begin && end, "%s shows the dates \"%s\" and \"%s\"", what.c_str(),
-               f.after.text("txtBeginningDate").c_str(),
-               f.after.text("txtComputedEndDate").c_str());
+               f.after.text(txtBeginningDate).c_str(), f.after.text(txtComputedEndDate).c_str());
     FUZZ_CHECK(static_cast<double>(DateDiff(*begin, *end) + 1) == weeks * 7 + days,
                "%s: %s weeks %s days from %s end on %s", what.c_str(),
-               f.after.text("txtComputedWeeks").c_str(), f.after.text("txtComputedDays").c_str(),
-               f.after.text("txtBeginningDate").c_str(),
-               f.after.text("txtComputedEndDate").c_str());
-    FUZZ_CHECK(f.after.number("CompRate") == FieldNumber(f.before.text("txtRate")),
+               f.after.text(txtComputedWeeks).c_str(), f.after.text(txtComputedDays).c_str(),
+               f.after.text(txtBeginningDate).c_str(), f.after.text(txtComputedEndDate).c_str());
+    FUZZ_CHECK(f.after.number("CompRate") == FieldNumber(f.before.text(txtRate)),
                "%s keeps another rate", what.c_str());
-    Shown(f.after, "txtRemainder");
+    Shown(f.after, txtRemainder);
 }
 
 void check(const Fired& f) {
     const std::string what = f.describe();
-    if (f.action.control == "cmdCommCalculate") {
+    if (f.action.control == cmdCommCalculate) {
         checkCalculate(f, what);
-    } else if (f.action.control == "txtBeginningDate") {
+    } else if (f.action.control == txtBeginningDate) {
         const std::string changed =
-            f.refused() ? FirstChange(f.before, f.after, {"txtBeginningDate"})
-                        : FirstChange(f.before, f.after, {"txtBeginningDate", "BeginDate"});
+            f.refused() ? FirstChange(f.before, f.after, {txtBeginningDate})
+                        : FirstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
-        if (const auto date = CDate(f.after.text("txtBeginningDate")); date && !f.refused()) {
+        if (const auto date = CDate(f.after.text(txtBeginningDate)); date && !f.refused()) {
             FUZZ_CHECK(f.after.number("BeginDate") == date->day, "%s keeps another date",
                        what.c_str());
         }
-    } else if (f.action.control == "cmdCommClear") {
-        for (const char* name : kFields) {
-            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(), name);
+    } else if (f.action.control == cmdCommClear) {
+        for (ControlName name : kFields) {
+            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
+                       NameOf(name).c_str());
         }
         FUZZ_CHECK(f.after.number("CompRate") == 0, "%s kept the rate", what.c_str());
         FUZZ_CHECK(f.after.number("BeginDate") == f.before.number("BeginDate"),
@@ -98,24 +99,22 @@ void check(const Fired& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     LumpSumModel model;
-    Window window{{{"txtBeginningDate", Shows::Date},
-                   {"txtRate"},
-                   {"txtNetOffsetAmount"},
-                   {"txtCaseCaption"},
-                   {"txtComputedWeeks", Shows::Number},
-                   {"txtComputedDays", Shows::Number},
-                   {"txtComputedEndDate", Shows::Date},
-                   {"txtRemainder", Shows::Number}},
-                  {{"cmdCommCalculate"},
-                   {"cmdCommClear"},
-                   {"cmdCommPrint"},
-                   {"txtBeginningDate", Event::LostFocus}},
-                  [&model] {
-                      Kept k;
-                      k.add("BeginDate", model.values().BeginDate.day);
-                      k.add("CompRate", model.values().CompRate);
-                      return k;
-                  }};
+    Window window{
+        {{txtBeginningDate, Shows::Date},
+         {txtRate},
+         {txtNetOffsetAmount},
+         {txtCaseCaption},
+         {txtComputedWeeks, Shows::Number},
+         {txtComputedDays, Shows::Number},
+         {txtComputedEndDate, Shows::Date},
+         {txtRemainder, Shows::Number}},
+        {{cmdCommCalculate}, {cmdCommClear}, {cmdCommPrint}, {txtBeginningDate, Event::LostFocus}},
+        [&model] {
+            Kept k;
+            k.add("BeginDate", model.values().BeginDate.day);
+            k.add("CompRate", model.values().CompRate);
+            return k;
+        }};
     Session session(model, std::move(window), check);
     Script script(data, size);
     session.run(script);

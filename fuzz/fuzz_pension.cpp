@@ -6,10 +6,12 @@
 
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "offsets/frmpensioncontrols.h"
 #include "offsets/pensionmodel.h"
 
 using namespace corvell;
 using namespace corvell::fuzz;
+using namespace corvell::frmpension;
 
 namespace {
 
@@ -20,22 +22,23 @@ void check(const Fired& f) {
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
-    if (f.action.control == "cmdSSCalculate") {
+    if (f.action.control == cmdSSCalculate) {
         const std::string changed =
-            FirstChange(f.before, f.after, {"txtNewWeeklyRate", "NewWeeklyRate"});
+            FirstChange(f.before, f.after, {txtNewWeeklyRate}, {"NewWeeklyRate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         const double kept = f.after.number("NewWeeklyRate");
-        FUZZ_CHECK(ShowsValue(Shown(f.after, "txtNewWeeklyRate"), kept, 2),
+        FUZZ_CHECK(ShowsValue(Shown(f.after, txtNewWeeklyRate), kept, 2),
                    "%s shows %s and keeps %.17g", what.c_str(),
-                   f.after.text("txtNewWeeklyRate").c_str(), kept);
-    } else if (f.action.control == "cmdSSClear") {
-        const std::string changed = FirstChange(f.before, f.after,
-                                                {"txtMonthlyPension", "txtEmployerPercent",
-                                                 "txtRate", "txtNewWeeklyRate", "txtCaseCaption"});
+                   f.after.text(txtNewWeeklyRate).c_str(), kept);
+    } else if (f.action.control == cmdSSClear) {
+        const std::string changed = FirstChange(
+            f.before, f.after,
+            {txtMonthlyPension, txtEmployerPercent, txtRate, txtNewWeeklyRate, txtCaseCaption});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
-        for (const char* name : {"txtMonthlyPension", "txtEmployerPercent", "txtRate",
-                                 "txtNewWeeklyRate", "txtCaseCaption"}) {
-            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(), name);
+        for (ControlName name :
+             {txtMonthlyPension, txtEmployerPercent, txtRate, txtNewWeeklyRate, txtCaseCaption}) {
+            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
+                       NameOf(name).c_str());
         }
     }
 }
@@ -44,18 +47,17 @@ void check(const Fired& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     PensionModel model;
-    Window window{
-        {{"txtMonthlyPension"},
-         {"txtEmployerPercent"},
-         {"txtRate", Shows::Number},
-         {"txtCaseCaption"},
-         {"txtNewWeeklyRate", Shows::Number}},
-        {{"cmdSSCalculate"}, {"cmdSSClear"}, {"cmdSSPrint"}, {"txtRate", Event::LostFocus}},
-        [&model] {
-            Kept k;
-            k.add("NewWeeklyRate", model.newWeeklyRate());
-            return k;
-        }};
+    Window window{{{txtMonthlyPension},
+                   {txtEmployerPercent},
+                   {txtRate, Shows::Number},
+                   {txtCaseCaption},
+                   {txtNewWeeklyRate, Shows::Number}},
+                  {{cmdSSCalculate}, {cmdSSClear}, {cmdSSPrint}, {txtRate, Event::LostFocus}},
+                  [&model] {
+                      Kept k;
+                      k.add("NewWeeklyRate", model.newWeeklyRate());
+                      return k;
+                  }};
     Session session(model, std::move(window), check);
     Script script(data, size);
     session.run(script);

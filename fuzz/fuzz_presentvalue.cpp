@@ -8,52 +8,53 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <string_view>
 
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/presentvaluemodel.h"
 #include "shell/values.h"
 
 using namespace corvell;
 using namespace corvell::fuzz;
+using namespace corvell::frmpresentvalue;
 
 namespace {
 
-constexpr const char* kClearedFields[] = {"txtFromDate",  "txtToDate",       "txtWeeks",
-                                          "txtAge",       "txtGender",       "txtRate",
-                                          "txtTotalComp", "txtPresentValue", "txtCaseCaption"};
+constexpr ControlName kClearedFields[] = {txtFromDate,  txtToDate,       txtWeeks,
+                                          txtAge,       txtGender,       txtRate,
+                                          txtTotalComp, txtPresentValue, txtCaseCaption};
 
 // What a Calculate refused at each field may have written before it stopped.
 std::string changedBeforeRefusal(const Fired& f) {
-    const auto refusedAt = [&f](std::initializer_list<std::string_view> fields) {
-        for (std::string_view field : fields) {
+    const auto refusedAt = [&f](std::initializer_list<ControlName> fields) {
+        for (ControlName field : fields) {
             if (f.focusOn(field)) {
                 return true;
             }
         }
         return false;
     };
-    if (!f.reaction.focus || refusedAt({"txtFromDate", "txtToDate", "txtAge"})) {
-        return FirstChange(f.before, f.after, {"txtFromDate"});
+    if (!f.reaction.focus || refusedAt({txtFromDate, txtToDate, txtAge})) {
+        return FirstChange(f.before, f.after, {txtFromDate});
     }
-    if (refusedAt({"txtGender"})) {
-        return FirstChange(f.before, f.after, {"txtFromDate", "txtGender"});
+    if (refusedAt({txtGender})) {
+        return FirstChange(f.before, f.after, {txtFromDate, txtGender});
     }
-    if (refusedAt({"txtWeeks"})) {
-        return FirstChange(f.before, f.after, {"txtFromDate", "txtGender", "txtWeeks"});
+    if (refusedAt({txtWeeks})) {
+        return FirstChange(f.before, f.after, {txtFromDate, txtGender, txtWeeks});
     }
-    if (refusedAt({"txtRate"})) {
-        return FirstChange(f.before, f.after,
-                           {"txtFromDate", "txtGender", "txtWeeks", "txtToDate", "Weeks", "Days"});
+    if (refusedAt({txtRate})) {
+        return FirstChange(f.before, f.after, {txtFromDate, txtGender, txtWeeks, txtToDate},
+                           {"Weeks", "Days"});
     }
-    if (refusedAt({"txtInterestRate"})) {
+    if (refusedAt({txtInterestRate})) {
         return FirstChange(
             f.before, f.after,
-            {"txtFromDate", "txtGender", "txtWeeks", "txtToDate", "Weeks", "Days", "txtTotalComp",
-             "CompRate", "TotalComp", "txtInterestRate", "DiscountRate"});
+            {txtFromDate, txtGender, txtWeeks, txtToDate, txtTotalComp, txtInterestRate},
+            {"Weeks", "Days", "CompRate", "TotalComp", "DiscountRate"});
     }
-    return "the focus, sent to " + f.reaction.focus->control;
+    return "the focus, sent to " + NameOf(f.reaction.focus->control);
 }
 
 void checkCalculate(const Fired& f, const std::string& what) {
@@ -63,28 +64,27 @@ void checkCalculate(const Fired& f, const std::string& what) {
         return;
     }
     const double presentValue = f.after.number("PresentValue");
-    FUZZ_CHECK(ShowsValue(Shown(f.after, "txtPresentValue"), presentValue, 2),
-               "%s shows %s for %.17g", what.c_str(), f.after.text("txtPresentValue").c_str(),
+    FUZZ_CHECK(ShowsValue(Shown(f.after, txtPresentValue), presentValue, 2),
+               "%s shows %s for %.17g", what.c_str(), f.after.text(txtPresentValue).c_str(),
                presentValue);
-    FUZZ_CHECK(f.after.text("txtInterestRate") == Str(f.after.number("DiscountRate")),
-               "%s shows the discount \"%s\"", what.c_str(),
-               f.after.text("txtInterestRate").c_str());
-    if (!f.before.text("txtRate").empty()) {
+    FUZZ_CHECK(f.after.text(txtInterestRate) == Str(f.after.number("DiscountRate")),
+               "%s shows the discount \"%s\"", what.c_str(), f.after.text(txtInterestRate).c_str());
+    if (!f.before.text(txtRate).empty()) {
         const std::string changed =
             FirstChange(f.before, f.after,
-                        {"txtFromDate", "txtGender", "txtWeeks", "txtToDate", "Weeks", "Days",
-                         "txtTotalComp", "CompRate", "TotalComp", "txtInterestRate", "DiscountRate",
-                         "txtPresentValue", "PresentValue"});
+                        {txtFromDate, txtGender, txtWeeks, txtToDate, txtTotalComp, txtInterestRate,
+                         txtPresentValue},
+                        {"Weeks", "Days", "CompRate", "TotalComp", "DiscountRate", "PresentValue"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         const double total = f.after.number("TotalComp");
-        FUZZ_CHECK(ShowsValue(Shown(f.after, "txtTotalComp"), total, 2), "%s shows %s for %.17g",
-                   what.c_str(), f.after.text("txtTotalComp").c_str(), total);
+        FUZZ_CHECK(ShowsValue(Shown(f.after, txtTotalComp), total, 2), "%s shows %s for %.17g",
+                   what.c_str(), f.after.text(txtTotalComp).c_str(), total);
     } else {
         // Without a Comp Rate the rate and total of the last calculation stay.
-        const std::string changed =
-            FirstChange(f.before, f.after,
-                        {"txtFromDate", "txtGender", "txtWeeks", "txtToDate", "Weeks", "Days",
-                         "txtInterestRate", "DiscountRate", "txtPresentValue", "PresentValue"});
+        const std::string changed = FirstChange(
+            f.before, f.after,
+            {txtFromDate, txtGender, txtWeeks, txtToDate, txtInterestRate, txtPresentValue},
+            {"Weeks", "Days", "DiscountRate", "PresentValue"});
         FUZZ_CHECK(changed.empty(), "%s without a Comp Rate changed %s", what.c_str(),
                    changed.c_str());
     }
@@ -92,16 +92,17 @@ void checkCalculate(const Fired& f, const std::string& what) {
 
 void check(const Fired& f) {
     const std::string what = f.describe();
-    if (f.action.control == "cmdPVCalculate") {
+    if (f.action.control == cmdPVCalculate) {
         checkCalculate(f, what);
-    } else if (f.action.control == "cmdPVClear") {
+    } else if (f.action.control == cmdPVClear) {
         const std::string changed =
             FirstChange(f.before, f.after,
-                        {"txtFromDate", "txtToDate", "txtWeeks", "txtAge", "txtGender", "txtRate",
-                         "txtTotalComp", "txtPresentValue", "txtCaseCaption"});
+                        {txtFromDate, txtToDate, txtWeeks, txtAge, txtGender, txtRate, txtTotalComp,
+                         txtPresentValue, txtCaseCaption});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
-        for (const char* name : kClearedFields) {
-            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(), name);
+        for (ControlName name : kClearedFields) {
+            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
+                       NameOf(name).c_str());
         }
     } else if (f.action.event == Event::LostFocus || f.action.event == Event::Change) {
         // Leaving or typing re-writes that one field at most.
@@ -114,23 +115,23 @@ void check(const Fired& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     PresentValueModel model;
-    Window window{{{"txtFromDate", Shows::Date},
-                   {"txtToDate", Shows::Date},
-                   {"txtWeeks", Shows::Number},
-                   {"txtAge"},
-                   {"txtGender"},
-                   {"txtRate", Shows::Number},
-                   {"txtInterestRate", Shows::Number},
-                   {"txtCaseCaption"},
-                   {"txtTotalComp", Shows::Number},
-                   {"txtPresentValue", Shows::Number}},
-                  {{"cmdPVCalculate"},
-                   {"cmdPVClear"},
-                   {"cmdPVPrint"},
-                   {"txtFromDate", Event::LostFocus},
-                   {"txtToDate", Event::LostFocus},
-                   {"txtRate", Event::LostFocus},
-                   {"txtWeeks", Event::LostFocus}},
+    Window window{{{txtFromDate, Shows::Date},
+                   {txtToDate, Shows::Date},
+                   {txtWeeks, Shows::Number},
+                   {txtAge},
+                   {txtGender},
+                   {txtRate, Shows::Number},
+                   {txtInterestRate, Shows::Number},
+                   {txtCaseCaption},
+                   {txtTotalComp, Shows::Number},
+                   {txtPresentValue, Shows::Number}},
+                  {{cmdPVCalculate},
+                   {cmdPVClear},
+                   {cmdPVPrint},
+                   {txtFromDate, Event::LostFocus},
+                   {txtToDate, Event::LostFocus},
+                   {txtRate, Event::LostFocus},
+                   {txtWeeks, Event::LostFocus}},
                   [&model] {
                       Kept k;
                       k.add("Weeks", model.values().Weeks);

@@ -6,12 +6,14 @@
 
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/socialsecuritymodel.h"
 #include "offsets/weeklyrateoffset.h"
 #include "shell/values.h"
 
 using namespace corvell;
 using namespace corvell::fuzz;
+using namespace corvell::frmsocialsecurity;
 
 namespace {
 
@@ -22,17 +24,18 @@ void check(const Fired& f) {
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
-    if (f.action.control == "cmdSSCalculate") {
-        const std::string changed = FirstChange(f.before, f.after, {"txtNewRate"});
+    if (f.action.control == cmdSSCalculate) {
+        const std::string changed = FirstChange(f.before, f.after, {txtNewRate});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
-        const double monthly = *CDbl(f.before.text("txtSocialSecurity"));
-        const double rate = *CDbl(f.before.text("txtRate"));
+        const double monthly = *CDbl(f.before.text(txtSocialSecurity));
+        const double rate = *CDbl(f.before.text(txtRate));
         const double newRate = socialSecurityNewRate(monthly, rate);
-        FUZZ_CHECK(ShowsValue(Shown(f.after, "txtNewRate"), newRate, 2), "%s shows %s for %.17g",
-                   what.c_str(), f.after.text("txtNewRate").c_str(), newRate);
-    } else if (f.action.control == "cmdSSClear") {
-        for (const char* name : {"txtSocialSecurity", "txtRate", "txtNewRate", "txtCaseCaption"}) {
-            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(), name);
+        FUZZ_CHECK(ShowsValue(Shown(f.after, txtNewRate), newRate, 2), "%s shows %s for %.17g",
+                   what.c_str(), f.after.text(txtNewRate).c_str(), newRate);
+    } else if (f.action.control == cmdSSClear) {
+        for (ControlName name : {txtSocialSecurity, txtRate, txtNewRate, txtCaseCaption}) {
+            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
+                       NameOf(name).c_str());
         }
     }
 }
@@ -41,13 +44,12 @@ void check(const Fired& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     SocialSecurityModel model;
-    Window window{
-        {{"txtSocialSecurity"},
-         {"txtRate", Shows::Number},
-         {"txtCaseCaption"},
-         {"txtNewRate", Shows::Number}},
-        {{"cmdSSCalculate"}, {"cmdSSClear"}, {"cmdSSPrint"}, {"txtRate", Event::LostFocus}},
-        {}};
+    Window window{{{txtSocialSecurity},
+                   {txtRate, Shows::Number},
+                   {txtCaseCaption},
+                   {txtNewRate, Shows::Number}},
+                  {{cmdSSCalculate}, {cmdSSClear}, {cmdSSPrint}, {txtRate, Event::LostFocus}},
+                  {}};
     Session session(model, std::move(window), check);
     Script script(data, size);
     session.run(script);

@@ -9,16 +9,18 @@
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
 #include "shell/values.h"
+#include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationmodel.h"
 
 using namespace corvell;
 using namespace corvell::fuzz;
+using namespace corvell::frmsubrogation;
 
 namespace {
 
-constexpr const char* kFields[] = {"txtTotalRecovery", "txtCostsAndFees", "txtRate",
-                                   "txtLienAmount",    "txtLienRecovery", "txtCaseCaption",
-                                   "txtNewWeeklyRate", "txtForWeeks"};
+constexpr ControlName kFields[] = {txtTotalRecovery, txtCostsAndFees, txtRate,
+                                   txtLienAmount,    txtLienRecovery, txtCaseCaption,
+                                   txtNewWeeklyRate, txtForWeeks};
 
 // "155 / 3": whole weeks, " / ", a day of the week.
 void checkWeeksAndDays(const std::string& shown, const std::string& what) {
@@ -40,23 +42,24 @@ void check(const Fired& f) {
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
-    if (f.action.control == "cmdSSCalculate") {
-        const bool lienGiven = FieldNumber(f.before.text("txtLienAmount")) != 0;
+    if (f.action.control == cmdSSCalculate) {
+        const bool lienGiven = FieldNumber(f.before.text(txtLienAmount)) != 0;
         const std::string changed =
-            lienGiven ? FirstChange(
-                            f.before, f.after,
-                            {"txtLienRecovery", "txtNewWeeklyRate", "txtForWeeks", "NewWeeklyRate"})
-                      : FirstChange(f.before, f.after,
-                                    {"txtNewWeeklyRate", "txtForWeeks", "NewWeeklyRate"});
+            lienGiven
+                ? FirstChange(f.before, f.after, {txtLienRecovery, txtNewWeeklyRate, txtForWeeks},
+                              {"NewWeeklyRate"})
+                : FirstChange(f.before, f.after, {txtNewWeeklyRate, txtForWeeks},
+                              {"NewWeeklyRate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         const double kept = f.after.number("NewWeeklyRate");
-        FUZZ_CHECK(ShowsValue(Shown(f.after, "txtNewWeeklyRate"), kept, 2),
+        FUZZ_CHECK(ShowsValue(Shown(f.after, txtNewWeeklyRate), kept, 2),
                    "%s shows %s and keeps %.17g", what.c_str(),
-                   f.after.text("txtNewWeeklyRate").c_str(), kept);
-        checkWeeksAndDays(f.after.text("txtForWeeks"), what);
-    } else if (f.action.control == "cmdSSClear") {
-        for (const char* name : kFields) {
-            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(), name);
+                   f.after.text(txtNewWeeklyRate).c_str(), kept);
+        checkWeeksAndDays(f.after.text(txtForWeeks), what);
+    } else if (f.action.control == cmdSSClear) {
+        for (ControlName name : kFields) {
+            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
+                       NameOf(name).c_str());
         }
         FUZZ_CHECK(f.after.number("NewWeeklyRate") == f.before.number("NewWeeklyRate"),
                    "%s reset the kept rate", what.c_str());
@@ -67,21 +70,20 @@ void check(const Fired& f) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     SubrogationModel model;
-    Window window{
-        {{"txtTotalRecovery"},
-         {"txtCostsAndFees"},
-         {"txtRate"},
-         {"txtLienAmount"},
-         {"txtLienRecovery", Shows::Number},
-         {"txtCaseCaption"},
-         {"txtNewWeeklyRate", Shows::Number},
-         {"txtForWeeks"}},
-        {{"cmdSSCalculate"}, {"cmdSSClear"}, {"cmdSSPrint"}, {"txtLienAmount", Event::LostFocus}},
-        [&model] {
-            Kept k;
-            k.add("NewWeeklyRate", model.NewWeeklyRate());
-            return k;
-        }};
+    Window window{{{txtTotalRecovery},
+                   {txtCostsAndFees},
+                   {txtRate},
+                   {txtLienAmount},
+                   {txtLienRecovery, Shows::Number},
+                   {txtCaseCaption},
+                   {txtNewWeeklyRate, Shows::Number},
+                   {txtForWeeks}},
+                  {{cmdSSCalculate}, {cmdSSClear}, {cmdSSPrint}, {txtLienAmount, Event::LostFocus}},
+                  [&model] {
+                      Kept k;
+                      k.add("NewWeeklyRate", model.NewWeeklyRate());
+                      return k;
+                  }};
     Session session(model, std::move(window), check);
     Script script(data, size);
     session.run(script);

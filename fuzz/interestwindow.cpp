@@ -4,19 +4,22 @@
 #include <cstdint>
 
 #include "fuzz/fuzzcheck.h"
+#include "interest/calculationformcontrols.h"
 #include "interest/ledgerlines.h"
 #include "shell/format.h"
 #include "shell/values.h"
 
 namespace corvell::fuzz {
+
+using namespace calculationform;
+
 namespace {
 
-constexpr const char* kInputs[] = {"txtBeginningDate", "txtEndingDate",  "txtRate",
-                                   "txtWeeks",         "txtPaymentDate", "txtPaymentAmount",
-                                   "txtCaseCaption"};
-constexpr const char* kResults[] = {
-    "lblDays",           "txtTotalDays",  "txtTotalComp",   "txtAccruedInterest",
-    "txtSimpleInterest", "txtSimpleDays", "txtTotalAmount", "txtNetAmount"};
+constexpr ControlName kInputs[] = {txtBeginningDate, txtEndingDate,    txtRate,       txtWeeks,
+                                   txtPaymentDate,   txtPaymentAmount, txtCaseCaption};
+constexpr ControlName kResults[] = {
+    lblDays,           txtTotalDays,  txtTotalComp,   txtAccruedInterest,
+    txtSimpleInterest, txtSimpleDays, txtTotalAmount, txtNetAmount};
 constexpr const char* kPaymentBeforeEnding =
     " Payment Date is before Ending Date - make two entries";
 
@@ -48,96 +51,99 @@ std::string entryKey(const LedgerEntry& e) {
     return std::string(reinterpret_cast<const char*>(&hash), sizeof hash);
 }
 
-bool isLedgerPart(std::string_view name) {
-    return name.starts_with("entry ") || name.ends_with("Total") || name == "EntryCount" ||
-           name == "List1";
+// The ledger shows in its panel and keeps its entries, their count and totals.
+bool isLedgerPanel(ControlName control) {
+    return control == List1;
+}
+bool isLedgerPart(std::string_view kept) {
+    return kept.starts_with("entry ") || kept.ends_with("Total") || kept == "EntryCount";
 }
 
 bool paymentBeforeEnding(const Fired& f) {
     return f.refused() && f.reaction.message->text.ends_with(kPaymentBeforeEnding);
 }
 
-void expectUnchanged(const Fired& f, std::initializer_list<std::string_view> mayChange) {
-    const std::string changed = FirstChange(f.before, f.after, mayChange);
+void expectUnchanged(const Fired& f, std::initializer_list<ControlName> controlsMayChange,
+                     std::initializer_list<std::string_view> keptMayChange = {}) {
+    const std::string changed = FirstChange(f.before, f.after, controlsMayChange, keptMayChange);
     FUZZ_CHECK(changed.empty(), "%s changed %s", f.describe().c_str(), changed.c_str());
 }
 
 // An amount field shows the value to its two decimals.
-void expectShows(const Fired& f, const char* field, double value) {
+void expectShows(const Fired& f, ControlName field, double value) {
     FUZZ_CHECK(ShowsValue(Shown(f.after, field), value, 2), "%s shows %s \"%s\" for %.17g",
-               f.describe().c_str(), field, f.after.text(field).c_str(), value);
+               f.describe().c_str(), NameOf(field).c_str(), f.after.text(field).c_str(), value);
 }
 
 void checkCalculation(const Fired& f) {
     const std::string what = f.describe();
-    expectUnchanged(f,
-                    {"lblDays",           "txtTotalDays",    "txtTotalComp",   "txtAccruedInterest",
-                     "txtSimpleInterest", "txtSimpleDays",   "txtTotalAmount", "txtNetAmount",
-                     "txtEndingDate",     "txtWeeks",        "cmdSave",        "BeginDate",
-                     "EndDate",           "PaymentDate",     "Weeks",          "Days",
-                     "CompRate",          "TotalComp",       "PartWeekDays",   "PaymentAmount",
-                     "SimpleDays",        "AccruedInterest", "SimpleInterest", "TotalAmount",
-                     "TotalDays",         "EntryCalculated", "EntrySaved"});
+    expectUnchanged(
+        f,
+        {lblDays, txtTotalDays, txtTotalComp, txtAccruedInterest, txtSimpleInterest, txtSimpleDays,
+         txtTotalAmount, txtNetAmount, txtEndingDate, txtWeeks, cmdSave},
+        {"BeginDate", "EndDate", "PaymentDate", "Weeks", "Days", "CompRate", "TotalComp",
+         "PartWeekDays", "PaymentAmount", "SimpleDays", "AccruedInterest", "SimpleInterest",
+         "TotalAmount", "TotalDays", "EntryCalculated", "EntrySaved"});
     const Snapshot& a = f.after;
     FUZZ_CHECK(a.number("EntryCalculated") == 1 && a.number("EntrySaved") == 0 &&
-                   a.controls.at("cmdSave").enabled,
+                   a.controls.at(cmdSave).enabled,
                "%s leaves the entry not calculated", what.c_str());
 
-    const auto begin = CDate(f.before.text("txtBeginningDate"));
-    const auto end = CDate(a.text("txtEndingDate"));
+    const auto begin = CDate(f.before.text(txtBeginningDate));
+    const auto end = CDate(a.text(txtEndingDate));
     FUZZ_CHECK(begin && a.number("BeginDate") == begin->day, "%s keeps another beginning date",
                what.c_str());
     FUZZ_CHECK(end && a.number("EndDate") == end->day, "%s keeps another ending date than \"%s\"",
-               what.c_str(), a.text("txtEndingDate").c_str());
+               what.c_str(), a.text(txtEndingDate).c_str());
     const double days = static_cast<double>(DateDiff(*begin, *end) + 1);
     const double weeks = a.number("Weeks");
     const double partWeek = a.number("PartWeekDays");
-    FUZZ_CHECK(days >= 1 && Shown(a, "txtTotalDays") == days, "%s shows %s days for %g",
-               what.c_str(), a.text("txtTotalDays").c_str(), days);
+    FUZZ_CHECK(days >= 1 && Shown(a, txtTotalDays) == days, "%s shows %s days for %g", what.c_str(),
+               a.text(txtTotalDays).c_str(), days);
     FUZZ_CHECK(partWeek >= 0 && partWeek <= 6 && weeks * 7 + partWeek == days,
                "%s: %g weeks and %g days for %g days", what.c_str(), weeks, partWeek, days);
-    FUZZ_CHECK(a.text("txtWeeks") == CStr(weeks) && a.text("lblDays") == CStr(partWeek),
-               "%s shows %s weeks %s days", what.c_str(), a.text("txtWeeks").c_str(),
-               a.text("lblDays").c_str());
+    FUZZ_CHECK(a.text(txtWeeks) == CStr(weeks) && a.text(lblDays) == CStr(partWeek),
+               "%s shows %s weeks %s days", what.c_str(), a.text(txtWeeks).c_str(),
+               a.text(lblDays).c_str());
 
-    const std::string& rate = f.before.text("txtRate");
+    const std::string& rate = f.before.text(txtRate);
     if (rate.empty()) {
-        FUZZ_CHECK(a.number("CompRate") == 0 && a.number("TotalComp") == 0 &&
-                       a.text("txtTotalComp").empty(),
-                   "%s without a rate shows compensation", what.c_str());
+        FUZZ_CHECK(
+            a.number("CompRate") == 0 && a.number("TotalComp") == 0 && a.text(txtTotalComp).empty(),
+            "%s without a rate shows compensation", what.c_str());
     } else {
         FUZZ_CHECK(a.number("CompRate") == *CDbl(rate), "%s keeps another rate than %s",
                    what.c_str(), rate.c_str());
-        expectShows(f, "txtTotalComp", a.number("TotalComp"));
+        expectShows(f, txtTotalComp, a.number("TotalComp"));
     }
-    FUZZ_CHECK(a.number("PaymentAmount") == FieldNumber(f.before.text("txtPaymentAmount")),
+    FUZZ_CHECK(a.number("PaymentAmount") == FieldNumber(f.before.text(txtPaymentAmount)),
                "%s keeps another payment", what.c_str());
     const double total = a.number("TotalAmount");
-    expectShows(f, "txtTotalAmount", total);
-    expectShows(f, "txtNetAmount", total - a.number("PaymentAmount"));
+    expectShows(f, txtTotalAmount, total);
+    expectShows(f, txtNetAmount, total - a.number("PaymentAmount"));
 
     if (a.number("PaymentDate") != 0) {
-        const auto paid = CDate(a.text("txtPaymentDate"));
+        const auto paid = CDate(a.text(txtPaymentDate));
         FUZZ_CHECK(paid && paid->day == a.number("PaymentDate") && *paid >= *end,
-                   "%s figured interest to \"%s\"", what.c_str(), a.text("txtPaymentDate").c_str());
-        expectShows(f, "txtAccruedInterest", a.number("AccruedInterest"));
+                   "%s figured interest to \"%s\"", what.c_str(), a.text(txtPaymentDate).c_str());
+        expectShows(f, txtAccruedInterest, a.number("AccruedInterest"));
         if (a.number("SimpleInterest") > 0) {
-            expectShows(f, "txtSimpleInterest", a.number("SimpleInterest"));
-            Shown(a, "txtSimpleDays");
+            expectShows(f, txtSimpleInterest, a.number("SimpleInterest"));
+            Shown(a, txtSimpleDays);
         } else {
-            FUZZ_CHECK(a.text("txtSimpleInterest").empty() && a.text("txtSimpleDays").empty(),
+            FUZZ_CHECK(a.text(txtSimpleInterest).empty() && a.text(txtSimpleDays).empty(),
                        "%s shows simple interest of nothing", what.c_str());
         }
         FUZZ_CHECK(total == a.number("SimpleInterest") +
                                 (a.number("AccruedInterest") + a.number("TotalComp")),
                    "%s totals %.17g", what.c_str(), total);
     } else {
-        FUZZ_CHECK(a.text("txtAccruedInterest").empty() && a.number("SimpleInterest") == 0 &&
+        FUZZ_CHECK(a.text(txtAccruedInterest).empty() && a.number("SimpleInterest") == 0 &&
                        total == a.number("TotalComp"),
                    "%s figured interest without a payment date", what.c_str());
     }
     if (paymentBeforeEnding(f)) {
-        FUZZ_CHECK(f.focusOn("txtEndingDate") && a.number("PaymentDate") == 0,
+        FUZZ_CHECK(f.focusOn(txtEndingDate) && a.number("PaymentDate") == 0,
                    "%s kept the payment date", what.c_str());
     }
 }
@@ -174,14 +180,14 @@ void checkLedger(const InterestModel& model, const Fired& f) {
     const Ledger& ledger = model.ledger();
     const int n = ledger.EntryCount();
     FUZZ_CHECK(n >= 0 && n <= kLedgerCapacity, "%s leaves %d entries", what.c_str(), n);
-    const std::vector<std::string>& panel = model.lines("List1");
+    const std::vector<std::string>& panel = model.lines(List1);
     if (panel.empty()) {
         FUZZ_CHECK(n == 0, "%s leaves %d entries and no panel", what.c_str(), n);
         return;
     }
     FUZZ_CHECK(panel.size() == static_cast<std::size_t>(n) + 2, "%s: %zu panel lines, %d entries",
                what.c_str(), panel.size(), n);
-    const std::vector<std::string>& before = f.before.controls.at("List1").lines;
+    const std::vector<std::string>& before = f.before.controls.at(List1).lines;
     LedgerTotals sums;
     for (int i = 1; i <= n; ++i) {
         const LedgerEntry& e = ledger.entry(i);
@@ -224,45 +230,47 @@ void checkSave(const Fired& f) {
                "%s went from %g to %g entries", what.c_str(), f.before.number("EntryCount"), count);
     FUZZ_CHECK(current >= 1 && current <= count, "%s saved entry %g of %g", what.c_str(), current,
                count);
-    FUZZ_CHECK(a.number("EntrySaved") == 1 && !a.controls.at("cmdSave").enabled &&
-                   a.controls.at("cmdPrint").enabled && a.controls.at("cmdNextEntry").enabled,
+    FUZZ_CHECK(a.number("EntrySaved") == 1 && !a.controls.at(cmdSave).enabled &&
+                   a.controls.at(cmdPrint).enabled && a.controls.at(cmdNextEntry).enabled,
                "%s leaves the buttons wrong", what.c_str());
     // No field changes, and of the entries only the current one is written.
     const std::string currentKey = "entry " + CStr(current);
-    const std::string changed = FirstChangeWhere(f.before, a, [&](std::string_view name) {
-        return name == currentKey ||
-               (!name.starts_with("entry ") &&
-                (isLedgerPart(name) || name == "cmdSave" || name == "cmdPrint" ||
-                 name == "cmdNextEntry" || name == "CurrentEntry" || name == "NewEntryPending" ||
-                 name == "EntrySaved"));
-    });
+    const std::string changed = FirstChangeWhere(
+        f.before, a,
+        [](ControlName control) {
+            return isLedgerPanel(control) || control == cmdSave || control == cmdPrint ||
+                   control == cmdNextEntry;
+        },
+        [&](std::string_view name) {
+            return name == currentKey || (!name.starts_with("entry ") &&
+                                          (isLedgerPart(name) || name == "CurrentEntry" ||
+                                           name == "NewEntryPending" || name == "EntrySaved"));
+        });
     FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
 }
 
 void checkNextEntry(const InterestModel& model, const Fired& f) {
     const std::string what = f.describe();
-    expectUnchanged(f, {"txtBeginningDate",   "txtEndingDate",    "txtTotalDays",
-                        "txtWeeks",           "lblDays",          "txtRate",
-                        "txtTotalComp",       "txtPaymentAmount", "txtSimpleDays",
-                        "txtTotalAmount",     "txtNetAmount",     "txtSimpleInterest",
-                        "txtAccruedInterest", "BeginDate",        "Weeks",
-                        "PartWeekDays",       "CompRate",         "TotalComp",
-                        "PaymentAmount",      "CurrentEntry",     "NewEntryPending",
-                        "EntrySaved",         "EntryCalculated"});
+    expectUnchanged(f,
+                    {txtBeginningDate, txtEndingDate, txtTotalDays, txtWeeks, lblDays, txtRate,
+                     txtTotalComp, txtPaymentAmount, txtSimpleDays, txtTotalAmount, txtNetAmount,
+                     txtSimpleInterest, txtAccruedInterest},
+                    {"BeginDate", "Weeks", "PartWeekDays", "CompRate", "TotalComp", "PaymentAmount",
+                     "CurrentEntry", "NewEntryPending", "EntrySaved", "EntryCalculated"});
     const Snapshot& a = f.after;
     const int n = model.ledger().EntryCount();
     FUZZ_CHECK(n >= 1 && a.number("CurrentEntry") == n + 1 && a.number("NewEntryPending") == 1 &&
                    a.number("EntrySaved") == 0 && a.number("EntryCalculated") == 0,
                "%s opens entry %g after %d", what.c_str(), a.number("CurrentEntry"), n);
     const Date next{model.ledger().entry(n).EndDateValue.day + 1};
-    FUZZ_CHECK(a.number("BeginDate") == next.day &&
-                   a.text("txtBeginningDate") == Format(next, "mm/dd/yyyy"),
-               "%s begins on %s", what.c_str(), a.text("txtBeginningDate").c_str());
-    for (const char* name : {"txtEndingDate", "txtWeeks", "txtRate", "txtPaymentAmount"}) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), name);
+    FUZZ_CHECK(
+        a.number("BeginDate") == next.day && a.text(txtBeginningDate) == Format(next, "mm/dd/yyyy"),
+        "%s begins on %s", what.c_str(), a.text(txtBeginningDate).c_str());
+    for (ControlName name : {txtEndingDate, txtWeeks, txtRate, txtPaymentAmount}) {
+        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), NameOf(name).c_str());
     }
-    for (const char* name : kResults) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), name);
+    for (ControlName name : kResults) {
+        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), NameOf(name).c_str());
     }
 }
 
@@ -276,16 +284,16 @@ void checkRecall(const InterestModel& model, const Fired& f, int line) {
     }
     const LedgerEntry& e = model.ledger().entry(line + 1);
     const Snapshot& a = f.after;
-    FUZZ_CHECK(
-        a.text("txtBeginningDate") == e.BeginText && a.text("txtEndingDate") == e.EndText &&
-            a.text("txtTotalComp") == e.CompText && a.text("txtTotalAmount") == e.TotalText &&
-            a.text("txtRate") == CStr(e.RateValue) && a.number("EndDate") == e.EndDateValue.day,
-        "%s brought back another entry", what.c_str());
-    expectShows(f, "txtNetAmount", e.TotalAmountValue - e.PayAmount);
+    FUZZ_CHECK(a.text(txtBeginningDate) == e.BeginText && a.text(txtEndingDate) == e.EndText &&
+                   a.text(txtTotalComp) == e.CompText && a.text(txtTotalAmount) == e.TotalText &&
+                   a.text(txtRate) == CStr(e.RateValue) &&
+                   a.number("EndDate") == e.EndDateValue.day,
+               "%s brought back another entry", what.c_str());
+    expectShows(f, txtNetAmount, e.TotalAmountValue - e.PayAmount);
     FUZZ_CHECK(a.number("CurrentEntry") == line + 1 && a.number("NewEntryPending") == 0 &&
-                   !a.controls.at("cmdSave").enabled,
+                   !a.controls.at(cmdSave).enabled,
                "%s did not make entry %d current", what.c_str(), line + 1);
-    FUZZ_CHECK(a.text("txtCaseCaption") == f.before.text("txtCaseCaption") &&
+    FUZZ_CHECK(a.text(txtCaseCaption) == f.before.text(txtCaseCaption) &&
                    a.number("EntryCalculated") == f.before.number("EntryCalculated") &&
                    a.number("EntrySaved") == f.before.number("EntrySaved"),
                "%s changed the caption or the flags", what.c_str());
@@ -294,15 +302,15 @@ void checkRecall(const InterestModel& model, const Fired& f, int line) {
 void checkClear(const Fired& f) {
     const std::string what = f.describe();
     const Snapshot& a = f.after;
-    for (const char* name : kInputs) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), name);
+    for (ControlName name : kInputs) {
+        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), NameOf(name).c_str());
     }
-    for (const char* name : kResults) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), name);
+    for (ControlName name : kResults) {
+        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), NameOf(name).c_str());
     }
-    FUZZ_CHECK(a.number("EntryCount") == 0 && a.controls.at("List1").lines.empty() &&
+    FUZZ_CHECK(a.number("EntryCount") == 0 && a.controls.at(List1).lines.empty() &&
                    a.number("CurrentEntry") == 0 && a.number("NewEntryPending") == 1 &&
-                   !a.controls.at("cmdPrint").enabled && !a.controls.at("cmdSave").enabled,
+                   !a.controls.at(cmdPrint).enabled && !a.controls.at(cmdSave).enabled,
                "%s left a ledger behind", what.c_str());
     FUZZ_CHECK(a.number("EntryCalculated") == f.before.number("EntryCalculated") &&
                    a.number("EntrySaved") == f.before.number("EntrySaved"),
@@ -328,20 +336,20 @@ void checkPrint(const InterestModel& model, const Fired& f) {
 }
 
 void checkLeaving(const Fired& f) {
-    const std::string& field = f.action.control;
-    if (field == "txtRate") {
-        expectUnchanged(f, {"txtRate"});
-    } else if (field == "txtPaymentDate") {
-        expectUnchanged(f, {"txtPaymentDate", "PaymentDate"});
+    const ControlName field = f.action.control;
+    if (field == txtRate) {
+        expectUnchanged(f, {txtRate});
+    } else if (field == txtPaymentDate) {
+        expectUnchanged(f, {txtPaymentDate}, {"PaymentDate"});
         FUZZ_CHECK(!f.refused() || f.after.number("PaymentDate") == 0, "%s kept a payment date",
                    f.describe().c_str());
     } else {
         // A date that is refused leaves the kept date as it was.
-        const char* kept = field == "txtBeginningDate" ? "BeginDate" : "EndDate";
+        const char* kept = field == txtBeginningDate ? "BeginDate" : "EndDate";
         if (f.refused()) {
-            expectUnchanged(f, {field, "EntryCalculated"});
+            expectUnchanged(f, {field}, {"EntryCalculated"});
         } else {
-            expectUnchanged(f, {field, "EntryCalculated", kept});
+            expectUnchanged(f, {field}, {"EntryCalculated", kept});
         }
     }
 }
@@ -350,31 +358,31 @@ void checkLeaving(const Fired& f) {
 
 Window InterestWindow(const InterestModel& model) {
     Window w;
-    w.fields = {{"txtBeginningDate", Shows::Date},
-                {"txtEndingDate", Shows::Date},
-                {"txtRate", Shows::Number},
-                {"txtWeeks", Shows::Number},
-                {"txtPaymentDate", Shows::Date},
-                {"txtPaymentAmount", Shows::Number},
-                {"txtCaseCaption"},
-                {"lblDays", Shows::Number},
-                {"txtTotalDays", Shows::Number},
-                {"txtTotalComp", Shows::Number},
-                {"txtAccruedInterest", Shows::Number},
-                {"txtSimpleInterest", Shows::Number},
-                {"txtSimpleDays", Shows::Number},
-                {"txtTotalAmount", Shows::Number},
-                {"txtNetAmount", Shows::Number}};
-    w.actions = {{"cmdCalculate"},
-                 {"cmdSave"},
-                 {"cmdNextEntry"},
-                 {"cmdPrint"},
-                 {"cmdClear"},
-                 {"List1", Event::DblClick},
-                 {"txtBeginningDate", Event::LostFocus},
-                 {"txtEndingDate", Event::LostFocus},
-                 {"txtPaymentDate", Event::LostFocus},
-                 {"txtRate", Event::LostFocus}};
+    w.fields = {{txtBeginningDate, Shows::Date},
+                {txtEndingDate, Shows::Date},
+                {txtRate, Shows::Number},
+                {txtWeeks, Shows::Number},
+                {txtPaymentDate, Shows::Date},
+                {txtPaymentAmount, Shows::Number},
+                {txtCaseCaption},
+                {lblDays, Shows::Number},
+                {txtTotalDays, Shows::Number},
+                {txtTotalComp, Shows::Number},
+                {txtAccruedInterest, Shows::Number},
+                {txtSimpleInterest, Shows::Number},
+                {txtSimpleDays, Shows::Number},
+                {txtTotalAmount, Shows::Number},
+                {txtNetAmount, Shows::Number}};
+    w.actions = {{cmdCalculate},
+                 {cmdSave},
+                 {cmdNextEntry},
+                 {cmdPrint},
+                 {cmdClear},
+                 {List1, Event::DblClick},
+                 {txtBeginningDate, Event::LostFocus},
+                 {txtEndingDate, Event::LostFocus},
+                 {txtPaymentDate, Event::LostFocus},
+                 {txtRate, Event::LostFocus}};
     w.kept = [&model] {
         Kept k;
         k.numbers.reserve(24);
@@ -420,7 +428,7 @@ Window InterestWindow(const InterestModel& model) {
 }
 
 void CheckInterestStep(const InterestModel& model, const Fired& f) {
-    const std::string& control = f.action.control;
+    const ControlName control = f.action.control;
     const bool button = f.action.event == Event::Click;
     if (f.reaction.empty() && FirstChange(f.before, f.after).empty()) {
         return;  // a disabled button, or a line with no entry
@@ -429,27 +437,28 @@ void CheckInterestStep(const InterestModel& model, const Fired& f) {
         expectUnchanged(f, {});
         return;
     }
-    if (control != "cmdSave" && control != "cmdClear") {
+    if (control != cmdSave && control != cmdClear) {
         const std::string changed = FirstChangeWhere(
-            f.before, f.after, [](std::string_view n) { return !isLedgerPart(n); });
+            f.before, f.after, [](ControlName c) { return !isLedgerPanel(c); },
+            [](std::string_view kept) { return !isLedgerPart(kept); });
         FUZZ_CHECK(changed.empty(), "%s changed %s", f.describe().c_str(), changed.c_str());
     }
-    if (control == "cmdCalculate") {
+    if (control == cmdCalculate) {
         checkCalculation(f);
-    } else if (control == "cmdSave") {
+    } else if (control == cmdSave) {
         checkSave(f);
-    } else if (control == "cmdNextEntry") {
+    } else if (control == cmdNextEntry) {
         checkNextEntry(model, f);
-    } else if (control == "List1") {
+    } else if (control == List1) {
         checkRecall(model, f, f.line);
-    } else if (control == "cmdClear") {
+    } else if (control == cmdClear) {
         checkClear(f);
-    } else if (control == "cmdPrint") {
+    } else if (control == cmdPrint) {
         checkPrint(model, f);
     } else if (f.action.event == Event::LostFocus) {
         checkLeaving(f);
     }
-    if (control == "cmdSave" || control == "cmdClear") {
+    if (control == cmdSave || control == cmdClear) {
         checkLedger(model, f);
     }
 }

@@ -31,10 +31,13 @@ bool sameNumber(double a, double b) {
 
 }  // namespace
 
-const std::string& Snapshot::text(std::string_view control) const {
+std::string NameOf(ControlName control) {
+    return std::string(control.name());
+}
+
+const std::string& Snapshot::text(ControlName control) const {
     const auto it = controls.find(control);
-    FUZZ_CHECK(it != controls.end(), "no control %.*s", static_cast<int>(control.size()),
-               control.data());
+    FUZZ_CHECK(it != controls.end(), "no control %s", NameOf(control).c_str());
     return it->second.text;
 }
 
@@ -60,14 +63,15 @@ const std::string& Snapshot::keptText(std::string_view keptName) const {
 }
 
 std::string FirstChangeWhere(const Snapshot& before, const Snapshot& after,
-                             const std::function<bool(std::string_view)>& mayChange) {
+                             const std::function<bool(ControlName)>& controlMayChange,
+                             const std::function<bool(std::string_view)>& keptMayChange) {
     for (const auto& [name, state] : before.controls) {
         const auto it = after.controls.find(name);
         if (it == after.controls.end()) {
-            return name;
+            return NameOf(name);
         }
-        if (!(it->second == state) && !mayChange(name)) {
-            return name;
+        if (!(it->second == state) && !controlMayChange(name)) {
+            return NameOf(name);
         }
     }
     const auto& a = before.kept;
@@ -77,12 +81,12 @@ std::string FirstChangeWhere(const Snapshot& before, const Snapshot& after,
     }
     for (std::size_t i = 0; i < a.numbers.size(); ++i) {
         if (!sameNumber(a.numbers[i].second, b.numbers[i].second) &&
-            !mayChange(a.numbers[i].first)) {
+            !keptMayChange(a.numbers[i].first)) {
             return a.numbers[i].first;
         }
     }
     for (std::size_t i = 0; i < a.texts.size(); ++i) {
-        if (a.texts[i].second != b.texts[i].second && !mayChange(a.texts[i].first)) {
+        if (a.texts[i].second != b.texts[i].second && !keptMayChange(a.texts[i].first)) {
             return a.texts[i].first;
         }
     }
@@ -90,10 +94,18 @@ std::string FirstChangeWhere(const Snapshot& before, const Snapshot& after,
 }
 
 std::string FirstChange(const Snapshot& before, const Snapshot& after,
-                        std::initializer_list<std::string_view> mayChange) {
-    return FirstChangeWhere(before, after, [mayChange](std::string_view name) {
-        return std::find(mayChange.begin(), mayChange.end(), name) != mayChange.end();
-    });
+                        std::initializer_list<ControlName> controlsMayChange,
+                        std::initializer_list<std::string_view> keptMayChange) {
+    return FirstChangeWhere(
+        before, after,
+        [controlsMayChange](ControlName name) {
+            return std::find(controlsMayChange.begin(), controlsMayChange.end(), name) !=
+                   controlsMayChange.end();
+        },
+        [keptMayChange](std::string_view name) {
+            return std::find(keptMayChange.begin(), keptMayChange.end(), name) !=
+                   keptMayChange.end();
+        });
 }
 
 bool HasNonNumberWord(std::string_view text) {
@@ -102,7 +114,7 @@ bool HasNonNumberWord(std::string_view text) {
 }
 
 std::string Fired::describe() const {
-    std::string d = action.control + " " + eventName(action.event);
+    std::string d = NameOf(action.control) + " " + eventName(action.event);
     if (reaction.message) {
         d += " saying \"" + reaction.message->text + "\"";
     }
@@ -114,7 +126,7 @@ Session::Session(FormModel& model, Window window, WindowCheck check)
 
 Snapshot Session::snapshot() const {
     Snapshot s;
-    for (const std::string& name : model_.controlNames()) {
+    for (const ControlName name : model_.controlNames()) {
         s.controls.emplace(
             name, ControlState{model_.text(name), model_.isEnabled(name), model_.lines(name)});
     }
@@ -124,10 +136,10 @@ Snapshot Session::snapshot() const {
     return s;
 }
 
-void Session::type(std::string_view field, std::string text) {
+void Session::type(ControlName field, std::string text) {
     model_.setText(field, std::move(text));
     if (model_.handles(field, Event::Change)) {
-        fire(Action{std::string(field), Event::Change});
+        fire(Action{field, Event::Change});
     }
 }
 
@@ -154,20 +166,21 @@ void Session::checkFired(const Fired& fired) const {
         if (now == was) {
             continue;
         }
+        const std::string field = NameOf(rule.name);
         FUZZ_CHECK(!HasNonNumberWord(now) || HasNonNumberWord(was),
                    "%s wrote \"%s\" into %s (it held \"%s\")", what.c_str(), now.c_str(),
-                   rule.name.c_str(), was.c_str());
+                   field.c_str(), was.c_str());
         if (now.empty()) {
             continue;
         }
         if (rule.shows == Shows::Number) {
             const auto back = CDbl(now);
             FUZZ_CHECK(back && std::isfinite(*back), "%s wrote \"%s\" into %s", what.c_str(),
-                       now.c_str(), rule.name.c_str());
+                       now.c_str(), field.c_str());
         } else if (rule.shows == Shows::Date) {
             const auto date = CDate(now);
             FUZZ_CHECK((date && InRange(*date)) || (fired.refused() && fired.focusOn(rule.name)),
-                       "%s wrote \"%s\" into %s", what.c_str(), now.c_str(), rule.name.c_str());
+                       "%s wrote \"%s\" into %s", what.c_str(), now.c_str(), field.c_str());
         }
     }
     for (const auto& [name, value] : fired.after.kept.numbers) {
@@ -175,7 +188,7 @@ void Session::checkFired(const Fired& fired) const {
     }
     if (fired.reaction.focus) {
         FUZZ_CHECK(model_.hasControl(fired.reaction.focus->control), "%s focuses %s", what.c_str(),
-                   fired.reaction.focus->control.c_str());
+                   NameOf(fired.reaction.focus->control).c_str());
     }
     if (fired.reaction.print) {
         const std::string changed = FirstChange(fired.before, fired.after);
@@ -204,11 +217,11 @@ void Session::run(Script& script) {
     }
 }
 
-double Shown(const Snapshot& s, std::string_view field) {
+double Shown(const Snapshot& s, ControlName field) {
     const std::string& text = s.text(field);
     const auto value = CDbl(text);
-    FUZZ_CHECK(value.has_value(), "%.*s shows \"%s\", no number", static_cast<int>(field.size()),
-               field.data(), text.c_str());
+    FUZZ_CHECK(value.has_value(), "%s shows \"%s\", no number", NameOf(field).c_str(),
+               text.c_str());
     return *value;
 }
 

@@ -34,12 +34,12 @@ enum class Shows {
 };
 
 struct FieldRule {
-    std::string name;
+    ControlName name;
     Shows shows = Shows::Text;
 };
 
 struct Action {
-    std::string control;
+    ControlName control;
     Event event = Event::Click;
 };
 
@@ -62,21 +62,27 @@ struct ControlState {
 
 // Everything a model shows and keeps at one moment.
 struct Snapshot {
-    std::map<std::string, ControlState, std::less<>> controls;
+    std::map<ControlName, ControlState> controls;
     Kept kept;
 
-    const std::string& text(std::string_view control) const;
+    const std::string& text(ControlName control) const;
     double number(std::string_view keptName) const;
     const std::string& keptText(std::string_view keptName) const;
 };
 
-// The first control or kept value that differs between the two snapshots
-// and is not named in `mayChange`; empty when there is none.
+// The name of the first control or kept value that differs between the two
+// snapshots and is not listed as one that may change; empty when there is
+// none.
 std::string FirstChange(const Snapshot& before, const Snapshot& after,
-                        std::initializer_list<std::string_view> mayChange = {});
-// The same, with the names that may change chosen by a test.
+                        std::initializer_list<ControlName> controlsMayChange = {},
+                        std::initializer_list<std::string_view> keptMayChange = {});
+// The same, with what may change chosen by a test.
 std::string FirstChangeWhere(const Snapshot& before, const Snapshot& after,
-                             const std::function<bool(std::string_view)>& mayChange);
+                             const std::function<bool(ControlName)>& controlMayChange,
+                             const std::function<bool(std::string_view)>& keptMayChange);
+
+// The control's name, for messages.
+std::string NameOf(ControlName control);
 
 // True when the text holds "inf" or "nan" in any mix of cases.
 bool HasNonNumberWord(std::string_view text);
@@ -90,7 +96,7 @@ struct Fired {
     Reaction reaction;
 
     bool refused() const { return reaction.message.has_value(); }
-    bool focusOn(std::string_view control) const {
+    bool focusOn(ControlName control) const {
         return reaction.focus && reaction.focus->control == control;
     }
     std::string describe() const;  // the handler and its message, for failures
@@ -112,7 +118,7 @@ public:
 
     // The operator types: the text replaces the field's, then the field's
     // Change handler runs and is checked like any other.
-    void type(std::string_view field, std::string text);
+    void type(ControlName field, std::string text);
     // Fires the handler, checks it, and returns what it did.
     Fired fire(const Action& action, int line = -1);
     // Runs a whole script: each step types into one of the window's fields
@@ -131,7 +137,7 @@ private:
 };
 
 // The number a field shows, read back as its text reads; the text must be one.
-double Shown(const Snapshot& s, std::string_view field);
+double Shown(const Snapshot& s, ControlName field);
 
 // True when `shown` is what `value` shows as under a pattern of `decimals`
 // decimals: off by at most half the last place, with 15 significant digits.

@@ -2,17 +2,21 @@
 
 #include <cmath>
 
+#include "interest/calculationformcontrols.h"
 #include "shell/values.h"
 
 namespace corvell {
+
+using namespace calculationform;
+
 namespace {
 
-CalculationRefusal refuse(std::string message, std::string control) {
-    return CalculationRefusal{std::move(message), std::move(control)};
+CalculationRefusal refuse(std::string message, ControlName control) {
+    return CalculationRefusal{std::move(message), control};
 }
 
-CalculationRefusal notADate(const std::string& text, std::string control) {
-    return refuse(text + " is not a valid date.", std::move(control));
+CalculationRefusal notADate(const std::string& text, ControlName control) {
+    return refuse(text + " is not a valid date.", control);
 }
 
 bool allFinite(const Calculation& c) {
@@ -30,11 +34,11 @@ std::string PaymentBeforeEndingMessage(const std::string& paymentDateText) {
 CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger) {
     Calculation c;
     if (in.BeginningDate.empty()) {
-        return refuse("Beginning Date is required for any calculation.", "txtBeginningDate");
+        return refuse("Beginning Date is required for any calculation.", txtBeginningDate);
     }
     const std::optional<Date> begin = CDate(in.BeginningDate);
     if (!begin) {
-        return notADate(in.BeginningDate, "txtBeginningDate");
+        return notADate(in.BeginningDate, txtBeginningDate);
     }
     c.BeginDate = *begin;
 
@@ -42,23 +46,23 @@ CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger) {
     if (!in.Rate.empty()) {
         rate = CDbl(in.Rate);
         if (!rate) {
-            return refuse(in.Rate + " is not a valid number.", "txtRate");
+            return refuse(in.Rate + " is not a valid number.", txtRate);
         }
         c.HasRate = true;
     }
 
     if (in.EndingDate.empty()) {
         if (in.Weeks.empty()) {
-            return refuse("Ending Date or Weeks is required for any calculation.", "txtEndingDate");
+            return refuse("Ending Date or Weeks is required for any calculation.", txtEndingDate);
         }
         const std::optional<std::int16_t> days = DaysFromWeeks(FieldNumber(in.Weeks));
         if (!days) {
-            return refuse("Weeks must be more than 0 and at most 4681.", "txtWeeks");
+            return refuse("Weeks must be more than 0 and at most 4681.", txtWeeks);
         }
         // The period holds exactly `days` days, both ends included.
         const std::optional<Date> end = DateAdd(*days - 1, c.BeginDate);
         if (!end) {
-            return refuse("The ending date would fall after 12/31/9999.", "txtWeeks");
+            return refuse("The ending date would fall after 12/31/9999.", txtWeeks);
         }
         c.EndingDateFromWeeks = true;
         c.Days = *days;
@@ -66,10 +70,10 @@ CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger) {
     } else {
         const std::optional<Date> end = CDate(in.EndingDate);
         if (!end) {
-            return notADate(in.EndingDate, "txtEndingDate");
+            return notADate(in.EndingDate, txtEndingDate);
         }
         if (DateDiff(c.BeginDate, *end) < 0) {
-            return refuse("Ending date must be later than beginning date", "txtEndingDate");
+            return refuse("Ending date must be later than beginning date", txtEndingDate);
         }
         c.EndDate = *end;
     }
@@ -99,7 +103,7 @@ CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger) {
     }
     c.NetAmount = c.Interest.TotalAmount - c.PaymentAmount;
     if (!allFinite(c)) {
-        return refuse("The amounts are too large to calculate.", "txtRate");
+        return refuse("The amounts are too large to calculate.", txtRate);
     }
     return c;
 }

@@ -12,6 +12,7 @@
 #include "interest/interest.h"
 #include "interest/ledger.h"
 #include "interest/period.h"
+#include "shell/controlname.h"
 #include "shell/dates.h"
 
 namespace corvell {
@@ -30,7 +31,7 @@ struct CalculationInput {
 // A check that failed: the message and the field that gets the focus back.
 struct CalculationRefusal {
     std::string message;
-    std::string control;
+    ControlName control;
 };
 
 enum class PaymentOutcome {

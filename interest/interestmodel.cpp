@@ -1,5 +1,6 @@
 #include "interest/interestmodel.h"
 
+#include "interest/calculationformcontrols.h"
 #include "interest/ledgerlines.h"
 #include "interest/ledgerreport.h"
 #include "shell/datefield.h"
@@ -8,15 +9,18 @@
 #include "shell/values.h"
 
 namespace corvell {
+
+using namespace calculationform;
+
 namespace {
 
-constexpr const char* kInputFields[] = {
-    "txtBeginningDate", "txtEndingDate",    "txtRate",        "txtWeeks",
-    "txtPaymentDate",   "txtPaymentAmount", "txtCaseCaption",
+constexpr ControlName kInputFields[] = {
+    txtBeginningDate, txtEndingDate,    txtRate,        txtWeeks,
+    txtPaymentDate,   txtPaymentAmount, txtCaseCaption,
 };
-constexpr const char* kResultFields[] = {
-    "lblDays",           "txtTotalDays",  "txtTotalComp",   "txtAccruedInterest",
-    "txtSimpleInterest", "txtSimpleDays", "txtTotalAmount", "txtNetAmount",
+constexpr ControlName kResultFields[] = {
+    lblDays,           txtTotalDays,  txtTotalComp,   txtAccruedInterest,
+    txtSimpleInterest, txtSimpleDays, txtTotalAmount, txtNetAmount,
 };
 
 // The three ledger messages carry their own title.
@@ -31,38 +35,37 @@ std::string money(double amount) {
 }  // namespace
 
 InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) {
-    for (const char* name : kInputFields) {
+    for (ControlName name : kInputFields) {
         addField(name);
     }
-    for (const char* name : kResultFields) {
+    for (ControlName name : kResultFields) {
         addField(name);
     }
-    addButton("cmdCalculate");
-    addButton("cmdSave", false);
-    addButton("cmdNextEntry", false);
-    addButton("cmdPrint", false);
-    addButton("cmdClear");
-    addList("List1");
+    addButton(cmdCalculate);
+    addButton(cmdSave, false);
+    addButton(cmdNextEntry, false);
+    addButton(cmdPrint, false);
+    addButton(cmdClear);
+    addList(List1);
     addNavigationRow();
 
-    on("txtBeginningDate", Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
-    on("txtEndingDate", Event::LostFocus, [this] { return txtEndingDate_LostFocus(); });
-    on("txtPaymentDate", Event::LostFocus, [this] { return txtPaymentDate_LostFocus(); });
-    on("txtRate", Event::LostFocus, [this] { return txtRate_LostFocus(); });
-    on("cmdCalculate", Event::Click, [this] { return cmdCalculate_Click(); });
-    on("cmdSave", Event::Click, [this] { return cmdSave_Click(); });
-    on("cmdNextEntry", Event::Click, [this] { return cmdNextEntry_Click(); });
-    on("cmdClear", Event::Click, [this] { return cmdClear_Click(); });
-    on("cmdPrint", Event::Click, [this] { return cmdPrint_Click(); });
-    onLine("List1", Event::DblClick, [this](int line) { return List1_DblClick(line); });
+    on(txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
+    on(txtEndingDate, Event::LostFocus, [this] { return txtEndingDate_LostFocus(); });
+    on(txtPaymentDate, Event::LostFocus, [this] { return txtPaymentDate_LostFocus(); });
+    on(txtRate, Event::LostFocus, [this] { return txtRate_LostFocus(); });
+    on(cmdCalculate, Event::Click, [this] { return cmdCalculate_Click(); });
+    on(cmdSave, Event::Click, [this] { return cmdSave_Click(); });
+    on(cmdNextEntry, Event::Click, [this] { return cmdNextEntry_Click(); });
+    on(cmdClear, Event::Click, [this] { return cmdClear_Click(); });
+    on(cmdPrint, Event::Click, [this] { return cmdPrint_Click(); });
+    onLine(List1, Event::DblClick, [this](int line) { return List1_DblClick(line); });
 }
 
 // Leaving a date field completes digits typed as mmddyyyy or mmddyy, writes
 // the date out as mm/dd/yyyy and keeps it. A changed date needs a new
 // calculation before Next Entry; merely passing through the field (as any
 // click elsewhere does) changes nothing.
-Reaction InterestModel::leaveDateField(std::string_view control, Date& stored,
-                                       std::string& lastText) {
+Reaction InterestModel::leaveDateField(ControlName control, Date& stored, std::string& lastText) {
     std::string& typed = field(control);
     if (typed != lastText) {
         state_.EntryCalculated = false;
@@ -74,36 +77,36 @@ Reaction InterestModel::leaveDateField(std::string_view control, Date& stored,
     }
     const std::optional<Date> date = CDate(typed);
     if (!date) {
-        return notValidDate(typed, std::string(control));
+        return notValidDate(typed, control);
     }
     stored = *date;
     return {};
 }
 
-void InterestModel::putDate(std::string_view control, std::string text) {
-    (control == "txtBeginningDate" ? lastBeginningDate_ : lastEndingDate_) = text;
+void InterestModel::putDate(ControlName control, std::string text) {
+    (control == txtBeginningDate ? lastBeginningDate_ : lastEndingDate_) = text;
     put(control, std::move(text));
 }
 
 Reaction InterestModel::txtBeginningDate_LostFocus() {
-    return leaveDateField("txtBeginningDate", values_.BeginDate, lastBeginningDate_);
+    return leaveDateField(txtBeginningDate, values_.BeginDate, lastBeginningDate_);
 }
 
 Reaction InterestModel::txtEndingDate_LostFocus() {
-    return leaveDateField("txtEndingDate", values_.EndDate, lastEndingDate_);
+    return leaveDateField(txtEndingDate, values_.EndDate, lastEndingDate_);
 }
 
 // Only digits typed without separators are checked here; a date typed with
 // separators is written out in full, and Calculate checks it.
 Reaction InterestModel::txtPaymentDate_LostFocus() {
-    std::string& typed = field("txtPaymentDate");
+    std::string& typed = field(txtPaymentDate);
     if (Val(typed) > 10000) {
         typed = Format(CompleteDateDigits(typed), "mm/dd/yyyy");
         if (!TrimLeft(typed).empty()) {
             const std::optional<Date> date = CDate(typed);
             if (!date) {
                 values_.PaymentDate = kNoDate;
-                return notValidDate(typed, "txtPaymentDate");
+                return notValidDate(typed, txtPaymentDate);
             }
             values_.PaymentDate = *date;
         }
@@ -114,17 +117,17 @@ Reaction InterestModel::txtPaymentDate_LostFocus() {
 
 // With the period already ended by a date, the weeks are skipped.
 Reaction InterestModel::txtRate_LostFocus() {
-    put("txtRate", Format(text("txtRate"), "###0.00"));
-    if (IsDate(text("txtEndingDate"))) {
-        return Reaction::focusOn("txtPaymentDate");
+    put(txtRate, Format(text(txtRate), "###0.00"));
+    if (IsDate(text(txtEndingDate))) {
+        return Reaction::focusOn(txtPaymentDate);
     }
     return {};
 }
 
 Reaction InterestModel::cmdCalculate_Click() {
     const CalculationInput input{
-        text("txtBeginningDate"), text("txtEndingDate"),    text("txtRate"),    text("txtWeeks"),
-        text("txtPaymentDate"),   text("txtPaymentAmount"), state_.CurrentEntry};
+        text(txtBeginningDate), text(txtEndingDate),    text(txtRate),      text(txtWeeks),
+        text(txtPaymentDate),   text(txtPaymentAmount), state_.CurrentEntry};
     const CalculationOutcome outcome = Calculate(input, ledger_);
     if (const auto* refusal = std::get_if<CalculationRefusal>(&outcome)) {
         return Reaction::refuse(refusal->message, refusal->control);
@@ -133,7 +136,7 @@ Reaction InterestModel::cmdCalculate_Click() {
 
     state_.EntryCalculated = true;
     state_.EntrySaved = false;
-    enable("cmdSave", true);
+    enable(cmdSave, true);
 
     values_.BeginDate = c.BeginDate;
     values_.EndDate = c.EndDate;
@@ -151,40 +154,38 @@ Reaction InterestModel::cmdCalculate_Click() {
     figures_.AccruedInterest = c.Interest.AccruedInterest;
     figures_.SimpleInterest = c.Interest.SimpleInterest;
     figures_.TotalAmount = c.Interest.TotalAmount;
-    interest_ = c.Interest;
     calculated_ = MakeLedgerEntry(values_, figures_);
 
     showCalculation(c);
     if (c.Payment == PaymentOutcome::BeforeEndingDate) {
-        return Reaction::refuse(PaymentBeforeEndingMessage(text("txtPaymentDate")),
-                                "txtEndingDate");
+        return Reaction::refuse(PaymentBeforeEndingMessage(text(txtPaymentDate)), txtEndingDate);
     }
     return {};
 }
 
 void InterestModel::showCalculation(const Calculation& c) {
     if (c.EndingDateFromWeeks) {
-        putDate("txtEndingDate", Format(c.EndDate, "mm/dd/yyyy"));
+        putDate(txtEndingDate, Format(c.EndDate, "mm/dd/yyyy"));
     }
-    put("txtTotalDays", c.Period.TotalDays);
-    put("txtWeeks", CStr(c.Period.Weeks));
-    put("lblDays", CStr(c.Period.PartWeekDays));
+    put(txtTotalDays, c.Period.TotalDays);
+    put(txtWeeks, CStr(c.Period.Weeks));
+    put(lblDays, CStr(c.Period.PartWeekDays));
     // Without a rate there is no compensation to show.
-    put("txtTotalComp", c.HasRate ? money(c.Period.TotalComp) : std::string());
+    put(txtTotalComp, c.HasRate ? money(c.Period.TotalComp) : std::string());
     if (c.Payment == PaymentOutcome::Figured) {
-        put("txtAccruedInterest", money(c.Interest.AccruedInterest));
+        put(txtAccruedInterest, money(c.Interest.AccruedInterest));
     } else {
-        put("txtAccruedInterest", {});
+        put(txtAccruedInterest, {});
     }
     if (c.Interest.SimpleInterest > 0) {
-        put("txtSimpleInterest", Format(c.Interest.SimpleInterest, "###,##0.00"));
-        put("txtSimpleDays", CStr(c.Interest.SimpleDays + c.Interest.PriorDays));
+        put(txtSimpleInterest, Format(c.Interest.SimpleInterest, "###,##0.00"));
+        put(txtSimpleDays, CStr(c.Interest.SimpleDays + c.Interest.PriorDays));
     } else {
-        put("txtSimpleInterest", {});
-        put("txtSimpleDays", {});
+        put(txtSimpleInterest, {});
+        put(txtSimpleDays, {});
     }
-    put("txtTotalAmount", money(c.Interest.TotalAmount));
-    put("txtNetAmount", money(c.NetAmount));
+    put(txtTotalAmount, money(c.Interest.TotalAmount));
+    put(txtNetAmount, money(c.NetAmount));
 }
 
 Reaction InterestModel::cmdSave_Click() {
@@ -201,20 +202,20 @@ Reaction InterestModel::cmdSave_Click() {
         state_.NewEntryPending = true;
         state_.CurrentEntry = 1;
     }
-    enable("cmdPrint", true);
-    enable("cmdNextEntry", true);
+    enable(cmdPrint, true);
+    enable(cmdNextEntry, true);
     if (state_.NewEntryPending) {
         ledger_.grow();
         state_.NewEntryPending = false;
     }
     ledger_.StoreEntry(state_.CurrentEntry, *calculated_);
     rebuildPanel();
-    enable("cmdSave", false);
+    enable(cmdSave, false);
     return {};
 }
 
 void InterestModel::rebuildPanel() {
-    std::vector<std::string>& panel = listLines("List1");
+    std::vector<std::string>& panel = listLines(List1);
     panel.clear();
     for (int i = 1; i <= ledger_.EntryCount(); ++i) {
         panel.push_back(BuildPanelLine(ledger_.entry(i)));
@@ -243,11 +244,11 @@ Reaction InterestModel::cmdNextEntry_Click() {
     state_.EntryCalculated = false;
     state_.CurrentEntry = ledger_.EntryCount() + 1;
     values_.BeginDate = *next;
-    putDate("txtBeginningDate", Format(*next, "mm/dd/yyyy"));
-    putDate("txtEndingDate", {});
-    for (const char* name : {"txtTotalDays", "txtWeeks", "lblDays", "txtRate", "txtTotalComp",
-                             "txtPaymentAmount", "txtSimpleDays", "txtTotalAmount", "txtNetAmount",
-                             "txtSimpleInterest", "txtAccruedInterest"}) {
+    putDate(txtBeginningDate, Format(*next, "mm/dd/yyyy"));
+    putDate(txtEndingDate, {});
+    for (ControlName name :
+         {txtTotalDays, txtWeeks, lblDays, txtRate, txtTotalComp, txtPaymentAmount, txtSimpleDays,
+          txtTotalAmount, txtNetAmount, txtSimpleInterest, txtAccruedInterest}) {
         put(name, {});
     }
     values_.Weeks = 0;
@@ -255,7 +256,7 @@ Reaction InterestModel::cmdNextEntry_Click() {
     values_.CompRate = 0;
     values_.TotalComp = 0;
     figures_.PaymentAmount = 0;
-    return Reaction::focusOn("txtBeginningDate");
+    return Reaction::focusOn(txtBeginningDate);
 }
 
 Reaction InterestModel::List1_DblClick(int line) {
@@ -264,38 +265,38 @@ Reaction InterestModel::List1_DblClick(int line) {
     }
     const int n = line + 1;
     const LedgerEntry& e = ledger_.entry(n);
-    putDate("txtBeginningDate", e.BeginText);
+    putDate(txtBeginningDate, e.BeginText);
     values_.BeginDate = CDate(e.BeginText).value_or(kNoDate);
-    putDate("txtEndingDate", e.EndText);
+    putDate(txtEndingDate, e.EndText);
     values_.EndDate = e.EndDateValue;
     // A missing payment date comes back as an empty field, ready for typing.
-    put("txtPaymentDate", e.hasPaymentDate() ? e.PayDateText : std::string());
+    put(txtPaymentDate, e.hasPaymentDate() ? e.PayDateText : std::string());
     values_.PaymentDate = e.hasPaymentDate() ? CDate(e.PayDateText).value_or(kNoDate) : kNoDate;
-    put("txtPaymentAmount", CStr(e.PayAmount));
-    put("txtWeeks", e.WeeksText);
-    put("lblDays", e.DaysText);
-    put("txtRate", CStr(e.RateValue));
-    values_.CompRate = FieldNumber(text("txtRate"));
-    put("txtTotalComp", e.CompText);
-    put("txtAccruedInterest", e.AccruedText);
-    put("txtSimpleInterest", e.SimpleText);
-    put("txtTotalAmount", e.TotalText);
-    put("txtTotalDays", e.TotalDaysText);
-    put("txtSimpleDays", e.SimpleDaysText);
+    put(txtPaymentAmount, CStr(e.PayAmount));
+    put(txtWeeks, e.WeeksText);
+    put(lblDays, e.DaysText);
+    put(txtRate, CStr(e.RateValue));
+    values_.CompRate = FieldNumber(text(txtRate));
+    put(txtTotalComp, e.CompText);
+    put(txtAccruedInterest, e.AccruedText);
+    put(txtSimpleInterest, e.SimpleText);
+    put(txtTotalAmount, e.TotalText);
+    put(txtTotalDays, e.TotalDaysText);
+    put(txtSimpleDays, e.SimpleDaysText);
     figures_.SimpleDays = Val(e.SimpleDaysText);
     figures_.PaymentAmount = e.PayAmount;
     figures_.TotalAmount = e.TotalAmountValue;
-    put("txtNetAmount", money(figures_.TotalAmount - figures_.PaymentAmount));
+    put(txtNetAmount, money(figures_.TotalAmount - figures_.PaymentAmount));
     state_.NewEntryPending = false;
     state_.CurrentEntry = n;
     // The recalled figures are not a calculation: Save waits for the next one.
-    enable("cmdSave", false);
+    enable(cmdSave, false);
     calculated_.reset();
     return {};
 }
 
 Reaction InterestModel::cmdClear_Click() {
-    listLines("List1").clear();
+    listLines(List1).clear();
     ledger_.ClearLedger();
     values_.BeginDate = kNoDate;
     values_.EndDate = kNoDate;
@@ -304,21 +305,20 @@ Reaction InterestModel::cmdClear_Click() {
     values_.CompRate = 0;
     values_.TotalComp = 0;
     figures_ = EntryFigures{};
-    interest_ = InterestFigures{};
-    for (const char* name : kInputFields) {
+    for (ControlName name : kInputFields) {
         put(name, {});
     }
-    for (const char* name : kResultFields) {
+    for (ControlName name : kResultFields) {
         put(name, {});
     }
     lastBeginningDate_.clear();
     lastEndingDate_.clear();
     state_.CurrentEntry = 0;
     state_.NewEntryPending = true;
-    enable("cmdPrint", false);
-    enable("cmdSave", false);
+    enable(cmdPrint, false);
+    enable(cmdSave, false);
     calculated_.reset();
-    return Reaction::focusOn("txtBeginningDate", Caret::AtStart);
+    return Reaction::focusOn(txtBeginningDate, Caret::AtStart);
 }
 
 Reaction InterestModel::cmdPrint_Click() {
@@ -326,7 +326,7 @@ Reaction InterestModel::cmdPrint_Click() {
         return ledgerMessage("You must save the present entry before printing!");
     }
     Reaction r;
-    r.print = PrintJob{BuildLedgerReport(ledger_, totals_, text("txtCaseCaption"), now()), true};
+    r.print = PrintJob{BuildLedgerReport(ledger_, totals_, text(txtCaseCaption), now()), true};
     return r;
 }
 

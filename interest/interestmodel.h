@@ -8,10 +8,8 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "interest/calculation.h"
-#include "interest/interest.h"
 #include "interest/ledger.h"
 #include "interest/ledgerentry.h"
 #include "shared/calculationvalues.h"
@@ -25,7 +23,6 @@ public:
 
     const CalculationValues& values() const { return values_; }
     const EntryFigures& figures() const { return figures_; }
-    const InterestFigures& interest() const { return interest_; }
     const Ledger& ledger() const { return ledger_; }
     const LedgerState& state() const { return state_; }
     const LedgerTotals& totals() const { return totals_; }
@@ -42,17 +39,16 @@ private:
     Reaction cmdClear_Click();
     Reaction cmdPrint_Click();
 
-    Reaction leaveDateField(std::string_view control, Date& stored, std::string& lastText);
+    Reaction leaveDateField(ControlName control, Date& stored, std::string& lastText);
     // Writes a date field as the program does, so that leaving it unchanged
     // later does not count as a new date.
-    void putDate(std::string_view control, std::string text);
+    void putDate(ControlName control, std::string text);
     void showCalculation(const Calculation& c);
     void rebuildPanel();
-    void put(std::string_view control, std::string text) { field(control) = std::move(text); }
+    void put(ControlName control, std::string text) { field(control) = std::move(text); }
 
     CalculationValues values_;
     EntryFigures figures_;
-    InterestFigures interest_;  // the interest figures of the last calculation
     // The entry as the last calculation that passed its checks left it: what
     // Save writes, whatever was typed into the fields since.
     std::optional<LedgerEntry> calculated_;

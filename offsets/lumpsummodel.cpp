@@ -1,5 +1,6 @@
 #include "offsets/lumpsummodel.h"
 
+#include "offsets/frmoffsetcontrols.h"
 #include "offsets/lumpsumoffset.h"
 #include "offsets/offsetfields.h"
 #include "offsets/offsetreports.h"
@@ -9,38 +10,40 @@
 #include "shell/values.h"
 
 namespace corvell {
+
+using namespace frmoffset;
+
 namespace {
 
-constexpr const char* kDateField = "txtBeginningDate";
 constexpr const char* kDateFormat = "mm/dd/yyyy";
 
 }  // namespace
 
 LumpSumModel::LumpSumModel() : FormModel(WindowId::frmOffset) {
-    addField("txtBeginningDate");
-    addField("txtRate");
-    addField("txtNetOffsetAmount");
-    addField("txtCaseCaption");
-    addField("txtComputedEndDate");
-    addField("txtComputedWeeks");
-    addField("txtComputedDays");
-    addField("txtRemainder");
-    addButton("cmdCommCalculate");
-    addButton("cmdCommPrint");
-    addButton("cmdCommClear");
+    addField(txtBeginningDate);
+    addField(txtRate);
+    addField(txtNetOffsetAmount);
+    addField(txtCaseCaption);
+    addField(txtComputedEndDate);
+    addField(txtComputedWeeks);
+    addField(txtComputedDays);
+    addField(txtRemainder);
+    addButton(cmdCommCalculate);
+    addButton(cmdCommPrint);
+    addButton(cmdCommClear);
     addNavigationRow();
 
-    on("txtBeginningDate", Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
-    on("cmdCommCalculate", Event::Click, [this] { return cmdCommCalculate_Click(); });
-    on("cmdCommClear", Event::Click, [this] { return cmdCommClear_Click(); });
-    on("cmdCommPrint", Event::Click, [this] { return cmdCommPrint_Click(); });
+    on(txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
+    on(cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
+    on(cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
+    on(cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });
 }
 
 // Bare digits are completed (01152004 and 011504 become 01/15/2004); a date
 // is written out as mm/dd/yyyy and kept; anything else is refused and stays
 // in the field as it then reads.
 Reaction LumpSumModel::txtBeginningDate_LostFocus() {
-    std::string& date = field(kDateField);
+    std::string& date = field(txtBeginningDate);
     const std::string completed = CompleteDateDigits(date);
     if (completed != date) {
         date = Format(completed, kDateFormat);
@@ -50,7 +53,7 @@ Reaction LumpSumModel::txtBeginningDate_LostFocus() {
     }
     const auto begin = CDate(date);
     if (!begin) {
-        return notValidDate(date, kDateField);
+        return notValidDate(date, txtBeginningDate);
     }
     date = Format(*begin, kDateFormat);
     values_.BeginDate = *begin;
@@ -58,33 +61,34 @@ Reaction LumpSumModel::txtBeginningDate_LostFocus() {
 }
 
 Reaction LumpSumModel::cmdCommCalculate_Click() {
-    const std::string dateText = text(kDateField);
+    const std::string dateText = text(txtBeginningDate);
     if (dateText.empty()) {
-        return Reaction::refuse("Beginning Date is requireed for any calculation.", kDateField);
+        return Reaction::refuse("Beginning Date is requireed for any calculation.",
+                                txtBeginningDate);
     }
     const auto begin = CDate(dateText);
     if (!begin) {
-        return notValidDate(dateText, kDateField);
+        return notValidDate(dateText, txtBeginningDate);
     }
-    field(kDateField) = Format(*begin, kDateFormat);
+    field(txtBeginningDate) = Format(*begin, kDateFormat);
     values_.BeginDate = *begin;
 
-    const std::string rateText = text("txtRate");
+    const std::string rateText = text(txtRate);
     if (TrimLeft(rateText).empty()) {
-        return Reaction::refuse("Rate is required for any calculation.", "txtRate");
+        return Reaction::refuse("Rate is required for any calculation.", txtRate);
     }
-    const std::string amountText = text("txtNetOffsetAmount");
+    const std::string amountText = text(txtNetOffsetAmount);
     if (TrimLeft(amountText).empty()) {
         return Reaction::refuse("Net Offset Amount is required for any calculation.",
-                                "txtNetOffsetAmount");
+                                txtNetOffsetAmount);
     }
     const double rate = FieldNumber(rateText);
     if (rate == 0) {
-        return Reaction::refuse("Rate must be greater than 0.", "txtRate");
+        return Reaction::refuse("Rate must be greater than 0.", txtRate);
     }
     const auto amount = CDbl(amountText);
     if (!amount) {
-        return notValidNumber(amountText, "txtNetOffsetAmount");
+        return notValidNumber(amountText, txtNetOffsetAmount);
     }
 
     const LumpSumOffset offset = lumpSumOffset(*begin, *amount, rate);
@@ -93,27 +97,26 @@ Reaction LumpSumModel::cmdCommCalculate_Click() {
             return Reaction::refuse(
                 "The offset would end after 12/31/9999. Please check the Net Offset Amount and "
                 "the Rate.",
-                "txtNetOffsetAmount");
+                txtNetOffsetAmount);
         case LumpSumOffset::End::BeforeFirstDate:
             return Reaction::refuse(
                 "The offset would end before 01/01/0100. Please check the Net Offset Amount and "
                 "the Rate.",
-                "txtNetOffsetAmount");
+                txtNetOffsetAmount);
         case LumpSumOffset::End::OnCalendar:
             break;
     }
-    field("txtComputedWeeks") = CStr(offset.weeks);
-    field("txtComputedDays") = CStr(offset.days);
-    field("txtComputedEndDate") = Format(offset.endDate, kDateFormat);
-    field("txtRemainder") = Format(offset.remainder, "$##0.00");
+    field(txtComputedWeeks) = CStr(offset.weeks);
+    field(txtComputedDays) = CStr(offset.days);
+    field(txtComputedEndDate) = Format(offset.endDate, kDateFormat);
+    field(txtRemainder) = Format(offset.remainder, "$##0.00");
     values_.CompRate = rate;
     return {};
 }
 
 Reaction LumpSumModel::cmdCommClear_Click() {
-    for (const char* name :
-         {"txtBeginningDate", "txtRate", "txtNetOffsetAmount", "txtComputedWeeks",
-          "txtComputedDays", "txtComputedEndDate", "txtRemainder", "txtCaseCaption"}) {
+    for (ControlName name : {txtBeginningDate, txtRate, txtNetOffsetAmount, txtComputedWeeks,
+                             txtComputedDays, txtComputedEndDate, txtRemainder, txtCaseCaption}) {
         field(name).clear();
     }
     values_.CompRate = 0;
@@ -122,9 +125,9 @@ Reaction LumpSumModel::cmdCommClear_Click() {
 
 Reaction LumpSumModel::cmdCommPrint_Click() {
     return printOnce(
-        lumpSumReport({text("txtCaseCaption"), text(kDateField), text("txtRate"),
-                       text("txtNetOffsetAmount"), text("txtComputedWeeks"),
-                       text("txtComputedDays"), text("txtComputedEndDate"), text("txtRemainder")},
+        lumpSumReport({text(txtCaseCaption), text(txtBeginningDate), text(txtRate),
+                       text(txtNetOffsetAmount), text(txtComputedWeeks), text(txtComputedDays),
+                       text(txtComputedEndDate), text(txtRemainder)},
                       now()));
 }
 

@@ -16,12 +16,12 @@ public:
 
     const CalculationValues& values() const { return values_; }
 
+private:
     Reaction txtBeginningDate_LostFocus();
     Reaction cmdCommCalculate_Click();
     Reaction cmdCommClear_Click();
     Reaction cmdCommPrint_Click();
 
-private:
     CalculationValues values_;
 };
 

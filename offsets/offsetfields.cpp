@@ -8,8 +8,8 @@ std::string rateOnLeaving(std::string_view typed) {
     return Format(typed, "###0.00");
 }
 
-Reaction tooLargeToCalculate(std::string control) {
-    return Reaction::refuse("The amounts entered are too large to calculate.", std::move(control));
+Reaction tooLargeToCalculate(ControlName control) {
+    return Reaction::refuse("The amounts entered are too large to calculate.", control);
 }
 
 Reaction printOnce(report::Document document) {

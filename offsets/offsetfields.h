@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "shell/controlname.h"
 #include "shell/reaction.h"
 #include "shell/report.h"
 
@@ -17,7 +18,7 @@ std::string rateOnLeaving(std::string_view typed);
 
 // Figures so large that the result would not be a number: refused rather
 // than shown as "Infinity".
-Reaction tooLargeToCalculate(std::string control);
+Reaction tooLargeToCalculate(ControlName control);
 
 // The report printed once, on the printer chosen in the printer dialog.
 Reaction printOnce(report::Document document);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "offsets/frmpensioncontrols.h"
 #include "offsets/offsetfields.h"
 #include "offsets/offsetreports.h"
 #include "offsets/weeklyrateoffset.h"
@@ -11,61 +12,63 @@
 
 namespace corvell {
 
+using namespace frmpension;
+
 PensionModel::PensionModel() : FormModel(WindowId::FrmPension) {
-    addField("txtMonthlyPension");
-    addField("txtEmployerPercent");
-    addField("txtRate");
-    addField("txtCaseCaption");
-    addField("txtNewWeeklyRate");
-    addButton("cmdSSCalculate");
-    addButton("cmdSSPrint");
-    addButton("cmdSSClear");
+    addField(txtMonthlyPension);
+    addField(txtEmployerPercent);
+    addField(txtRate);
+    addField(txtCaseCaption);
+    addField(txtNewWeeklyRate);
+    addButton(cmdSSCalculate);
+    addButton(cmdSSPrint);
+    addButton(cmdSSClear);
     addNavigationRow();
 
-    on("txtRate", Event::LostFocus, [this] { return txtRate_LostFocus(); });
-    on("cmdSSCalculate", Event::Click, [this] { return cmdSSCalculate_Click(); });
-    on("cmdSSClear", Event::Click, [this] { return cmdSSClear_Click(); });
-    on("cmdSSPrint", Event::Click, [this] { return cmdSSPrint_Click(); });
+    on(txtRate, Event::LostFocus, [this] { return txtRate_LostFocus(); });
+    on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
+    on(cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
+    on(cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });
 }
 
 Reaction PensionModel::txtRate_LostFocus() {
-    field("txtRate") = rateOnLeaving(text("txtRate"));
+    field(txtRate) = rateOnLeaving(text(txtRate));
     return {};
 }
 
 // An empty or unreadable pension or percentage counts as 0, leaving the
 // rate as it is; the rate itself must be a number.
 Reaction PensionModel::cmdSSCalculate_Click() {
-    const double employerMonthly = employerFundedMonthly(FieldNumber(text("txtMonthlyPension")),
-                                                         FieldNumber(text("txtEmployerPercent")));
-    const std::string& rateText = text("txtRate");
+    const double employerMonthly = employerFundedMonthly(FieldNumber(text(txtMonthlyPension)),
+                                                         FieldNumber(text(txtEmployerPercent)));
+    const std::string& rateText = text(txtRate);
     if (Trim(rateText).empty()) {
-        return Reaction::refuse("Rate is required for any calculation.", "txtRate");
+        return Reaction::refuse("Rate is required for any calculation.", txtRate);
     }
     const auto rate = CDbl(rateText);
     if (!rate) {
-        return notValidNumber(rateText, "txtRate");
+        return notValidNumber(rateText, txtRate);
     }
     const double newRate = pensionNewRate(*rate, employerMonthly);
     if (!std::isfinite(newRate)) {
-        return tooLargeToCalculate("txtMonthlyPension");
+        return tooLargeToCalculate(txtMonthlyPension);
     }
     newWeeklyRate_ = newRate;
-    field("txtNewWeeklyRate") = Format(newRate, "$##,##0.00");
+    field(txtNewWeeklyRate) = Format(newRate, "$##,##0.00");
     return {};
 }
 
 Reaction PensionModel::cmdSSClear_Click() {
-    for (const char* name : {"txtMonthlyPension", "txtEmployerPercent", "txtRate",
-                             "txtNewWeeklyRate", "txtCaseCaption"}) {
+    for (ControlName name :
+         {txtMonthlyPension, txtEmployerPercent, txtRate, txtNewWeeklyRate, txtCaseCaption}) {
         field(name).clear();
     }
     return {};
 }
 
 Reaction PensionModel::cmdSSPrint_Click() {
-    return printOnce(pensionReport({text("txtCaseCaption"), text("txtMonthlyPension"),
-                                    text("txtEmployerPercent"), text("txtRate"), newWeeklyRate_},
+    return printOnce(pensionReport({text(txtCaseCaption), text(txtMonthlyPension),
+                                    text(txtEmployerPercent), text(txtRate), newWeeklyRate_},
                                    now()));
 }
 

@@ -15,12 +15,12 @@ public:
     // 0 until the first Calculate.
     double newWeeklyRate() const { return newWeeklyRate_; }
 
+private:
     Reaction txtRate_LostFocus();
     Reaction cmdSSCalculate_Click();
     Reaction cmdSSClear_Click();
     Reaction cmdSSPrint_Click();
 
-private:
     double newWeeklyRate_ = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/offsetfields.h"
 #include "offsets/offsetreports.h"
 #include "offsets/weeklyrateoffset.h"
@@ -11,67 +12,67 @@
 
 namespace corvell {
 
+using namespace frmsocialsecurity;
+
 SocialSecurityModel::SocialSecurityModel() : FormModel(WindowId::frmSocialSecurity) {
-    addField("txtSocialSecurity");
-    addField("txtRate");
-    addField("txtCaseCaption");
-    addField("txtNewRate");
-    addButton("cmdSSCalculate");
-    addButton("cmdSSPrint");
-    addButton("cmdSSClear");
+    addField(txtSocialSecurity);
+    addField(txtRate);
+    addField(txtCaseCaption);
+    addField(txtNewRate);
+    addButton(cmdSSCalculate);
+    addButton(cmdSSPrint);
+    addButton(cmdSSClear);
     addNavigationRow();
 
-    on("txtRate", Event::LostFocus, [this] { return txtRate_LostFocus(); });
-    on("cmdSSCalculate", Event::Click, [this] { return cmdSSCalculate_Click(); });
-    on("cmdSSClear", Event::Click, [this] { return cmdSSClear_Click(); });
-    on("cmdSSPrint", Event::Click, [this] { return cmdSSPrint_Click(); });
+    on(txtRate, Event::LostFocus, [this] { return txtRate_LostFocus(); });
+    on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
+    on(cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
+    on(cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });
 }
 
 Reaction SocialSecurityModel::txtRate_LostFocus() {
-    field("txtRate") = rateOnLeaving(text("txtRate"));
+    field(txtRate) = rateOnLeaving(text(txtRate));
     return {};
 }
 
 Reaction SocialSecurityModel::cmdSSCalculate_Click() {
-    const std::string& monthlyText = text("txtSocialSecurity");
-    const std::string& rateText = text("txtRate");
+    const std::string& monthlyText = text(txtSocialSecurity);
+    const std::string& rateText = text(txtRate);
     if (FieldNumber(monthlyText) == 0) {
         return Reaction::refuse("Please enter monthly social security payment received",
-                                "txtSocialSecurity");
+                                txtSocialSecurity);
     }
     if (FieldNumber(rateText) == 0) {
-        return Reaction::refuse("Please enter weekly compensation rate before adjustment",
-                                "txtRate");
+        return Reaction::refuse("Please enter weekly compensation rate before adjustment", txtRate);
     }
     // A number followed by other text passes the tests above but is no amount.
     const auto monthly = CDbl(monthlyText);
     if (!monthly) {
-        return notValidNumber(monthlyText, "txtSocialSecurity");
+        return notValidNumber(monthlyText, txtSocialSecurity);
     }
     const auto rate = CDbl(rateText);
     if (!rate) {
-        return notValidNumber(rateText, "txtRate");
+        return notValidNumber(rateText, txtRate);
     }
     const double newRate = socialSecurityNewRate(*monthly, *rate);
     if (!std::isfinite(newRate)) {
-        return tooLargeToCalculate("txtSocialSecurity");
+        return tooLargeToCalculate(txtSocialSecurity);
     }
-    field("txtNewRate") = Format(newRate, "##,##0.00");
+    field(txtNewRate) = Format(newRate, "##,##0.00");
     return {};
 }
 
 Reaction SocialSecurityModel::cmdSSClear_Click() {
-    field("txtSocialSecurity").clear();
-    field("txtRate").clear();
-    field("txtNewRate").clear();
-    field("txtCaseCaption").clear();
-    return Reaction::focusOn("txtSocialSecurity");
+    field(txtSocialSecurity).clear();
+    field(txtRate).clear();
+    field(txtNewRate).clear();
+    field(txtCaseCaption).clear();
+    return Reaction::focusOn(txtSocialSecurity);
 }
 
 Reaction SocialSecurityModel::cmdSSPrint_Click() {
     return printOnce(socialSecurityReport(
-        {text("txtCaseCaption"), text("txtSocialSecurity"), text("txtRate"), text("txtNewRate")},
-        now()));
+        {text(txtCaseCaption), text(txtSocialSecurity), text(txtRate), text(txtNewRate)}, now()));
 }
 
 }  // namespace corvell

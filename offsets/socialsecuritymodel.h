@@ -11,6 +11,7 @@ class SocialSecurityModel : public FormModel {
 public:
     SocialSecurityModel();
 
+private:
     Reaction txtRate_LostFocus();
     Reaction cmdSSCalculate_Click();
     Reaction cmdSSClear_Click();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/lifeexpectancy.h"
 #include "presentvalue/presentvaluecalc.h"
 #include "presentvalue/presentvaluereport.h"
@@ -11,6 +12,9 @@
 #include "shell/values.h"
 
 namespace corvell {
+
+using namespace frmpresentvalue;
+
 namespace {
 
 constexpr const char* kDatePattern = "mm/dd/yyyy";
@@ -18,74 +22,74 @@ constexpr const char* kAmountPattern = "#,###,##0.00";
 
 // Every field but the Interest Rate, which Clear keeps, in the order in which
 // Clear empties them.
-constexpr const char* kClearedFields[] = {
-    "txtFromDate", "txtToDate",    "txtWeeks",        "txtAge",         "txtGender",
-    "txtRate",     "txtTotalComp", "txtPresentValue", "txtCaseCaption",
+constexpr ControlName kClearedFields[] = {
+    txtFromDate, txtToDate,    txtWeeks,        txtAge,         txtGender,
+    txtRate,     txtTotalComp, txtPresentValue, txtCaseCaption,
 };
 
 // Moving on to the rate leaves the caret at the start of what is there.
 Reaction moveToRate() {
-    return Reaction::focusOn("txtRate", Caret::AtStart);
+    return Reaction::focusOn(txtRate, Caret::AtStart);
 }
 
 }  // namespace
 
 PresentValueModel::PresentValueModel() : FormModel(WindowId::frmPresentValue) {
-    for (const char* name : kClearedFields) {
+    for (ControlName name : kClearedFields) {
         addField(name);
     }
-    addField("txtInterestRate", kDefaultInterestRate);
-    addButton("cmdPVCalculate");
-    addButton("cmdPVPrint");
-    addButton("cmdPVClear");
+    addField(txtInterestRate, kDefaultInterestRate);
+    addButton(cmdPVCalculate);
+    addButton(cmdPVPrint);
+    addButton(cmdPVClear);
     addNavigationRow();
 
-    on("cmdPVCalculate", Event::Click, [this] { return cmdPVCalculate_Click(); });
-    on("cmdPVClear", Event::Click, [this] { return cmdPVClear_Click(); });
-    on("cmdPVPrint", Event::Click, [this] { return cmdPVPrint_Click(); });
-    on("txtFromDate", Event::LostFocus, [this] { return txtFromDate_LostFocus(); });
-    on("txtToDate", Event::LostFocus, [this] { return txtToDate_LostFocus(); });
-    on("txtRate", Event::LostFocus, [this] { return txtRate_LostFocus(); });
-    on("txtWeeks", Event::LostFocus, [this] { return txtWeeks_LostFocus(); });
-    on("txtAge", Event::Change, [this] { return txtAge_Change(); });
+    on(cmdPVCalculate, Event::Click, [this] { return cmdPVCalculate_Click(); });
+    on(cmdPVClear, Event::Click, [this] { return cmdPVClear_Click(); });
+    on(cmdPVPrint, Event::Click, [this] { return cmdPVPrint_Click(); });
+    on(txtFromDate, Event::LostFocus, [this] { return txtFromDate_LostFocus(); });
+    on(txtToDate, Event::LostFocus, [this] { return txtToDate_LostFocus(); });
+    on(txtRate, Event::LostFocus, [this] { return txtRate_LostFocus(); });
+    on(txtWeeks, Event::LostFocus, [this] { return txtWeeks_LostFocus(); });
+    on(txtAge, Event::Change, [this] { return txtAge_Change(); });
 }
 
 // --- Field events -----------------------------------------------------------
 
 Reaction PresentValueModel::txtFromDate_LostFocus() {
-    std::string& from = field("txtFromDate");
+    std::string& from = field(txtFromDate);
     from = CompleteDateDigits(from);
     if (!from.empty() && !IsDate(from)) {
-        return notValidDate(from, "txtFromDate");
+        return notValidDate(from, txtFromDate);
     }
     from = Format(from, kDatePattern);
     return {};
 }
 
 Reaction PresentValueModel::txtToDate_LostFocus() {
-    std::string& to = field("txtToDate");
+    std::string& to = field(txtToDate);
     to = Format(CompleteDateDigits(to), kDatePattern);
     if (to.empty()) {
         return {};
     }
     if (!IsDate(to)) {
-        return notValidDate(to, "txtToDate");
+        return notValidDate(to, txtToDate);
     }
     return moveToRate();
 }
 
 Reaction PresentValueModel::txtRate_LostFocus() {
-    std::string& rate = field("txtRate");
+    std::string& rate = field(txtRate);
     rate = Format(rate, "###0.00");
     return {};
 }
 
 Reaction PresentValueModel::txtWeeks_LostFocus() {
-    return text("txtWeeks").empty() ? Reaction{} : moveToRate();
+    return text(txtWeeks).empty() ? Reaction{} : moveToRate();
 }
 
 Reaction PresentValueModel::txtAge_Change() {
-    return text("txtAge").empty() ? moveToRate() : Reaction{};
+    return text(txtAge).empty() ? moveToRate() : Reaction{};
 }
 
 // --- Calculate --------------------------------------------------------------
@@ -95,14 +99,14 @@ Reaction PresentValueModel::cmdPVCalculate_Click() {
     if (auto refusal = checkFromDate(from)) {
         return *refusal;
     }
-    if (text("txtWeeks").empty() && text("txtToDate").empty() && text("txtAge").empty()) {
+    if (text(txtWeeks).empty() && text(txtToDate).empty() && text(txtAge).empty()) {
         return Reaction::say("You must enter either a To Date, Weeks or Age");
     }
     std::optional<Date> to;
     if (auto refusal = checkToDate(to)) {
         return *refusal;
     }
-    if (!text("txtAge").empty()) {
+    if (!text(txtAge).empty()) {
         if (auto refusal = weeksFromAge()) {
             return *refusal;
         }
@@ -125,96 +129,94 @@ Reaction PresentValueModel::cmdPVCalculate_Click() {
 }
 
 std::optional<Reaction> PresentValueModel::checkFromDate(Date& from) {
-    std::string& typed = field("txtFromDate");
+    std::string& typed = field(txtFromDate);
     typed = Format(typed, kDatePattern);
     if (typed.empty()) {
-        return Reaction::refuse("From Date must be entered.", "txtFromDate");
+        return Reaction::refuse("From Date must be entered.", txtFromDate);
     }
     const std::optional<Date> date = CDate(typed);
     if (!date) {
-        return notValidDate(typed, "txtFromDate");
+        return notValidDate(typed, txtFromDate);
     }
     from = *date;
     return std::nullopt;
 }
 
 std::optional<Reaction> PresentValueModel::checkToDate(std::optional<Date>& to) {
-    const std::string& typed = text("txtToDate");
+    const std::string& typed = text(txtToDate);
     if (typed.empty()) {
         return std::nullopt;
     }
     to = CDate(typed);
     if (!to) {
-        return notValidDate(typed, "txtToDate");
+        return notValidDate(typed, txtToDate);
     }
     return std::nullopt;
 }
 
 std::optional<Reaction> PresentValueModel::weeksFromAge() {
-    const std::string& ageText = text("txtAge");
+    const std::string& ageText = text(txtAge);
     const double age = FieldNumber(ageText);
     if (age > kLastTableAge) {
         return Reaction::refuse(ageText + " is beyond end of age table.  Use 110 or younger.",
-                                "txtAge");
+                                txtAge);
     }
     if (age < kFirstTableAge) {
-        return Reaction::refuse(ageText + " is lower than age table.  Use age 1 or older.",
-                                "txtAge");
+        return Reaction::refuse(ageText + " is lower than age table.  Use age 1 or older.", txtAge);
     }
-    std::string& gender = field("txtGender");
+    std::string& gender = field(txtGender);
     gender = UCase(gender);
     if (gender != "M" && gender != "F") {
-        return Reaction::refuse("Gender of M or F is required", "txtGender");
+        return Reaction::refuse("Gender of M or F is required", txtGender);
     }
     // Ages round half to even (44.5 looks up 44, 45.5 looks up 46); after the
     // checks above the key lies within the table.
     const int key = static_cast<int>(RoundHalfEven(age));
     const double lifeYears = LifeExpectancy(gender == "M" ? Gender::Male : Gender::Female, key);
-    field("txtWeeks") = CStr(WeeksOfLife(lifeYears));
+    field(txtWeeks) = CStr(WeeksOfLife(lifeYears));
     return std::nullopt;
 }
 
 std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from) {
-    const double weeks = FieldNumber(text("txtWeeks"));
+    const double weeks = FieldNumber(text(txtWeeks));
     const std::optional<std::int16_t> days = DaysOfWeeks(weeks);
     if (!days) {
-        return Reaction::refuse("Weeks must be at most 4681.", "txtWeeks");
+        return Reaction::refuse("Weeks must be at most 4681.", txtWeeks);
     }
     // The To Date is the From Date plus the days, with no day subtracted.
     const std::optional<Date> to = DateAdd(*days, from);
     if (!to) {
-        return Reaction::refuse("Weeks put the To Date outside 01/01/100 to 12/31/9999.",
-                                "txtWeeks");
+        return Reaction::refuse("Weeks put the To Date outside 01/01/100 to 12/31/9999.", txtWeeks);
     }
     values_.Days = *days;
-    field("txtToDate") = CStr(*to);
+    field(txtToDate) = CStr(*to);
     values_.Weeks = weeks;
     return std::nullopt;
 }
 
 void PresentValueModel::periodFromDates(Date from, Date to) {
     values_.Weeks = WeeksBetween(from, to);
-    field("txtWeeks") = CStr(values_.Weeks);
+    field(txtWeeks) = CStr(values_.Weeks);
 }
 
 std::optional<Reaction> PresentValueModel::totalComp() {
     // Without a Comp Rate the rate and total of the last calculation stay.
-    if (text("txtRate").empty()) {
+    if (text(txtRate).empty()) {
         return std::nullopt;
     }
-    const double rate = FieldNumber(text("txtRate"));
+    const double rate = FieldNumber(text(txtRate));
     const double total = values_.Weeks * rate;
     if (!std::isfinite(total)) {
-        return Reaction::refuse("Comp Rate is out of range.", "txtRate");
+        return Reaction::refuse("Comp Rate is out of range.", txtRate);
     }
     values_.CompRate = rate;
     values_.TotalComp = total;
-    field("txtTotalComp") = Format(total, kAmountPattern);
+    field(txtTotalComp) = Format(total, kAmountPattern);
     return std::nullopt;
 }
 
 void PresentValueModel::discountRateFromField() {
-    std::string& rate = field("txtInterestRate");
+    std::string& rate = field(txtInterestRate);
     if (rate.empty()) {
         rate = kDefaultInterestRate;
     }
@@ -225,10 +227,10 @@ void PresentValueModel::discountRateFromField() {
 std::optional<Reaction> PresentValueModel::discountedPresentValue() {
     const std::optional<double> sum = DiscountedSum(values_.CompRate, values_.Weeks, discountRate_);
     if (!sum) {
-        return Reaction::refuse("Interest Rate is out of range.", "txtInterestRate");
+        return Reaction::refuse("Interest Rate is out of range.", txtInterestRate);
     }
     presentValue_ = *sum;
-    field("txtPresentValue") = Format(presentValue_, kAmountPattern);
+    field(txtPresentValue) = Format(presentValue_, kAmountPattern);
     return std::nullopt;
 }
 
@@ -237,7 +239,7 @@ std::optional<Reaction> PresentValueModel::discountedPresentValue() {
 Reaction PresentValueModel::cmdPVClear_Click() {
     // Emptying the age raises its change event, which moves on to the rate.
     Reaction reaction;
-    for (const char* name : kClearedFields) {
+    for (ControlName name : kClearedFields) {
         reaction.then(assign(name, ""));
     }
     return reaction;
@@ -246,11 +248,11 @@ Reaction PresentValueModel::cmdPVClear_Click() {
 Reaction PresentValueModel::cmdPVPrint_Click() {
     PresentValueReportData data;
     data.printedAt = now();
-    data.caseCaption = text("txtCaseCaption");
-    data.fromDate = text("txtFromDate");
-    data.toDate = text("txtToDate");
-    data.age = text("txtAge");
-    data.gender = text("txtGender");
+    data.caseCaption = text(txtCaseCaption);
+    data.fromDate = text(txtFromDate);
+    data.toDate = text(txtToDate);
+    data.age = text(txtAge);
+    data.gender = text(txtGender);
     data.weeks = values_.Weeks;
     data.compRate = values_.CompRate;
     data.totalComp = values_.TotalComp;

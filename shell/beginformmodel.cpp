@@ -1,21 +1,26 @@
 #include "shell/beginformmodel.h"
 
+#include "shell/beginformcontrols.h"
+
 namespace corvell {
+
+using namespace beginform;
+
 namespace {
 
 struct MenuButton {
-    const char* control;
+    ControlName control;
     WindowId target;
 };
 
 constexpr MenuButton kMenu[] = {
-    {"cmdCompensationAndInterest", WindowId::CalculationForm},
-    {"cmdPresentValue", WindowId::frmPresentValue},
-    {"cmdSocialSecurity", WindowId::frmSocialSecurity},
-    {"cmdOffset", WindowId::frmOffset},
-    {"Command1", WindowId::frmCommutation},
-    {"Command2", WindowId::frmSubrogation},
-    {"cmdPension", WindowId::FrmPension},
+    {cmdCompensationAndInterest, WindowId::CalculationForm},
+    {cmdPresentValue, WindowId::frmPresentValue},
+    {cmdSocialSecurity, WindowId::frmSocialSecurity},
+    {cmdOffset, WindowId::frmOffset},
+    {Command1, WindowId::frmCommutation},
+    {Command2, WindowId::frmSubrogation},
+    {cmdPension, WindowId::FrmPension},
 };
 
 }  // namespace
@@ -30,8 +35,8 @@ BeginFormModel::BeginFormModel() : FormModel(WindowId::BeginForm) {
             return r;
         });
     }
-    addButton("cmdExit");
-    on("cmdExit", Event::Click, [this] { return cmdExit_Click(); });
+    addButton(cmdExit);
+    on(cmdExit, Event::Click, [this] { return cmdExit_Click(); });
 }
 
 Reaction BeginFormModel::cmdExit_Click() {

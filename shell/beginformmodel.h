@@ -10,6 +10,7 @@ class BeginFormModel : public FormModel {
 public:
     BeginFormModel();
 
+private:
     Reaction cmdExit_Click();
 };
 

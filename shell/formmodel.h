@@ -16,10 +16,11 @@
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shell/clock.h"
+#include "shell/controlname.h"
 #include "shell/navigation.h"
 #include "shell/reaction.h"
 
@@ -35,60 +36,60 @@ public:
 
     WindowId id() const { return id_; }
 
-    std::vector<std::string> controlNames() const;
-    bool hasControl(std::string_view control) const;
+    std::vector<ControlName> controlNames() const;
+    bool hasControl(ControlName control) const;
 
-    const std::string& text(std::string_view control) const;
+    const std::string& text(ControlName control) const;
     // The operator typed: the text changes and no handler runs.
-    void setText(std::string_view control, std::string text);
-    bool isEnabled(std::string_view control) const;
-    const std::vector<std::string>& lines(std::string_view list) const;
+    void setText(ControlName control, std::string text);
+    bool isEnabled(ControlName control) const;
+    const std::vector<std::string>& lines(ControlName list) const;
 
-    bool handles(std::string_view control, Event event) const;
+    bool handles(ControlName control, Event event) const;
     // Runs the handler of that control and event, if the window has one.
-    // `line` is the selected list line for a double click (-1: none).
-    Reaction fire(std::string_view control, Event event, int line = -1);
+    // `line` is the selected list line for a double click (-1: none). A
+    // handler asking for the focus on a control this window lacks is a
+    // fault in the handler: it throws std::logic_error.
+    Reaction fire(ControlName control, Event event, int line = -1);
 
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
 protected:
     explicit FormModel(WindowId id);
 
-    void addField(std::string name, std::string initial = {});
-    void addButton(std::string name, bool enabled = true);
-    void addList(std::string name);
+    void addField(ControlName name, std::string initial = {});
+    void addButton(ControlName name, bool enabled = true);
+    void addList(ControlName name);
     // The navigation buttons and Close of this calculator window.
     void addNavigationRow();
 
-    void on(std::string_view control, Event event, std::function<Reaction()> handler);
-    void onLine(std::string_view control, Event event, std::function<Reaction(int)> handler);
+    void on(ControlName control, Event event, std::function<Reaction()> handler);
+    void onLine(ControlName control, Event event, std::function<Reaction(int)> handler);
 
     // The text of a field, for the window's own handlers to change.
-    std::string& field(std::string_view control);
+    std::string& field(ControlName control);
     // Writes a field as the program does: when the text changes and the
     // field has a Change handler, that handler runs, as it would for typing.
-    Reaction assign(std::string_view control, std::string text);
-    void enable(std::string_view control, bool on);
-    std::vector<std::string>& listLines(std::string_view list);
+    Reaction assign(ControlName control, std::string text);
+    void enable(ControlName control, bool on);
+    std::vector<std::string>& listLines(ControlName list);
 
     LocalTime now() const { return clock_(); }
 
 private:
     struct Control {
-        enum class Kind { Field, Button, List } kind = Kind::Field;
         std::string text;
         bool enabled = true;
         std::vector<std::string> lines;
     };
 
-    Control& control(std::string_view name);
-    const Control& control(std::string_view name) const;
-    void add(std::string name, Control c);
-    static std::string key(std::string_view control, Event event);
+    Control& control(ControlName name);
+    const Control& control(ControlName name) const;
+    void add(ControlName name, Control c);
 
     WindowId id_;
-    std::map<std::string, Control, std::less<>> controls_;
-    std::map<std::string, std::function<Reaction(int)>, std::less<>> handlers_;
+    std::map<ControlName, Control> controls_;
+    std::map<std::pair<ControlName, Event>, std::function<Reaction(int)>> handlers_;
     Clock clock_;
 };
 

@@ -4,77 +4,78 @@ namespace corvell {
 namespace {
 
 using W = WindowId;
+using namespace nav;
 
 constexpr NavigationButton kInterestRow[] = {
-    {"cmdPresentValue", "Present Value", W::frmPresentValue},
-    {"cmdSocialSecurity", "Soc. Security", W::frmSocialSecurity},
-    {"cmdPension", "Pension", W::FrmPension},
-    {"CmdLumpSum", "Lump Sum", W::frmOffset},
-    {"cmdCommutation", "Commutation", W::frmCommutation},
-    {"cmdSubrogation", "Subrogation", W::frmSubrogation},
-    {"cmdQuit", "Close", W::BeginForm},
+    {cmdPresentValue, "Present Value", W::frmPresentValue},
+    {cmdSocialSecurity, "Soc. Security", W::frmSocialSecurity},
+    {cmdPension, "Pension", W::FrmPension},
+    {CmdLumpSum, "Lump Sum", W::frmOffset},
+    {cmdCommutation, "Commutation", W::frmCommutation},
+    {cmdSubrogation, "Subrogation", W::frmSubrogation},
+    {cmdQuit, "Close", W::BeginForm},
 };
 
 constexpr NavigationButton kPresentValueRow[] = {
-    {"CmdInterest", "Interest", W::CalculationForm},
-    {"cmdSocialSecurity", "Soc. Security", W::frmSocialSecurity},
-    {"cmdPension", "Pension", W::FrmPension},
-    {"cmdLumpSum", "Lump Sum", W::frmOffset},
-    {"cmdCommutation", "Commutation", W::frmCommutation},
-    {"cmdSubrogation", "Subrogation", W::frmSubrogation},
-    {"cmdQuit", "Close", W::BeginForm},
+    {CmdInterest, "Interest", W::CalculationForm},
+    {cmdSocialSecurity, "Soc. Security", W::frmSocialSecurity},
+    {cmdPension, "Pension", W::FrmPension},
+    {cmdLumpSum, "Lump Sum", W::frmOffset},
+    {cmdCommutation, "Commutation", W::frmCommutation},
+    {cmdSubrogation, "Subrogation", W::frmSubrogation},
+    {cmdQuit, "Close", W::BeginForm},
 };
 
 constexpr NavigationButton kSocialSecurityRow[] = {
-    {"CmdInterest", "Interest", W::CalculationForm},
-    {"cmdPresentValue", "Present Value", W::frmPresentValue},
-    {"cmdPension", "Pension", W::FrmPension},
-    {"cmdLumpSum", "Lump Sum", W::frmOffset},
-    {"cmdCommutation", "Commutation", W::frmCommutation},
-    {"cmdSubrogation", "Subrogation", W::frmSubrogation},
-    {"cmdQuit", "Close", W::BeginForm},
+    {CmdInterest, "Interest", W::CalculationForm},
+    {cmdPresentValue, "Present Value", W::frmPresentValue},
+    {cmdPension, "Pension", W::FrmPension},
+    {cmdLumpSum, "Lump Sum", W::frmOffset},
+    {cmdCommutation, "Commutation", W::frmCommutation},
+    {cmdSubrogation, "Subrogation", W::frmSubrogation},
+    {cmdQuit, "Close", W::BeginForm},
 };
 
 constexpr NavigationButton kPensionRow[] = {
-    {"CmdInterest", "Interest", W::CalculationForm},
-    {"cmdPresentValue", "Present Value", W::frmPresentValue},
-    {"cmdSocialSecurity", "Soc. Security", W::frmSocialSecurity},
-    {"CmdLumpSum", "Lump Sum", W::frmOffset},
-    {"cmdCommutation", "Commutation", W::frmCommutation},
-    {"cmdSubrogation", "Subrogation", W::frmSubrogation},
-    {"cmdQuit", "Close", W::BeginForm},
+    {CmdInterest, "Interest", W::CalculationForm},
+    {cmdPresentValue, "Present Value", W::frmPresentValue},
+    {cmdSocialSecurity, "Soc. Security", W::frmSocialSecurity},
+    {CmdLumpSum, "Lump Sum", W::frmOffset},
+    {cmdCommutation, "Commutation", W::frmCommutation},
+    {cmdSubrogation, "Subrogation", W::frmSubrogation},
+    {cmdQuit, "Close", W::BeginForm},
 };
 
 constexpr NavigationButton kLumpSumRow[] = {
-    {"CmdInterest", "Interest", W::CalculationForm},
-    {"cmdPresentValue", "Present Value", W::frmPresentValue},
-    {"cmdSocialSecurity", "Soc. Security", W::frmSocialSecurity},
-    {"cmdPension", "Pension", W::FrmPension},
-    {"cmdCommutation", "Commutation", W::frmCommutation},
-    {"cmdSubrogation", "Subrogation", W::frmSubrogation},
-    {"cmdQuit", "Close", W::BeginForm},
+    {CmdInterest, "Interest", W::CalculationForm},
+    {cmdPresentValue, "Present Value", W::frmPresentValue},
+    {cmdSocialSecurity, "Soc. Security", W::frmSocialSecurity},
+    {cmdPension, "Pension", W::FrmPension},
+    {cmdCommutation, "Commutation", W::frmCommutation},
+    {cmdSubrogation, "Subrogation", W::frmSubrogation},
+    {cmdQuit, "Close", W::BeginForm},
 };
 
 // On the commutation window the button back to the interest window is
 // named cmdCommutation.
 constexpr NavigationButton kCommutationRow[] = {
-    {"cmdCommutation", "Interest", W::CalculationForm},
-    {"cmdPresentValue", "Present Value", W::frmPresentValue},
-    {"cmdSocialSecurity", "Soc. Security", W::frmSocialSecurity},
-    {"cmdPension", "Pension", W::FrmPension},
-    {"CmdLumpSum", "Lump Sum", W::frmOffset},
-    {"cmdSubrogation", "Subrogation", W::frmSubrogation},
-    {"cmdQuit", "Close", W::BeginForm},
+    {cmdCommutation, "Interest", W::CalculationForm},
+    {cmdPresentValue, "Present Value", W::frmPresentValue},
+    {cmdSocialSecurity, "Soc. Security", W::frmSocialSecurity},
+    {cmdPension, "Pension", W::FrmPension},
+    {CmdLumpSum, "Lump Sum", W::frmOffset},
+    {cmdSubrogation, "Subrogation", W::frmSubrogation},
+    {cmdQuit, "Close", W::BeginForm},
 };
 
 constexpr NavigationButton kSubrogationRow[] = {
-    {"CmdInterest", "Interest", W::CalculationForm},
-    {"cmdPresentValue", "Present Value", W::frmPresentValue},
-    {"cmdSocialSecurity", "Soc. Security", W::frmSocialSecurity},
-    {"cmdPension", "Pension", W::FrmPension},
-    {"cmdLumpSum", "Lump Sum", W::frmOffset},
-    {"cmdCommutation", "Commutation", W::frmCommutation},
-    {"cmdQuit", "Close", W::BeginForm},
+    {CmdInterest, "Interest", W::CalculationForm},
+    {cmdPresentValue, "Present Value", W::frmPresentValue},
+    {cmdSocialSecurity, "Soc. Security", W::frmSocialSecurity},
+    {cmdPension, "Pension", W::FrmPension},
+    {cmdLumpSum, "Lump Sum", W::frmOffset},
+    {cmdCommutation, "Commutation", W::frmCommutation},
+    {cmdQuit, "Close", W::BeginForm},
 };
 
 }  // namespace

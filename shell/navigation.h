@@ -6,7 +6,23 @@
 #include <span>
 #include <string_view>
 
+#include "shell/controlname.h"
+
 namespace corvell {
+
+// The navigation buttons and Close, each spelling once: the same button is
+// named differently on different windows (cmdLumpSum and CmdLumpSum).
+namespace nav {
+inline constexpr ControlName cmdQuit{"cmdQuit"};
+inline constexpr ControlName CmdInterest{"CmdInterest"};
+inline constexpr ControlName cmdPresentValue{"cmdPresentValue"};
+inline constexpr ControlName cmdSocialSecurity{"cmdSocialSecurity"};
+inline constexpr ControlName cmdPension{"cmdPension"};
+inline constexpr ControlName cmdLumpSum{"cmdLumpSum"};
+inline constexpr ControlName CmdLumpSum{"CmdLumpSum"};
+inline constexpr ControlName cmdCommutation{"cmdCommutation"};
+inline constexpr ControlName cmdSubrogation{"cmdSubrogation"};
+}  // namespace nav
 
 enum class WindowId {
     BeginForm,
@@ -29,7 +45,7 @@ std::string_view windowTitle(WindowId id);
 std::string_view windowClassName(WindowId id);
 
 struct NavigationButton {
-    std::string_view control;  // objectName on this window
+    ControlName control;  // objectName on this window
     std::string_view caption;
     WindowId target;
 };

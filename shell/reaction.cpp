@@ -2,10 +2,10 @@
 
 namespace corvell {
 
-Reaction Reaction::refuse(std::string text, std::string control, Caret caret) {
+Reaction Reaction::refuse(std::string text, ControlName control, Caret caret) {
     Reaction r;
     r.message = Message{std::move(text), {}};
-    r.focus = Focus{std::move(control), caret};
+    r.focus = Focus{control, caret};
     return r;
 }
 
@@ -15,9 +15,9 @@ Reaction Reaction::say(std::string text, std::string title) {
     return r;
 }
 
-Reaction Reaction::focusOn(std::string control, Caret caret) {
+Reaction Reaction::focusOn(ControlName control, Caret caret) {
     Reaction r;
-    r.focus = Focus{std::move(control), caret};
+    r.focus = Focus{control, caret};
     return r;
 }
 

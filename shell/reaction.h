@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "shell/controlname.h"
 #include "shell/navigation.h"
 #include "shell/report.h"
 
@@ -25,7 +26,7 @@ struct Message {
 };
 
 struct Focus {
-    std::string control;
+    ControlName control;
     Caret caret = Caret::SelectAll;
     bool operator==(const Focus&) const = default;
 };
@@ -46,9 +47,9 @@ struct Reaction {
     bool endProcess = false;
 
     // A refused command: its message, then the offending field focused.
-    static Reaction refuse(std::string text, std::string control, Caret caret = Caret::SelectAll);
+    static Reaction refuse(std::string text, ControlName control, Caret caret = Caret::SelectAll);
     static Reaction say(std::string text, std::string title = {});
-    static Reaction focusOn(std::string control, Caret caret = Caret::SelectAll);
+    static Reaction focusOn(ControlName control, Caret caret = Caret::SelectAll);
 
     // Adds what `later` asks for; where both ask for the same thing, later wins.
     Reaction& then(Reaction later);

@@ -2,12 +2,12 @@
 
 namespace corvell {
 
-Reaction notValidDate(const std::string& text, std::string control) {
-    return Reaction::refuse(text + " is not a valid date.", std::move(control));
+Reaction notValidDate(const std::string& text, ControlName control) {
+    return Reaction::refuse(text + " is not a valid date.", control);
 }
 
-Reaction notValidNumber(const std::string& text, std::string control) {
-    return Reaction::refuse(text + " is not a valid number.", std::move(control));
+Reaction notValidNumber(const std::string& text, ControlName control) {
+    return Reaction::refuse(text + " is not a valid number.", control);
 }
 
 }  // namespace corvell

@@ -4,13 +4,14 @@
 
 #include <string>
 
+#include "shell/controlname.h"
 #include "shell/reaction.h"
 
 namespace corvell {
 
 // "<text> is not a valid date."
-Reaction notValidDate(const std::string& text, std::string control);
+Reaction notValidDate(const std::string& text, ControlName control);
 // "<text> is not a valid number."
-Reaction notValidNumber(const std::string& text, std::string control);
+Reaction notValidNumber(const std::string& text, ControlName control);
 
 }  // namespace corvell

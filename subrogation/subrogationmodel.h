@@ -11,15 +11,15 @@ class SubrogationModel : public FormModel {
 public:
     SubrogationModel();
 
+    // 0 until the first calculation.
+    double NewWeeklyRate() const { return newWeeklyRate_; }
+
+private:
     Reaction txtLienAmount_LostFocus();
     Reaction cmdSSCalculate_Click();
     Reaction cmdSSClear_Click();
     Reaction cmdSSPrint_Click();
 
-    // 0 until the first calculation.
-    double NewWeeklyRate() const { return newWeeklyRate_; }
-
-private:
     double newWeeklyRate_ = 0;
 };
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <stdexcept>
 
 #include "shell/ui/dialogs.h"
 #include "shell/ui/look.h"
@@ -18,6 +19,10 @@ namespace {
 
 QString toQt(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+QString toQt(ControlName name) {
+    return QString::fromUtf8(name.name().data(), static_cast<qsizetype>(name.name().size()));
 }
 
 std::string widgetText(const QWidget* w) {
@@ -42,20 +47,33 @@ FormBinder::FormBinder(QWidget& window, FormModel& model, const Services& servic
     model_.setClock(services_.clock);
 }
 
-QWidget* FormBinder::widget(const std::string& name) const {
+QWidget* FormBinder::widget(ControlName name) const {
     return window_.findChild<QWidget*>(toQt(name), Qt::FindDirectChildrenOnly);
 }
 
-void FormBinder::bind(const char* defaultButton) {
-    defaultButton_ = defaultButton == nullptr ? std::string() : std::string(defaultButton);
-    for (const std::string& name : model_.controlNames()) {
+std::optional<ControlName> FormBinder::lookUp(const std::map<const QObject*, ControlName>& names,
+                                              const QObject* widget) {
+    const auto it = names.find(widget);
+    if (it == names.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+void FormBinder::fail(const std::string& what) const {
+    throw std::logic_error(window_.objectName().toStdString() + ": " + what);
+}
+
+void FormBinder::bind(std::optional<ControlName> defaultButton) {
+    defaultButton_ = defaultButton;
+    for (const ControlName name : model_.controlNames()) {
         QWidget* w = widget(name);
-        Q_ASSERT_X(w != nullptr, "FormBinder::bind", name.c_str());
         if (w == nullptr) {
-            continue;
+            fail("no widget named " + std::string(name.name()));
         }
         if (auto* button = qobject_cast<QPushButton*>(w)) {
             button->installEventFilter(this);
+            watched_.emplace(button, name);
             connect(button, &QPushButton::clicked, this,
                     [this, name] { fire(name, Event::Click); });
             if (name == defaultButton_) {
@@ -63,28 +81,30 @@ void FormBinder::bind(const char* defaultButton) {
             }
         } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
             line->installEventFilter(this);
+            watched_.emplace(line, name);
             connect(line, &QLineEdit::textEdited, this, [this, name] {
                 if (model_.handles(name, Event::Change)) {
                     fire(name, Event::Change);
                 }
             });
-            if (!defaultButton_.empty()) {
+            if (defaultButton_) {
                 // Enter presses the default button; the field keeps the focus.
                 connect(line, &QLineEdit::returnPressed, this,
-                        [this] { fire(defaultButton_, Event::Click); });
+                        [this] { fire(*defaultButton_, Event::Click); });
             }
         } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
             box->installEventFilter(this);
+            watched_.emplace(box, name);
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             list->viewport()->installEventFilter(this);
-            list->viewport()->setProperty("corvellList", toQt(name));
+            listViewports_.emplace(list->viewport(), name);
         }
     }
     push();
 }
 
 void FormBinder::pull() {
-    for (const std::string& name : model_.controlNames()) {
+    for (const ControlName name : model_.controlNames()) {
         const QWidget* w = widget(name);
         if (isTextWidget(w)) {
             model_.setText(name, widgetText(w));
@@ -114,7 +134,7 @@ void FormBinder::pushLines(QListWidget& list, const std::vector<std::string>& li
 
 void FormBinder::push() {
     pushing_ = true;
-    for (const std::string& name : model_.controlNames()) {
+    for (const ControlName name : model_.controlNames()) {
         QWidget* w = widget(name);
         if (w == nullptr) {
             continue;
@@ -136,7 +156,7 @@ void FormBinder::push() {
     pushing_ = false;
 }
 
-Reaction FormBinder::fire(const std::string& name, Event event, int line) {
+Reaction FormBinder::fire(ControlName name, Event event, int line) {
     pull();
     Reaction reaction = model_.fire(name, event, line);
     push();
@@ -172,6 +192,9 @@ void FormBinder::apply(const Reaction& reaction) {
                     box->moveCursor(QTextCursor::Start);
                 }
             }
+        } else {
+            fail("the focus goes to " + std::string(reaction.focus->control.name()) +
+                 ", which has no widget");
         }
     }
     if (reaction.print) {
@@ -201,10 +224,11 @@ void FormBinder::print(const PrintJob& job) {
 }
 
 void FormBinder::leave(QWidget& field, Qt::FocusReason reason) {
-    const std::string name = field.objectName().toStdString();
-    if (!model_.handles(name, Event::LostFocus)) {
+    const std::optional<ControlName> control = lookUp(watched_, &field);
+    if (!control || !model_.handles(*control, Event::LostFocus)) {
         return;
     }
+    const ControlName name = *control;
     // The focus has already gone to the control the operator pressed or
     // tabbed to.
     QWidget* receiver = QApplication::focusWidget();
@@ -225,11 +249,10 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::MouseButtonDblClick) {
-        const QString name = w->property("corvellList").toString();
-        if (!name.isEmpty()) {
+        if (const std::optional<ControlName> name = lookUp(listViewports_, w)) {
             auto* list = qobject_cast<QListWidget*>(w->parentWidget());
             const int row = list != nullptr ? list->currentRow() : -1;
-            fire(name.toStdString(), Event::DblClick, row);
+            fire(*name, Event::DblClick, row);
         }
         return false;
     }

@@ -7,6 +7,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,9 @@ public:
 
     // Connects every control of the model to its widget; Enter in a
     // single-line field then presses `defaultButton`, if the window has one.
-    void bind(const char* defaultButton = nullptr);
+    // A control of the model without a widget of its name is a fault in the
+    // window's layout: it throws std::logic_error.
+    void bind(std::optional<ControlName> defaultButton = std::nullopt);
 
     // Writes the model's texts, lines and enabled states into the widgets.
     void push();
@@ -33,10 +37,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* widget(const std::string& name) const;
+    QWidget* widget(ControlName name) const;
+    // The control a watched widget stands for (a list's viewport stands
+    // for the list), if any.
+    static std::optional<ControlName> lookUp(const std::map<const QObject*, ControlName>& names,
+                                             const QObject* widget);
+    [[noreturn]] void fail(const std::string& what) const;
     void pull();
     static void pushLines(QListWidget& list, const std::vector<std::string>& lines);
-    Reaction fire(const std::string& name, Event event, int line = -1);
+    Reaction fire(ControlName name, Event event, int line = -1);
     void apply(const Reaction& reaction);
     void print(const PrintJob& job);
     void leave(QWidget& field, Qt::FocusReason reason);
@@ -44,7 +53,11 @@ private:
     QWidget& window_;
     FormModel& model_;
     Services services_;
-    std::string defaultButton_;
+    std::optional<ControlName> defaultButton_;
+    // The control behind each widget whose events the binder watches (for a
+    // list, its viewport).
+    std::map<const QObject*, ControlName> watched_;
+    std::map<const QObject*, ControlName> listViewports_;
     QPointer<QWidget> focused_;         // the control that last received the focus
     QPointer<QWidget> pressToSwallow_;  // a button whose click a refusal stopped
     bool pushing_ = false;

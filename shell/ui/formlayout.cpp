@@ -18,14 +18,21 @@ QString qs(const char* s) {
     return s == nullptr ? QString() : QString::fromUtf8(s);
 }
 
-QString navigationCaption(WindowId id, const char* control) {
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString qs(ControlName name) {
+    return qs(name.name());
+}
+
+QString navigationCaption(WindowId id, ControlName control) {
     for (const NavigationButton& button : navigationRow(id)) {
         if (button.control == control) {
-            return QString::fromUtf8(button.caption.data(),
-                                     static_cast<qsizetype>(button.caption.size()));
+            return qs(button.caption);
         }
     }
-    return QString::fromUtf8(control);
+    return qs(control);
 }
 
 // The substitute fonts run a little wider than the ones the layouts were
@@ -71,10 +78,9 @@ QWidget* create(QWidget& window, WindowId id, const ControlSpec& entry) {
             auto* button = new QPushButton(navigationCaption(id, entry.name), &window);
             button->setFont(defaultFont());
             button->setAutoDefault(false);
-            if (qstrcmp(entry.name, "cmdQuit") == 0) {
+            if (entry.name == nav::cmdQuit) {
                 button->setFont(labelFont());
-                button->setToolTip(QString::fromUtf8(kCloseToolTip.data(),
-                                                     static_cast<qsizetype>(kCloseToolTip.size())));
+                button->setToolTip(qs(kCloseToolTip));
             }
             return button;
         }

@@ -3,11 +3,12 @@
 // and place in twips. Controls are created in table order, and the ones that
 // take the focus get the tab order of the table.
 
+#include <QString>
+#include <QWidget>
 #include <span>
 
+#include "shell/controlname.h"
 #include "shell/navigation.h"
-
-class QWidget;
 
 namespace corvell::ui {
 
@@ -23,7 +24,7 @@ enum class ControlKind {
 
 struct ControlSpec {
     ControlKind kind;
-    const char* name;
+    ControlName name;
     const char* caption;  // label or button caption; unused for fields
     const char* toolTip;
     int left;
@@ -36,5 +37,13 @@ struct ControlSpec {
 void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips);
 
 void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> table);
+
+// The control of that name and widget class that buildControls made.
+template <class Widget>
+Widget* findControl(QWidget& window, ControlName name) {
+    const QString objectName =
+        QString::fromUtf8(name.name().data(), static_cast<qsizetype>(name.name().size()));
+    return window.findChild<Widget*>(objectName, Qt::FindDirectChildrenOnly);
+}
 
 }  // namespace corvell::ui

@@ -4,10 +4,12 @@
 #include "commutation/commutationcalc.h"
 #include "commutation/commutationmodel.h"
 #include "commutation/commutationreport.h"
+#include "commutation/frmcommutationcontrols.h"
 #include "shell/dates.h"
 #include "shell/format.h"
 
 using namespace corvell;
+using namespace corvell::frmcommutation;
 
 namespace {
 
@@ -78,13 +80,13 @@ private Q_SLOTS:
     // The worked example through the model: fields, kept values.
     void calculateExample() {
         CommutationModel m;
-        m.setText("txtBeginningDate", "1/5/04");
-        m.setText("txtCommWeeks", "104");
-        m.setText("txtCommAmount", "$52,000");
-        QVERIFY(m.fire("cmdCommCalculate", Event::Click).empty());
-        QCOMPARE(m.text("txtBeginningDate"), std::string("01/05/2004"));
-        QCOMPARE(m.text("txtComputedEndDate"), std::string("01/02/2006"));
-        QCOMPARE(m.text("txtComputedRate"), std::string("500.00"));
+        m.setText(txtBeginningDate, "1/5/04");
+        m.setText(txtCommWeeks, "104");
+        m.setText(txtCommAmount, "$52,000");
+        QVERIFY(m.fire(cmdCommCalculate, Event::Click).empty());
+        QCOMPARE(m.text(txtBeginningDate), std::string("01/05/2004"));
+        QCOMPARE(m.text(txtComputedEndDate), std::string("01/02/2006"));
+        QCOMPARE(m.text(txtComputedRate), std::string("500.00"));
         QCOMPARE(m.values().BeginDate, day("01/05/2004"));
         QCOMPARE(m.values().EndDate, day("01/02/2006"));
         QCOMPARE(int{m.values().Days}, 728);

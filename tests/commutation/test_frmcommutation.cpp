@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "commutation/frmcommutationcontrols.h"
 #include "commutation/ui/frmcommutation.h"
 #include "shell/format.h"
 #include "shell/ui/look.h"
@@ -11,11 +12,12 @@
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
+using namespace corvell::frmcommutation;
 using namespace corvell::test;
 
 namespace {
 
-constexpr const char* kInputs[] = {"txtBeginningDate", "txtCommWeeks", "txtCommAmount"};
+constexpr ControlName kInputs[] = {txtBeginningDate, txtCommWeeks, txtCommAmount};
 
 }  // namespace
 
@@ -33,10 +35,10 @@ class TestFrmCommutation : public QObject {
         for (int i = 0; i < 3; ++i) {
             type(*w_, kInputs[i], values[i]);
         }
-        pressEnter(*w_, "txtCommAmount");
+        pressEnter(*w_, txtCommAmount);
     }
 
-    void expectRefusal(const QString& message, const char* field) {
+    void expectRefusal(const QString& message, ControlName field) {
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(t_->dialogs.messages.front().text, message);
         QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
@@ -54,20 +56,20 @@ private Q_SLOTS:
     void cleanup() { t_.reset(); }
 
     void tabOrderAndDefaultButton() {
-        const char* expected[] = {
-            "txtBeginningDate", "txtCommWeeks",    "txtCommAmount",     "txtCaseCaption",
-            "cmdCommCalculate", "cmdCommPrint",    "cmdCommClear",      "cmdQuit",
-            "cmdCommutation",   "cmdPresentValue", "cmdSocialSecurity", "CmdLumpSum",
-            "cmdSubrogation",   "cmdPension",      "txtComputedRate",   "txtComputedEndDate"};
+        const ControlName expected[] = {
+            txtBeginningDate,    txtCommWeeks,         txtCommAmount,          txtCaseCaption,
+            cmdCommCalculate,    cmdCommPrint,         cmdCommClear,           nav::cmdQuit,
+            nav::cmdCommutation, nav::cmdPresentValue, nav::cmdSocialSecurity, nav::CmdLumpSum,
+            nav::cmdSubrogation, nav::cmdPension,      txtComputedRate,        txtComputedEndDate};
         QWidget* at = control(*w_, expected[0]);
-        for (const char* name : expected) {
-            QCOMPARE(at->objectName(), QString::fromLatin1(name));
+        for (ControlName name : expected) {
+            QCOMPARE(at->objectName(), qtName(name));
             do {
                 at = at->nextInFocusChain();
             } while (!(at->focusPolicy() & Qt::TabFocus));
         }
-        QVERIFY(button(*w_, "cmdCommCalculate")->isDefault());
-        QCOMPARE(button(*w_, "cmdCommutation")->text(), QString("Interest"));
+        QVERIFY(button(*w_, cmdCommCalculate)->isDefault());
+        QCOMPARE(button(*w_, nav::cmdCommutation)->text(), QString("Interest"));
     }
 
     void workedExamples_data() {
@@ -117,12 +119,12 @@ private Q_SLOTS:
         QFETCH(int, days);
         calculate("01/05/2004", weeks, amount);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, "txtComputedEndDate"), end);
-        QCOMPARE(text(*w_, "txtComputedRate"), rate);
+        QCOMPARE(text(*w_, txtComputedEndDate), end);
+        QCOMPARE(text(*w_, txtComputedRate), rate);
         QCOMPARE(int{model().values().Days}, days);
         QCOMPARE(QString::fromStdString(Format(model().values().EndDate, "mm/dd/yyyy")), end);
-        QCOMPARE(text(*w_, "txtCommWeeks"), weeks);  // inputs stay as typed
-        QCOMPARE(text(*w_, "txtCommAmount"), amount);
+        QCOMPARE(text(*w_, txtCommWeeks), weeks);  // inputs stay as typed
+        QCOMPARE(text(*w_, txtCommAmount), amount);
     }
 
     void beginningDateCompletion_data() {
@@ -140,25 +142,25 @@ private Q_SLOTS:
     void beginningDateCompletion() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        typeAndLeave(*w_, "txtBeginningDate", typed, "cmdCommPrint");
+        typeAndLeave(*w_, txtBeginningDate, typed, cmdCommPrint);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, "txtBeginningDate"), shown);
+        QCOMPARE(text(*w_, txtBeginningDate), shown);
         // Leaving the field with a date already sets the beginning date.
         QCOMPARE(QString::fromStdString(Format(model().values().BeginDate, "mm/dd/yyyy")), shown);
     }
 
     void emptyBeginningDateLeftAlone() {
-        typeAndLeave(*w_, "txtBeginningDate", "", "cmdCommPrint");
+        typeAndLeave(*w_, txtBeginningDate, "", cmdCommPrint);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, "txtBeginningDate"), QString());
+        QCOMPARE(text(*w_, txtBeginningDate), QString());
         QCOMPARE(model().values().BeginDate, kNoDate);
     }
 
     void refusedBeginningDateOnLeaving() {
         calculate("01/05/2004", "104", "52000");
-        typeAndLeave(*w_, "txtBeginningDate", "02302004", "cmdCommPrint");
-        expectRefusal("02/30/2004 is not a valid date.", "txtBeginningDate");
-        QCOMPARE(text(*w_, "txtBeginningDate"), QString("02/30/2004"));
+        typeAndLeave(*w_, txtBeginningDate, "02302004", cmdCommPrint);
+        expectRefusal("02/30/2004 is not a valid date.", txtBeginningDate);
+        QCOMPARE(text(*w_, txtBeginningDate), QString("02/30/2004"));
         QCOMPARE(QString::fromStdString(Format(model().values().BeginDate, "mm/dd/yyyy")),
                  QString("01/05/2004"));
     }
@@ -170,77 +172,67 @@ private Q_SLOTS:
         QTest::addColumn<QString>("weeks");
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<ControlName>("field");
         QTest::addColumn<QString>("endShown");
         const QString range = "Commuted Weeks must be more than 0 and at most 4681.";
         QTest::newRow("nothing typed") << ""
                                        << ""
                                        << ""
                                        << "Beginning Date is requireed for any calculation."
-                                       << "txtBeginningDate"
-                                       << "01/02/2006";
+                                       << txtBeginningDate << "01/02/2006";
         QTest::newRow("date missing, rest typed")
             << ""
             << "-1"
             << ""
-            << "Beginning Date is requireed for any calculation."
-            << "txtBeginningDate"
+            << "Beginning Date is requireed for any calculation." << txtBeginningDate
             << "01/02/2006";
-        QTest::newRow("weeks missing") << "01/05/2004"
-                                       << ""
-                                       << ""
-                                       << "Commuted Weeks is a required entry"
-                                       << "txtCommWeeks"
-                                       << "01/02/2006";
+        QTest::newRow("weeks missing")
+            << "01/05/2004"
+            << ""
+            << ""
+            << "Commuted Weeks is a required entry" << txtCommWeeks << "01/02/2006";
         QTest::newRow("weeks 0") << "01/05/2004"
                                  << "0"
-                                 << "" << range << "txtCommWeeks"
-                                 << "01/02/2006";
+                                 << "" << range << txtCommWeeks << "01/02/2006";
         QTest::newRow("weeks a blank") << "01/05/2004"
                                        << " "
-                                       << "" << range << "txtCommWeeks"
-                                       << "01/02/2006";
+                                       << "" << range << txtCommWeeks << "01/02/2006";
         QTest::newRow("weeks a word") << "01/05/2004"
                                       << "many"
-                                      << "" << range << "txtCommWeeks"
-                                      << "01/02/2006";
+                                      << "" << range << txtCommWeeks << "01/02/2006";
         QTest::newRow("weeks negative") << "01/05/2004"
                                         << "-3"
-                                        << "" << range << "txtCommWeeks"
-                                        << "01/02/2006";
+                                        << "" << range << txtCommWeeks << "01/02/2006";
         QTest::newRow("weeks 4682") << "01/05/2004"
                                     << "4682"
-                                    << "" << range << "txtCommWeeks"
-                                    << "01/02/2006";
+                                    << "" << range << txtCommWeeks << "01/02/2006";
         QTest::newRow("ends after 9999") << "12/25/9999"
                                          << "1"
                                          << "1"
                                          << "The payments would end after 12/31/9999. Enter fewer "
                                             "Comm Weeks or an earlier Beginning Date."
-                                         << "txtCommWeeks"
-                                         << "01/02/2006";
-        QTest::newRow("amount missing") << "01/05/2004"
-                                        << "1"
-                                        << ""
-                                        << "Commuted Amount is a required entry"
-                                        << "txtCommAmount"
-                                        << "01/12/2004";
+                                         << txtCommWeeks << "01/02/2006";
+        QTest::newRow("amount missing")
+            << "01/05/2004"
+            << "1"
+            << ""
+            << "Commuted Amount is a required entry" << txtCommAmount << "01/12/2004";
     }
     void refusals() {
         QFETCH(QString, begin);
         QFETCH(QString, weeks);
         QFETCH(QString, amount);
         QFETCH(QString, message);
-        QFETCH(QString, field);
+        QFETCH(ControlName, field);
         QFETCH(QString, endShown);
         calculate("01/05/2004", "104", "52000");
         t_->dialogs.clear();
         calculate(begin, weeks, amount);
-        expectRefusal(message, field.toLatin1().constData());
-        QCOMPARE(text(*w_, "txtComputedEndDate"), endShown);
-        QCOMPARE(text(*w_, "txtComputedRate"), QString("500.00"));
-        QCOMPARE(text(*w_, "txtCommWeeks"), weeks);
-        QCOMPARE(text(*w_, "txtCommAmount"), amount);
+        expectRefusal(message, field);
+        QCOMPARE(text(*w_, txtComputedEndDate), endShown);
+        QCOMPARE(text(*w_, txtComputedRate), QString("500.00"));
+        QCOMPARE(text(*w_, txtCommWeeks), weeks);
+        QCOMPARE(text(*w_, txtCommAmount), amount);
         // Kept: what the steps before the refusal set, and nothing after it.
         const QString keptBegin = begin.isEmpty() ? QString("01/05/2004") : begin;
         QCOMPARE(QString::fromStdString(Format(model().values().BeginDate, "mm/dd/yyyy")),
@@ -253,24 +245,24 @@ private Q_SLOTS:
     // Enter calculates without leaving the date field: the check of the
     // calculation itself refuses the date.
     void refusedDateOnEnter() {
-        type(*w_, "txtCommWeeks", "104");
-        type(*w_, "txtBeginningDate", "02/30/2004");
-        pressEnter(*w_, "txtBeginningDate");
-        expectRefusal("02/30/2004 is not a valid date.", "txtBeginningDate");
+        type(*w_, txtCommWeeks, "104");
+        type(*w_, txtBeginningDate, "02/30/2004");
+        pressEnter(*w_, txtBeginningDate);
+        expectRefusal("02/30/2004 is not a valid date.", txtBeginningDate);
         QCOMPARE(model().values().BeginDate, kNoDate);
-        QCOMPARE(text(*w_, "txtComputedEndDate"), QString());
+        QCOMPARE(text(*w_, txtComputedEndDate), QString());
     }
 
     void clearEmptiesFieldsKeepsValues() {
         calculate("01/05/2004", "104", "52000");
-        type(*w_, "txtCaseCaption", "Smith v. Acme");
+        type(*w_, txtCaseCaption, "Smith v. Acme");
         const CalculationValues before = model().values();
-        click(*w_, "cmdCommClear");
-        for (const char* name : {"txtBeginningDate", "txtCommWeeks", "txtCommAmount",
-                                 "txtComputedRate", "txtComputedEndDate", "txtCaseCaption"}) {
+        click(*w_, cmdCommClear);
+        for (ControlName name : {txtBeginningDate, txtCommWeeks, txtCommAmount, txtComputedRate,
+                                 txtComputedEndDate, txtCaseCaption}) {
             QCOMPARE(text(*w_, name), QString());
         }
-        QCOMPARE(focused(), control(*w_, "cmdCommClear"));  // the focus stays where it was
+        QCOMPARE(focused(), control(*w_, cmdCommClear));  // the focus stays where it was
         QCOMPARE(model().values().BeginDate, before.BeginDate);
         QCOMPARE(model().values().EndDate, before.EndDate);
         QCOMPARE(model().values().Days, before.Days);
@@ -302,12 +294,12 @@ private Q_SLOTS:
         if (calculated) {
             calculate("01/05/2004", "104", "52,000");
         }
-        type(*w_, "txtCaseCaption", "Smith v. Acme");
+        type(*w_, txtCaseCaption, "Smith v. Acme");
         if (cleared) {
-            click(*w_, "cmdCommClear");
+            click(*w_, cmdCommClear);
         }
         t_->dialogs.copies = 3;  // copies are not used: one document
-        click(*w_, "cmdCommPrint");
+        click(*w_, cmdCommPrint);
         QCOMPARE(t_->dialogs.printerDialogs, 1);
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
         const report::Document& doc = t_->dialogs.printed.front();

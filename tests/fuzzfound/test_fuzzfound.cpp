@@ -11,10 +11,15 @@
 #include <vector>
 
 #include "commutation/commutationmodel.h"
+#include "commutation/frmcommutationcontrols.h"
+#include "offsets/frmpensioncontrols.h"
+#include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/pensionmodel.h"
 #include "offsets/socialsecuritymodel.h"
+#include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/presentvaluemodel.h"
 #include "shell/values.h"
+#include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationmodel.h"
 
 using namespace corvell;
@@ -26,25 +31,25 @@ constexpr const char* kLargest = "1.7976931348623157e308";
 
 // One step of a script: type a text into a field, or fire a handler.
 struct Step {
-    std::string control;
+    ControlName control;
     bool typing = false;
     std::string text;  // what is typed
     Event event = Event::Click;
 };
-Step typed(std::string field, std::string text) {
-    return {std::move(field), true, std::move(text)};
+Step typed(ControlName field, std::string text) {
+    return {field, true, std::move(text)};
 }
-Step pressed(std::string button) {
-    return {std::move(button), false, {}, Event::Click};
+Step pressed(ControlName button) {
+    return {button, false, {}, Event::Click};
 }
-Step left(std::string field) {
-    return {std::move(field), false, {}, Event::LostFocus};
+Step left(ControlName field) {
+    return {field, false, {}, Event::LostFocus};
 }
 
 struct Script {
     std::function<std::unique_ptr<FormModel>()> window;
     std::vector<Step> steps;
-    std::string shownField;  // the field that must read back as a number
+    ControlName shownField;  // the field that must read back as a number
 };
 
 }  // namespace
@@ -66,22 +71,37 @@ private Q_SLOTS:
         const auto commutation = [] { return std::make_unique<CommutationModel>(); };
         const auto subrogation = [] { return std::make_unique<SubrogationModel>(); };
         const auto presentValue = [] { return std::make_unique<PresentValueModel>(); };
-        QTest::newRow("social security rate left")
-            << Script{socialSecurity, {typed("txtRate", kLargest), left("txtRate")}, "txtRate"};
-        QTest::newRow("pension new weekly rate") << Script{
-            pension, {typed("txtRate", kLargest), pressed("cmdSSCalculate")}, "txtNewWeeklyRate"};
-        QTest::newRow("commutation rate over one week")
-            << Script{commutation,
-                      {typed("txtBeginningDate", "01/05/2004"), typed("txtCommWeeks", "1"),
-                       typed("txtCommAmount", kLargest), pressed("cmdCommCalculate")},
-                      "txtComputedRate"};
-        QTest::newRow("subrogation rate with all of it costs")
-            << Script{subrogation,
-                      {typed("txtTotalRecovery", "1"), typed("txtCostsAndFees", "1"),
-                       typed("txtRate", kLargest), pressed("cmdSSCalculate")},
-                      "txtNewWeeklyRate"};
-        QTest::newRow("present value comp rate left")
-            << Script{presentValue, {typed("txtRate", kLargest), left("txtRate")}, "txtRate"};
+        {
+            using namespace frmsocialsecurity;
+            QTest::newRow("social security rate left")
+                << Script{socialSecurity, {typed(txtRate, kLargest), left(txtRate)}, txtRate};
+        }
+        {
+            using namespace frmpension;
+            QTest::newRow("pension new weekly rate") << Script{
+                pension, {typed(txtRate, kLargest), pressed(cmdSSCalculate)}, txtNewWeeklyRate};
+        }
+        {
+            using namespace frmcommutation;
+            QTest::newRow("commutation rate over one week")
+                << Script{commutation,
+                          {typed(txtBeginningDate, "01/05/2004"), typed(txtCommWeeks, "1"),
+                           typed(txtCommAmount, kLargest), pressed(cmdCommCalculate)},
+                          txtComputedRate};
+        }
+        {
+            using namespace frmsubrogation;
+            QTest::newRow("subrogation rate with all of it costs")
+                << Script{subrogation,
+                          {typed(txtTotalRecovery, "1"), typed(txtCostsAndFees, "1"),
+                           typed(txtRate, kLargest), pressed(cmdSSCalculate)},
+                          txtNewWeeklyRate};
+        }
+        {
+            using namespace frmpresentvalue;
+            QTest::newRow("present value comp rate left")
+                << Script{presentValue, {typed(txtRate, kLargest), left(txtRate)}, txtRate};
+        }
     }
     void largestAmountReadsBack() {
         QFETCH(Script, script);
@@ -106,15 +126,16 @@ private Q_SLOTS:
     // a number too large for a double is 0, so Calculate figures a total of
     // 0.00 from a rate that was typed as the largest double.
     void presentValueKeepsTheRateLeftInItsField() {
+        using namespace frmpresentvalue;
         PresentValueModel model;
-        model.setText("txtFromDate", "01/01/2005");
-        model.setText("txtWeeks", "1");
-        model.setText("txtRate", kLargest);
-        QVERIFY(!model.fire("txtRate", Event::LostFocus).message);
-        const Reaction r = model.fire("cmdPVCalculate", Event::Click);
+        model.setText(txtFromDate, "01/01/2005");
+        model.setText(txtWeeks, "1");
+        model.setText(txtRate, kLargest);
+        QVERIFY(!model.fire(txtRate, Event::LostFocus).message);
+        const Reaction r = model.fire(cmdPVCalculate, Event::Click);
         QVERIFY2(!r.message, r.message ? r.message->text.c_str() : "");
-        QVERIFY2(model.values().CompRate > 0, model.text("txtRate").c_str());
-        QVERIFY2(model.values().TotalComp > 0, model.text("txtTotalComp").c_str());
+        QVERIFY2(model.values().CompRate > 0, model.text(txtRate).c_str());
+        QVERIFY2(model.values().TotalComp > 0, model.text(txtTotalComp).c_str());
     }
 };
 

@@ -7,18 +7,20 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "interest/calculationformcontrols.h"
 #include "interest/ui/calculationform.h"
 #include "shell/ui/look.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
+using namespace corvell::calculationform;
 using namespace corvell::test;
 
 namespace {
 
-constexpr const char* kResults[] = {"txtTotalDays",  "txtWeeks",           "lblDays",
-                                    "txtTotalComp",  "txtAccruedInterest", "txtSimpleInterest",
-                                    "txtSimpleDays", "txtTotalAmount",     "txtNetAmount"};
+constexpr ControlName kResults[] = {txtTotalDays,  txtWeeks,           lblDays,
+                                    txtTotalComp,  txtAccruedInterest, txtSimpleInterest,
+                                    txtSimpleDays, txtTotalAmount,     txtNetAmount};
 
 struct Period {
     QString begin;
@@ -41,23 +43,23 @@ class TestCalculationForm : public QObject {
 
     // Types each field in tab order and leaves it, then presses Calculate.
     void calculate(const Period& p) {
-        typeAndLeave(w(), "txtBeginningDate", p.begin, "cmdClear");
-        typeAndLeave(w(), "txtEndingDate", p.end, "cmdClear");
-        typeAndLeave(w(), "txtRate", p.rate, "cmdClear");
-        typeAndLeave(w(), "txtPaymentDate", p.paid, "cmdClear");
-        typeAndLeave(w(), "txtPaymentAmount", p.payment, "cmdClear");
-        click(w(), "cmdCalculate");
+        typeAndLeave(w(), txtBeginningDate, p.begin, cmdClear);
+        typeAndLeave(w(), txtEndingDate, p.end, cmdClear);
+        typeAndLeave(w(), txtRate, p.rate, cmdClear);
+        typeAndLeave(w(), txtPaymentDate, p.paid, cmdClear);
+        typeAndLeave(w(), txtPaymentAmount, p.payment, cmdClear);
+        click(w(), cmdCalculate);
     }
 
     QStringList results() {
         QStringList r;
-        for (const char* name : kResults) {
+        for (ControlName name : kResults) {
             r << text(w(), name);
         }
         return r;
     }
 
-    void expectRefusal(const QString& message, const char* field) {
+    void expectRefusal(const QString& message, ControlName field) {
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(t_->dialogs.messages.front().text, message);
         QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
@@ -73,42 +75,41 @@ private Q_SLOTS:
     void cleanup() { t_.reset(); }
 
     void controlsAndTabOrder() {
-        const char* order[] = {
-            "txtBeginningDate", "txtEndingDate",  "txtRate",      "txtWeeks", "txtPaymentDate",
-            "txtPaymentAmount", "txtCaseCaption", "cmdCalculate", "cmdSave",  "cmdNextEntry",
-            "cmdPrint",         "cmdClear",       "cmdQuit"};
+        const ControlName order[] = {
+            txtBeginningDate, txtEndingDate,  txtRate,      txtWeeks, txtPaymentDate,
+            txtPaymentAmount, txtCaseCaption, cmdCalculate, cmdSave,  cmdNextEntry,
+            cmdPrint,         cmdClear,       nav::cmdQuit};
         QWidget* at = control(w(), order[0]);
-        for (const char* name : order) {
-            QCOMPARE(at->objectName(), QString(name));
+        for (ControlName name : order) {
+            QCOMPARE(at->objectName(), qtName(name));
             do {
                 at = at->nextInFocusChain();
             } while (!(at->focusPolicy() & Qt::TabFocus));
         }
-        QCOMPARE(at->objectName(), QString("cmdPresentValue"));  // then the navigation row
-        QVERIFY(!button(w(), "cmdCalculate")->isDefault());
-        for (const char* name :
-             {"txtBeginningDate", "txtEndingDate", "txtRate", "txtWeeks", "txtPaymentDate",
-              "txtPaymentAmount", "txtCaseCaption", "lblDays", "txtTotalDays", "txtTotalComp",
-              "txtAccruedInterest", "txtSimpleInterest", "txtSimpleDays", "txtTotalAmount",
-              "txtNetAmount"}) {
-            QVERIFY2(text(w(), name).isEmpty(), name);
+        QCOMPARE(at->objectName(), qtName(nav::cmdPresentValue));  // then the navigation row
+        QVERIFY(!button(w(), cmdCalculate)->isDefault());
+        for (ControlName name :
+             {txtBeginningDate, txtEndingDate, txtRate, txtWeeks, txtPaymentDate, txtPaymentAmount,
+              txtCaseCaption, lblDays, txtTotalDays, txtTotalComp, txtAccruedInterest,
+              txtSimpleInterest, txtSimpleDays, txtTotalAmount, txtNetAmount}) {
+            QVERIFY2(text(w(), name).isEmpty(), qPrintable(qtName(name)));
         }
-        QVERIFY(button(w(), "cmdCalculate")->isEnabled());
-        QVERIFY(button(w(), "cmdClear")->isEnabled());
-        QVERIFY(!button(w(), "cmdSave")->isEnabled());
-        QVERIFY(!button(w(), "cmdNextEntry")->isEnabled());
-        QVERIFY(!button(w(), "cmdPrint")->isEnabled());
-        QCOMPARE(button(w(), "cmdCalculate")->text(), QString("Calculate Interest"));
-        QCOMPARE(button(w(), "cmdCalculate")->toolTip(), QString("Press to calculate"));
-        QCOMPARE(lineEdit(w(), "txtRate")->toolTip(), QString("Enter  weekly compensation rate"));
-        QCOMPARE(lineEdit(w(), "lblDays")->toolTip(), QString("Partial weeks expressed in days"));
-        QCOMPARE(qobject_cast<QLabel*>(control(w(), "labSimpleInterest"))->text(),
+        QVERIFY(button(w(), cmdCalculate)->isEnabled());
+        QVERIFY(button(w(), cmdClear)->isEnabled());
+        QVERIFY(!button(w(), cmdSave)->isEnabled());
+        QVERIFY(!button(w(), cmdNextEntry)->isEnabled());
+        QVERIFY(!button(w(), cmdPrint)->isEnabled());
+        QCOMPARE(button(w(), cmdCalculate)->text(), QString("Calculate Interest"));
+        QCOMPARE(button(w(), cmdCalculate)->toolTip(), QString("Press to calculate"));
+        QCOMPARE(lineEdit(w(), txtRate)->toolTip(), QString("Enter  weekly compensation rate"));
+        QCOMPARE(lineEdit(w(), lblDays)->toolTip(), QString("Partial weeks expressed in days"));
+        QCOMPARE(qobject_cast<QLabel*>(control(w(), labSimpleInterest))->text(),
                  QString("Simple Int."));
-        QCOMPARE(qobject_cast<QLabel*>(control(w(), "Label11"))->text(),
+        QCOMPARE(qobject_cast<QLabel*>(control(w(), Label11))->text(),
                  QString("Begin           End            Pay       Pay Amt.   Weeks Days     Rate  "
                          "       Comp    "
                          "Accrued      Simple           Total     Net Total"));
-        auto* panel = qobject_cast<QListWidget*>(control(w(), "List1"));
+        auto* panel = qobject_cast<QListWidget*>(control(w(), List1));
         QVERIFY(panel != nullptr);
         QVERIFY(QFontInfo(panel->font()).fixedPitch());
         QCOMPARE(w().windowTitle(), QString("CORVELL'S Compensation & Interest"));
@@ -116,17 +117,17 @@ private Q_SLOTS:
 
     // A full panel line of 122 characters fits the panel without scrolling.
     void panelShowsAWholeLine() {
-        auto* panel = qobject_cast<QListWidget*>(control(w(), "List1"));
+        auto* panel = qobject_cast<QListWidget*>(control(w(), List1));
         const int wide = QFontMetrics(panel->font()).horizontalAdvance(QString(122, '0'));
         QVERIFY2(wide < panel->viewport()->width() - panel->verticalScrollBar()->sizeHint().width(),
                  qPrintable(QString("%1 >= %2").arg(wide).arg(panel->viewport()->width())));
     }
 
     void enterDoesNotCalculate() {
-        type(w(), "txtBeginningDate", "01/01/2004");
-        type(w(), "txtEndingDate", "12/31/2004");
-        pressEnter(w(), "txtEndingDate");
-        QVERIFY(text(w(), "txtTotalDays").isEmpty());
+        type(w(), txtBeginningDate, "01/01/2004");
+        type(w(), txtEndingDate, "12/31/2004");
+        pressEnter(w(), txtEndingDate);
+        QVERIFY(text(w(), txtTotalDays).isEmpty());
         QVERIFY(t_->dialogs.messages.empty());
     }
 
@@ -154,9 +155,9 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, message);
-        for (const char* field : {"txtBeginningDate", "txtEndingDate"}) {
+        for (ControlName field : {txtBeginningDate, txtEndingDate}) {
             t_->dialogs.clear();
-            typeAndLeave(w(), field, typed, "cmdCalculate");
+            typeAndLeave(w(), field, typed, cmdCalculate);
             QCOMPARE(text(w(), field), shown);
             if (message.isEmpty()) {
                 QVERIFY(t_->dialogs.messages.empty());
@@ -191,26 +192,26 @@ private Q_SLOTS:
     void paymentDateLeft() {
         QFETCH(QString, typed);
         QFETCH(QString, message);
-        typeAndLeave(w(), "txtPaymentDate", typed, "cmdCalculate");
-        QTEST(text(w(), "txtPaymentDate"), "shown");
+        typeAndLeave(w(), txtPaymentDate, typed, cmdCalculate);
+        QTEST(text(w(), txtPaymentDate), "shown");
         if (message.isEmpty()) {
             QVERIFY(t_->dialogs.messages.empty());
         } else {
-            expectRefusal(message, "txtPaymentDate");
+            expectRefusal(message, txtPaymentDate);
             QCOMPARE(model().values().PaymentDate, kNoDate);
         }
     }
 
     void rateLeftSkipsToPaymentDate() {
-        typeAndLeave(w(), "txtRate", "500", "cmdCalculate");
-        QCOMPARE(text(w(), "txtRate"), QString("500.00"));
-        QCOMPARE(focused(), control(w(), "cmdCalculate"));
-        typeAndLeave(w(), "txtEndingDate", "123104", "cmdCalculate");
-        typeAndLeave(w(), "txtRate", "1,250", "cmdCalculate");
-        QCOMPARE(text(w(), "txtRate"), QString("1250.00"));
-        QCOMPARE(focused(), control(w(), "txtPaymentDate"));
-        typeAndLeave(w(), "txtRate", "", "cmdCalculate");
-        QCOMPARE(text(w(), "txtRate"), QString(""));
+        typeAndLeave(w(), txtRate, "500", cmdCalculate);
+        QCOMPARE(text(w(), txtRate), QString("500.00"));
+        QCOMPARE(focused(), control(w(), cmdCalculate));
+        typeAndLeave(w(), txtEndingDate, "123104", cmdCalculate);
+        typeAndLeave(w(), txtRate, "1,250", cmdCalculate);
+        QCOMPARE(text(w(), txtRate), QString("1250.00"));
+        QCOMPARE(focused(), control(w(), txtPaymentDate));
+        typeAndLeave(w(), txtRate, "", cmdCalculate);
+        QCOMPARE(text(w(), txtRate), QString(""));
     }
 
     void firstWorkedExample() {
@@ -221,7 +222,7 @@ private Q_SLOTS:
         QCOMPARE(results(), QStringList({"366", "52", "2", "26,142.86", "1,325.00", "1,381.02",
                                          "181", "28,848.88", "27,848.88"}));
         QVERIFY(t_->dialogs.messages.empty());
-        QVERIFY(button(w(), "cmdSave")->isEnabled());
+        QVERIFY(button(w(), cmdSave)->isEnabled());
         QVERIFY(model().state().EntryCalculated);
         QCOMPARE(model().values().TotalComp, 500.0 * 366 / 7);
     }
@@ -232,21 +233,21 @@ private Q_SLOTS:
     }
 
     void endingDateFromWeeks() {
-        typeAndLeave(w(), "txtBeginningDate", "01/01/2005", "cmdClear");
-        type(w(), "txtWeeks", "10.5");
-        click(w(), "cmdCalculate");
-        QCOMPARE(text(w(), "txtEndingDate"), QString("03/15/2005"));
-        QCOMPARE(text(w(), "txtWeeks"), QString("10"));
-        QCOMPARE(text(w(), "lblDays"), QString("4"));
-        QCOMPARE(text(w(), "txtTotalDays"), QString("74"));
+        typeAndLeave(w(), txtBeginningDate, "01/01/2005", cmdClear);
+        type(w(), txtWeeks, "10.5");
+        click(w(), cmdCalculate);
+        QCOMPARE(text(w(), txtEndingDate), QString("03/15/2005"));
+        QCOMPARE(text(w(), txtWeeks), QString("10"));
+        QCOMPARE(text(w(), lblDays), QString("4"));
+        QCOMPARE(text(w(), txtTotalDays), QString("74"));
         QCOMPARE(int{model().values().Days}, 74);
     }
 
     void endingDateWinsOverWeeks() {
-        type(w(), "txtWeeks", "10");
+        type(w(), txtWeeks, "10");
         calculate({"01/01/2004", "12/31/2004", "500", "", ""});
-        QCOMPARE(text(w(), "txtWeeks"), QString("52"));
-        QCOMPARE(text(w(), "txtEndingDate"), QString("12/31/2004"));
+        QCOMPARE(text(w(), txtWeeks), QString("52"));
+        QCOMPARE(text(w(), txtEndingDate), QString("12/31/2004"));
     }
 
     void refusals_data() {
@@ -255,44 +256,41 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("weeks");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("beginning empty") << ""
-                                         << "12/31/2004"
-                                         << "500"
-                                         << ""
-                                         << "Beginning Date is required for any calculation."
-                                         << "txtBeginningDate";
-        QTest::newRow("ending before beginning") << "06/01/2005"
-                                                 << "12/31/2004"
-                                                 << "500"
-                                                 << ""
-                                                 << "Ending date must be later than beginning date"
-                                                 << "txtEndingDate";
+        QTest::addColumn<ControlName>("field");
+        QTest::newRow("beginning empty")
+            << ""
+            << "12/31/2004"
+            << "500"
+            << ""
+            << "Beginning Date is required for any calculation." << txtBeginningDate;
+        QTest::newRow("ending before beginning")
+            << "06/01/2005"
+            << "12/31/2004"
+            << "500"
+            << ""
+            << "Ending date must be later than beginning date" << txtEndingDate;
         QTest::newRow("no ending date, no weeks")
             << "01/01/2005"
             << ""
             << "500"
             << ""
-            << "Ending Date or Weeks is required for any calculation."
-            << "txtEndingDate";
+            << "Ending Date or Weeks is required for any calculation." << txtEndingDate;
         QTest::newRow("rate before weeks") << "01/01/2005"
                                            << ""
                                            << "abc"
                                            << "10"
-                                           << "abc is not a valid number."
-                                           << "txtRate";
+                                           << "abc is not a valid number." << txtRate;
         QTest::newRow("weeks too few") << "01/01/2005"
                                        << ""
                                        << "500"
                                        << "0.07"
-                                       << "Weeks must be more than 0 and at most 4681."
-                                       << "txtWeeks";
-        QTest::newRow("weeks too many") << "01/01/2005"
-                                        << ""
-                                        << "500"
-                                        << "4682"
-                                        << "Weeks must be more than 0 and at most 4681."
-                                        << "txtWeeks";
+                                       << "Weeks must be more than 0 and at most 4681." << txtWeeks;
+        QTest::newRow("weeks too many")
+            << "01/01/2005"
+            << ""
+            << "500"
+            << "4682"
+            << "Weeks must be more than 0 and at most 4681." << txtWeeks;
     }
     // A refusal changes no flag, button, result field or stored value.
     void refusals() {
@@ -300,30 +298,30 @@ private Q_SLOTS:
         QFETCH(QString, end);
         QFETCH(QString, rate);
         QFETCH(QString, weeks);
-        QFETCH(QString, field);
+        QFETCH(ControlName, field);
         calculate({"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"});
-        typeAndLeave(w(), "txtBeginningDate", "",
-                     "cmdClear");  // leaving a date: not calculated now
+        typeAndLeave(w(), txtBeginningDate, "",
+                     cmdClear);  // leaving a date: not calculated now
         const QStringList before = results();
         const CalculationValues values = model().values();
         t_->dialogs.clear();
 
-        typeAndLeave(w(), "txtBeginningDate", begin, "cmdClear");
-        typeAndLeave(w(), "txtEndingDate", end, "cmdClear");
-        type(w(), "txtRate", rate);
-        type(w(), "txtWeeks", weeks);
+        typeAndLeave(w(), txtBeginningDate, begin, cmdClear);
+        typeAndLeave(w(), txtEndingDate, end, cmdClear);
+        type(w(), txtRate, rate);
+        type(w(), txtWeeks, weeks);
         const CalculationValues left = model().values();
-        click(w(), "cmdCalculate");
+        click(w(), cmdCalculate);
         QFETCH(QString, message);
-        expectRefusal(message, field.toLatin1().constData());
+        expectRefusal(message, field);
 
-        QCOMPARE(text(w(), "txtEndingDate"), end);  // not taken from the weeks
-        QCOMPARE(text(w(), "txtWeeks"), weeks);
+        QCOMPARE(text(w(), txtEndingDate), end);  // not taken from the weeks
+        QCOMPARE(text(w(), txtWeeks), weeks);
         QStringList after = results();
         after[1] = before[1];  // the weeks field holds what was typed
         QCOMPARE(after, before);
         QVERIFY(!model().state().EntryCalculated);
-        QVERIFY(button(w(), "cmdSave")->isEnabled());  // as the earlier calculation left it
+        QVERIFY(button(w(), cmdSave)->isEnabled());  // as the earlier calculation left it
         QCOMPARE(model().values().TotalComp, values.TotalComp);
         QCOMPARE(model().values().BeginDate, left.BeginDate);
         QCOMPARE(model().values().EndDate, left.EndDate);
@@ -333,14 +331,14 @@ private Q_SLOTS:
         calculate({"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"});
         calculate({"01/01/2004", "12/31/2004", "500", "06/30/2004", "1000"});
         expectRefusal("06/30/2004 Payment Date is before Ending Date - make two entries",
-                      "txtEndingDate");
+                      txtEndingDate);
         QCOMPARE(results(), QStringList({"366", "52", "2", "26,142.86", "", "", "", "26,142.86",
                                          "25,142.86"}));
         QCOMPARE(model().values().PaymentDate, kNoDate);
         QCOMPARE(model().figures().AccruedInterest, 0.0);
         QCOMPARE(model().figures().TotalAmount, model().values().TotalComp);
         QVERIFY(model().state().EntryCalculated);
-        QVERIFY(button(w(), "cmdSave")->isEnabled());
+        QVERIFY(button(w(), cmdSave)->isEnabled());
     }
 
     // A payment date that is no date, or none, leaves no interest of an

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "interest/calculationformcontrols.h"
 #include "interest/ledgerlines.h"
 #include "interest/ledgerreport.h"
 #include "interest/ui/calculationform.h"
@@ -13,6 +14,7 @@
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
+using namespace corvell::calculationform;
 using namespace corvell::test;
 
 namespace {
@@ -49,28 +51,28 @@ class TestCalculationLedger : public QObject {
 
     const InterestModel& model() { return w_->model(); }
     QWidget& w() { return *w_; }
-    QStringList panel() { return listLines(w(), "List1"); }
+    QStringList panel() { return listLines(w(), List1); }
 
     // Fills the fields of one period (those given) and presses Calculate.
     void calculate(const QString& begin, const QString& end, const QString& rate,
                    const QString& paid = {}, const QString& payment = {}) {
         if (!begin.isNull()) {
-            typeAndLeave(w(), "txtBeginningDate", begin, "cmdClear");
+            typeAndLeave(w(), txtBeginningDate, begin, cmdClear);
         }
-        typeAndLeave(w(), "txtEndingDate", end, "cmdClear");
-        typeAndLeave(w(), "txtRate", rate, "cmdClear");
-        typeAndLeave(w(), "txtPaymentDate", paid, "cmdClear");
-        typeAndLeave(w(), "txtPaymentAmount", payment, "cmdClear");
-        click(w(), "cmdCalculate");
+        typeAndLeave(w(), txtEndingDate, end, cmdClear);
+        typeAndLeave(w(), txtRate, rate, cmdClear);
+        typeAndLeave(w(), txtPaymentDate, paid, cmdClear);
+        typeAndLeave(w(), txtPaymentAmount, payment, cmdClear);
+        click(w(), cmdCalculate);
     }
 
     void workedExample() {
-        type(w(), "txtCaseCaption", "Smith v. Acme Mills");
+        type(w(), txtCaseCaption, "Smith v. Acme Mills");
         calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
-        click(w(), "cmdSave");
-        click(w(), "cmdNextEntry");
+        click(w(), cmdSave);
+        click(w(), cmdNextEntry);
         calculate(QString(), "01/28/2005", "500", "12/31/2005", "");
-        click(w(), "cmdSave");
+        click(w(), cmdSave);
     }
 
     void expectMessage(const QString& message, const QString& title = kCalculate) {
@@ -88,39 +90,38 @@ private Q_SLOTS:
     void cleanup() { t_.reset(); }
 
     void secondWorkedExample() {
-        type(w(), "txtCaseCaption", "Smith v. Acme Mills");
+        type(w(), txtCaseCaption, "Smith v. Acme Mills");
         calculate("010104", "12/31/2004", "500", "06/30/2005", "1000");
-        click(w(), "cmdSave");
+        click(w(), cmdSave);
         QCOMPARE(panel(),
                  QStringList({kFirstLine, "",
                               "Totals: Payments=$1,000.00  Accrued=$1,325.00  Simple=$1,381.02  "
                               "Comp=$26,142.86 Amount=28,848.88  Net=$27,848.88"}));
-        QVERIFY(!button(w(), "cmdSave")->isEnabled());
-        QVERIFY(button(w(), "cmdPrint")->isEnabled());
-        QVERIFY(button(w(), "cmdNextEntry")->isEnabled());
+        QVERIFY(!button(w(), cmdSave)->isEnabled());
+        QVERIFY(button(w(), cmdPrint)->isEnabled());
+        QVERIFY(button(w(), cmdNextEntry)->isEnabled());
 
-        click(w(), "cmdNextEntry");
-        QCOMPARE(text(w(), "txtBeginningDate"), QString("01/01/2005"));
-        QCOMPARE(focused(), control(w(), "txtBeginningDate"));
-        QCOMPARE(lineEdit(w(), "txtBeginningDate")->selectedText(), QString("01/01/2005"));
-        for (const char* emptied :
-             {"txtEndingDate", "txtTotalDays", "txtWeeks", "lblDays", "txtRate", "txtTotalComp",
-              "txtPaymentAmount", "txtSimpleDays", "txtTotalAmount", "txtNetAmount",
-              "txtSimpleInterest", "txtAccruedInterest"}) {
-            QVERIFY2(text(w(), emptied).isEmpty(), emptied);
+        click(w(), cmdNextEntry);
+        QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2005"));
+        QCOMPARE(focused(), control(w(), txtBeginningDate));
+        QCOMPARE(lineEdit(w(), txtBeginningDate)->selectedText(), QString("01/01/2005"));
+        for (ControlName emptied : {txtEndingDate, txtTotalDays, txtWeeks, lblDays, txtRate,
+                                    txtTotalComp, txtPaymentAmount, txtSimpleDays, txtTotalAmount,
+                                    txtNetAmount, txtSimpleInterest, txtAccruedInterest}) {
+            QVERIFY2(text(w(), emptied).isEmpty(), qPrintable(qtName(emptied)));
         }
-        QCOMPARE(text(w(), "txtPaymentDate"), QString("06/30/2005"));
-        QCOMPARE(text(w(), "txtCaseCaption"), QString("Smith v. Acme Mills"));
+        QCOMPARE(text(w(), txtPaymentDate), QString("06/30/2005"));
+        QCOMPARE(text(w(), txtCaseCaption), QString("Smith v. Acme Mills"));
         QCOMPARE(model().state().CurrentEntry, 2);
 
         calculate(QString(), "01/28/2005", "500", "12/31/2005", "");
-        QCOMPARE(text(w(), "txtTotalComp"), QString("2,000.00"));
-        QCOMPARE(text(w(), "txtAccruedInterest"), QString("9.62"));
-        QCOMPARE(text(w(), "txtSimpleDays"), QString("521"));
-        QCOMPARE(text(w(), "txtSimpleInterest"), QString("1,611.51"));
-        QCOMPARE(text(w(), "txtTotalAmount"), QString("3,621.12"));
-        QCOMPARE(text(w(), "txtNetAmount"), QString("3,621.12"));
-        click(w(), "cmdSave");
+        QCOMPARE(text(w(), txtTotalComp), QString("2,000.00"));
+        QCOMPARE(text(w(), txtAccruedInterest), QString("9.62"));
+        QCOMPARE(text(w(), txtSimpleDays), QString("521"));
+        QCOMPARE(text(w(), txtSimpleInterest), QString("1,611.51"));
+        QCOMPARE(text(w(), txtTotalAmount), QString("3,621.12"));
+        QCOMPARE(text(w(), txtNetAmount), QString("3,621.12"));
+        click(w(), cmdSave);
         QCOMPARE(panel(), QStringList({kFirstLine, kSecondLine, "", kTotals}));
         QCOMPARE(model().ledger().EntryCount(), 2);
         QVERIFY(t_->dialogs.messages.empty());
@@ -128,7 +129,7 @@ private Q_SLOTS:
 
     void entryWithoutPaymentDate() {
         calculate("01/01/2004", "12/31/2004", "500", "", "");
-        click(w(), "cmdSave");
+        click(w(), cmdSave);
         const QString line = panel().at(0);
         QCOMPARE(
             line,
@@ -140,69 +141,69 @@ private Q_SLOTS:
 
     void nextEntryRefusals() {
         calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
-        click(w(), "cmdSave");
+        click(w(), cmdSave);
         calculate("01/01/2004", "12/31/2004", "600", "06/30/2005", "1000");
-        click(w(), "cmdNextEntry");
+        click(w(), cmdNextEntry);
         expectMessage("You must save the present entry first or choose clear!");
-        typeAndLeave(w(), "txtEndingDate", "11/30/2004", "cmdClear");
-        click(w(), "cmdNextEntry");
+        typeAndLeave(w(), txtEndingDate, "11/30/2004", cmdClear);
+        click(w(), cmdNextEntry);
         expectMessage("You must calculate the present entry first or choose clear!");
-        QCOMPARE(text(w(), "txtBeginningDate"), QString("01/01/2004"));
-        QCOMPARE(text(w(), "txtEndingDate"), QString("11/30/2004"));
+        QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2004"));
+        QCOMPARE(text(w(), txtEndingDate), QString("11/30/2004"));
         QCOMPARE(model().state().CurrentEntry, 1);
 
         // Calculate, Clear, Next Entry: Clear keeps the flags.
         calculate("01/01/2004", "12/31/2004", "500");
-        click(w(), "cmdClear");
-        click(w(), "cmdNextEntry");
+        click(w(), cmdClear);
+        click(w(), cmdNextEntry);
         expectMessage("You must save the present entry first or choose clear!");
     }
 
     void nextEntryWithoutSavedEntry() {
         calculate("01/01/2004", "12/31/2004", "500");
-        click(w(), "cmdSave");
-        click(w(), "cmdClear");
-        QVERIFY(button(w(), "cmdNextEntry")->isEnabled());
-        click(w(), "cmdNextEntry");
+        click(w(), cmdSave);
+        click(w(), cmdClear);
+        QVERIFY(button(w(), cmdNextEntry)->isEnabled());
+        click(w(), cmdNextEntry);
         expectMessage("There is no saved entry to continue from.");
-        QVERIFY(text(w(), "txtBeginningDate").isEmpty());
+        QVERIFY(text(w(), txtBeginningDate).isEmpty());
         QCOMPARE(model().state().CurrentEntry, 0);
         QVERIFY(panel().isEmpty());
         // A Save after Clear needs a calculation first.
-        QVERIFY(!button(w(), "cmdSave")->isEnabled());
+        QVERIFY(!button(w(), cmdSave)->isEnabled());
     }
 
     void recallAndResave() {
         workedExample();
-        click(w(), "cmdNextEntry");
+        click(w(), cmdNextEntry);
         calculate(QString(), "02/28/2005", "500", "12/31/2005", "");
-        click(w(), "cmdSave");
+        click(w(), cmdSave);
         const QStringList before = panel();
         QCOMPARE(before.size(), 5);
         const double amountBefore = model().totals().Amount;
 
-        doubleClickLine(w(), "List1", 1);
-        QCOMPARE(text(w(), "txtBeginningDate"), QString("01/01/2005"));
-        QCOMPARE(text(w(), "txtEndingDate"), QString("01/28/2005"));
-        QCOMPARE(text(w(), "txtPaymentDate"), QString("12/31/2005"));
-        QCOMPARE(text(w(), "txtPaymentAmount"), QString("0"));
-        QCOMPARE(text(w(), "txtWeeks"), QString("4"));
-        QCOMPARE(text(w(), "lblDays"), QString(""));
-        QCOMPARE(text(w(), "txtRate"), QString("500"));
-        QCOMPARE(text(w(), "txtTotalComp"), QString("2,000.00"));
-        QCOMPARE(text(w(), "txtAccruedInterest"), QString("9.62"));
-        QCOMPARE(text(w(), "txtSimpleInterest"), QString("1,611.51"));
-        QCOMPARE(text(w(), "txtTotalAmount"), QString("3,621.12"));
-        QCOMPARE(text(w(), "txtTotalDays"), QString("28"));
-        QCOMPARE(text(w(), "txtNetAmount"), QString("3,621.12"));
+        doubleClickLine(w(), List1, 1);
+        QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2005"));
+        QCOMPARE(text(w(), txtEndingDate), QString("01/28/2005"));
+        QCOMPARE(text(w(), txtPaymentDate), QString("12/31/2005"));
+        QCOMPARE(text(w(), txtPaymentAmount), QString("0"));
+        QCOMPARE(text(w(), txtWeeks), QString("4"));
+        QCOMPARE(text(w(), lblDays), QString(""));
+        QCOMPARE(text(w(), txtRate), QString("500"));
+        QCOMPARE(text(w(), txtTotalComp), QString("2,000.00"));
+        QCOMPARE(text(w(), txtAccruedInterest), QString("9.62"));
+        QCOMPARE(text(w(), txtSimpleInterest), QString("1,611.51"));
+        QCOMPARE(text(w(), txtTotalAmount), QString("3,621.12"));
+        QCOMPARE(text(w(), txtTotalDays), QString("28"));
+        QCOMPARE(text(w(), txtNetAmount), QString("3,621.12"));
         QCOMPARE(model().state().CurrentEntry, 2);
-        QVERIFY(!button(w(), "cmdSave")->isEnabled());
+        QVERIFY(!button(w(), cmdSave)->isEnabled());
         QCOMPARE(panel(), before);
 
-        typeAndLeave(w(), "txtRate", "700", "cmdClear");
-        click(w(), "cmdCalculate");
-        QCOMPARE(text(w(), "txtTotalComp"), QString("2,800.00"));
-        click(w(), "cmdSave");
+        typeAndLeave(w(), txtRate, "700", cmdClear);
+        click(w(), cmdCalculate);
+        QCOMPARE(text(w(), txtTotalComp), QString("2,800.00"));
+        click(w(), cmdSave);
         QCOMPARE(model().ledger().EntryCount(), 3);
         const QStringList after = panel();
         QCOMPARE(after.size(), 5);
@@ -213,17 +214,17 @@ private Q_SLOTS:
         QCOMPARE(after.at(4), QString::fromStdString(PanelTotalsLine(model().totals())));
 
         // Next Entry still continues after the last entry.
-        click(w(), "cmdNextEntry");
-        QCOMPARE(text(w(), "txtBeginningDate"), QString("03/01/2005"));
+        click(w(), cmdNextEntry);
+        QCOMPARE(text(w(), txtBeginningDate), QString("03/01/2005"));
         QCOMPARE(model().state().CurrentEntry, 4);
     }
 
     void recallOfNoEntryChangesNothing() {
         workedExample();
-        const QString begin = text(w(), "txtBeginningDate");
+        const QString begin = text(w(), txtBeginningDate);
         for (int row : {2, 3, -1}) {  // the empty line, the totals, no line at all
-            doubleClickLine(w(), "List1", row);
-            QCOMPARE(text(w(), "txtBeginningDate"), begin);
+            doubleClickLine(w(), List1, row);
+            QCOMPARE(text(w(), txtBeginningDate), begin);
             QCOMPARE(model().state().CurrentEntry, 2);
         }
     }
@@ -231,36 +232,35 @@ private Q_SLOTS:
     // Save keeps the entry as calculated, whatever was typed since.
     void saveStoresTheCalculatedEntry() {
         calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
-        typeAndLeave(w(), "txtEndingDate", "06/30/2004", "cmdClear");
-        typeAndLeave(w(), "txtPaymentDate", "", "cmdClear");
-        click(w(), "cmdSave");
+        typeAndLeave(w(), txtEndingDate, "06/30/2004", cmdClear);
+        typeAndLeave(w(), txtPaymentDate, "", cmdClear);
+        click(w(), cmdSave);
         QCOMPARE(panel().at(0), kFirstLine);
         QCOMPARE(model().ledger().entry(1).EndText, std::string("12/31/2004"));
     }
 
     void clearEmptiesTheClaim() {
         workedExample();
-        click(w(), "cmdNextEntry");
+        click(w(), cmdNextEntry);
         calculate(QString(), "01/31/2005", "500");
-        click(w(), "cmdClear");
+        click(w(), cmdClear);
         QVERIFY(panel().isEmpty());
-        for (const char* name :
-             {"txtBeginningDate", "txtEndingDate", "txtTotalDays", "txtRate", "txtWeeks", "lblDays",
-              "txtTotalComp", "txtAccruedInterest", "txtPaymentDate", "txtPaymentAmount",
-              "txtCaseCaption", "txtSimpleDays", "txtTotalAmount", "txtNetAmount",
-              "txtSimpleInterest"}) {
-            QVERIFY2(text(w(), name).isEmpty(), name);
+        for (ControlName name :
+             {txtBeginningDate, txtEndingDate, txtTotalDays, txtRate, txtWeeks, lblDays,
+              txtTotalComp, txtAccruedInterest, txtPaymentDate, txtPaymentAmount, txtCaseCaption,
+              txtSimpleDays, txtTotalAmount, txtNetAmount, txtSimpleInterest}) {
+            QVERIFY2(text(w(), name).isEmpty(), qPrintable(qtName(name)));
         }
-        QCOMPARE(focused(), control(w(), "txtBeginningDate"));
+        QCOMPARE(focused(), control(w(), txtBeginningDate));
         QCOMPARE(model().ledger().EntryCount(), 0);
         QCOMPARE(model().state().CurrentEntry, 0);
-        QVERIFY(!button(w(), "cmdPrint")->isEnabled());
-        QVERIFY(!button(w(), "cmdSave")->isEnabled());
-        QVERIFY(button(w(), "cmdNextEntry")->isEnabled());
+        QVERIFY(!button(w(), cmdPrint)->isEnabled());
+        QVERIFY(!button(w(), cmdSave)->isEnabled());
+        QVERIFY(button(w(), cmdNextEntry)->isEnabled());
 
         // A new claim starts at entry 1.
         calculate("01/01/2006", "01/31/2006", "300");
-        click(w(), "cmdSave");
+        click(w(), cmdSave);
         QCOMPARE(model().ledger().EntryCount(), 1);
         QCOMPARE(panel().size(), 3);
         QVERIFY(panel().at(0).startsWith("01/01/06  01/31/06"));
@@ -269,8 +269,8 @@ private Q_SLOTS:
     void printRefusedWhileUnsaved() {
         workedExample();
         calculate("01/01/2004", "12/31/2004", "450");
-        QVERIFY(button(w(), "cmdPrint")->isEnabled());
-        click(w(), "cmdPrint");
+        QVERIFY(button(w(), cmdPrint)->isEnabled());
+        click(w(), cmdPrint);
         expectMessage("You must save the present entry before printing!");
         QCOMPARE(t_->dialogs.printerDialogs, 0);
         QVERIFY(t_->dialogs.printed.empty());
@@ -281,7 +281,7 @@ private Q_SLOTS:
         const QStringList panelBefore = panel();
         const LedgerEntry first = model().ledger().entry(1);
         t_->dialogs.copies = 2;
-        click(w(), "cmdPrint");
+        click(w(), cmdPrint);
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{2});
         QCOMPARE(t_->dialogs.printed.at(0), t_->dialogs.printed.at(1));
         QCOMPARE(t_->dialogs.printed.at(0), BuildLedgerReport(model().ledger(), model().totals(),
@@ -292,17 +292,17 @@ private Q_SLOTS:
 
         t_->dialogs.clear();
         t_->dialogs.copies = 1;
-        click(w(), "cmdPrint");
+        click(w(), cmdPrint);
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
         t_->dialogs.copies = std::nullopt;  // cancelled: nothing printed
-        click(w(), "cmdPrint");
+        click(w(), cmdPrint);
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
         QCOMPARE(panel(), panelBefore);
     }
 
     void reportReadFromPdf() {
         workedExample();
-        click(w(), "cmdPrint");
+        click(w(), cmdPrint);
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
         const PdfResult pdf = renderToPdf(t_->dialogs.printed.front());
         QVERIFY(pdf.rendered);
@@ -335,13 +335,13 @@ private Q_SLOTS:
     // the totals after the last entry; the hundred-and-first is refused.
     void hundredEntries() {
         calculate("01/01/2004", "01/07/2004", "700", "", "");
-        click(w(), "cmdSave");
+        click(w(), cmdSave);
         for (int i = 2; i <= 100; ++i) {
-            click(w(), "cmdNextEntry");
-            const Date end = CDate(text(w(), "txtBeginningDate").toStdString()).value();
+            click(w(), cmdNextEntry);
+            const Date end = CDate(text(w(), txtBeginningDate).toStdString()).value();
             calculate(QString(), QString::fromStdString(Format(Date{end.day + 6}, "mm/dd/yyyy")),
                       "700");
-            click(w(), "cmdSave");
+            click(w(), cmdSave);
         }
         QVERIFY(t_->dialogs.messages.empty());
         QCOMPARE(model().ledger().EntryCount(), 100);
@@ -349,11 +349,11 @@ private Q_SLOTS:
         QCOMPARE(model().totals().Comp, 70000.0);
         QCOMPARE(panel().at(99).left(18), QString("11/24/05  11/30/05"));
 
-        click(w(), "cmdNextEntry");
-        QCOMPARE(text(w(), "txtBeginningDate"), QString("12/01/2005"));
+        click(w(), cmdNextEntry);
+        QCOMPARE(text(w(), txtBeginningDate), QString("12/01/2005"));
         calculate(QString(), "12/07/2005", "700");
         const QStringList before = panel();
-        click(w(), "cmdSave");
+        click(w(), cmdSave);
         expectMessage("The ledger holds at most 100 entries.");
         QCOMPARE(model().ledger().EntryCount(), 100);
         QCOMPARE(panel(), before);
@@ -361,11 +361,11 @@ private Q_SLOTS:
         QCOMPARE(model().ledger().entry(100).EndText, std::string("11/30/2005"));
 
         // Printing needs the last entry saved: recall and re-save the hundredth.
-        doubleClickLine(w(), "List1", 99);
-        click(w(), "cmdCalculate");
-        click(w(), "cmdSave");
+        doubleClickLine(w(), List1, 99);
+        click(w(), cmdCalculate);
+        click(w(), cmdSave);
         QCOMPARE(panel(), before);
-        click(w(), "cmdPrint");
+        click(w(), cmdPrint);
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
         const PdfResult pdf = renderToPdf(t_->dialogs.printed.front());
         QVERIFY(pdf.pages > 2);

@@ -5,11 +5,14 @@
 #include <QTest>
 
 #include "interest/calculation.h"
+#include "interest/calculationformcontrols.h"
 #include "interest/interest.h"
 #include "interest/period.h"
 #include "shell/format.h"
+#include "tests/support/controlnames.h"
 
 using namespace corvell;
+using namespace corvell::calculationform;
 
 namespace {
 
@@ -196,68 +199,64 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("weeks");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("control");
-        QTest::newRow("beginning empty") << ""
-                                         << "x"
-                                         << "x"
-                                         << ""
-                                         << "Beginning Date is required for any calculation."
-                                         << "txtBeginningDate";
-        QTest::newRow("beginning not a date") << "13/45/2004"
-                                              << "x"
-                                              << "x"
-                                              << ""
-                                              << "13/45/2004 is not a valid date."
-                                              << "txtBeginningDate";
+        QTest::addColumn<ControlName>("control");
+        QTest::newRow("beginning empty")
+            << ""
+            << "x"
+            << "x"
+            << ""
+            << "Beginning Date is required for any calculation." << txtBeginningDate;
+        QTest::newRow("beginning not a date")
+            << "13/45/2004"
+            << "x"
+            << "x"
+            << ""
+            << "13/45/2004 is not a valid date." << txtBeginningDate;
         QTest::newRow("rate not a number") << "01/01/2004"
                                            << "x"
                                            << "5OO"
                                            << ""
-                                           << "5OO is not a valid number."
-                                           << "txtRate";
+                                           << "5OO is not a valid number." << txtRate;
         QTest::newRow("no ending date, no weeks")
             << "01/01/2004"
             << ""
             << "500"
             << ""
-            << "Ending Date or Weeks is required for any calculation."
-            << "txtEndingDate";
-        QTest::newRow("weeks round to no day") << "01/01/2004"
-                                               << ""
-                                               << "500"
-                                               << "0.05"
-                                               << "Weeks must be more than 0 and at most 4681."
-                                               << "txtWeeks";
-        QTest::newRow("weeks beyond 4681") << "01/01/2004"
-                                           << ""
-                                           << "500"
-                                           << "5000"
-                                           << "Weeks must be more than 0 and at most 4681."
-                                           << "txtWeeks";
-        QTest::newRow("weeks past the last date") << "12/01/9999"
-                                                  << ""
-                                                  << "500"
-                                                  << "10"
-                                                  << "The ending date would fall after 12/31/9999."
-                                                  << "txtWeeks";
+            << "Ending Date or Weeks is required for any calculation." << txtEndingDate;
+        QTest::newRow("weeks round to no day")
+            << "01/01/2004"
+            << ""
+            << "500"
+            << "0.05"
+            << "Weeks must be more than 0 and at most 4681." << txtWeeks;
+        QTest::newRow("weeks beyond 4681")
+            << "01/01/2004"
+            << ""
+            << "500"
+            << "5000"
+            << "Weeks must be more than 0 and at most 4681." << txtWeeks;
+        QTest::newRow("weeks past the last date")
+            << "12/01/9999"
+            << ""
+            << "500"
+            << "10"
+            << "The ending date would fall after 12/31/9999." << txtWeeks;
         QTest::newRow("ending not a date") << "01/01/2004"
                                            << "02/30/2004"
                                            << "500"
                                            << "10"
-                                           << "02/30/2004 is not a valid date."
-                                           << "txtEndingDate";
-        QTest::newRow("ending before beginning") << "01/01/2004"
-                                                 << "12/31/2003"
-                                                 << "500"
-                                                 << ""
-                                                 << "Ending date must be later than beginning date"
-                                                 << "txtEndingDate";
+                                           << "02/30/2004 is not a valid date." << txtEndingDate;
+        QTest::newRow("ending before beginning")
+            << "01/01/2004"
+            << "12/31/2003"
+            << "500"
+            << ""
+            << "Ending date must be later than beginning date" << txtEndingDate;
         QTest::newRow("amounts overflow") << "01/01/2004"
                                           << "12/31/2004"
                                           << "1e308"
                                           << ""
-                                          << "The amounts are too large to calculate."
-                                          << "txtRate";
+                                          << "The amounts are too large to calculate." << txtRate;
     }
     void refusalsInOrder() {
         QFETCH(QString, begin);
@@ -271,7 +270,7 @@ private Q_SLOTS:
         QVERIFY(std::holds_alternative<CalculationRefusal>(outcome));
         const auto& refusal = std::get<CalculationRefusal>(outcome);
         QTEST(QString::fromStdString(refusal.message), "message");
-        QTEST(QString::fromStdString(refusal.control), "control");
+        QTEST(refusal.control, "control");
     }
 
     void endingDateFromWeeks() {

@@ -22,8 +22,9 @@ QString captionOf(QWidget* w) {
     return {};
 }
 
-void checkFont(QWidget& window, const QString& name, const QString& family, double points) {
-    QWidget* w = control(window, name.toLatin1().constData());
+void checkFont(QWidget& window, ControlName control, const QString& family, double points) {
+    const QString name = qtName(control);
+    QWidget* w = test::control(window, control);
     const QFont font = w->font();
     QCOMPARE(font.family(), family);
     QVERIFY2(font.bold(), qPrintable(name));
@@ -80,7 +81,7 @@ void checkPlaces(QWidget& window, std::span<const Placed> controls) {
         QWidget* w = control(window, c.name);
         const QRect expected(ui::pixels(c.left), ui::pixels(c.top), ui::pixels(c.width),
                              ui::pixels(c.height));
-        QVERIFY2(w->geometry() == expected, c.name);
+        QVERIFY2(w->geometry() == expected, qPrintable(qtName(c.name)));
         if (c.caption != nullptr) {
             QCOMPARE(captionOf(w), QString::fromUtf8(c.caption));
         }
@@ -88,28 +89,35 @@ void checkPlaces(QWidget& window, std::span<const Placed> controls) {
     }
 }
 
-void checkTabOrder(QWidget& window, const QStringList& order) {
+void checkTabOrder(QWidget& window, const std::vector<ControlName>& order) {
+    QStringList expected;
+    for (const ControlName name : order) {
+        expected << qtName(name);
+    }
     QStringList walked;
-    QWidget* first = control(window, order.first().toLatin1().constData());
+    QWidget* first = control(window, order.front());
     QWidget* w = first;
     do {
         if ((w->focusPolicy() & Qt::TabFocus) && w->window() == &window) {
             walked << w->objectName();
         }
         w = w->nextInFocusChain();
-    } while (w != first && walked.size() <= order.size());
-    QCOMPARE(walked, order);
+    } while (w != first && walked.size() <= expected.size());
+    QCOMPARE(walked, expected);
 }
 
-void checkFonts(QWidget& window, const QStringList& fields, const QStringList& labels,
-                const QStringList& buttons) {
-    for (const QString& name : fields) {
+void checkFonts(QWidget& window, const std::vector<ControlName>& fields,
+                const std::vector<ControlName>& labels, const std::vector<ControlName>& buttons,
+                ControlName caseCaptionLabel) {
+    for (const ControlName name : fields) {
         checkFont(window, name, QStringLiteral("Times New Roman"), 9.75);
     }
-    for (const QString& name : labels + buttons) {
-        checkFont(window, name, QStringLiteral("MS Sans Serif"), 8.25);
+    for (const auto* group : {&labels, &buttons}) {
+        for (const ControlName name : *group) {
+            checkFont(window, name, QStringLiteral("MS Sans Serif"), 8.25);
+        }
     }
-    checkFont(window, QStringLiteral("lblCaseCaption"), QStringLiteral("MS Serif"), 9.75);
+    checkFont(window, caseCaptionLabel, QStringLiteral("MS Serif"), 9.75);
 }
 
 void checkReport(const report::Document& document, const std::vector<std::string>& expected) {

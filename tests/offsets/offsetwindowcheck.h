@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/controlname.h"
 #include "shell/report.h"
 
 namespace corvell::test {
@@ -15,7 +16,7 @@ namespace corvell::test {
 // A control as the window must show it: place and size in twips, caption of a
 // label or button (nullptr: not checked), tool tip (nullptr: none).
 struct Placed {
-    const char* name;
+    ControlName name;
     int left;
     int top;
     int width;
@@ -28,12 +29,13 @@ struct Placed {
 void checkPlaces(QWidget& window, std::span<const Placed> controls);
 
 // The controls Tab walks through, starting from the first one listed.
-void checkTabOrder(QWidget& window, const QStringList& order);
+void checkTabOrder(QWidget& window, const std::vector<ControlName>& order);
 
 // Fonts: text fields in bold Times New Roman 9.75 point, labels and buttons
 // in bold MS Sans Serif 8.25 point, the Case Caption label in bold MS Serif.
-void checkFonts(QWidget& window, const QStringList& fields, const QStringList& labels,
-                const QStringList& buttons);
+void checkFonts(QWidget& window, const std::vector<ControlName>& fields,
+                const std::vector<ControlName>& labels, const std::vector<ControlName>& buttons,
+                ControlName caseCaptionLabel);
 
 // The report as printed: Times New Roman 16 point portrait throughout, its
 // plain lines `expected`, and the text a

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 
+#include "offsets/frmoffsetcontrols.h"
 #include "offsets/ui/frmoffset.h"
 #include "shell/format.h"
 #include "shell/ui/look.h"
@@ -14,48 +15,47 @@
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
+using namespace corvell::frmoffset;
 using namespace corvell::test;
 
 namespace {
 
-constexpr const char* kDate = "txtBeginningDate";
-constexpr const char* kAmount = "txtNetOffsetAmount";
-constexpr const char* kResults[] = {"txtComputedWeeks", "txtComputedDays", "txtComputedEndDate",
-                                    "txtRemainder"};
+constexpr ControlName kResults[] = {txtComputedWeeks, txtComputedDays, txtComputedEndDate,
+                                    txtRemainder};
 
 const std::string kTitle = std::string(14, ' ') + "Lump Sum Offset Calculation";
 const std::string kDateLine = std::string(28, ' ') + "03-04-2026    09:05:07";
 
 constexpr Placed kPlaces[] = {
-    {"txtBeginningDate", 240, 840, 1335, 360, nullptr,
+    {txtBeginningDate, 240, 840, 1335, 360, nullptr,
      "Enter first day offset to be taken as m/d/yy"},
-    {"txtRate", 1920, 840, 855, 360, nullptr, "Enter weekly compensation rate"},
-    {"txtNetOffsetAmount", 3240, 840, 1695, 360, nullptr, "Enter net amount of benefits received"},
-    {"txtCaseCaption", 240, 2640, 4935, 1215, nullptr,
+    {txtRate, 1920, 840, 855, 360, nullptr, "Enter weekly compensation rate"},
+    {txtNetOffsetAmount, 3240, 840, 1695, 360, nullptr, "Enter net amount of benefits received"},
+    {txtCaseCaption, 240, 2640, 4935, 1215, nullptr,
      "Enter any identifying information for printed report"},
-    {"txtComputedEndDate", 3240, 1680, 1695, 360, nullptr, "Calculated end date of offset credit"},
-    {"txtComputedWeeks", 240, 1680, 1335, 360, nullptr, "Calculated weeks of offset allowed"},
-    {"txtComputedDays", 1920, 1680, 855, 360, nullptr,
+    {txtComputedEndDate, 3240, 1680, 1695, 360, nullptr, "Calculated end date of offset credit"},
+    {txtComputedWeeks, 240, 1680, 1335, 360, nullptr, "Calculated weeks of offset allowed"},
+    {txtComputedDays, 1920, 1680, 855, 360, nullptr,
      "Calculated partial weeks of offset allowed expressed in days"},
-    {"txtRemainder", 5400, 1680, 1335, 360, nullptr, "Calculated remaining credit for partial day"},
-    {"lblBeginningDate", 240, 600, 1335, 255, "Beginning Date", nullptr},
-    {"lblRate", 1920, 600, 855, 255, "Rate", nullptr},
-    {"lblNetOffsetAmount", 3240, 600, 1695, 255, "Net Offset Amount", nullptr},
-    {"lblComputedWeeks", 120, 1440, 1695, 255, "Computed Weeks", nullptr},
-    {"lblDays", 1920, 1440, 855, 255, "Days", nullptr},
-    {"lblComputedEndDate", 3240, 1440, 1815, 255, "Computed End Date", nullptr},
-    {"lblRemainder", 5520, 1440, 1095, 255, "Remainder", nullptr},
-    {"lblCaseCaption", 240, 2400, 4935, 255, "Case Caption", nullptr},
-    {"cmdCommCalculate", 5520, 2400, 1455, 735, "Calculate", "Press to perform calculation"},
-    {"cmdCommPrint", 7320, 2400, 855, 735, "Print", "Press to print results of calculation"},
-    {"cmdCommClear", 8520, 2400, 615, 735, "Clear", "Clear all entries for new calculation"},
-    {"cmdQuit", 8280, 120, 975, 375, "Close", "Return to main menu"},
-    {"CmdInterest", 240, 120, 1095, 195, "Interest", nullptr},
-    {"cmdPresentValue", 1440, 120, 1215, 195, "Present Value", nullptr},
-    {"cmdSocialSecurity", 2760, 120, 1215, 195, "Soc. Security", nullptr},
-    {"cmdCommutation", 4080, 120, 1215, 195, "Commutation", nullptr},
-    {"cmdSubrogation", 5400, 120, 1095, 195, "Subrogation", nullptr},
-    {"cmdPension", 6600, 120, 1095, 195, "Pension", nullptr},
+    {txtRemainder, 5400, 1680, 1335, 360, nullptr, "Calculated remaining credit for partial day"},
+    {lblBeginningDate, 240, 600, 1335, 255, "Beginning Date", nullptr},
+    {lblRate, 1920, 600, 855, 255, "Rate", nullptr},
+    {lblNetOffsetAmount, 3240, 600, 1695, 255, "Net Offset Amount", nullptr},
+    {lblComputedWeeks, 120, 1440, 1695, 255, "Computed Weeks", nullptr},
+    {lblDays, 1920, 1440, 855, 255, "Days", nullptr},
+    {lblComputedEndDate, 3240, 1440, 1815, 255, "Computed End Date", nullptr},
+    {lblRemainder, 5520, 1440, 1095, 255, "Remainder", nullptr},
+    {lblCaseCaption, 240, 2400, 4935, 255, "Case Caption", nullptr},
+    {cmdCommCalculate, 5520, 2400, 1455, 735, "Calculate", "Press to perform calculation"},
+    {cmdCommPrint, 7320, 2400, 855, 735, "Print", "Press to print results of calculation"},
+    {cmdCommClear, 8520, 2400, 615, 735, "Clear", "Clear all entries for new calculation"},
+    {nav::cmdQuit, 8280, 120, 975, 375, "Close", "Return to main menu"},
+    {nav::CmdInterest, 240, 120, 1095, 195, "Interest", nullptr},
+    {nav::cmdPresentValue, 1440, 120, 1215, 195, "Present Value", nullptr},
+    {nav::cmdSocialSecurity, 2760, 120, 1215, 195, "Soc. Security", nullptr},
+    {nav::cmdCommutation, 4080, 120, 1215, 195, "Commutation", nullptr},
+    {nav::cmdSubrogation, 5400, 120, 1095, 195, "Subrogation", nullptr},
+    {nav::cmdPension, 6600, 120, 1095, 195, "Pension", nullptr},
 };
 
 QString shown(Date date) {
@@ -75,30 +75,30 @@ class TestLumpSumWindow : public QObject {
     // Types the inputs, the date last, and presses Enter in the date field:
     // Calculate then sees the date as typed, not completed on leaving.
     void enterAll(const QString& date, const QString& rate, const QString& amount) {
-        type(*w_, "txtRate", rate);
-        type(*w_, kAmount, amount);
-        type(*w_, kDate, date);
-        pressEnter(*w_, kDate);
+        type(*w_, txtRate, rate);
+        type(*w_, txtNetOffsetAmount, amount);
+        type(*w_, txtBeginningDate, date);
+        pressEnter(*w_, txtBeginningDate);
     }
 
     // Types the inputs in tab order and clicks Calculate.
     void calculate(const QString& date, const QString& rate, const QString& amount) {
-        type(*w_, kDate, date);
-        type(*w_, "txtRate", rate);
-        type(*w_, kAmount, amount);
-        click(*w_, "cmdCommCalculate");
+        type(*w_, txtBeginningDate, date);
+        type(*w_, txtRate, rate);
+        type(*w_, txtNetOffsetAmount, amount);
+        click(*w_, cmdCommCalculate);
     }
 
     QStringList results() {
         QStringList r;
-        for (const char* name : kResults) {
+        for (ControlName name : kResults) {
             r << text(*w_, name);
         }
         return r;
     }
 
     const report::Document& printed() {
-        click(*w_, "cmdCommPrint");
+        click(*w_, cmdCommPrint);
         return t_->dialogs.printed.back();
     }
 
@@ -125,18 +125,18 @@ private Q_SLOTS:
                      label->palette().color(QPalette::Highlight));
         }
         checkPlaces(*w_, kPlaces);
-        checkTabOrder(*w_, {"txtBeginningDate", "txtRate", "txtNetOffsetAmount", "txtCaseCaption",
-                            "cmdCommCalculate", "cmdCommPrint", "cmdCommClear", "cmdQuit",
-                            "CmdInterest", "cmdPresentValue", "cmdSocialSecurity", "cmdCommutation",
-                            "cmdSubrogation", "cmdPension", "txtComputedEndDate",
-                            "txtComputedWeeks", "txtComputedDays", "txtRemainder"});
+        checkTabOrder(
+            *w_, {txtBeginningDate, txtRate, txtNetOffsetAmount, txtCaseCaption, cmdCommCalculate,
+                  cmdCommPrint, cmdCommClear, nav::cmdQuit, nav::CmdInterest, nav::cmdPresentValue,
+                  nav::cmdSocialSecurity, nav::cmdCommutation, nav::cmdSubrogation, nav::cmdPension,
+                  txtComputedEndDate, txtComputedWeeks, txtComputedDays, txtRemainder});
         checkFonts(*w_,
-                   {"txtBeginningDate", "txtRate", "txtNetOffsetAmount", "txtCaseCaption",
-                    "txtComputedEndDate", "txtComputedWeeks", "txtComputedDays", "txtRemainder"},
-                   {"lblBeginningDate", "lblRate", "lblNetOffsetAmount", "lblComputedWeeks",
-                    "lblDays", "lblComputedEndDate", "lblRemainder"},
-                   {"cmdCommCalculate", "cmdCommPrint", "cmdCommClear"});
-        QVERIFY(button(*w_, "cmdCommCalculate")->isDefault());
+                   {txtBeginningDate, txtRate, txtNetOffsetAmount, txtCaseCaption,
+                    txtComputedEndDate, txtComputedWeeks, txtComputedDays, txtRemainder},
+                   {lblBeginningDate, lblRate, lblNetOffsetAmount, lblComputedWeeks, lblDays,
+                    lblComputedEndDate, lblRemainder},
+                   {cmdCommCalculate, cmdCommPrint, cmdCommClear}, lblCaseCaption);
+        QVERIFY(button(*w_, cmdCommCalculate)->isDefault());
         QCOMPARE(values().BeginDate, kNoDate);
         QCOMPARE(values().CompRate, 0.0);
     }
@@ -176,8 +176,8 @@ private Q_SLOTS:
         calculate("01/05/2004", rate, amount);
         QVERIFY(t_->dialogs.messages.empty());
         QCOMPARE(results(), expected);
-        QCOMPARE(text(*w_, kDate), QString("01/05/2004"));
-        QCOMPARE(text(*w_, "txtRate"), rate);  // this rate field is not re-formatted
+        QCOMPARE(text(*w_, txtBeginningDate), QString("01/05/2004"));
+        QCOMPARE(text(*w_, txtRate), rate);  // this rate field is not re-formatted
         QCOMPARE(shown(values().BeginDate), QString("01/05/2004"));
         QCOMPARE(values().CompRate, compRate);
     }
@@ -185,7 +185,7 @@ private Q_SLOTS:
     void enterCalculates() {
         enterAll("01/05/2004", "400", "5000");
         QCOMPARE(results(), (QStringList{"12", "3", "03/31/2004", "$28.57"}));
-        QCOMPARE(focused(), control(*w_, kDate));
+        QCOMPARE(focused(), control(*w_, txtBeginningDate));
     }
 
     void dateOnLeaving_data() {
@@ -207,18 +207,18 @@ private Q_SLOTS:
     void dateOnLeaving() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        typeAndLeave(*w_, kDate, typed, "txtRate");
+        typeAndLeave(*w_, txtBeginningDate, typed, txtRate);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, kDate), shown);
+        QCOMPARE(text(*w_, txtBeginningDate), shown);
         QCOMPARE(::shown(values().BeginDate), shown);
-        QCOMPARE(focused(), control(*w_, "txtRate"));
+        QCOMPARE(focused(), control(*w_, txtRate));
     }
 
     void emptyDateOnLeaving() {
-        typeAndLeave(*w_, kDate, "", "txtRate");
+        typeAndLeave(*w_, txtBeginningDate, "", txtRate);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, kDate), QString());
-        QCOMPARE(focused(), control(*w_, "txtRate"));
+        QCOMPARE(text(*w_, txtBeginningDate), QString());
+        QCOMPARE(focused(), control(*w_, txtRate));
     }
 
     // A date that is none is refused on leaving: the field keeps the text as
@@ -245,14 +245,14 @@ private Q_SLOTS:
     void dateRefusedOnLeaving() {
         QFETCH(QString, typed);
         QFETCH(QString, kept);
-        typeAndLeave(*w_, kDate, "01/02/2004", "txtRate");
-        typeAndLeave(*w_, kDate, typed, "txtRate");
+        typeAndLeave(*w_, txtBeginningDate, "01/02/2004", txtRate);
+        typeAndLeave(*w_, txtBeginningDate, typed, txtRate);
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(t_->dialogs.lastMessage(), kept + " is not a valid date.");
         QCOMPARE(t_->dialogs.messages.back().title, ui::applicationTitle());
-        QCOMPARE(text(*w_, kDate), kept);
-        QCOMPARE(focused(), control(*w_, kDate));
-        QCOMPARE(lineEdit(*w_, kDate)->selectedText(), kept);
+        QCOMPARE(text(*w_, txtBeginningDate), kept);
+        QCOMPARE(focused(), control(*w_, txtBeginningDate));
+        QCOMPARE(lineEdit(*w_, txtBeginningDate)->selectedText(), kept);
         QCOMPARE(shown(values().BeginDate), QString("01/02/2004"));
     }
 
@@ -265,7 +265,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<ControlName>("field");
         QTest::addColumn<QString>("dateAfter");
         const QString rateRequired = "Rate is required for any calculation.";
         const QString amountRequired = "Net Offset Amount is required for any calculation.";
@@ -273,60 +273,58 @@ private Q_SLOTS:
         QTest::newRow("no date") << ""
                                  << ""
                                  << ""
-                                 << "Beginning Date is requireed for any calculation." << kDate
-                                 << "";
-        QTest::newRow("no such date") << "02/30/2004"
-                                      << "400"
-                                      << "5000"
-                                      << "02/30/2004 is not a valid date." << kDate << "02/30/2004";
+                                 << "Beginning Date is requireed for any calculation."
+                                 << txtBeginningDate << "";
+        QTest::newRow("no such date")
+            << "02/30/2004"
+            << "400"
+            << "5000"
+            << "02/30/2004 is not a valid date." << txtBeginningDate << "02/30/2004";
         QTest::newRow("no rate") << "1/5/04"
                                  << ""
-                                 << "" << rateRequired << "txtRate"
-                                 << "01/05/2004";
+                                 << "" << rateRequired << txtRate << "01/05/2004";
         QTest::newRow("rate blanks") << "1/5/04"
                                      << "   "
-                                     << "5000" << rateRequired << "txtRate"
-                                     << "01/05/2004";
+                                     << "5000" << rateRequired << txtRate << "01/05/2004";
         QTest::newRow("no amount") << "01/05/2004"
                                    << "400"
-                                   << " " << amountRequired << kAmount << "01/05/2004";
-        QTest::newRow("amount before rate zero") << "01/05/2004"
-                                                 << "0"
-                                                 << "" << amountRequired << kAmount << "01/05/2004";
+                                   << " " << amountRequired << txtNetOffsetAmount << "01/05/2004";
+        QTest::newRow("amount before rate zero")
+            << "01/05/2004"
+            << "0"
+            << "" << amountRequired << txtNetOffsetAmount << "01/05/2004";
         QTest::newRow("rate zero") << "01/05/2004"
                                    << "0"
-                                   << "5000" << rateZero << "txtRate"
-                                   << "01/05/2004";
+                                   << "5000" << rateZero << txtRate << "01/05/2004";
         QTest::newRow("rate no number") << "01/05/2004"
                                         << "abc"
-                                        << "5000x" << rateZero << "txtRate"
-                                        << "01/05/2004";
+                                        << "5000x" << rateZero << txtRate << "01/05/2004";
         QTest::newRow("amount not wholly a number")
             << "01/05/2004"
             << "400"
             << "5000x"
-            << "5000x is not a valid number." << kAmount << "01/05/2004";
+            << "5000x is not a valid number." << txtNetOffsetAmount << "01/05/2004";
         QTest::newRow("ends after 9999")
             << "01/05/2004"
             << "0.01"
             << "1000000000000"
             << "The offset would end after 12/31/9999. Please check the Net Offset Amount and "
                "the Rate."
-            << kAmount << "01/05/2004";
+            << txtNetOffsetAmount << "01/05/2004";
         QTest::newRow("ends before 100")
             << "01/05/2004"
             << "0.01"
             << "-1000000000000"
             << "The offset would end before 01/01/0100. Please check the Net Offset Amount and "
                "the Rate."
-            << kAmount << "01/05/2004";
+            << txtNetOffsetAmount << "01/05/2004";
     }
     void refusals() {
         QFETCH(QString, date);
         QFETCH(QString, rate);
         QFETCH(QString, amount);
         QFETCH(QString, message);
-        QFETCH(QString, field);
+        QFETCH(ControlName, field);
         QFETCH(QString, dateAfter);
         calculate("01/02/2004", "800", "1000");
         const QStringList before = results();
@@ -337,12 +335,12 @@ private Q_SLOTS:
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(t_->dialogs.lastMessage(), message);
         QCOMPARE(t_->dialogs.messages.back().title, ui::applicationTitle());
-        QCOMPARE(focused(), control(*w_, field.toLatin1().constData()));
-        auto* line = lineEdit(*w_, field.toLatin1().constData());
+        QCOMPARE(focused(), control(*w_, field));
+        auto* line = lineEdit(*w_, field);
         QCOMPARE(line->selectedText(), line->text());
-        QCOMPARE(text(*w_, kDate), dateAfter);
-        QCOMPARE(text(*w_, "txtRate"), rate);
-        QCOMPARE(text(*w_, kAmount), amount);
+        QCOMPARE(text(*w_, txtBeginningDate), dateAfter);
+        QCOMPARE(text(*w_, txtRate), rate);
+        QCOMPARE(text(*w_, txtNetOffsetAmount), amount);
         QCOMPARE(results(), before);
         QCOMPARE(values().CompRate, 800.0);
         QCOMPARE(shown(values().BeginDate), dateAfter.isEmpty() || dateAfter == "02/30/2004"
@@ -354,14 +352,16 @@ private Q_SLOTS:
     // was, and so does the kept beginning date.
     void clear() {
         calculate("01/05/2004", "400", "5000");
-        type(*w_, "txtCaseCaption", "Doe");
-        click(*w_, "cmdCommClear");
+        type(*w_, txtCaseCaption, "Doe");
+        click(*w_, cmdCommClear);
         for (const Placed& p : kPlaces) {
-            if (QString(p.name).startsWith("txt")) {
+            QWidget* c = control(*w_, p.name);
+            if (qobject_cast<QLineEdit*>(c) != nullptr ||
+                qobject_cast<QPlainTextEdit*>(c) != nullptr) {
                 QCOMPARE(text(*w_, p.name), QString());
             }
         }
-        QCOMPARE(focused(), control(*w_, "cmdCommClear"));
+        QCOMPARE(focused(), control(*w_, cmdCommClear));
         QCOMPARE(values().CompRate, 0.0);
         QCOMPARE(shown(values().BeginDate), QString("01/05/2004"));
         QVERIFY(t_->dialogs.messages.empty());
@@ -369,7 +369,7 @@ private Q_SLOTS:
 
     void printExample() {
         calculate("01/05/2004", "400", "5000");
-        type(*w_, "txtCaseCaption", "Doe v. Roe Industries\nSeverance offset");
+        type(*w_, txtCaseCaption, "Doe v. Roe Industries\nSeverance offset");
         checkReport(printed(),
                     {kTitle, kDateLine, "Doe v. Roe Industries", "Severance offset", "", "", "",
                      "   Begin offset on =01/05/2004", "   Weekly compensation rate=$400.00",
@@ -392,14 +392,14 @@ private Q_SLOTS:
                                                 "   Remainder="};
         checkReport(printed(), empty);
         calculate("01/05/2004", "400", "5000");
-        click(*w_, "cmdCommClear");
+        click(*w_, cmdCommClear);
         checkReport(printed(), empty);
     }
 
     // Moving to another calculator and back loses nothing.
     void keptAcrossNavigation() {
         calculate("01/05/2004", "400", "5000");
-        click(*w_, "cmdPension");
+        click(*w_, nav::cmdPension);
         QVERIFY(!w_->isVisible());
         t_->open(WindowId::frmOffset);
         QCOMPARE(results(), (QStringList{"12", "3", "03/31/2004", "$28.57"}));

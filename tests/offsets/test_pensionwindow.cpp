@@ -5,12 +5,14 @@
 #include <QTest>
 #include <memory>
 
+#include "offsets/frmpensioncontrols.h"
 #include "offsets/ui/frmpension.h"
 #include "shell/ui/look.h"
 #include "tests/offsets/offsetwindowcheck.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
+using namespace corvell::frmpension;
 using namespace corvell::test;
 
 namespace {
@@ -19,28 +21,28 @@ const std::string kTitle = std::string(14, ' ') + "Pension Offset Calculation";
 const std::string kDateLine = std::string(28, ' ') + "03-04-2026    09:05:07";
 
 constexpr Placed kPlaces[] = {
-    {"txtMonthlyPension", 240, 1080, 1455, 375, nullptr, "Enter net pension amount"},
-    {"txtEmployerPercent", 2040, 1080, 1455, 375, nullptr,
+    {txtMonthlyPension, 240, 1080, 1455, 375, nullptr, "Enter net pension amount"},
+    {txtEmployerPercent, 2040, 1080, 1455, 375, nullptr,
      "Enter percentage of pension funded by employer"},
-    {"txtRate", 3840, 1080, 1815, 375, nullptr, "Enter weekly indemnity rate before offset"},
-    {"txtCaseCaption", 240, 3000, 4935, 1215, nullptr,
+    {txtRate, 3840, 1080, 1815, 375, nullptr, "Enter weekly indemnity rate before offset"},
+    {txtCaseCaption, 240, 3000, 4935, 1215, nullptr,
      "Enter any identifying information for printed report"},
-    {"txtNewWeeklyRate", 240, 2040, 1575, 375, nullptr, "Calculated rate based on pension offset"},
-    {"lblMonthlyPension", 240, 840, 1455, 255, "Monthly Pension", nullptr},
-    {"lblEmployerPercent", 2040, 840, 1455, 255, "Employer %", nullptr},
-    {"lblRate", 3840, 840, 1815, 255, "Weekly Comp. Rate", nullptr},
-    {"lblCaseCaption", 240, 2760, 4935, 255, "Case Caption", nullptr},
-    {"lblNewWeeklyRate", 240, 1800, 1575, 255, "New Weekly Rate", nullptr},
-    {"cmdSSCalculate", 5280, 1800, 1695, 735, "Calculate", "Press to perform calculation"},
-    {"cmdSSPrint", 7200, 1800, 855, 735, "Print", "Press to print results of calculation"},
-    {"cmdSSClear", 8280, 1800, 615, 735, "Clear", "Press to clear for new calculation"},
-    {"cmdQuit", 7920, 120, 975, 375, "Close", "Return to main menu"},
-    {"CmdInterest", 240, 240, 1095, 195, "Interest", nullptr},
-    {"cmdPresentValue", 1440, 240, 1215, 195, "Present Value", nullptr},
-    {"cmdSocialSecurity", 2760, 240, 1215, 195, "Soc. Security", nullptr},
-    {"CmdLumpSum", 4080, 240, 1095, 195, "Lump Sum", nullptr},
-    {"cmdCommutation", 5280, 240, 1215, 195, "Commutation", nullptr},
-    {"cmdSubrogation", 6600, 240, 1095, 195, "Subrogation", nullptr},
+    {txtNewWeeklyRate, 240, 2040, 1575, 375, nullptr, "Calculated rate based on pension offset"},
+    {lblMonthlyPension, 240, 840, 1455, 255, "Monthly Pension", nullptr},
+    {lblEmployerPercent, 2040, 840, 1455, 255, "Employer %", nullptr},
+    {lblRate, 3840, 840, 1815, 255, "Weekly Comp. Rate", nullptr},
+    {lblCaseCaption, 240, 2760, 4935, 255, "Case Caption", nullptr},
+    {lblNewWeeklyRate, 240, 1800, 1575, 255, "New Weekly Rate", nullptr},
+    {cmdSSCalculate, 5280, 1800, 1695, 735, "Calculate", "Press to perform calculation"},
+    {cmdSSPrint, 7200, 1800, 855, 735, "Print", "Press to print results of calculation"},
+    {cmdSSClear, 8280, 1800, 615, 735, "Clear", "Press to clear for new calculation"},
+    {nav::cmdQuit, 7920, 120, 975, 375, "Close", "Return to main menu"},
+    {nav::CmdInterest, 240, 240, 1095, 195, "Interest", nullptr},
+    {nav::cmdPresentValue, 1440, 240, 1215, 195, "Present Value", nullptr},
+    {nav::cmdSocialSecurity, 2760, 240, 1215, 195, "Soc. Security", nullptr},
+    {nav::CmdLumpSum, 4080, 240, 1095, 195, "Lump Sum", nullptr},
+    {nav::cmdCommutation, 5280, 240, 1215, 195, "Commutation", nullptr},
+    {nav::cmdSubrogation, 6600, 240, 1095, 195, "Subrogation", nullptr},
 };
 
 }  // namespace
@@ -52,14 +54,14 @@ class TestPensionWindow : public QObject {
     ui::FrmPension* w_ = nullptr;
 
     void calculate(const QString& pension, const QString& percent, const QString& rate) {
-        type(*w_, "txtMonthlyPension", pension);
-        type(*w_, "txtEmployerPercent", percent);
-        type(*w_, "txtRate", rate);
-        click(*w_, "cmdSSCalculate");
+        type(*w_, txtMonthlyPension, pension);
+        type(*w_, txtEmployerPercent, percent);
+        type(*w_, txtRate, rate);
+        click(*w_, cmdSSCalculate);
     }
 
     const report::Document& printed() {
-        click(*w_, "cmdSSPrint");
+        click(*w_, cmdSSPrint);
         return t_->dialogs.printed.back();
     }
 
@@ -75,26 +77,25 @@ private Q_SLOTS:
         QCOMPARE(w_->size(), QSize(ui::pixels(9510), ui::pixels(6075)));
         QCOMPARE(w_->palette().color(QPalette::Window), ui::windowGrey());
         checkPlaces(*w_, kPlaces);
-        checkTabOrder(*w_, {"txtMonthlyPension", "txtEmployerPercent", "txtRate", "txtCaseCaption",
-                            "cmdSSCalculate", "cmdSSPrint", "cmdSSClear", "cmdQuit", "CmdInterest",
-                            "cmdPresentValue", "cmdSocialSecurity", "CmdLumpSum", "cmdCommutation",
-                            "cmdSubrogation", "txtNewWeeklyRate"});
-        checkFonts(*w_,
-                   {"txtMonthlyPension", "txtEmployerPercent", "txtRate", "txtCaseCaption",
-                    "txtNewWeeklyRate"},
-                   {"lblMonthlyPension", "lblEmployerPercent", "lblRate", "lblNewWeeklyRate"},
-                   {"cmdSSCalculate", "cmdSSPrint", "cmdSSClear"});
-        QVERIFY(button(*w_, "cmdSSCalculate")->isDefault());
+        checkTabOrder(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate, txtCaseCaption,
+                            cmdSSCalculate, cmdSSPrint, cmdSSClear, nav::cmdQuit, nav::CmdInterest,
+                            nav::cmdPresentValue, nav::cmdSocialSecurity, nav::CmdLumpSum,
+                            nav::cmdCommutation, nav::cmdSubrogation, txtNewWeeklyRate});
+        checkFonts(
+            *w_, {txtMonthlyPension, txtEmployerPercent, txtRate, txtCaseCaption, txtNewWeeklyRate},
+            {lblMonthlyPension, lblEmployerPercent, lblRate, lblNewWeeklyRate},
+            {cmdSSCalculate, cmdSSPrint, cmdSSClear}, lblCaseCaption);
+        QVERIFY(button(*w_, cmdSSCalculate)->isDefault());
         QCOMPARE(w_->model().newWeeklyRate(), 0.0);
     }
 
     void example() {
         calculate("1200", "60", "500");
-        QCOMPARE(text(*w_, "txtRate"), QString("500.00"));
-        QCOMPARE(text(*w_, "txtNewWeeklyRate"), QString("$334.10"));
+        QCOMPARE(text(*w_, txtRate), QString("500.00"));
+        QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
         QVERIFY(t_->dialogs.messages.empty());
         QCOMPARE(QString::number(w_->model().newWeeklyRate(), 'f', 6), QString("334.101382"));
-        type(*w_, "txtCaseCaption", "Doe v. Widget Corp.");
+        type(*w_, txtCaseCaption, "Doe v. Widget Corp.");
         checkReport(printed(),
                     {kDateLine, kTitle, "Doe v. Widget Corp.", "", "   Monthly pension=$1,200.00",
                      "   Percentage paid by employer=60%", "   Weekly compensation rate=$500.00",
@@ -102,11 +103,11 @@ private Q_SLOTS:
     }
 
     void enterCalculates() {
-        type(*w_, "txtMonthlyPension", "1200");
-        type(*w_, "txtEmployerPercent", "60");
-        type(*w_, "txtRate", "500");
-        pressEnter(*w_, "txtEmployerPercent");
-        QCOMPARE(text(*w_, "txtNewWeeklyRate"), QString("$334.10"));
+        type(*w_, txtMonthlyPension, "1200");
+        type(*w_, txtEmployerPercent, "60");
+        type(*w_, txtRate, "500");
+        pressEnter(*w_, txtEmployerPercent);
+        QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
     }
 
     // An unreadable pension or percentage counts as 0; amounts are read
@@ -160,7 +161,7 @@ private Q_SLOTS:
         QFETCH(QString, newRate);
         calculate(pension, percent, rate);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, "txtNewWeeklyRate"), newRate);
+        QCOMPARE(text(*w_, txtNewWeeklyRate), newRate);
     }
 
     void rateOnLeaving_data() {
@@ -178,8 +179,8 @@ private Q_SLOTS:
     void rateOnLeaving() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        typeAndLeave(*w_, "txtRate", typed, "txtCaseCaption");
-        QCOMPARE(text(*w_, "txtRate"), shown);
+        typeAndLeave(*w_, txtRate, typed, txtCaseCaption);
+        QCOMPARE(text(*w_, txtRate), shown);
     }
 
     // A refused Calculate keeps the last new rate, in its field and for the
@@ -188,48 +189,44 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pension");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<ControlName>("field");
         QTest::newRow("rate empty") << "1200"
                                     << ""
-                                    << "Rate is required for any calculation."
-                                    << "txtRate";
+                                    << "Rate is required for any calculation." << txtRate;
         QTest::newRow("rate blanks") << "1200"
                                      << "   "
-                                     << "Rate is required for any calculation."
-                                     << "txtRate";
+                                     << "Rate is required for any calculation." << txtRate;
         QTest::newRow("rate no number") << "1200"
                                         << "abc"
-                                        << "abc is not a valid number."
-                                        << "txtRate";
+                                        << "abc is not a valid number." << txtRate;
         QTest::newRow("rate not wholly a number") << "1200"
                                                   << "500x"
-                                                  << "500x is not a valid number."
-                                                  << "txtRate";
-        QTest::newRow("too large") << "1e200"
-                                   << "500.00"
-                                   << "The amounts entered are too large to calculate."
-                                   << "txtMonthlyPension";
+                                                  << "500x is not a valid number." << txtRate;
+        QTest::newRow("too large")
+            << "1e200"
+            << "500.00"
+            << "The amounts entered are too large to calculate." << txtMonthlyPension;
     }
     void refusals() {
         QFETCH(QString, pension);
         QFETCH(QString, rate);
         QFETCH(QString, message);
-        QFETCH(QString, field);
+        QFETCH(ControlName, field);
         calculate("1200", "60", "500");
         const double kept = w_->model().newWeeklyRate();
 
-        type(*w_, "txtMonthlyPension", pension);
-        type(*w_, "txtEmployerPercent", pension == "1e200" ? "1e200" : "60");
-        type(*w_, "txtRate", rate);
-        click(*w_, "cmdSSCalculate");
+        type(*w_, txtMonthlyPension, pension);
+        type(*w_, txtEmployerPercent, pension == "1e200" ? "1e200" : "60");
+        type(*w_, txtRate, rate);
+        click(*w_, cmdSSCalculate);
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(t_->dialogs.lastMessage(), message);
         QCOMPARE(t_->dialogs.messages.back().title, ui::applicationTitle());
-        QCOMPARE(focused(), control(*w_, field.toLatin1().constData()));
-        auto* line = lineEdit(*w_, field.toLatin1().constData());
+        QCOMPARE(focused(), control(*w_, field));
+        auto* line = lineEdit(*w_, field);
         QCOMPARE(line->selectedText(), line->text());
-        QCOMPARE(text(*w_, "txtRate"), rate);
-        QCOMPARE(text(*w_, "txtNewWeeklyRate"), QString("$334.10"));
+        QCOMPARE(text(*w_, txtRate), rate);
+        QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
         QCOMPARE(w_->model().newWeeklyRate(), kept);
     }
 
@@ -237,14 +234,14 @@ private Q_SLOTS:
     // last new rate, which the report then still prints.
     void clearKeepsTheRate() {
         calculate("1200", "60", "500");
-        type(*w_, "txtCaseCaption", "Doe");
-        type(*w_, "txtEmployerPercent", "60");
-        click(*w_, "cmdSSClear");
-        for (const char* name : {"txtMonthlyPension", "txtEmployerPercent", "txtRate",
-                                 "txtNewWeeklyRate", "txtCaseCaption"}) {
+        type(*w_, txtCaseCaption, "Doe");
+        type(*w_, txtEmployerPercent, "60");
+        click(*w_, cmdSSClear);
+        for (ControlName name :
+             {txtMonthlyPension, txtEmployerPercent, txtRate, txtNewWeeklyRate, txtCaseCaption}) {
             QCOMPARE(text(*w_, name), QString());
         }
-        QCOMPARE(focused(), control(*w_, "cmdSSClear"));
+        QCOMPARE(focused(), control(*w_, cmdSSClear));
         QVERIFY(t_->dialogs.messages.empty());
         checkReport(
             printed(),
@@ -253,7 +250,7 @@ private Q_SLOTS:
     }
 
     void printBeforeCalculate() {
-        type(*w_, "txtEmployerPercent", "60.0");
+        type(*w_, txtEmployerPercent, "60.0");
         checkReport(printed(),
                     {kDateLine, kTitle, "", "",
                      "   Monthly pension=", "   Percentage paid by employer=60.0%",

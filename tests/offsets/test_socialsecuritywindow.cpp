@@ -5,17 +5,18 @@
 #include <QTest>
 #include <memory>
 
+#include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/ui/frmsocialsecurity.h"
 #include "shell/ui/look.h"
 #include "tests/offsets/offsetwindowcheck.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
+using namespace corvell::frmsocialsecurity;
 using namespace corvell::test;
 
 namespace {
 
-constexpr const char* kMonthly = "txtSocialSecurity";
 constexpr const char* kNoMonthly = "Please enter monthly social security payment received";
 constexpr const char* kNoRate = "Please enter weekly compensation rate before adjustment";
 
@@ -23,26 +24,26 @@ const std::string kTitle = std::string(14, ' ') + "Social Security Offset Calcul
 const std::string kDateLine = std::string(28, ' ') + "03-04-2026    09:05:07";
 
 constexpr Placed kPlaces[] = {
-    {"txtSocialSecurity", 480, 960, 1815, 375, nullptr,
+    {txtSocialSecurity, 480, 960, 1815, 375, nullptr,
      "Enter net amount of monthly social security payment recieved after taxes.  See Rule 123"},
-    {"txtRate", 2760, 960, 1815, 375, nullptr, "Enter weekly indemnity rate before adjustment"},
-    {"txtCaseCaption", 480, 2640, 4935, 1095, nullptr,
+    {txtRate, 2760, 960, 1815, 375, nullptr, "Enter weekly indemnity rate before adjustment"},
+    {txtCaseCaption, 480, 2640, 4935, 1095, nullptr,
      "Enter any identifying information for printed report"},
-    {"txtNewRate", 480, 1680, 1815, 375, nullptr, "Calculated weekly rate after offset"},
-    {"lblSocialSecurity", 480, 720, 1815, 255, "Net Social Security Amount", nullptr},
-    {"lblRate", 2760, 720, 1815, 255, "Weekly Comp. Rate", nullptr},
-    {"lblCaseCaption", 480, 2400, 4935, 255, "Case Caption", nullptr},
-    {"lblNewRate", 480, 1440, 1815, 255, "New Weekly Rate", nullptr},
-    {"cmdSSCalculate", 5520, 1320, 1695, 735, "Calculate", "Press to calculate"},
-    {"cmdSSPrint", 7440, 1320, 855, 735, "Print", "Print this calculation"},
-    {"cmdSSClear", 8520, 1320, 615, 735, "Clear", "Clear for next calculation"},
-    {"cmdQuit", 8160, 120, 975, 375, "Close", "Return to main menu"},
-    {"CmdInterest", 480, 240, 1095, 195, "Interest", nullptr},
-    {"cmdPresentValue", 1680, 240, 1215, 195, "Present Value", nullptr},
-    {"cmdLumpSum", 3000, 240, 1215, 195, "Lump Sum", nullptr},
-    {"cmdCommutation", 4320, 240, 1215, 195, "Commutation", nullptr},
-    {"cmdSubrogation", 5640, 240, 1095, 195, "Subrogation", nullptr},
-    {"cmdPension", 6840, 240, 1095, 195, "Pension", nullptr},
+    {txtNewRate, 480, 1680, 1815, 375, nullptr, "Calculated weekly rate after offset"},
+    {lblSocialSecurity, 480, 720, 1815, 255, "Net Social Security Amount", nullptr},
+    {lblRate, 2760, 720, 1815, 255, "Weekly Comp. Rate", nullptr},
+    {lblCaseCaption, 480, 2400, 4935, 255, "Case Caption", nullptr},
+    {lblNewRate, 480, 1440, 1815, 255, "New Weekly Rate", nullptr},
+    {cmdSSCalculate, 5520, 1320, 1695, 735, "Calculate", "Press to calculate"},
+    {cmdSSPrint, 7440, 1320, 855, 735, "Print", "Print this calculation"},
+    {cmdSSClear, 8520, 1320, 615, 735, "Clear", "Clear for next calculation"},
+    {nav::cmdQuit, 8160, 120, 975, 375, "Close", "Return to main menu"},
+    {nav::CmdInterest, 480, 240, 1095, 195, "Interest", nullptr},
+    {nav::cmdPresentValue, 1680, 240, 1215, 195, "Present Value", nullptr},
+    {nav::cmdLumpSum, 3000, 240, 1215, 195, "Lump Sum", nullptr},
+    {nav::cmdCommutation, 4320, 240, 1215, 195, "Commutation", nullptr},
+    {nav::cmdSubrogation, 5640, 240, 1095, 195, "Subrogation", nullptr},
+    {nav::cmdPension, 6840, 240, 1095, 195, "Pension", nullptr},
 };
 
 }  // namespace
@@ -56,13 +57,13 @@ class TestSocialSecurityWindow : public QObject {
     // Types both inputs and presses Calculate; leaving the rate for the
     // button re-formats it first.
     void calculate(const QString& monthly, const QString& rate) {
-        type(*w_, kMonthly, monthly);
-        type(*w_, "txtRate", rate);
-        click(*w_, "cmdSSCalculate");
+        type(*w_, txtSocialSecurity, monthly);
+        type(*w_, txtRate, rate);
+        click(*w_, cmdSSCalculate);
     }
 
     const report::Document& printed() {
-        click(*w_, "cmdSSPrint");
+        click(*w_, cmdSSPrint);
         return t_->dialogs.printed.back();
     }
 
@@ -79,15 +80,17 @@ private Q_SLOTS:
         QCOMPARE(w_->palette().color(QPalette::Window), ui::windowGrey());
         checkPlaces(*w_, kPlaces);
         checkTabOrder(
-            *w_, {"txtSocialSecurity", "txtRate", "txtCaseCaption", "cmdSSCalculate", "cmdSSPrint",
-                  "cmdSSClear", "cmdQuit", "CmdInterest", "cmdPresentValue", "cmdLumpSum",
-                  "cmdCommutation", "cmdSubrogation", "cmdPension", "txtNewRate"});
-        checkFonts(*w_, {"txtSocialSecurity", "txtRate", "txtCaseCaption", "txtNewRate"},
-                   {"lblSocialSecurity", "lblRate", "lblNewRate"},
-                   {"cmdSSCalculate", "cmdSSPrint", "cmdSSClear"});
-        QVERIFY(button(*w_, "cmdSSCalculate")->isDefault());
+            *w_, {txtSocialSecurity, txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint,
+                  cmdSSClear, nav::cmdQuit, nav::CmdInterest, nav::cmdPresentValue, nav::cmdLumpSum,
+                  nav::cmdCommutation, nav::cmdSubrogation, nav::cmdPension, txtNewRate});
+        checkFonts(*w_, {txtSocialSecurity, txtRate, txtCaseCaption, txtNewRate},
+                   {lblSocialSecurity, lblRate, lblNewRate},
+                   {cmdSSCalculate, cmdSSPrint, cmdSSClear}, lblCaseCaption);
+        QVERIFY(button(*w_, cmdSSCalculate)->isDefault());
         for (const Placed& p : kPlaces) {
-            if (QString(p.name).startsWith("txt")) {
+            QWidget* c = control(*w_, p.name);
+            if (qobject_cast<QLineEdit*>(c) != nullptr ||
+                qobject_cast<QPlainTextEdit*>(c) != nullptr) {
                 QCOMPARE(text(*w_, p.name), QString());
             }
         }
@@ -95,10 +98,10 @@ private Q_SLOTS:
 
     void example() {
         calculate("1000", "500");
-        QCOMPARE(text(*w_, "txtRate"), QString("500.00"));
-        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
+        QCOMPARE(text(*w_, txtRate), QString("500.00"));
+        QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
         QVERIFY(t_->dialogs.messages.empty());
-        type(*w_, "txtCaseCaption", "Smith v. Acme Co.\nClaim 04-1234");
+        type(*w_, txtCaseCaption, "Smith v. Acme Co.\nClaim 04-1234");
         checkReport(printed(),
                     {kTitle, kDateLine, "Smith v. Acme Co.", "Claim 04-1234", "",
                      "Monthly Net Social Security =$1,000.00", "Weekly Compensation Rate=$500.00",
@@ -107,11 +110,11 @@ private Q_SLOTS:
     }
 
     void enterCalculates() {
-        type(*w_, kMonthly, "1000");
-        type(*w_, "txtRate", "500");
-        pressEnter(*w_, "txtRate");
-        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
-        QCOMPARE(focused(), control(*w_, "txtRate"));
+        type(*w_, txtSocialSecurity, "1000");
+        type(*w_, txtRate, "500");
+        pressEnter(*w_, txtRate);
+        QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
+        QCOMPARE(focused(), control(*w_, txtRate));
     }
 
     // Amounts are read the same way everywhere: grouped thousands and a
@@ -145,7 +148,7 @@ private Q_SLOTS:
         QFETCH(QString, newRate);
         calculate(monthly, rate);
         QCOMPARE(t_->dialogs.lastMessage(), QString());
-        QCOMPARE(text(*w_, "txtNewRate"), newRate);
+        QCOMPARE(text(*w_, txtNewRate), newRate);
     }
 
     void rateOnLeaving_data() {
@@ -167,8 +170,8 @@ private Q_SLOTS:
     void rateOnLeaving() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        typeAndLeave(*w_, "txtRate", typed, "txtCaseCaption");
-        QCOMPARE(text(*w_, "txtRate"), shown);
+        typeAndLeave(*w_, txtRate, typed, txtCaseCaption);
+        QCOMPARE(text(*w_, txtRate), shown);
         QVERIFY(t_->dialogs.messages.empty());
     }
 
@@ -178,59 +181,60 @@ private Q_SLOTS:
         QTest::addColumn<QString>("monthly");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<ControlName>("field");
         QTest::newRow("both zero") << "0"
-                                   << "0" << kNoMonthly << kMonthly;
+                                   << "0" << kNoMonthly << txtSocialSecurity;
         QTest::newRow("amount empty") << ""
-                                      << "500" << kNoMonthly << kMonthly;
+                                      << "500" << kNoMonthly << txtSocialSecurity;
         QTest::newRow("amount no number") << "abc"
-                                          << "500" << kNoMonthly << kMonthly;
+                                          << "500" << kNoMonthly << txtSocialSecurity;
         QTest::newRow("rate empty") << "1000"
-                                    << "" << kNoRate << "txtRate";
+                                    << "" << kNoRate << txtRate;
         QTest::newRow("rate zero") << "1000"
-                                   << "0" << kNoRate << "txtRate";
+                                   << "0" << kNoRate << txtRate;
         QTest::newRow("rate no number") << "1000"
-                                        << "abc" << kNoRate << "txtRate";
+                                        << "abc" << kNoRate << txtRate;
         QTest::newRow("zero tests first") << "1000x"
-                                          << "abc" << kNoRate << "txtRate";
-        QTest::newRow("amount not wholly a number") << "1000x"
-                                                    << "500x"
-                                                    << "1000x is not a valid number." << kMonthly;
+                                          << "abc" << kNoRate << txtRate;
+        QTest::newRow("amount not wholly a number")
+            << "1000x"
+            << "500x"
+            << "1000x is not a valid number." << txtSocialSecurity;
         QTest::newRow("rate not wholly a number") << "1,000"
                                                   << "500 a week"
-                                                  << "500 a week is not a valid number."
-                                                  << "txtRate";
-        QTest::newRow("too large") << "-1e308"
-                                   << "1.7e308"
-                                   << "The amounts entered are too large to calculate." << kMonthly;
+                                                  << "500 a week is not a valid number." << txtRate;
+        QTest::newRow("too large")
+            << "-1e308"
+            << "1.7e308"
+            << "The amounts entered are too large to calculate." << txtSocialSecurity;
     }
     void refusals() {
         QFETCH(QString, monthly);
         QFETCH(QString, rate);
         QFETCH(QString, message);
-        QFETCH(QString, field);
+        QFETCH(ControlName, field);
         calculate("1000", "500");
-        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
+        QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
 
         calculate(monthly, rate);
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(t_->dialogs.messages.back().text, message);
         QCOMPARE(t_->dialogs.messages.back().title, ui::applicationTitle());
-        QCOMPARE(focused(), control(*w_, field.toLatin1().constData()));
-        auto* line = lineEdit(*w_, field.toLatin1().constData());
+        QCOMPARE(focused(), control(*w_, field));
+        auto* line = lineEdit(*w_, field);
         QCOMPARE(line->selectedText(), line->text());
-        QCOMPARE(text(*w_, kMonthly), monthly);
-        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
+        QCOMPARE(text(*w_, txtSocialSecurity), monthly);
+        QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
     }
 
     void clear() {
         calculate("1000", "500");
-        type(*w_, "txtCaseCaption", "Smith");
-        click(*w_, "cmdSSClear");
-        for (const char* name : {kMonthly, "txtRate", "txtNewRate", "txtCaseCaption"}) {
+        type(*w_, txtCaseCaption, "Smith");
+        click(*w_, cmdSSClear);
+        for (ControlName name : {txtSocialSecurity, txtRate, txtNewRate, txtCaseCaption}) {
             QCOMPARE(text(*w_, name), QString());
         }
-        QCOMPARE(focused(), control(*w_, kMonthly));
+        QCOMPARE(focused(), control(*w_, txtSocialSecurity));
         QVERIFY(t_->dialogs.messages.empty());
     }
 
@@ -244,15 +248,15 @@ private Q_SLOTS:
                                                 "New Compensation Rate ="};
         checkReport(printed(), empty);
         calculate("1000", "500");
-        click(*w_, "cmdSSClear");
+        click(*w_, cmdSSClear);
         checkReport(printed(), empty);
     }
 
     // The report prints the fields as they stand, without recalculating.
     void printAsTheFieldsStand() {
         calculate("1000", "500");
-        type(*w_, kMonthly, "2000");
-        type(*w_, "txtRate", "abc");
+        type(*w_, txtSocialSecurity, "2000");
+        type(*w_, txtRate, "abc");
         const std::vector<std::string> lines = printed().plainLines();
         QCOMPARE(lines.at(4), std::string("Monthly Net Social Security =$2,000.00"));
         QCOMPARE(lines.at(5), std::string("Weekly Compensation Rate=abc"));
@@ -262,9 +266,9 @@ private Q_SLOTS:
     void printCancelled() {
         calculate("1000", "500");
         t_->dialogs.copies = std::nullopt;
-        click(*w_, "cmdSSPrint");
+        click(*w_, cmdSSPrint);
         QVERIFY(t_->dialogs.printed.empty());
-        QCOMPARE(text(*w_, "txtNewRate"), QString("384.80"));
+        QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
     }
 };
 

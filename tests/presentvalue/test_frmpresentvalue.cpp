@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/ui/frmpresentvalue.h"
 #include "shell/dates.h"
 #include "shell/ui/look.h"
@@ -14,6 +15,7 @@
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
+using namespace corvell::frmpresentvalue;
 using namespace corvell::test;
 
 namespace {
@@ -36,7 +38,7 @@ class TestFrmPresentValue : public QObject {
     std::unique_ptr<WindowTest> t_;
     ui::frmPresentValue* w_ = nullptr;
 
-    void expectRefusal(const QString& message, const char* field) {
+    void expectRefusal(const QString& message, ControlName field) {
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(t_->dialogs.lastMessage(), message);
         QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
@@ -45,7 +47,7 @@ class TestFrmPresentValue : public QObject {
         QCOMPARE(lineEdit(*w_, field)->selectedText(), text(*w_, field));
     }
 
-    void expectFocusAtStart(const char* field) {
+    void expectFocusAtStart(ControlName field) {
         QCOMPARE(focused(), control(*w_, field));
         QVERIFY(!lineEdit(*w_, field)->hasSelectedText());
         QCOMPARE(lineEdit(*w_, field)->cursorPosition(), 0);
@@ -68,50 +70,49 @@ private Q_SLOTS:
     void titleAndStartingTexts() {
         QCOMPARE(w_->windowTitle(), QStringLiteral("CORVELL'S Present Value Calculator"));
         QCOMPARE(w_->size(), QSize(ui::pixels(9525), ui::pixels(5940)));
-        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral(".05"));
-        QVERIFY(text(*w_, "txtFromDate").isEmpty());
-        QVERIFY(button(*w_, "cmdPVCalculate")->isDefault());
+        QCOMPARE(text(*w_, txtInterestRate), QStringLiteral(".05"));
+        QVERIFY(text(*w_, txtFromDate).isEmpty());
+        QVERIFY(button(*w_, cmdPVCalculate)->isDefault());
     }
 
     void controls_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<ControlName>("name");
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QString>("toolTip");
-        auto row = [](const char* name, int l, int t, int w, int h, const char* tip) {
-            QTest::newRow(name) << name << QRect(l, t, w, h) << tip;
+        auto row = [](ControlName name, int l, int t, int w, int h, const char* tip) {
+            QTest::newRow(qPrintable(qtName(name))) << name << QRect(l, t, w, h) << tip;
         };
-        row("txtFromDate", 120, 960, 1455, 375, "Enter first day payment made as m/d/yy");
-        row("txtToDate", 1680, 960, 1455, 375,
+        row(txtFromDate, 120, 960, 1455, 375, "Enter first day payment made as m/d/yy");
+        row(txtToDate, 1680, 960, 1455, 375,
             "Enter last date of period inclusive.  Enter as m/d/yy");
-        row("txtWeeks", 3240, 960, 1095, 375,
+        row(txtWeeks, 3240, 960, 1095, 375,
             "Enter weeks to compute end date or weeks will be calculated using from and to dates");
-        row("txtAge", 4440, 960, 615, 375,
+        row(txtAge, 4440, 960, 615, 375,
             "Enter age to nearest birthday for approximation of life expency from HCFA tables.");
-        row("txtGender", 5160, 960, 615, 375,
-            "If age is entered, enter M for male or F for female");
-        row("txtRate", 5880, 960, 1455, 375, "Enter weekly indemnity rate");
-        row("txtInterestRate", 360, 1920, 1215, 375, "Enter discount  interest rate if not 5%");
-        row("txtCaseCaption", 360, 2760, 4935, 975,
+        row(txtGender, 5160, 960, 615, 375, "If age is entered, enter M for male or F for female");
+        row(txtRate, 5880, 960, 1455, 375, "Enter weekly indemnity rate");
+        row(txtInterestRate, 360, 1920, 1215, 375, "Enter discount  interest rate if not 5%");
+        row(txtCaseCaption, 360, 2760, 4935, 975,
             "Enter any identifying information for printed report");
-        row("txtTotalComp", 1800, 1920, 1935, 360, "Calculated total Compensation before discount");
-        row("txtPresentValue", 4080, 1920, 1815, 360,
+        row(txtTotalComp, 1800, 1920, 1935, 360, "Calculated total Compensation before discount");
+        row(txtPresentValue, 4080, 1920, 1815, 360,
             "Calculated present value based on interest rate");
-        row("cmdPVCalculate", 7200, 1920, 1575, 735, "Press to calculate");
-        row("cmdPVPrint", 7200, 3000, 855, 735, "Press to print results of calculation");
-        row("cmdPVClear", 8160, 3000, 615, 735, "Clear for new calculation");
-        row("cmdQuit", 7920, 120, 855, 375, "Return to main menu");
-        row("CmdInterest", 240, 240, 1095, 195, "");
-        row("cmdSocialSecurity", 1440, 240, 1215, 195, "");
-        row("cmdCommutation", 2760, 240, 1215, 195, "");
-        row("cmdLumpSum", 4080, 240, 1215, 195, "");
-        row("cmdSubrogation", 5400, 240, 1095, 195, "");
-        row("cmdPension", 6600, 240, 1095, 195, "");
+        row(cmdPVCalculate, 7200, 1920, 1575, 735, "Press to calculate");
+        row(cmdPVPrint, 7200, 3000, 855, 735, "Press to print results of calculation");
+        row(cmdPVClear, 8160, 3000, 615, 735, "Clear for new calculation");
+        row(nav::cmdQuit, 7920, 120, 855, 375, "Return to main menu");
+        row(nav::CmdInterest, 240, 240, 1095, 195, "");
+        row(nav::cmdSocialSecurity, 1440, 240, 1215, 195, "");
+        row(nav::cmdCommutation, 2760, 240, 1215, 195, "");
+        row(nav::cmdLumpSum, 4080, 240, 1215, 195, "");
+        row(nav::cmdSubrogation, 5400, 240, 1095, 195, "");
+        row(nav::cmdPension, 6600, 240, 1095, 195, "");
     }
     void controls() {
-        QFETCH(QString, name);
+        QFETCH(ControlName, name);
         QFETCH(QRect, twips);
         QFETCH(QString, toolTip);
-        QWidget* c = control(*w_, qPrintable(name));
+        QWidget* c = control(*w_, name);
         QCOMPARE(c->geometry(), QRect(ui::pixels(twips.left()), ui::pixels(twips.top()),
                                       ui::pixels(twips.width()), ui::pixels(twips.height())));
         QCOMPARE(c->toolTip(), toolTip);
@@ -119,7 +120,7 @@ private Q_SLOTS:
             QCOMPARE(field->font().family(), QStringLiteral("Times New Roman"));
             QVERIFY(field->font().bold());
             QCOMPARE(field->font().pointSizeF(), 9.75);
-        } else if (name.startsWith(QLatin1String("cmdPV"))) {
+        } else if (name == cmdPVCalculate || name == cmdPVPrint || name == cmdPVClear) {
             QCOMPARE(c->font().family(), QStringLiteral("MS Sans Serif"));
             QVERIFY(c->font().bold());
             QCOMPARE(c->font().pointSizeF(), 8.25);
@@ -127,12 +128,12 @@ private Q_SLOTS:
     }
 
     void buttonCaptions() {
-        QCOMPARE(button(*w_, "cmdPVCalculate")->text(), QStringLiteral("Calculate"));
-        QCOMPARE(button(*w_, "cmdPVPrint")->text(), QStringLiteral("Print"));
-        QCOMPARE(button(*w_, "cmdPVClear")->text(), QStringLiteral("Clear"));
-        QCOMPARE(button(*w_, "cmdQuit")->text(), QStringLiteral("Close"));
-        QCOMPARE(button(*w_, "CmdInterest")->text(), QStringLiteral("Interest"));
-        QCOMPARE(button(*w_, "cmdLumpSum")->text(), QStringLiteral("Lump Sum"));
+        QCOMPARE(button(*w_, cmdPVCalculate)->text(), QStringLiteral("Calculate"));
+        QCOMPARE(button(*w_, cmdPVPrint)->text(), QStringLiteral("Print"));
+        QCOMPARE(button(*w_, cmdPVClear)->text(), QStringLiteral("Clear"));
+        QCOMPARE(button(*w_, nav::cmdQuit)->text(), QStringLiteral("Close"));
+        QCOMPARE(button(*w_, nav::CmdInterest)->text(), QStringLiteral("Interest"));
+        QCOMPARE(button(*w_, nav::cmdLumpSum)->text(), QStringLiteral("Lump Sum"));
     }
 
     void labelsAboveTheirFields() {
@@ -167,111 +168,121 @@ private Q_SLOTS:
     }
 
     void tabOrder() {
-        const char* expected[] = {
-            "txtFromDate",    "txtToDate",         "txtWeeks",        "txtAge",
-            "txtGender",      "txtRate",           "txtInterestRate", "txtCaseCaption",
-            "cmdPVCalculate", "cmdPVPrint",        "cmdPVClear",      "cmdQuit",
-            "CmdInterest",    "cmdSocialSecurity", "cmdCommutation",  "cmdLumpSum",
-            "cmdSubrogation", "cmdPension",        "txtTotalComp",    "txtPresentValue"};
+        const ControlName expected[] = {txtFromDate,
+                                        txtToDate,
+                                        txtWeeks,
+                                        txtAge,
+                                        txtGender,
+                                        txtRate,
+                                        txtInterestRate,
+                                        txtCaseCaption,
+                                        cmdPVCalculate,
+                                        cmdPVPrint,
+                                        cmdPVClear,
+                                        nav::cmdQuit,
+                                        nav::CmdInterest,
+                                        nav::cmdSocialSecurity,
+                                        nav::cmdCommutation,
+                                        nav::cmdLumpSum,
+                                        nav::cmdSubrogation,
+                                        nav::cmdPension,
+                                        txtTotalComp,
+                                        txtPresentValue};
         QWidget* at = control(*w_, expected[0]);
         for (std::size_t i = 1; i < std::size(expected); ++i) {
             at = at->nextInFocusChain();
             while (!(at->focusPolicy() & Qt::TabFocus)) {
                 at = at->nextInFocusChain();
             }
-            QCOMPARE(at->objectName(), QString::fromLatin1(expected[i]));
+            QCOMPARE(at->objectName(), qtName(expected[i]));
         }
     }
 
     void datesCompleteOnLeaving_data() {
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<ControlName>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("from mmddyyyy") << "txtFromDate"
-                                       << "01152005"
+        QTest::newRow("from mmddyyyy") << txtFromDate << "01152005"
                                        << "01/15/2005";
-        QTest::newRow("from mmddyy") << "txtFromDate"
-                                     << "011505"
+        QTest::newRow("from mmddyy") << txtFromDate << "011505"
                                      << "01/15/2005";
-        QTest::newRow("to mmddyyyy") << "txtToDate"
-                                     << "01012006"
+        QTest::newRow("to mmddyyyy") << txtToDate << "01012006"
                                      << "01/01/2006";
-        QTest::newRow("to m/d/yy") << "txtToDate"
-                                   << "1/1/06"
+        QTest::newRow("to m/d/yy") << txtToDate << "1/1/06"
                                    << "01/01/2006";
     }
     void datesCompleteOnLeaving() {
-        QFETCH(QString, field);
+        QFETCH(ControlName, field);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        typeAndLeave(*w_, qPrintable(field), typed, "cmdPVClear");
-        QCOMPARE(text(*w_, qPrintable(field)), shown);
+        typeAndLeave(*w_, field, typed, cmdPVClear);
+        QCOMPARE(text(*w_, field), shown);
         QVERIFY(t_->dialogs.messages.empty());
     }
 
     void aValidToDateMovesOnToTheRate() {
-        typeAndLeave(*w_, "txtToDate", "01012006", "txtWeeks");
-        expectFocusAtStart("txtRate");
+        typeAndLeave(*w_, txtToDate, "01012006", txtWeeks);
+        expectFocusAtStart(txtRate);
     }
 
     void leavingABadFromDateIsRefused() {
-        typeAndLeave(*w_, "txtFromDate", "13452005", "txtToDate");
-        expectRefusal(QStringLiteral("13/45/2005 is not a valid date."), "txtFromDate");
+        typeAndLeave(*w_, txtFromDate, "13452005", txtToDate);
+        expectRefusal(QStringLiteral("13/45/2005 is not a valid date."), txtFromDate);
     }
 
     void leavingABadToDateIsRefused() {
-        typeAndLeave(*w_, "txtToDate", "abc", "txtWeeks");
-        expectRefusal(QStringLiteral("abc is not a valid date."), "txtToDate");
+        typeAndLeave(*w_, txtToDate, "abc", txtWeeks);
+        expectRefusal(QStringLiteral("abc is not a valid date."), txtToDate);
     }
 
     void leavingTheRateReformatsIt() {
-        typeAndLeave(*w_, "txtRate", "1,250", "txtInterestRate");
-        QCOMPARE(text(*w_, "txtRate"), QStringLiteral("1250.00"));
+        typeAndLeave(*w_, txtRate, "1,250", txtInterestRate);
+        QCOMPARE(text(*w_, txtRate), QStringLiteral("1250.00"));
     }
 
     void leavingWeeksMovesOnToTheRate() {
-        typeAndLeave(*w_, "txtWeeks", "52", "txtAge");
-        expectFocusAtStart("txtRate");
+        typeAndLeave(*w_, txtWeeks, "52", txtAge);
+        expectFocusAtStart(txtRate);
     }
 
     void emptyingTheAgeMovesOnToTheRate() {
-        type(*w_, "txtAge", "45");
-        QCOMPARE(focused(), control(*w_, "txtAge"));
-        type(*w_, "txtAge", "");
-        expectFocusAtStart("txtRate");
+        type(*w_, txtAge, "45");
+        QCOMPARE(focused(), control(*w_, txtAge));
+        type(*w_, txtAge, "");
+        expectFocusAtStart(txtRate);
     }
 
     void fromAndToDates() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtToDate", "01/01/2006");
-        typeAndLeave(*w_, "txtRate", "500", "txtInterestRate");
-        type(*w_, "txtInterestRate", "");
-        click(*w_, "cmdPVCalculate");
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtToDate, "01/01/2006");
+        typeAndLeave(*w_, txtRate, "500", txtInterestRate);
+        type(*w_, txtInterestRate, "");
+        click(*w_, cmdPVCalculate);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, "txtWeeks"), QStringLiteral("52.1428571428571"));
-        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral(" .05"));
-        QCOMPARE(text(*w_, "txtTotalComp"), QStringLiteral("26,071.43"));
-        QCOMPARE(text(*w_, "txtPresentValue"), QStringLiteral("25,348.82"));
+        QCOMPARE(text(*w_, txtWeeks), QStringLiteral("52.1428571428571"));
+        QCOMPARE(text(*w_, txtInterestRate), QStringLiteral(" .05"));
+        QCOMPARE(text(*w_, txtTotalComp), QStringLiteral("26,071.43"));
+        QCOMPARE(text(*w_, txtPresentValue), QStringLiteral("25,348.82"));
     }
 
     void weeksPutTheirEndIntoToDate() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtWeeks", "10");
-        click(*w_, "cmdPVCalculate");
-        QCOMPARE(text(*w_, "txtToDate"), QStringLiteral("3/12/2005"));
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtWeeks, "10");
+        click(*w_, cmdPVCalculate);
+        QCOMPARE(text(*w_, txtToDate), QStringLiteral("3/12/2005"));
         QCOMPARE(w_->model().values().Days, std::int16_t{70});
     }
 
     void ageAndGender() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtAge", "45");
-        type(*w_, "txtGender", "m");
-        click(*w_, "cmdPVCalculate");
-        QCOMPARE(text(*w_, "txtGender"), QStringLiteral("M"));
-        QCOMPARE(text(*w_, "txtWeeks"), QStringLiteral("1599.3725"));
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtAge, "45");
+        type(*w_, txtGender, "m");
+        click(*w_, cmdPVCalculate);
+        QCOMPARE(text(*w_, txtGender), QStringLiteral("M"));
+        QCOMPARE(text(*w_, txtWeeks), QStringLiteral("1599.3725"));
         QCOMPARE(w_->model().values().Days, std::int16_t{11196});
         const Date from = FromCivil({2005, 1, 1});
-        QCOMPARE(text(*w_, "txtToDate"), QString::fromStdString(CStr(*DateAdd(11196, from))));
+        QCOMPARE(text(*w_, txtToDate), QString::fromStdString(CStr(*DateAdd(11196, from))));
     }
 
     void ageRefusals_data() {
@@ -285,92 +296,92 @@ private Q_SLOTS:
     void ageRefusals() {
         QFETCH(QString, age);
         QFETCH(QString, message);
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtAge", age);
-        type(*w_, "txtGender", "M");
-        click(*w_, "cmdPVCalculate");
-        expectRefusal(message, "txtAge");
-        QVERIFY(text(*w_, "txtWeeks").isEmpty());
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtAge, age);
+        type(*w_, txtGender, "M");
+        click(*w_, cmdPVCalculate);
+        expectRefusal(message, txtAge);
+        QVERIFY(text(*w_, txtWeeks).isEmpty());
     }
 
     void noPeriodLeavesTheFocus() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtRate", "500");
-        click(*w_, "cmdPVCalculate");
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtRate, "500");
+        click(*w_, cmdPVCalculate);
         QCOMPARE(t_->dialogs.lastMessage(),
                  QStringLiteral("You must enter either a To Date, Weeks or Age"));
-        QCOMPARE(focused(), control(*w_, "cmdPVCalculate"));
+        QCOMPARE(focused(), control(*w_, cmdPVCalculate));
     }
 
     void enterPressesCalculateWithTheWholeRate() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtWeeks", "52");
-        type(*w_, "txtRate", "1,250");
-        type(*w_, "txtInterestRate", "6");
-        pressEnter(*w_, "txtInterestRate");
-        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral(" .06"));
-        QCOMPARE(text(*w_, "txtTotalComp"), QStringLiteral("65,000.00"));
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtWeeks, "52");
+        type(*w_, txtRate, "1,250");
+        type(*w_, txtInterestRate, "6");
+        pressEnter(*w_, txtInterestRate);
+        QCOMPARE(text(*w_, txtInterestRate), QStringLiteral(" .06"));
+        QCOMPARE(text(*w_, txtTotalComp), QStringLiteral("65,000.00"));
         QCOMPARE(w_->model().values().CompRate, 1250.0);
-        QCOMPARE(focused(), control(*w_, "txtInterestRate"));
+        QCOMPARE(focused(), control(*w_, txtInterestRate));
     }
 
     void enterInTheRateFieldReadsTheWholeRate() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtWeeks", "52");
-        type(*w_, "txtRate", "1,250");
-        pressEnter(*w_, "txtRate");
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtWeeks, "52");
+        type(*w_, txtRate, "1,250");
+        pressEnter(*w_, txtRate);
         // The rate field was not left, so it keeps its text, read in full.
-        QCOMPARE(text(*w_, "txtRate"), QStringLiteral("1,250"));
-        QCOMPARE(text(*w_, "txtTotalComp"), QStringLiteral("65,000.00"));
+        QCOMPARE(text(*w_, txtRate), QStringLiteral("1,250"));
+        QCOMPARE(text(*w_, txtTotalComp), QStringLiteral("65,000.00"));
     }
 
     void weeksBeyondTheDayCount() {
-        type(*w_, "txtFromDate", "1/1/2005");
-        type(*w_, "txtWeeks", "5000");
-        type(*w_, "txtRate", "500");
-        click(*w_, "cmdPVCalculate");
-        expectRefusal(QStringLiteral("Weeks must be at most 4681."), "txtWeeks");
-        QCOMPARE(text(*w_, "txtFromDate"), QStringLiteral("01/01/2005"));
-        QVERIFY(text(*w_, "txtToDate").isEmpty());
-        QVERIFY(text(*w_, "txtTotalComp").isEmpty());
+        type(*w_, txtFromDate, "1/1/2005");
+        type(*w_, txtWeeks, "5000");
+        type(*w_, txtRate, "500");
+        click(*w_, cmdPVCalculate);
+        expectRefusal(QStringLiteral("Weeks must be at most 4681."), txtWeeks);
+        QCOMPARE(text(*w_, txtFromDate), QStringLiteral("01/01/2005"));
+        QVERIFY(text(*w_, txtToDate).isEmpty());
+        QVERIFY(text(*w_, txtTotalComp).isEmpty());
     }
 
     void interestRateOutOfRange() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtWeeks", "52");
-        type(*w_, "txtRate", "500");
-        click(*w_, "cmdPVCalculate");
-        type(*w_, "txtInterestRate", "-52");
-        click(*w_, "cmdPVCalculate");
-        expectRefusal(QStringLiteral("Interest Rate is out of range."), "txtInterestRate");
-        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral("-52"));
-        QCOMPARE(text(*w_, "txtPresentValue"), QStringLiteral("25,348.82"));
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtWeeks, "52");
+        type(*w_, txtRate, "500");
+        click(*w_, cmdPVCalculate);
+        type(*w_, txtInterestRate, "-52");
+        click(*w_, cmdPVCalculate);
+        expectRefusal(QStringLiteral("Interest Rate is out of range."), txtInterestRate);
+        QCOMPARE(text(*w_, txtInterestRate), QStringLiteral("-52"));
+        QCOMPARE(text(*w_, txtPresentValue), QStringLiteral("25,348.82"));
     }
 
     void clearKeepsTheInterestRate() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtAge", "45");
-        type(*w_, "txtGender", "m");
-        type(*w_, "txtRate", "500");
-        type(*w_, "txtInterestRate", "6");
-        type(*w_, "txtCaseCaption", "Doe v. Acme");
-        click(*w_, "cmdPVCalculate");
-        click(*w_, "cmdPVClear");
-        for (const char* field : {"txtFromDate", "txtToDate", "txtWeeks", "txtAge", "txtGender",
-                                  "txtRate", "txtTotalComp", "txtPresentValue", "txtCaseCaption"}) {
-            QVERIFY2(text(*w_, field).isEmpty(), field);
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtAge, "45");
+        type(*w_, txtGender, "m");
+        type(*w_, txtRate, "500");
+        type(*w_, txtInterestRate, "6");
+        type(*w_, txtCaseCaption, "Doe v. Acme");
+        click(*w_, cmdPVCalculate);
+        click(*w_, cmdPVClear);
+        for (ControlName field : {txtFromDate, txtToDate, txtWeeks, txtAge, txtGender, txtRate,
+                                  txtTotalComp, txtPresentValue, txtCaseCaption}) {
+            QVERIFY2(text(*w_, field).isEmpty(), qPrintable(qtName(field)));
         }
-        QCOMPARE(text(*w_, "txtInterestRate"), QStringLiteral(" .06"));
-        expectFocusAtStart("txtRate");
+        QCOMPARE(text(*w_, txtInterestRate), QStringLiteral(" .06"));
+        expectFocusAtStart(txtRate);
     }
 
     void printedReportReadFromPdf() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtToDate", "01/01/2006");
-        type(*w_, "txtRate", "500");
-        type(*w_, "txtCaseCaption", "Doe v. Acme Mills");
-        click(*w_, "cmdPVCalculate");
-        click(*w_, "cmdPVPrint");
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtToDate, "01/01/2006");
+        type(*w_, txtRate, "500");
+        type(*w_, txtCaseCaption, "Doe v. Acme Mills");
+        click(*w_, cmdPVCalculate);
+        click(*w_, cmdPVPrint);
         QCOMPARE(t_->dialogs.printerDialogs, 1);
         const QStringList lines = simplifiedLines(pdfLines(printed()));
         const QStringList expected = {
@@ -396,16 +407,16 @@ private Q_SLOTS:
     }
 
     void printedAgeLineAndLaterFieldTexts() {
-        type(*w_, "txtFromDate", "01/01/2005");
-        type(*w_, "txtAge", "45");
-        type(*w_, "txtGender", "m");
-        type(*w_, "txtRate", "500");
-        type(*w_, "txtCaseCaption", "Doe");
-        click(*w_, "cmdPVCalculate");
+        type(*w_, txtFromDate, "01/01/2005");
+        type(*w_, txtAge, "45");
+        type(*w_, txtGender, "m");
+        type(*w_, txtRate, "500");
+        type(*w_, txtCaseCaption, "Doe");
+        click(*w_, cmdPVCalculate);
         // A To Date typed after the calculation prints as typed; the figures
         // stay those of the calculation.
-        typeAndLeave(*w_, "txtToDate", "06302010", "cmdPVPrint");
-        click(*w_, "cmdPVPrint");
+        typeAndLeave(*w_, txtToDate, "06302010", cmdPVPrint);
+        click(*w_, cmdPVPrint);
         const QStringList lines = simplifiedLines(pdfLines(printed()));
         QCOMPARE(lines.size(), 8);
         QCOMPARE(lines[3], QStringLiteral("From 01/01/2005 to 06/30/2010"));
@@ -419,11 +430,11 @@ private Q_SLOTS:
 
     void cancelledPrinterDialogPrintsNothing() {
         t_->dialogs.copies = std::nullopt;
-        type(*w_, "txtCaseCaption", "Doe");
-        click(*w_, "cmdPVPrint");
+        type(*w_, txtCaseCaption, "Doe");
+        click(*w_, cmdPVPrint);
         QCOMPARE(t_->dialogs.printerDialogs, 1);
         QVERIFY(t_->dialogs.printed.empty());
-        QCOMPARE(text(*w_, "txtCaseCaption"), QStringLiteral("Doe"));
+        QCOMPARE(text(*w_, txtCaseCaption), QStringLiteral("Doe"));
     }
 };
 

@@ -1,10 +1,13 @@
 #include <QTest>
 
+#include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/presentvaluemodel.h"
 #include "shell/format.h"
 #include "shell/values.h"
+#include "tests/support/controlnames.h"
 
 using namespace corvell;
+using namespace corvell::frmpresentvalue;
 
 namespace {
 
@@ -18,19 +21,19 @@ struct Entry {
 };
 
 void enter(PresentValueModel& model, const Entry& e) {
-    model.setText("txtFromDate", e.from);
-    model.setText("txtToDate", e.to);
-    model.setText("txtWeeks", e.weeks);
-    model.setText("txtAge", e.age);
-    model.setText("txtGender", e.gender);
-    model.setText("txtRate", e.rate);
+    model.setText(txtFromDate, e.from);
+    model.setText(txtToDate, e.to);
+    model.setText(txtWeeks, e.weeks);
+    model.setText(txtAge, e.age);
+    model.setText(txtGender, e.gender);
+    model.setText(txtRate, e.rate);
 }
 
 Reaction calculate(PresentValueModel& model) {
-    return model.fire("cmdPVCalculate", Event::Click);
+    return model.fire(cmdPVCalculate, Event::Click);
 }
 
-QString text(const PresentValueModel& model, const char* field) {
+QString text(const PresentValueModel& model, ControlName field) {
     return QString::fromStdString(model.text(field));
 }
 
@@ -46,10 +49,10 @@ class TestPresentValueModel : public QObject {
 private Q_SLOTS:
     void startsEmptyWithFivePercent() {
         PresentValueModel model;
-        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(".05"));
-        for (const char* field : {"txtFromDate", "txtToDate", "txtWeeks", "txtAge", "txtGender",
-                                  "txtRate", "txtTotalComp", "txtPresentValue", "txtCaseCaption"}) {
-            QVERIFY2(model.text(field).empty(), field);
+        QCOMPARE(text(model, txtInterestRate), QStringLiteral(".05"));
+        for (ControlName field : {txtFromDate, txtToDate, txtWeeks, txtAge, txtGender, txtRate,
+                                  txtTotalComp, txtPresentValue, txtCaseCaption}) {
+            QVERIFY2(model.text(field).empty(), qPrintable(qtName(field)));
         }
         QCOMPARE(model.values().Weeks, 0.0);
         QCOMPARE(model.values().CompRate, 0.0);
@@ -71,15 +74,14 @@ private Q_SLOTS:
                                       << ""
                                       << "200"
                                       << "x"
-                                      << "From Date must be entered."
-                                      << "txtFromDate";
-        QTest::newRow("from not a date") << "13/45/2005"
-                                         << "abc"
-                                         << ""
-                                         << ""
-                                         << ""
-                                         << "13/45/2005 is not a valid date."
-                                         << "txtFromDate";
+                                      << "From Date must be entered." << qtName(txtFromDate);
+        QTest::newRow("from not a date")
+            << "13/45/2005"
+            << "abc"
+            << ""
+            << ""
+            << ""
+            << "13/45/2005 is not a valid date." << qtName(txtFromDate);
         QTest::newRow("no period") << "01/01/2005"
                                    << ""
                                    << ""
@@ -92,52 +94,47 @@ private Q_SLOTS:
                                        << ""
                                        << "200"
                                        << "x"
-                                       << "abc is not a valid date."
-                                       << "txtToDate";
+                                       << "abc is not a valid date." << qtName(txtToDate);
         QTest::newRow("age beyond table")
             << "01/01/2005"
             << ""
             << ""
             << "110.2"
             << "x"
-            << "110.2 is beyond end of age table.  Use 110 or younger."
-            << "txtAge";
-        QTest::newRow("age below table") << "01/01/2005"
-                                         << ""
-                                         << ""
-                                         << "0.7"
-                                         << "x"
-                                         << "0.7 is lower than age table.  Use age 1 or older."
-                                         << "txtAge";
-        QTest::newRow("age not a number") << "01/01/2005"
-                                          << ""
-                                          << ""
-                                          << "abc"
-                                          << "M"
-                                          << "abc is lower than age table.  Use age 1 or older."
-                                          << "txtAge";
+            << "110.2 is beyond end of age table.  Use 110 or younger." << qtName(txtAge);
+        QTest::newRow("age below table")
+            << "01/01/2005"
+            << ""
+            << ""
+            << "0.7"
+            << "x"
+            << "0.7 is lower than age table.  Use age 1 or older." << qtName(txtAge);
+        QTest::newRow("age not a number")
+            << "01/01/2005"
+            << ""
+            << ""
+            << "abc"
+            << "M"
+            << "abc is lower than age table.  Use age 1 or older." << qtName(txtAge);
         QTest::newRow("gender missing") << "01/01/2005"
                                         << ""
                                         << ""
                                         << "45"
                                         << ""
-                                        << "Gender of M or F is required"
-                                        << "txtGender";
+                                        << "Gender of M or F is required" << qtName(txtGender);
         QTest::newRow("gender not whole") << "01/01/2005"
                                           << ""
                                           << ""
                                           << "45"
                                           << "m "
-                                          << "Gender of M or F is required"
-                                          << "txtGender";
+                                          << "Gender of M or F is required" << qtName(txtGender);
         QTest::newRow("age checked beside a to date")
             << "01/01/2005"
             << "01/01/2006"
             << ""
             << "111"
             << "M"
-            << "111 is beyond end of age table.  Use 110 or younger."
-            << "txtAge";
+            << "111 is beyond end of age table.  Use 110 or younger." << qtName(txtAge);
     }
     void refusals() {
         QFETCH(QString, from);
@@ -148,12 +145,12 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(QString, focus);
         PresentValueModel model;
-        model.setText("txtFromDate", from.toStdString());
-        model.setText("txtToDate", to.toStdString());
-        model.setText("txtWeeks", weeks.toStdString());
-        model.setText("txtAge", age.toStdString());
-        model.setText("txtGender", gender.toStdString());
-        model.setText("txtRate", "500");
+        model.setText(txtFromDate, from.toStdString());
+        model.setText(txtToDate, to.toStdString());
+        model.setText(txtWeeks, weeks.toStdString());
+        model.setText(txtAge, age.toStdString());
+        model.setText(txtGender, gender.toStdString());
+        model.setText(txtRate, "500");
         const Reaction r = calculate(model);
         QVERIFY(r.message);
         QCOMPARE(QString::fromStdString(r.message->text), message);
@@ -162,14 +159,14 @@ private Q_SLOTS:
             QVERIFY(!r.focus);
         } else {
             QVERIFY(r.focus);
-            QCOMPARE(QString::fromStdString(r.focus->control), focus);
+            QCOMPARE(qtName(r.focus->control), focus);
             QCOMPARE(r.focus->caret, Caret::SelectAll);
         }
         // Nothing is computed.
         QCOMPARE(model.values().Weeks, 0.0);
-        QVERIFY(model.text("txtTotalComp").empty());
-        QVERIFY(model.text("txtPresentValue").empty());
-        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(".05"));
+        QVERIFY(model.text(txtTotalComp).empty());
+        QVERIFY(model.text(txtPresentValue).empty());
+        QCOMPARE(text(model, txtInterestRate), QStringLiteral(".05"));
     }
 
     void blanksCountAsAPeriod() {
@@ -177,21 +174,21 @@ private Q_SLOTS:
         enter(model, {"01/01/2005", "", " ", "", "", "500"});
         const Reaction r = calculate(model);
         QVERIFY(!r.message);
-        QCOMPARE(text(model, "txtToDate"), QStringLiteral("1/1/2005"));
-        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("0.00"));
+        QCOMPARE(text(model, txtToDate), QStringLiteral("1/1/2005"));
+        QCOMPARE(text(model, txtTotalComp), QStringLiteral("0.00"));
     }
 
     void fromAndToDates() {
         PresentValueModel model;
         enter(model, {"1/1/2005", "01/01/2006", "", "", "", "500"});
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, "txtFromDate"), QStringLiteral("01/01/2005"));
+        QCOMPARE(text(model, txtFromDate), QStringLiteral("01/01/2005"));
         QCOMPARE(model.values().Weeks, 365.0 / 7);
-        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("52.1428571428571"));
-        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("26,071.43"));
+        QCOMPARE(text(model, txtWeeks), QStringLiteral("52.1428571428571"));
+        QCOMPARE(text(model, txtTotalComp), QStringLiteral("26,071.43"));
         // 52 whole weeks: the same present value as 52 weeks typed.
-        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("25,348.82"));
-        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .05"));
+        QCOMPARE(text(model, txtPresentValue), QStringLiteral("25,348.82"));
+        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" .05"));
         QCOMPARE(model.discountRate(), 0.05);
     }
 
@@ -215,11 +212,11 @@ private Q_SLOTS:
         QFETCH(QString, gender);
         QFETCH(double, lifeYears);
         PresentValueModel model;
-        model.setText("txtFromDate", "01/01/2005");
-        model.setText("txtAge", age.toStdString());
-        model.setText("txtGender", gender.toStdString());
+        model.setText(txtFromDate, "01/01/2005");
+        model.setText(txtAge, age.toStdString());
+        model.setText(txtGender, gender.toStdString());
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, "txtWeeks"), QString::fromStdString(CStr(lifeYears * 52.25)));
+        QCOMPARE(text(model, txtWeeks), QString::fromStdString(CStr(lifeYears * 52.25)));
         QCOMPARE(model.values().Weeks, FieldNumber(CStr(lifeYears * 52.25)));
     }
 
@@ -227,19 +224,19 @@ private Q_SLOTS:
         PresentValueModel model;
         enter(model, {"01/01/2005", "01/01/2006", "10", "45", "m", "500"});
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, "txtGender"), QStringLiteral("M"));
-        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("52.1428571428571"));
+        QCOMPARE(text(model, txtGender), QStringLiteral("M"));
+        QCOMPARE(text(model, txtWeeks), QStringLiteral("52.1428571428571"));
         QCOMPARE(model.values().Days, std::int16_t{0});
     }
 
     void fiveHundredForFiftyTwoWeeks() {
         PresentValueModel model;
         enter(model, {"01/01/2005", "", "52", "", "", "500"});
-        model.setText("txtInterestRate", "");
+        model.setText(txtInterestRate, "");
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .05"));
-        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("26,000.00"));
-        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("25,348.82"));
+        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" .05"));
+        QCOMPARE(text(model, txtTotalComp), QStringLiteral("26,000.00"));
+        QCOMPARE(text(model, txtPresentValue), QStringLiteral("25,348.82"));
         QCOMPARE(model.values().CompRate, 500.0);
         QCOMPARE(model.values().TotalComp, 26000.0);
     }
@@ -267,9 +264,9 @@ private Q_SLOTS:
         QFETCH(double, rate);
         PresentValueModel model;
         enter(model, {"01/01/2005", "", "52", "", "", "500"});
-        model.setText("txtInterestRate", typed.toStdString());
+        model.setText(txtInterestRate, typed.toStdString());
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, "txtInterestRate"), shown);
+        QCOMPARE(text(model, txtInterestRate), shown);
         QCOMPARE(model.discountRate(), rate);
     }
 
@@ -282,8 +279,8 @@ private Q_SLOTS:
         QCOMPARE(model.values().Weeks, 104.0);
         QCOMPARE(model.values().CompRate, 500.0);
         QCOMPARE(model.values().TotalComp, 26000.0);
-        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("26,000.00"));
-        QCOMPARE(text(model, "txtPresentValue"),
+        QCOMPARE(text(model, txtTotalComp), QStringLiteral("26,000.00"));
+        QCOMPARE(text(model, txtPresentValue),
                  QString::fromStdString(Format(model.presentValue(), "#,###,##0.00")));
         QVERIFY(model.presentValue() > 25348.82 * 1.9);
     }
@@ -292,9 +289,9 @@ private Q_SLOTS:
         PresentValueModel model;
         enter(model, {"01/01/2006", "01/01/2005", "", "", "", "500"});
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("-52.1428571428571"));
-        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("-26,071.43"));
-        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("0.00"));
+        QCOMPARE(text(model, txtWeeks), QStringLiteral("-52.1428571428571"));
+        QCOMPARE(text(model, txtTotalComp), QStringLiteral("-26,071.43"));
+        QCOMPARE(text(model, txtPresentValue), QStringLiteral("0.00"));
     }
 
     void weeksRecalculatedFromTheirToDate() {
@@ -303,7 +300,7 @@ private Q_SLOTS:
         QVERIFY(calculate(model).empty());
         QCOMPARE(model.values().Days, std::int16_t{74});
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("10.5714285714286"));
+        QCOMPARE(text(model, txtWeeks), QStringLiteral("10.5714285714286"));
     }
 
     void weeksBeyondTheDayCount() {
@@ -313,14 +310,14 @@ private Q_SLOTS:
         enter(model, {"1/1/2005", "", "4681.1", "", "", "700"});
         const Reaction r = calculate(model);
         QCOMPARE(messageOf(r), std::optional<Message>(Message{"Weeks must be at most 4681.", {}}));
-        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtWeeks", Caret::SelectAll}));
-        QCOMPARE(text(model, "txtFromDate"), QStringLiteral("01/01/2005"));
-        QVERIFY(model.text("txtToDate").empty());
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{txtWeeks, Caret::SelectAll}));
+        QCOMPARE(text(model, txtFromDate), QStringLiteral("01/01/2005"));
+        QVERIFY(model.text(txtToDate).empty());
         QCOMPARE(model.values().Weeks, 52.0);
         QCOMPARE(model.values().Days, std::int16_t{364});
         QCOMPARE(model.values().CompRate, 500.0);
-        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("26,000.00"));
-        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .05"));
+        QCOMPARE(text(model, txtTotalComp), QStringLiteral("26,000.00"));
+        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" .05"));
 
         enter(model, {"01/01/2005", "", "-4681.3", "", "", "700"});
         QCOMPARE(messageOf(calculate(model))->text, std::string("Weeks must be at most 4681."));
@@ -336,8 +333,8 @@ private Q_SLOTS:
         QVERIFY(r.message);
         QCOMPARE(r.message->text,
                  std::string("Weeks put the To Date outside 01/01/100 to 12/31/9999."));
-        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtWeeks", Caret::SelectAll}));
-        QVERIFY(model.text("txtToDate").empty());
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{txtWeeks, Caret::SelectAll}));
+        QVERIFY(model.text(txtToDate).empty());
         QCOMPARE(model.values().Weeks, 0.0);
     }
 
@@ -346,28 +343,28 @@ private Q_SLOTS:
         enter(model, {"01/01/2005", "", "52", "", "", "500"});
         QVERIFY(calculate(model).empty());
         enter(model, {"01/01/2005", "01/01/2006", "", "", "", "600"});
-        model.setText("txtInterestRate", "-52");
+        model.setText(txtInterestRate, "-52");
         const Reaction r = calculate(model);
         QCOMPARE(messageOf(r),
                  std::optional<Message>(Message{"Interest Rate is out of range.", {}}));
-        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtInterestRate", Caret::SelectAll}));
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{txtInterestRate, Caret::SelectAll}));
         // The steps before keep their effects...
-        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("52.1428571428571"));
-        QCOMPARE(text(model, "txtTotalComp"), QStringLiteral("31,285.71"));
-        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral("-52"));
+        QCOMPARE(text(model, txtWeeks), QStringLiteral("52.1428571428571"));
+        QCOMPARE(text(model, txtTotalComp), QStringLiteral("31,285.71"));
+        QCOMPARE(text(model, txtInterestRate), QStringLiteral("-52"));
         QCOMPARE(model.discountRate(), -52.0);
         // ...while the present value stays that of the last calculation.
-        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("25,348.82"));
+        QCOMPARE(text(model, txtPresentValue), QStringLiteral("25,348.82"));
         QCOMPARE(Format(model.presentValue(), "#,###,##0.00"), std::string("25,348.82"));
     }
 
     void aVeryLargeDiscountIsShownAsComputed() {
         PresentValueModel model;
         enter(model, {"01/01/2005", "", "52", "", "", "500"});
-        model.setText("txtInterestRate", "1E300");
+        model.setText(txtInterestRate, "1E300");
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" 1E+298"));
-        QCOMPARE(text(model, "txtPresentValue"), QStringLiteral("0.00"));
+        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" 1E+298"));
+        QCOMPARE(text(model, txtPresentValue), QStringLiteral("0.00"));
     }
 
     void aCompRateTooLargeForTheTotal() {
@@ -375,9 +372,9 @@ private Q_SLOTS:
         enter(model, {"01/01/2005", "12/31/9999", "", "", "", "1E306"});
         const Reaction r = calculate(model);
         QCOMPARE(messageOf(r), std::optional<Message>(Message{"Comp Rate is out of range.", {}}));
-        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtRate", Caret::SelectAll}));
-        QVERIFY(model.text("txtTotalComp").empty());
-        QVERIFY(model.text("txtPresentValue").empty());
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{txtRate, Caret::SelectAll}));
+        QVERIFY(model.text(txtTotalComp).empty());
+        QVERIFY(model.text(txtPresentValue).empty());
         QCOMPARE(model.values().CompRate, 0.0);
     }
 
@@ -409,14 +406,14 @@ private Q_SLOTS:
         QFETCH(QString, after);
         QFETCH(QString, message);
         PresentValueModel model;
-        model.setText("txtFromDate", typed.toStdString());
-        const Reaction r = model.fire("txtFromDate", Event::LostFocus);
-        QCOMPARE(text(model, "txtFromDate"), after);
+        model.setText(txtFromDate, typed.toStdString());
+        const Reaction r = model.fire(txtFromDate, Event::LostFocus);
+        QCOMPARE(text(model, txtFromDate), after);
         if (message.isEmpty()) {
             QVERIFY(r.empty());
         } else {
             QCOMPARE(QString::fromStdString(r.message->text), message);
-            QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtFromDate", Caret::SelectAll}));
+            QCOMPARE(r.focus, std::optional<Focus>(Focus{txtFromDate, Caret::SelectAll}));
         }
     }
 
@@ -425,34 +422,31 @@ private Q_SLOTS:
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("focus");
         QTest::newRow("mmddyyyy") << "01012006"
-                                  << "01/01/2006"
-                                  << "txtRate";
+                                  << "01/01/2006" << qtName(txtRate);
         QTest::newRow("mmddyy") << "010106"
-                                << "01/01/2006"
-                                << "txtRate";
+                                << "01/01/2006" << qtName(txtRate);
         QTest::newRow("empty stays") << ""
                                      << ""
                                      << "";
         QTest::newRow("not a date") << "02/30/2006"
-                                    << "02/30/2006"
-                                    << "txtToDate";
+                                    << "02/30/2006" << qtName(txtToDate);
     }
     void leavingTheToDate() {
         QFETCH(QString, typed);
         QFETCH(QString, after);
         QFETCH(QString, focus);
         PresentValueModel model;
-        model.setText("txtToDate", typed.toStdString());
-        const Reaction r = model.fire("txtToDate", Event::LostFocus);
-        QCOMPARE(text(model, "txtToDate"), after);
+        model.setText(txtToDate, typed.toStdString());
+        const Reaction r = model.fire(txtToDate, Event::LostFocus);
+        QCOMPARE(text(model, txtToDate), after);
         if (focus.isEmpty()) {
             QVERIFY(r.empty());
-        } else if (focus == "txtRate") {
+        } else if (focus == qtName(txtRate)) {
             QVERIFY(!r.message);
-            QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtRate", Caret::AtStart}));
+            QCOMPARE(r.focus, std::optional<Focus>(Focus{txtRate, Caret::AtStart}));
         } else {
             QCOMPARE(r.message->text, after.toStdString() + " is not a valid date.");
-            QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtToDate", Caret::SelectAll}));
+            QCOMPARE(r.focus, std::optional<Focus>(Focus{txtToDate, Caret::SelectAll}));
         }
     }
 
@@ -474,59 +468,59 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, after);
         PresentValueModel model;
-        model.setText("txtRate", typed.toStdString());
-        QVERIFY(model.fire("txtRate", Event::LostFocus).empty());
-        QCOMPARE(text(model, "txtRate"), after);
+        model.setText(txtRate, typed.toStdString());
+        QVERIFY(model.fire(txtRate, Event::LostFocus).empty());
+        QCOMPARE(text(model, txtRate), after);
     }
 
     void leavingWeeksMovesToTheRate() {
         PresentValueModel model;
-        QVERIFY(model.fire("txtWeeks", Event::LostFocus).empty());
-        model.setText("txtWeeks", "52");
-        QCOMPARE(model.fire("txtWeeks", Event::LostFocus).focus,
-                 std::optional<Focus>(Focus{"txtRate", Caret::AtStart}));
+        QVERIFY(model.fire(txtWeeks, Event::LostFocus).empty());
+        model.setText(txtWeeks, "52");
+        QCOMPARE(model.fire(txtWeeks, Event::LostFocus).focus,
+                 std::optional<Focus>(Focus{txtRate, Caret::AtStart}));
     }
 
     void emptyingTheAgeMovesToTheRate() {
         PresentValueModel model;
-        model.setText("txtAge", "4");
-        QVERIFY(model.fire("txtAge", Event::Change).empty());
-        model.setText("txtAge", "");
-        QCOMPARE(model.fire("txtAge", Event::Change).focus,
-                 std::optional<Focus>(Focus{"txtRate", Caret::AtStart}));
+        model.setText(txtAge, "4");
+        QVERIFY(model.fire(txtAge, Event::Change).empty());
+        model.setText(txtAge, "");
+        QCOMPARE(model.fire(txtAge, Event::Change).focus,
+                 std::optional<Focus>(Focus{txtRate, Caret::AtStart}));
     }
 
     void clearKeepsTheInterestRateAndTheFigures() {
         PresentValueModel model;
         enter(model, {"01/01/2005", "", "", "45", "m", "500"});
-        model.setText("txtCaseCaption", "Doe v. Acme");
-        model.setText("txtInterestRate", "6");
+        model.setText(txtCaseCaption, "Doe v. Acme");
+        model.setText(txtInterestRate, "6");
         QVERIFY(calculate(model).empty());
         const CalculationValues before = model.values();
-        const Reaction r = model.fire("cmdPVClear", Event::Click);
-        QCOMPARE(r.focus, std::optional<Focus>(Focus{"txtRate", Caret::AtStart}));
+        const Reaction r = model.fire(cmdPVClear, Event::Click);
+        QCOMPARE(r.focus, std::optional<Focus>(Focus{txtRate, Caret::AtStart}));
         QVERIFY(!r.message);
-        for (const char* field : {"txtFromDate", "txtToDate", "txtWeeks", "txtAge", "txtGender",
-                                  "txtRate", "txtTotalComp", "txtPresentValue", "txtCaseCaption"}) {
-            QVERIFY2(model.text(field).empty(), field);
+        for (ControlName field : {txtFromDate, txtToDate, txtWeeks, txtAge, txtGender, txtRate,
+                                  txtTotalComp, txtPresentValue, txtCaseCaption}) {
+            QVERIFY2(model.text(field).empty(), qPrintable(qtName(field)));
         }
-        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .06"));
+        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" .06"));
         QCOMPARE(model.values().Weeks, before.Weeks);
         QCOMPARE(model.values().TotalComp, before.TotalComp);
         QCOMPARE(model.discountRate(), 0.06);
         QVERIFY(model.presentValue() > 0);
         // With no age to empty the focus stays where it is.
-        QVERIFY(model.fire("cmdPVClear", Event::Click).empty());
+        QVERIFY(model.fire(cmdPVClear, Event::Click).empty());
     }
 
     void reportLines() {
         PresentValueModel model;
         model.setClock(FixedClock(LocalTime{2026, 3, 4, 9, 5, 7}));
         enter(model, {"01/01/2005", "01/01/2006", "", "", "", "500"});
-        model.setText("txtCaseCaption", "Doe v. Acme");
-        model.setText("txtInterestRate", "");
+        model.setText(txtCaseCaption, "Doe v. Acme");
+        model.setText(txtInterestRate, "");
         QVERIFY(calculate(model).empty());
-        const Reaction r = model.fire("cmdPVPrint", Event::Click);
+        const Reaction r = model.fire(cmdPVPrint, Event::Click);
         QVERIFY(r.print);
         QVERIFY(!r.print->copiesApply);
         const report::Document& doc = r.print->document;
@@ -549,8 +543,8 @@ private Q_SLOTS:
         };
         QCOMPARE(doc.plainLines(), expected);
         // Printing changes nothing.
-        QCOMPARE(text(model, "txtInterestRate"), QStringLiteral(" .05"));
-        QCOMPARE(text(model, "txtWeeks"), QStringLiteral("52.1428571428571"));
+        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" .05"));
+        QCOMPARE(text(model, txtWeeks), QStringLiteral("52.1428571428571"));
     }
 
     void reportAgeLineOnlyWithAnAge() {
@@ -558,11 +552,11 @@ private Q_SLOTS:
         enter(model, {"01/01/2005", "", "", "45", "f", "500"});
         QVERIFY(calculate(model).empty());
         std::vector<std::string> lines =
-            model.fire("cmdPVPrint", Event::Click).print->document.plainLines();
+            model.fire(cmdPVPrint, Event::Click).print->document.plainLines();
         QCOMPARE(lines.size(), std::size_t{9});
         QCOMPARE(lines[5], std::string("   Age=45     Gender=F"));
-        model.setText("txtAge", "");
-        lines = model.fire("cmdPVPrint", Event::Click).print->document.plainLines();
+        model.setText(txtAge, "");
+        lines = model.fire(cmdPVPrint, Event::Click).print->document.plainLines();
         QCOMPARE(lines.size(), std::size_t{8});
         QCOMPARE(lines[5].substr(0, 12), std::string("   1,876.82 "));
     }
@@ -572,7 +566,7 @@ private Q_SLOTS:
         enter(model, {"01/01/2005", "", "0.5", "", "", "100"});
         QVERIFY(calculate(model).empty());
         const std::vector<std::string> lines =
-            model.fire("cmdPVPrint", Event::Click).print->document.plainLines();
+            model.fire(cmdPVPrint, Event::Click).print->document.plainLines();
         QCOMPARE(lines.at(5), std::string("   .50 weeks     rate = $100.00"));
         QCOMPARE(lines.at(6), std::string("   Total compensation = $50.00"));
         QCOMPARE(lines.at(7), std::string("   Present value at  5 % discount = $0.00"));
@@ -581,7 +575,7 @@ private Q_SLOTS:
     void reportBeforeAnyCalculation() {
         PresentValueModel model;
         const std::vector<std::string> lines =
-            model.fire("cmdPVPrint", Event::Click).print->document.plainLines();
+            model.fire(cmdPVPrint, Event::Click).print->document.plainLines();
         QCOMPARE(lines.at(4), std::string("   From    to  "));
         QCOMPARE(lines.at(5), std::string("   .00 weeks     rate = $0.00"));
         QCOMPARE(lines.at(7), std::string("   Present value at  0 % discount = $0.00"));

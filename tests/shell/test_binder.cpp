@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QTest>
+#include <span>
+#include <stdexcept>
 
 #include "shell/datefield.h"
 #include "shell/format.h"
@@ -14,58 +16,71 @@ using namespace corvell::test;
 
 namespace {
 
+// The probe window's controls.
+constexpr ControlName txtDate{"txtDate"};
+constexpr ControlName txtRate{"txtRate"};
+constexpr ControlName txtAge{"txtAge"};
+constexpr ControlName txtResult{"txtResult"};
+constexpr ControlName txtCaseCaption{"txtCaseCaption"};
+constexpr ControlName cmdGo{"cmdGo"};
+constexpr ControlName cmdPrint{"cmdPrint"};
+constexpr ControlName cmdPrintOnce{"cmdPrintOnce"};
+constexpr ControlName cmdTitled{"cmdTitled"};
+constexpr ControlName cmdOff{"cmdOff"};
+constexpr ControlName List1{"List1"};
+
 // A small window with one of each kind of handler the calculators use.
 class ProbeModel : public FormModel {
 public:
     ProbeModel() : FormModel(WindowId::frmPresentValue) {
-        addField("txtDate");
-        addField("txtRate");
-        addField("txtAge");
-        addField("txtResult");
-        addField("txtCaseCaption");
-        addButton("cmdGo");
-        addButton("cmdPrint");
-        addButton("cmdPrintOnce");
-        addButton("cmdTitled");
-        addButton("cmdOff", false);
-        addList("List1");
-        listLines("List1") = {"first", "second", "third"};
-        on("txtDate", Event::LostFocus, [this] {
+        addField(txtDate);
+        addField(txtRate);
+        addField(txtAge);
+        addField(txtResult);
+        addField(txtCaseCaption);
+        addButton(cmdGo);
+        addButton(cmdPrint);
+        addButton(cmdPrintOnce);
+        addButton(cmdTitled);
+        addButton(cmdOff, false);
+        addList(List1);
+        listLines(List1) = {"first", "second", "third"};
+        on(txtDate, Event::LostFocus, [this] {
             ++dateLeft;
-            field("txtDate") = Format(CompleteDateDigits(text("txtDate")), "mm/dd/yyyy");
-            if (!text("txtDate").empty() && !IsDate(text("txtDate"))) {
-                return notValidDate(text("txtDate"), "txtDate");
+            field(txtDate) = Format(CompleteDateDigits(text(txtDate)), "mm/dd/yyyy");
+            if (!text(txtDate).empty() && !IsDate(text(txtDate))) {
+                return notValidDate(text(txtDate), txtDate);
             }
             return Reaction{};
         });
-        on("txtRate", Event::LostFocus, [this] {
-            field("txtRate") = Format(text("txtRate"), "###0.00");
-            return Reaction::focusOn("txtResult", Caret::AtStart);
+        on(txtRate, Event::LostFocus, [this] {
+            field(txtRate) = Format(text(txtRate), "###0.00");
+            return Reaction::focusOn(txtResult, Caret::AtStart);
         });
-        on("txtResult", Event::LostFocus, [this] {
+        on(txtResult, Event::LostFocus, [this] {
             ++resultLeft;
             return Reaction{};
         });
-        on("txtAge", Event::Change, [this] {
+        on(txtAge, Event::Change, [this] {
             ++ageChanges;
-            return text("txtAge").empty() ? Reaction::focusOn("txtRate") : Reaction{};
+            return text(txtAge).empty() ? Reaction::focusOn(txtRate) : Reaction{};
         });
-        on("cmdGo", Event::Click, [this] {
+        on(cmdGo, Event::Click, [this] {
             ++goClicks;
-            if (text("txtRate") == "to age") {
-                return Reaction::refuse("refused", "txtAge");
+            if (text(txtRate) == "to age") {
+                return Reaction::refuse("refused", txtAge);
             }
-            field("txtResult") = "go:" + text("txtDate");
+            field(txtResult) = "go:" + text(txtDate);
             return Reaction{};
         });
-        on("cmdPrint", Event::Click, [this] { return printJob(true); });
-        on("cmdPrintOnce", Event::Click, [this] { return printJob(false); });
-        on("cmdTitled", Event::Click, [] { return Reaction::say("Titled", "Calculate"); });
-        on("cmdOff", Event::Click, [this] {
+        on(cmdPrint, Event::Click, [this] { return printJob(true); });
+        on(cmdPrintOnce, Event::Click, [this] { return printJob(false); });
+        on(cmdTitled, Event::Click, [] { return Reaction::say("Titled", "Calculate"); });
+        on(cmdOff, Event::Click, [this] {
             ++goClicks;
             return Reaction{};
         });
-        onLine("List1", Event::DblClick, [this](int line) {
+        onLine(List1, Event::DblClick, [this](int line) {
             recalled.push_back(line);
             return Reaction{};
         });
@@ -74,13 +89,13 @@ public:
     Reaction printJob(bool copies) {
         report::Document doc = report::portraitReport();
         doc.line(report::dateTimeItems(now()));
-        doc.line({report::text(text("txtCaseCaption"))});
+        doc.line({report::text(text(txtCaseCaption))});
         Reaction r;
         r.print = PrintJob{doc, copies};
         return r;
     }
 
-    void setLines(std::vector<std::string> lines) { listLines("List1") = std::move(lines); }
+    void setLines(std::vector<std::string> lines) { listLines(List1) = std::move(lines); }
 
     int dateLeft = 0;
     int resultLeft = 0;
@@ -91,17 +106,17 @@ public:
 
 using K = ui::ControlKind;
 constexpr ui::ControlSpec kLayout[] = {
-    {K::Field, "txtDate", nullptr, nullptr, 120, 120, 1500, 375},
-    {K::Field, "txtRate", nullptr, nullptr, 1800, 120, 1500, 375},
-    {K::Field, "txtAge", nullptr, nullptr, 3480, 120, 1500, 375},
-    {K::Field, "txtResult", nullptr, nullptr, 5160, 120, 1500, 375},
-    {K::TextBox, "txtCaseCaption", nullptr, nullptr, 120, 720, 4000, 900},
-    {K::Button, "cmdGo", "Go", nullptr, 120, 1800, 1200, 500},
-    {K::Button, "cmdPrint", "Print", nullptr, 1440, 1800, 1200, 500},
-    {K::Button, "cmdPrintOnce", "Once", nullptr, 2760, 1800, 1200, 500},
-    {K::Button, "cmdTitled", "Titled", nullptr, 4080, 1800, 1200, 500},
-    {K::Button, "cmdOff", "Off", nullptr, 5400, 1800, 1200, 500},
-    {K::ListBox, "List1", nullptr, nullptr, 120, 2500, 6000, 1500},
+    {K::Field, txtDate, nullptr, nullptr, 120, 120, 1500, 375},
+    {K::Field, txtRate, nullptr, nullptr, 1800, 120, 1500, 375},
+    {K::Field, txtAge, nullptr, nullptr, 3480, 120, 1500, 375},
+    {K::Field, txtResult, nullptr, nullptr, 5160, 120, 1500, 375},
+    {K::TextBox, txtCaseCaption, nullptr, nullptr, 120, 720, 4000, 900},
+    {K::Button, cmdGo, "Go", nullptr, 120, 1800, 1200, 500},
+    {K::Button, cmdPrint, "Print", nullptr, 1440, 1800, 1200, 500},
+    {K::Button, cmdPrintOnce, "Once", nullptr, 2760, 1800, 1200, 500},
+    {K::Button, cmdTitled, "Titled", nullptr, 4080, 1800, 1200, 500},
+    {K::Button, cmdOff, "Off", nullptr, 5400, 1800, 1200, 500},
+    {K::ListBox, List1, nullptr, nullptr, 120, 2500, 6000, 1500},
 };
 
 class ProbeWindow : public QWidget {
@@ -109,7 +124,7 @@ public:
     explicit ProbeWindow(const ui::Services& services) : binder_(*this, model, services) {
         ui::setUpWindow(*this, WindowId::frmPresentValue, 7000, 4200);
         ui::buildControls(*this, WindowId::frmPresentValue, kLayout);
-        binder_.bind("cmdGo");
+        binder_.bind(cmdGo);
     }
     ProbeModel model;
 
@@ -122,6 +137,21 @@ public:
     void show(WindowId) override {}
     void hide(WindowId) override {}
     void endProcess() override {}
+};
+
+// A window whose Go button sends the focus to `target`.
+class FocusModel : public FormModel {
+public:
+    explicit FocusModel(ControlName target) : FormModel(WindowId::frmPresentValue) {
+        addField(txtDate);
+        addButton(cmdGo);
+        on(cmdGo, Event::Click, [target] { return Reaction::focusOn(target); });
+    }
+};
+
+constexpr ui::ControlSpec kFocusLayout[] = {
+    {K::Field, txtDate, nullptr, nullptr, 120, 120, 1500, 375},
+    {K::Button, cmdGo, "Go", nullptr, 120, 720, 1200, 500},
 };
 
 struct Probe {
@@ -143,68 +173,68 @@ class TestBinder : public QObject {
 private Q_SLOTS:
     void leavingAFieldRunsItsHandler() {
         Probe p;
-        typeAndLeave(p.window, "txtDate", "031504", "cmdTitled");
-        QCOMPARE(text(p.window, "txtDate"), QString("03/15/2004"));
+        typeAndLeave(p.window, txtDate, "031504", cmdTitled);
+        QCOMPARE(text(p.window, txtDate), QString("03/15/2004"));
         QCOMPARE(p.window.model.dateLeft, 1);
         QVERIFY(p.dialogs.messages.empty());
     }
 
     void tabLeavesTheFieldToo() {
         Probe p;
-        type(p.window, "txtDate", "01152004");
+        type(p.window, txtDate, "01152004");
         QTest::keyClick(focused(), Qt::Key_Tab);
-        QCOMPARE(text(p.window, "txtDate"), QString("01/15/2004"));
-        QCOMPARE(focused(), control(p.window, "txtRate"));
+        QCOMPARE(text(p.window, txtDate), QString("01/15/2004"));
+        QCOMPARE(focused(), control(p.window, txtRate));
     }
 
     void refusalSelectsTheWholeText() {
         Probe p;
-        typeAndLeave(p.window, "txtDate", "12345", "cmdTitled");
+        typeAndLeave(p.window, txtDate, "12345", cmdTitled);
         QCOMPARE(p.dialogs.messages.size(), std::size_t{1});
         QCOMPARE(p.dialogs.messages[0].text, QString("12/34/45 is not a valid date."));
         QCOMPARE(p.dialogs.messages[0].title, QString("Corvell's Calculator"));
-        QCOMPARE(focused(), control(p.window, "txtDate"));
-        QCOMPARE(lineEdit(p.window, "txtDate")->selectedText(), QString("12/34/45"));
+        QCOMPARE(focused(), control(p.window, txtDate));
+        QCOMPARE(lineEdit(p.window, txtDate)->selectedText(), QString("12/34/45"));
     }
 
     void refusalOnLeavingStopsTheClick() {
         Probe p;
-        type(p.window, "txtDate", "12345");
-        click(p.window, "cmdGo");
+        type(p.window, txtDate, "12345");
+        click(p.window, cmdGo);
         QCOMPARE(p.dialogs.messages.size(), std::size_t{1});
         QCOMPARE(p.window.model.goClicks, 0);
-        QCOMPARE(focused(), control(p.window, "txtDate"));
+        QCOMPARE(focused(), control(p.window, txtDate));
         // The next click goes through once the date is right.
-        type(p.window, "txtDate", "1/5/04");
-        click(p.window, "cmdGo");
+        type(p.window, txtDate, "1/5/04");
+        click(p.window, cmdGo);
         QCOMPARE(p.window.model.goClicks, 1);
     }
 
     void clickRunsAfterTheLeaveHandler() {
         Probe p;
-        type(p.window, "txtDate", "01152004");
-        click(p.window, "cmdGo");
-        QCOMPARE(text(p.window, "txtResult"), QString("go:01/15/2004"));
+        type(p.window, txtDate, "01152004");
+        click(p.window, cmdGo);
+        QCOMPARE(text(p.window, txtResult), QString("go:01/15/2004"));
     }
 
     void enterPressesTheDefaultButtonWithoutLeaving() {
         Probe p;
-        type(p.window, "txtDate", "01152004");
-        pressEnter(p.window, "txtDate");
+        type(p.window, txtDate, "01152004");
+        pressEnter(p.window, txtDate);
         QCOMPARE(p.window.model.goClicks, 1);
         QCOMPARE(p.window.model.dateLeft, 0);
-        QCOMPARE(text(p.window, "txtResult"), QString("go:01152004"));
-        QCOMPARE(focused(), control(p.window, "txtDate"));
-        QVERIFY(button(p.window, "cmdGo")->isDefault());
+        QCOMPARE(text(p.window, txtResult), QString("go:01152004"));
+        QCOMPARE(focused(), control(p.window, txtDate));
+        QVERIFY(button(p.window, cmdGo)->isDefault());
     }
 
     void leaveHandlerMovesTheFocus() {
         Probe p;
-        type(p.window, "txtRate", "500");
+        type(p.window, txtRate, "500");
         QTest::keyClick(focused(), Qt::Key_Tab);  // towards txtAge...
-        QCOMPARE(text(p.window, "txtRate"), QString("500.00"));
-        QCOMPARE(focused(), control(p.window, "txtResult"));  // ...but the handler sends it on
-        QCOMPARE(lineEdit(p.window, "txtResult")->cursorPosition(), 0);
+        QCOMPARE(text(p.window, txtRate), QString("500.00"));
+        QCOMPARE(focused(), control(p.window, txtResult));  // ...but the handler sends it on
+        QCOMPARE(lineEdit(p.window, txtResult)->cursorPosition(), 0);
         // txtAge never had the focus, so it was never left.
         QCOMPARE(p.window.model.resultLeft, 0);
     }
@@ -214,58 +244,58 @@ private Q_SLOTS:
     // either: the operator never left it.
     void aRefusalsFocusMoveIsNotLeaving() {
         Probe p;
-        type(p.window, "txtRate", "to age");
-        pressEnter(p.window, "txtRate");
+        type(p.window, txtRate, "to age");
+        pressEnter(p.window, txtRate);
         QCOMPARE(p.dialogs.lastMessage(), QString("refused"));
-        QCOMPARE(focused(), control(p.window, "txtAge"));
-        QCOMPARE(lineEdit(p.window, "txtAge")->selectedText(), QString());
+        QCOMPARE(focused(), control(p.window, txtAge));
+        QCOMPARE(lineEdit(p.window, txtAge)->selectedText(), QString());
         // Leaving a field by Tab is the operator's move again.
-        type(p.window, "txtDate", "031504");
+        type(p.window, txtDate, "031504");
         const int before = p.window.model.dateLeft;
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(p.window.model.dateLeft, before + 1);
-        QCOMPARE(text(p.window, "txtDate"), QString("03/15/2004"));
+        QCOMPARE(text(p.window, txtDate), QString("03/15/2004"));
     }
 
     void tabOutOfABadDateRefusesOnce() {
         Probe p;
-        type(p.window, "txtDate", "31504");
+        type(p.window, txtDate, "31504");
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(p.window.model.dateLeft, 1);
         QCOMPARE(p.dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(focused(), control(p.window, "txtDate"));
-        QCOMPARE(lineEdit(p.window, "txtDate")->selectedText(), QString("31/50/04"));
+        QCOMPARE(focused(), control(p.window, txtDate));
+        QCOMPARE(lineEdit(p.window, txtDate)->selectedText(), QString("31/50/04"));
     }
 
     void typingRaisesChange() {
         Probe p;
-        type(p.window, "txtAge", "45");
+        type(p.window, txtAge, "45");
         QCOMPARE(p.window.model.ageChanges, 2);  // one per key
-        QTest::keyClick(lineEdit(p.window, "txtAge"), Qt::Key_Backspace);
-        QTest::keyClick(lineEdit(p.window, "txtAge"), Qt::Key_Backspace);
+        QTest::keyClick(lineEdit(p.window, txtAge), Qt::Key_Backspace);
+        QTest::keyClick(lineEdit(p.window, txtAge), Qt::Key_Backspace);
         QCOMPARE(p.window.model.ageChanges, 4);
-        QCOMPARE(focused(), control(p.window, "txtRate"));
+        QCOMPARE(focused(), control(p.window, txtRate));
     }
 
     void messageTitles() {
         Probe p;
-        click(p.window, "cmdTitled");
+        click(p.window, cmdTitled);
         QCOMPARE(p.dialogs.messages.back().title, QString("Calculate"));
         QCOMPARE(p.dialogs.messages.back().text, QString("Titled"));
     }
 
     void disabledButtonsStayDisabled() {
         Probe p;
-        QVERIFY(!button(p.window, "cmdOff")->isEnabled());
-        click(p.window, "cmdOff");
+        QVERIFY(!button(p.window, cmdOff)->isEnabled());
+        click(p.window, cmdOff);
         QCOMPARE(p.window.model.goClicks, 0);
     }
 
     void doubleClickPassesTheSelectedLine() {
         Probe p;
-        QCOMPARE(listLines(p.window, "List1"), QStringList({"first", "second", "third"}));
-        doubleClickLine(p.window, "List1", 1);
-        doubleClickLine(p.window, "List1", 2);
+        QCOMPARE(listLines(p.window, List1), QStringList({"first", "second", "third"}));
+        doubleClickLine(p.window, List1, 1);
+        doubleClickLine(p.window, List1, 2);
         QCOMPARE(p.window.model.recalled, std::vector<int>({1, 2}));
     }
 
@@ -273,13 +303,13 @@ private Q_SLOTS:
     // scrolls into view in full.
     void longLinesScrollIntoView() {
         Probe p;
-        auto* list = qobject_cast<QListWidget*>(control(p.window, "List1"));
+        auto* list = qobject_cast<QListWidget*>(control(p.window, List1));
         QVERIFY(list->uniformItemSizes());
         QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
         p.window.model.setLines({"short", "", std::string(400, 'x')});
-        click(p.window, "cmdTitled");  // any handler pushes the model's lines
+        click(p.window, cmdTitled);  // any handler pushes the model's lines
         QCoreApplication::processEvents();
-        QCOMPARE(listLines(p.window, "List1").back(), QString(400, 'x'));
+        QCOMPARE(listLines(p.window, List1).back(), QString(400, 'x'));
         const int hidden =
             list->fontMetrics().horizontalAdvance(QString(400, 'x')) - list->viewport()->width();
         QVERIFY(list->horizontalScrollBar()->maximum() >= hidden);
@@ -288,31 +318,31 @@ private Q_SLOTS:
     }
 
     void printing_data() {
-        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<ControlName>("buttonName");
         QTest::addColumn<int>("copies");  // -1: the dialog is cancelled
         QTest::addColumn<int>("failOn");  // -1: the printer works
         QTest::addColumn<int>("documents");
         QTest::addColumn<bool>("errorShown");
-        QTest::newRow("ledger three copies") << "cmdPrint" << 3 << -1 << 3 << false;
-        QTest::newRow("report prints once") << "cmdPrintOnce" << 3 << -1 << 1 << false;
-        QTest::newRow("cancel prints nothing") << "cmdPrint" << -1 << -1 << 0 << false;
-        QTest::newRow("failure stops the copies") << "cmdPrint" << 3 << 1 << 1 << true;
-        QTest::newRow("failure on the only copy") << "cmdPrintOnce" << 1 << 0 << 0 << true;
+        QTest::newRow("ledger three copies") << cmdPrint << 3 << -1 << 3 << false;
+        QTest::newRow("report prints once") << cmdPrintOnce << 3 << -1 << 1 << false;
+        QTest::newRow("cancel prints nothing") << cmdPrint << -1 << -1 << 0 << false;
+        QTest::newRow("failure stops the copies") << cmdPrint << 3 << 1 << 1 << true;
+        QTest::newRow("failure on the only copy") << cmdPrintOnce << 1 << 0 << 0 << true;
     }
     void printing() {
-        QFETCH(QString, buttonName);
+        QFETCH(ControlName, buttonName);
         QFETCH(int, copies);
         QFETCH(int, failOn);
         QFETCH(int, documents);
         QFETCH(bool, errorShown);
         Probe p;
-        type(p.window, "txtCaseCaption", "Smith v. Acme");
-        typeAndLeave(p.window, "txtDate", "1/5/04", "cmdTitled");
+        type(p.window, txtCaseCaption, "Smith v. Acme");
+        typeAndLeave(p.window, txtDate, "1/5/04", cmdTitled);
         p.dialogs.copies = copies < 0 ? std::nullopt : std::optional<int>(copies);
         if (failOn >= 0) {
             p.dialogs.failOnDocument = failOn;
         }
-        click(p.window, buttonName.toLatin1().constData());
+        click(p.window, buttonName);
         QCOMPARE(p.dialogs.printerDialogs, 1);
         QCOMPARE(static_cast<int>(p.dialogs.printed.size()), documents);
         QCOMPARE(p.dialogs.messages.size(), errorShown ? std::size_t{1} : std::size_t{0});
@@ -326,8 +356,43 @@ private Q_SLOTS:
             QCOMPARE(doc.plainLines().front(), std::string(28, ' ') + "03-04-2026    09:05:07");
         }
         // Printing, cancelled or failed, changes no field.
-        QCOMPARE(text(p.window, "txtDate"), QString("01/05/2004"));
-        QCOMPARE(text(p.window, "txtCaseCaption"), QString("Smith v. Acme"));
+        QCOMPARE(text(p.window, txtDate), QString("01/05/2004"));
+        QCOMPARE(text(p.window, txtCaseCaption), QString("Smith v. Acme"));
+    }
+
+    // A control named wrong fails at once and loudly, in the release build
+    // too: a reaction sending the focus to a control the window lacks, and a
+    // control of the model without a widget of its name.
+    void misnamedControlsThrow_data() {
+        QTest::addColumn<ControlName>("focusTarget");
+        QTest::addColumn<bool>("dateHasWidget");
+        QTest::addColumn<bool>("throws");
+        QTest::newRow("focus on a control of the window") << txtDate << true << false;
+        QTest::newRow("focus on a control the window lacks") << txtAge << true << true;
+        QTest::newRow("a control without its widget") << txtDate << false << true;
+    }
+    void misnamedControlsThrow() {
+        QFETCH(ControlName, focusTarget);
+        QFETCH(bool, dateHasWidget);
+        QFETCH(bool, throws);
+        FakeDialogs dialogs;
+        NoNavigation navigation;
+        QWidget window;
+        FocusModel model(focusTarget);
+        ui::FormBinder binder(window, model,
+                              ui::Services{dialogs, navigation, FixedClock(testMoment())});
+        const std::span<const ui::ControlSpec> layout(kFocusLayout);
+        ui::buildControls(window, WindowId::frmPresentValue,
+                          dateHasWidget ? layout : layout.subspan(1));
+        bool threw = false;
+        try {
+            binder.bind();
+            const Reaction r = model.fire(cmdGo, Event::Click);
+            QCOMPARE(r.focus->control, focusTarget);
+        } catch (const std::logic_error&) {
+            threw = true;
+        }
+        QCOMPARE(threw, throws);
     }
 
     void everyControlHasItsWidget() {

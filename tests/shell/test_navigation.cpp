@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "shell/beginformcontrols.h"
 #include "shell/navigation.h"
 #include "shell/ui/look.h"
 #include "tests/support/windowtest.h"
@@ -17,25 +18,26 @@ QString qs(std::string_view s) {
 }
 
 struct MenuEntry {
-    const char* control;
+    ControlName control;
     const char* caption;
     const char* toolTip;
     WindowId target;
 };
 
 const MenuEntry kMenu[] = {
-    {"cmdCompensationAndInterest", "Compensation and Interest",
+    {beginform::cmdCompensationAndInterest, "Compensation and Interest",
      "Calculate days between dates, total compensation and interest", WindowId::CalculationForm},
-    {"cmdPresentValue", "Present Value",
+    {beginform::cmdPresentValue, "Present Value",
      "Calculate present value of a sum of money paid into the future", WindowId::frmPresentValue},
-    {"cmdSocialSecurity", "Social Security", "Calculate social security offset",
+    {beginform::cmdSocialSecurity, "Social Security", "Calculate social security offset",
      WindowId::frmSocialSecurity},
-    {"cmdOffset", "Lump Sum Offset", "Calculate offset for severence or other lump  sum",
+    {beginform::cmdOffset, "Lump Sum Offset", "Calculate offset for severence or other lump  sum",
      WindowId::frmOffset},
-    {"Command1", "Commutation Computing", "Calculate commutation from total agreed amount",
+    {beginform::Command1, "Commutation Computing", "Calculate commutation from total agreed amount",
      WindowId::frmCommutation},
-    {"Command2", "Subrogation", "Calculate subrogation distribution", WindowId::frmSubrogation},
-    {"cmdPension", "Pension", "Calculate pension offset", WindowId::FrmPension},
+    {beginform::Command2, "Subrogation", "Calculate subrogation distribution",
+     WindowId::frmSubrogation},
+    {beginform::cmdPension, "Pension", "Calculate pension offset", WindowId::FrmPension},
 };
 
 }  // namespace
@@ -70,16 +72,16 @@ private Q_SLOTS:
             }
             previous = b;
         }
-        QCOMPARE(previous->nextInFocusChain(), control(menu, "cmdExit"));
-        QCOMPARE(button(menu, "cmdExit")->text(), QString("Close"));
-        auto* title = qobject_cast<QLabel*>(control(menu, "Label1"));
+        QCOMPARE(previous->nextInFocusChain(), control(menu, beginform::cmdExit));
+        QCOMPARE(button(menu, beginform::cmdExit)->text(), QString("Close"));
+        auto* title = qobject_cast<QLabel*>(control(menu, beginform::Label1));
         QCOMPARE(title->text(), QString("Workers' Compensation Calculator"));
         QCOMPARE(title->font().family(), QString("Times New Roman"));
         QCOMPARE(title->font().pointSizeF(), 20.25);
-        auto* slogan = qobject_cast<QLabel*>(control(menu, "Text1"));
+        auto* slogan = qobject_cast<QLabel*>(control(menu, beginform::Text1));
         QCOMPARE(slogan->text(), QString("\"Tools for the Workers' Compensation Professional\""));
         QVERIFY(slogan->font().italic() && slogan->font().bold());
-        auto* banner = qobject_cast<QLabel*>(control(menu, "Text2"));
+        auto* banner = qobject_cast<QLabel*>(control(menu, beginform::Text2));
         QCOMPARE(banner->text(), QString("CORVELL'S"));
         QCOMPARE(banner->font().family(), QString("Arial"));
         QCOMPARE(banner->font().pointSizeF(), 18.0);
@@ -88,7 +90,7 @@ private Q_SLOTS:
     void menuOpensEachCalculatorOnce_data() {
         QTest::addColumn<int>("entry");
         for (int i = 0; i < 7; ++i) {
-            QTest::newRow(kMenu[i].control) << i;
+            QTest::newRow(qPrintable(qtName(kMenu[i].control))) << i;
         }
     }
     void menuOpensEachCalculatorOnce() {
@@ -114,31 +116,31 @@ private Q_SLOTS:
     // the calculator that holds the button is hidden.
     void navigationRows_data() {
         QTest::addColumn<WindowId>("from");
-        QTest::addColumn<QString>("control");
+        QTest::addColumn<ControlName>("control");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<WindowId>("to");
         for (WindowId from : kCalculators) {
             for (const NavigationButton& b : navigationRow(from)) {
-                const QByteArray name = (qs(windowClassName(from)) + "." + qs(b.control)).toUtf8();
-                QTest::newRow(name.constData())
-                    << from << qs(b.control) << qs(b.caption) << b.target;
+                const QByteArray name =
+                    (qs(windowClassName(from)) + "." + qtName(b.control)).toUtf8();
+                QTest::newRow(name.constData()) << from << b.control << qs(b.caption) << b.target;
             }
         }
     }
     void navigationRows() {
         QFETCH(WindowId, from);
-        QFETCH(QString, control);
+        QFETCH(ControlName, control);
         QFETCH(QString, caption);
         QFETCH(WindowId, to);
         WindowTest t;
         t.open(WindowId::BeginForm);
         QWidget& window = t.open(from);
-        QPushButton* b = button(window, control.toLatin1().constData());
+        QPushButton* b = button(window, control);
         QCOMPARE(b->text(), caption);
-        if (control == "cmdQuit") {
+        if (control == nav::cmdQuit) {
             QCOMPARE(b->toolTip(), QString("Return to main menu"));
         }
-        click(window, control.toLatin1().constData());
+        click(window, control);
         QVERIFY(t.windows.window(to) != nullptr);
         QVERIFY(t.windows.window(to)->isVisible());
         QVERIFY(!window.isVisible());
@@ -149,7 +151,7 @@ private Q_SLOTS:
         for (WindowId from : kCalculators) {
             const auto row = navigationRow(from);
             QCOMPARE(row.size(), std::size_t{7});
-            QCOMPARE(row.back().control, std::string_view("cmdQuit"));
+            QCOMPARE(row.back().control, nav::cmdQuit);
             QCOMPARE(row.back().target, WindowId::BeginForm);
             for (WindowId target : kCalculators) {
                 int count = 0;
@@ -160,8 +162,7 @@ private Q_SLOTS:
             }
         }
         // The interest button of the commutation window has its own name.
-        QCOMPARE(navigationRow(WindowId::frmCommutation).front().control,
-                 std::string_view("cmdCommutation"));
+        QCOMPARE(navigationRow(WindowId::frmCommutation).front().control, nav::cmdCommutation);
         QCOMPARE(navigationRow(WindowId::frmCommutation).front().target, WindowId::CalculationForm);
     }
 
@@ -173,7 +174,7 @@ private Q_SLOTS:
         QVERIFY(!pv.isVisible());
         QVERIFY(menu.isVisible());
         QCOMPARE(t.quitCalls, 0);
-        click(menu, "cmdPresentValue");
+        click(menu, beginform::cmdPresentValue);
         QCOMPARE(t.windows.window(WindowId::frmPresentValue), &pv);
         QVERIFY(pv.isVisible());
     }
@@ -181,10 +182,10 @@ private Q_SLOTS:
     void menuCloseEndsTheProgram() {
         WindowTest t;
         QWidget& menu = t.open(WindowId::BeginForm);
-        click(menu, "cmdPension");
+        click(menu, beginform::cmdPension);
         QWidget& pension = *t.windows.window(WindowId::FrmPension);
-        click(pension, "cmdPresentValue");  // pension now hidden, present value open
-        click(menu, "cmdExit");
+        click(pension, nav::cmdPresentValue);  // pension now hidden, present value open
+        click(menu, beginform::cmdExit);
         QCOMPARE(t.quitCalls, 1);
         QVERIFY(!menu.isVisible());
         QVERIFY(!t.windows.window(WindowId::frmPresentValue)->isVisible());
@@ -194,7 +195,7 @@ private Q_SLOTS:
     void menuCloseControlEndsTheProgram() {
         WindowTest t;
         QWidget& menu = t.open(WindowId::BeginForm);
-        click(menu, "Command2");
+        click(menu, beginform::Command2);
         menu.close();
         QCOMPARE(t.quitCalls, 1);
         QVERIFY(!t.windows.window(WindowId::frmSubrogation)->isVisible());
@@ -208,7 +209,7 @@ private Q_SLOTS:
                 QCOMPARE(w.palette().color(QPalette::Window), QColor(192, 192, 192));
             }
             for (const NavigationButton& b : navigationRow(id)) {
-                QVERIFY(control(w, std::string(b.control).c_str())->isEnabled());
+                QVERIFY(control(w, b.control)->isEnabled());
             }
         }
     }

@@ -1,6 +1,13 @@
 #include <QLabel>
 #include <QTest>
 
+#include "commutation/frmcommutationcontrols.h"
+#include "interest/calculationformcontrols.h"
+#include "offsets/frmoffsetcontrols.h"
+#include "offsets/frmpensioncontrols.h"
+#include "offsets/frmsocialsecuritycontrols.h"
+#include "presentvalue/frmpresentvaluecontrols.h"
+#include "subrogation/frmsubrogationcontrols.h"
 #include "tests/support/windowtest.h"
 
 Q_DECLARE_METATYPE(corvell::WindowId)
@@ -57,42 +64,43 @@ private Q_SLOTS:
 
     void fieldsAreNamedByTheirLabels_data() {
         QTest::addColumn<WindowId>("window");
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<ControlName>("field");
         QTest::addColumn<QString>("name");
-        QTest::newRow("interest begin") << WindowId::CalculationForm << "txtBeginningDate"
-                                        << "Beginning Date";
-        QTest::newRow("interest payment") << WindowId::CalculationForm << "txtPaymentAmount"
-                                          << "Payment Amt.";
-        QTest::newRow("interest caption") << WindowId::CalculationForm << "txtCaseCaption"
-                                          << "Case Caption";
-        QTest::newRow("pv from") << WindowId::frmPresentValue << "txtFromDate"
+        QTest::newRow("interest begin")
+            << WindowId::CalculationForm << calculationform::txtBeginningDate << "Beginning Date";
+        QTest::newRow("interest payment")
+            << WindowId::CalculationForm << calculationform::txtPaymentAmount << "Payment Amt.";
+        QTest::newRow("interest caption")
+            << WindowId::CalculationForm << calculationform::txtCaseCaption << "Case Caption";
+        QTest::newRow("pv from") << WindowId::frmPresentValue << frmpresentvalue::txtFromDate
                                  << "From Date";
-        QTest::newRow("pv gender") << WindowId::frmPresentValue << "txtGender"
-                                   << "M/F";
-        QTest::newRow("pv present value") << WindowId::frmPresentValue << "txtPresentValue"
-                                          << "Present Value";
-        QTest::newRow("ss amount") << WindowId::frmSocialSecurity << "txtSocialSecurity"
-                                   << "Net Social Security Amount";
-        QTest::newRow("pension percent") << WindowId::FrmPension << "txtEmployerPercent"
-                                         << "Employer %";
-        QTest::newRow("lump sum weeks") << WindowId::frmOffset << "txtComputedWeeks"
-                                        << "Computed Weeks";
-        QTest::newRow("lump sum remainder") << WindowId::frmOffset << "txtRemainder"
-                                            << "Remainder";
-        QTest::newRow("commutation weeks") << WindowId::frmCommutation << "txtCommWeeks"
-                                           << "Comm Weeks";
-        QTest::newRow("subrogation lien recovery") << WindowId::frmSubrogation << "txtLienRecovery"
-                                                   << "Lien Recovery";
-        QTest::newRow("subrogation weeks") << WindowId::frmSubrogation << "txtForWeeks"
-                                           << "For Weeks / Days";
+        QTest::newRow("pv gender")
+            << WindowId::frmPresentValue << frmpresentvalue::txtGender << "M/F";
+        QTest::newRow("pv present value")
+            << WindowId::frmPresentValue << frmpresentvalue::txtPresentValue << "Present Value";
+        QTest::newRow("ss amount")
+            << WindowId::frmSocialSecurity << frmsocialsecurity::txtSocialSecurity
+            << "Net Social Security Amount";
+        QTest::newRow("pension percent")
+            << WindowId::FrmPension << frmpension::txtEmployerPercent << "Employer %";
+        QTest::newRow("lump sum weeks")
+            << WindowId::frmOffset << frmoffset::txtComputedWeeks << "Computed Weeks";
+        QTest::newRow("lump sum remainder")
+            << WindowId::frmOffset << frmoffset::txtRemainder << "Remainder";
+        QTest::newRow("commutation weeks")
+            << WindowId::frmCommutation << frmcommutation::txtCommWeeks << "Comm Weeks";
+        QTest::newRow("subrogation lien recovery")
+            << WindowId::frmSubrogation << frmsubrogation::txtLienRecovery << "Lien Recovery";
+        QTest::newRow("subrogation weeks")
+            << WindowId::frmSubrogation << frmsubrogation::txtForWeeks << "For Weeks / Days";
     }
     void fieldsAreNamedByTheirLabels() {
         QFETCH(WindowId, window);
-        QFETCH(QString, field);
+        QFETCH(ControlName, field);
         QFETCH(QString, name);
         WindowTest t;
         QWidget& w = t.open(window);
-        QCOMPARE(control(w, field.toLatin1().constData())->accessibleName(), name);
+        QCOMPARE(control(w, field)->accessibleName(), name);
     }
 };
 

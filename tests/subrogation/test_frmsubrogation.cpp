@@ -5,20 +5,22 @@
 #include <QTest>
 
 #include "shell/ui/look.h"
+#include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/ui/frmsubrogation.h"
 #include "tests/support/pdftext.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
+using namespace corvell::frmsubrogation;
 using namespace corvell::test;
 
 namespace {
 
-constexpr const char* kInputs[] = {"txtTotalRecovery", "txtCostsAndFees", "txtRate",
-                                   "txtLienAmount", "txtLienRecovery"};
-constexpr const char* kFields[] = {"txtTotalRecovery", "txtCostsAndFees", "txtRate",
-                                   "txtLienAmount",    "txtLienRecovery", "txtCaseCaption",
-                                   "txtNewWeeklyRate", "txtForWeeks"};
+constexpr ControlName kInputs[] = {txtTotalRecovery, txtCostsAndFees, txtRate, txtLienAmount,
+                                   txtLienRecovery};
+constexpr ControlName kFields[] = {txtTotalRecovery, txtCostsAndFees, txtRate,
+                                   txtLienAmount,    txtLienRecovery, txtCaseCaption,
+                                   txtNewWeeklyRate, txtForWeeks};
 
 }  // namespace
 
@@ -39,12 +41,12 @@ class TestFrmSubrogation : public QObject {
     // Fills the inputs and presses Enter in the lien amount.
     void calculate(const QStringList& inputs) {
         fill(inputs);
-        pressEnter(*w_, "txtLienAmount");
+        pressEnter(*w_, txtLienAmount);
     }
 
     QStringList fieldTexts() {
         QStringList texts;
-        for (const char* name : kFields) {
+        for (ControlName name : kFields) {
             texts << text(*w_, name);
         }
         return texts;
@@ -58,22 +60,23 @@ private Q_SLOTS:
     void cleanup() { t_.reset(); }
 
     void tabOrderAndDefaultButton() {
-        const char* expected[] = {"txtTotalRecovery",  "txtCostsAndFees",  "txtRate",
-                                  "txtLienAmount",     "txtLienRecovery",  "txtCaseCaption",
-                                  "cmdSSCalculate",    "cmdSSPrint",       "cmdSSClear",
-                                  "cmdQuit",           "CmdInterest",      "cmdPresentValue",
-                                  "cmdSocialSecurity", "cmdLumpSum",       "cmdCommutation",
-                                  "cmdPension",        "txtNewWeeklyRate", "txtForWeeks"};
+        const ControlName expected[] = {
+            txtTotalRecovery,       txtCostsAndFees,  txtRate,
+            txtLienAmount,          txtLienRecovery,  txtCaseCaption,
+            cmdSSCalculate,         cmdSSPrint,       cmdSSClear,
+            nav::cmdQuit,           nav::CmdInterest, nav::cmdPresentValue,
+            nav::cmdSocialSecurity, nav::cmdLumpSum,  nav::cmdCommutation,
+            nav::cmdPension,        txtNewWeeklyRate, txtForWeeks};
         QWidget* at = control(*w_, expected[0]);
-        for (const char* name : expected) {
-            QCOMPARE(at->objectName(), QString::fromLatin1(name));
+        for (ControlName name : expected) {
+            QCOMPARE(at->objectName(), qtName(name));
             do {
                 at = at->nextInFocusChain();
             } while (!(at->focusPolicy() & Qt::TabFocus));
         }
-        QVERIFY(button(*w_, "cmdSSCalculate")->isDefault());
+        QVERIFY(button(*w_, cmdSSCalculate)->isDefault());
         QCOMPARE(w_->size(), QSize(635, 403));  // 9525 x 6045 twips
-        QCOMPARE(control(*w_, "txtForWeeks")->geometry(), QRect(296, 136, 129, 25));
+        QCOMPARE(control(*w_, txtForWeeks)->geometry(), QRect(296, 136, 129, 25));
     }
 
     void workedExamples_data() {
@@ -106,10 +109,10 @@ private Q_SLOTS:
         QFETCH(QStringList, results);
         calculate(inputs);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, "txtLienRecovery"), results[0]);
-        QCOMPARE(text(*w_, "txtNewWeeklyRate"), results[1]);
-        QCOMPARE(text(*w_, "txtForWeeks"), results[2]);
-        QCOMPARE(text(*w_, "txtTotalRecovery"), inputs[0]);
+        QCOMPARE(text(*w_, txtLienRecovery), results[0]);
+        QCOMPARE(text(*w_, txtNewWeeklyRate), results[1]);
+        QCOMPARE(text(*w_, txtForWeeks), results[2]);
+        QCOMPARE(text(*w_, txtTotalRecovery), inputs[0]);
     }
 
     // Each refusal: its message, the refused field focused with its whole
@@ -120,95 +123,87 @@ private Q_SLOTS:
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<ControlName>("field");
         QTest::newRow("rate missing first") << ""
                                             << ""
-                                            << "Rate is required for any calculation."
-                                            << "txtRate";
+                                            << "Rate is required for any calculation." << txtRate;
         QTest::newRow("total missing before a bad rate")
             << ""
             << "450x"
-            << "Total Recovery is required for any calculation."
-            << "txtTotalRecovery";
-        QTest::newRow("total reads 0") << "$0.00"
-                                       << "450"
-                                       << "Total Recovery is required for any calculation."
-                                       << "txtTotalRecovery";
+            << "Total Recovery is required for any calculation." << txtTotalRecovery;
+        QTest::newRow("total reads 0")
+            << "$0.00"
+            << "450"
+            << "Total Recovery is required for any calculation." << txtTotalRecovery;
         QTest::newRow("rate not a number") << "100000"
                                            << "450x"
-                                           << "450x is not a valid number."
-                                           << "txtRate";
+                                           << "450x is not a valid number." << txtRate;
         QTest::newRow("rate a blank") << "100000"
                                       << " "
-                                      << "  is not a valid number."
-                                      << "txtRate";
+                                      << "  is not a valid number." << txtRate;
         QTest::newRow("rate 0") << "100000"
                                 << "0"
-                                << "Rate must be greater than 0."
-                                << "txtRate";
+                                << "Rate must be greater than 0." << txtRate;
     }
     void refusals() {
         QFETCH(QString, total);
         QFETCH(QString, rate);
         QFETCH(QString, message);
-        QFETCH(QString, field);
+        QFETCH(ControlName, field);
         calculate({"100000", "40000", "450", "", ""});
-        type(*w_, "txtCaseCaption", "Smith v. Acme");
+        type(*w_, txtCaseCaption, "Smith v. Acme");
         fill({total, QString(), rate, "30000"});
-        QCOMPARE(focused(), control(*w_, "txtLienAmount"));
+        QCOMPARE(focused(), control(*w_, txtLienAmount));
         const QStringList before = fieldTexts();
         t_->dialogs.clear();
-        pressEnter(*w_, "txtLienAmount");
+        pressEnter(*w_, txtLienAmount);
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(t_->dialogs.messages.front().text, message);
         QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
-        const QByteArray name = field.toLatin1();
-        QCOMPARE(focused(), control(*w_, name.constData()));
-        QCOMPARE(lineEdit(*w_, name.constData())->selectedText(), text(*w_, name.constData()));
+        QCOMPARE(focused(), control(*w_, field));
+        QCOMPARE(lineEdit(*w_, field)->selectedText(), text(*w_, field));
         QCOMPARE(fieldTexts(), before);
-        QCOMPARE(text(*w_, "txtNewWeeklyRate"), QString("$180.00"));
+        QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$180.00"));
         QCOMPARE(w_->model().NewWeeklyRate(), 450 * 0.4);
     }
 
     void leavingLienAmount_data() {
         QTest::addColumn<QString>("lien");
-        QTest::addColumn<QString>("next");
-        QTest::newRow("lien typed: on to the caption") << "30000"
-                                                       << "txtCaseCaption";
-        QTest::newRow("no lien: on to the lien recovery") << ""
-                                                          << "txtLienRecovery";
+        QTest::addColumn<ControlName>("next");
+        QTest::newRow("lien typed: on to the caption") << "30000" << txtCaseCaption;
+        QTest::newRow("no lien: on to the lien recovery") << "" << txtLienRecovery;
     }
     void leavingLienAmount() {
         QFETCH(QString, lien);
-        QFETCH(QString, next);
-        type(*w_, "txtLienAmount", lien);
-        QTest::keyClick(lineEdit(*w_, "txtLienAmount"), Qt::Key_Tab);
-        QCOMPARE(focused()->objectName(), next);
+        QFETCH(ControlName, next);
+        type(*w_, txtLienAmount, lien);
+        QTest::keyClick(lineEdit(*w_, txtLienAmount), Qt::Key_Tab);
+        QCOMPARE(focused(), control(*w_, next));
         QVERIFY(t_->dialogs.messages.empty());
     }
 
     // After a refusal the operator mends the rate and tabs on: the lien
     // amount sends the focus on to the caption as always.
     void lienAmountAfterRefusal() {
-        type(*w_, "txtTotalRecovery", "100000");
-        click(*w_, "cmdSSCalculate");
-        QCOMPARE(focused(), control(*w_, "txtRate"));
-        QTest::keyClicks(lineEdit(*w_, "txtRate"), "450");
-        QTest::keyClick(lineEdit(*w_, "txtRate"), Qt::Key_Tab);
-        QCOMPARE(focused(), control(*w_, "txtLienAmount"));
-        QTest::keyClicks(lineEdit(*w_, "txtLienAmount"), "30000");
-        QTest::keyClick(lineEdit(*w_, "txtLienAmount"), Qt::Key_Tab);
-        QCOMPARE(focused(), control(*w_, "txtCaseCaption"));
+        type(*w_, txtTotalRecovery, "100000");
+        click(*w_, cmdSSCalculate);
+        QCOMPARE(focused(), control(*w_, txtRate));
+        QTest::keyClicks(lineEdit(*w_, txtRate), "450");
+        QTest::keyClick(lineEdit(*w_, txtRate), Qt::Key_Tab);
+        QCOMPARE(focused(), control(*w_, txtLienAmount));
+        QTest::keyClicks(lineEdit(*w_, txtLienAmount), "30000");
+        QTest::keyClick(lineEdit(*w_, txtLienAmount), Qt::Key_Tab);
+        QCOMPARE(focused(), control(*w_, txtCaseCaption));
     }
 
     void clearEmptiesFieldsKeepsRate() {
         calculate({"100000", "40000", "450", "30000", ""});
-        type(*w_, "txtCaseCaption", "Smith v. Acme");
-        click(*w_, "cmdSSClear");
+        type(*w_, txtCaseCaption, "Smith v. Acme");
+        click(*w_, cmdSSClear);
         for (const QString& t : fieldTexts()) {
             QCOMPARE(t, QString());
         }
-        QCOMPARE(focused(), control(*w_, "txtTotalRecovery"));
+        QCOMPARE(focused(), control(*w_, txtTotalRecovery));
         QCOMPARE(w_->model().NewWeeklyRate(), 450 * 0.4);
         QVERIFY(t_->dialogs.messages.empty());
     }
@@ -260,11 +255,11 @@ private Q_SLOTS:
         if (calculated) {
             calculate({"100,000", "40000", "450", "30000", ""});
         }
-        type(*w_, "txtCaseCaption", "Smith v. Acme");
+        type(*w_, txtCaseCaption, "Smith v. Acme");
         if (cleared) {
-            click(*w_, "cmdSSClear");
+            click(*w_, cmdSSClear);
         }
-        click(*w_, "cmdSSPrint");
+        click(*w_, cmdSSPrint);
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{1});
         const report::Document& doc = t_->dialogs.printed.front();
         QCOMPARE(doc.plainLines().size(), std::size_t{11});

@@ -2,11 +2,13 @@
 #include <QTest>
 #include <cmath>
 
+#include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationcalc.h"
 #include "subrogation/subrogationmodel.h"
 #include "subrogation/subrogationreport.h"
 
 using namespace corvell;
+using namespace corvell::frmsubrogation;
 
 class TestSubrogationCore : public QObject {
     Q_OBJECT
@@ -55,14 +57,14 @@ private Q_SLOTS:
 
     void calculateExample() {
         SubrogationModel m;
-        m.setText("txtTotalRecovery", "100,000.00");
-        m.setText("txtCostsAndFees", "$40,000");
-        m.setText("txtRate", "450");
-        m.setText("txtLienAmount", "30,000");
-        QVERIFY(m.fire("cmdSSCalculate", Event::Click).empty());
-        QCOMPARE(m.text("txtLienRecovery"), std::string("18,000.00"));
-        QCOMPARE(m.text("txtNewWeeklyRate"), std::string("$180.00"));
-        QCOMPARE(m.text("txtForWeeks"), std::string("155 / 3"));
+        m.setText(txtTotalRecovery, "100,000.00");
+        m.setText(txtCostsAndFees, "$40,000");
+        m.setText(txtRate, "450");
+        m.setText(txtLienAmount, "30,000");
+        QVERIFY(m.fire(cmdSSCalculate, Event::Click).empty());
+        QCOMPARE(m.text(txtLienRecovery), std::string("18,000.00"));
+        QCOMPARE(m.text(txtNewWeeklyRate), std::string("$180.00"));
+        QCOMPARE(m.text(txtForWeeks), std::string("155 / 3"));
         QCOMPARE(m.NewWeeklyRate(), 450 * 0.4);
     }
 

@@ -25,31 +25,31 @@ QWidget& WindowTest::open(WindowId id) {
     return *w;
 }
 
-QWidget* control(QWidget& window, const char* name) {
-    QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(name));
+QWidget* control(QWidget& window, ControlName name) {
+    QWidget* w = window.findChild<QWidget*>(qtName(name));
     if (w == nullptr) {
-        qFatal("no control named %s", name);
+        qFatal("no control named %s", qPrintable(qtName(name)));
     }
     return w;
 }
 
-QLineEdit* lineEdit(QWidget& window, const char* name) {
+QLineEdit* lineEdit(QWidget& window, ControlName name) {
     auto* w = qobject_cast<QLineEdit*>(control(window, name));
     if (w == nullptr) {
-        qFatal("%s is not a single-line field", name);
+        qFatal("%s is not a single-line field", qPrintable(qtName(name)));
     }
     return w;
 }
 
-QPushButton* button(QWidget& window, const char* name) {
+QPushButton* button(QWidget& window, ControlName name) {
     auto* w = qobject_cast<QPushButton*>(control(window, name));
     if (w == nullptr) {
-        qFatal("%s is not a button", name);
+        qFatal("%s is not a button", qPrintable(qtName(name)));
     }
     return w;
 }
 
-void type(QWidget& window, const char* field, const QString& text) {
+void type(QWidget& window, ControlName field, const QString& text) {
     QWidget* w = control(window, field);
     w->setFocus(Qt::MouseFocusReason);
     if (auto* line = qobject_cast<QLineEdit*>(w)) {
@@ -65,23 +65,23 @@ void type(QWidget& window, const char* field, const QString& text) {
     }
 }
 
-void typeAndLeave(QWidget& window, const char* field, const QString& text, const char* to) {
+void typeAndLeave(QWidget& window, ControlName field, const QString& text, ControlName to) {
     type(window, field, text);
     control(window, to)->setFocus(Qt::OtherFocusReason);
 }
 
-void click(QWidget& window, const char* name) {
+void click(QWidget& window, ControlName name) {
     QTest::mouseClick(button(window, name), Qt::LeftButton);
 }
 
-void pressEnter(QWidget& window, const char* field) {
+void pressEnter(QWidget& window, ControlName field) {
     QTest::keyClick(lineEdit(window, field), Qt::Key_Return);
 }
 
-void doubleClickLine(QWidget& window, const char* list, int row) {
+void doubleClickLine(QWidget& window, ControlName list, int row) {
     auto* w = qobject_cast<QListWidget*>(control(window, list));
     if (w == nullptr) {
-        qFatal("%s is not a list", list);
+        qFatal("%s is not a list", qPrintable(qtName(list)));
     }
     QPoint where(5, 5);
     if (row >= 0 && row < w->count()) {
@@ -93,7 +93,7 @@ void doubleClickLine(QWidget& window, const char* list, int row) {
     QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, where);
 }
 
-QString text(QWidget& window, const char* name) {
+QString text(QWidget& window, ControlName name) {
     QWidget* w = control(window, name);
     if (auto* line = qobject_cast<QLineEdit*>(w)) {
         return line->text();
@@ -101,10 +101,10 @@ QString text(QWidget& window, const char* name) {
     if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
         return box->toPlainText();
     }
-    qFatal("%s holds no text", name);
+    qFatal("%s holds no text", qPrintable(qtName(name)));
 }
 
-QStringList listLines(QWidget& window, const char* name) {
+QStringList listLines(QWidget& window, ControlName name) {
     auto* w = qobject_cast<QListWidget*>(control(window, name));
     QStringList lines;
     for (int i = 0; w != nullptr && i < w->count(); ++i) {

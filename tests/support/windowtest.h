@@ -10,7 +10,9 @@
 #include <QString>
 #include <QWidget>
 
+#include "shell/controlname.h"
 #include "shell/ui/windowmanager.h"
+#include "tests/support/controlnames.h"
 #include "tests/support/fakedialogs.h"
 
 namespace corvell::test {
@@ -34,20 +36,20 @@ public:
     int quitCalls = 0;
 };
 
-QLineEdit* lineEdit(QWidget& window, const char* name);
-QPushButton* button(QWidget& window, const char* name);
-QWidget* control(QWidget& window, const char* name);
+QLineEdit* lineEdit(QWidget& window, ControlName name);
+QPushButton* button(QWidget& window, ControlName name);
+QWidget* control(QWidget& window, ControlName name);
 
 // Replaces the field's text as if typed, leaving the focus in the field.
-void type(QWidget& window, const char* field, const QString& text);
+void type(QWidget& window, ControlName field, const QString& text);
 // Types the text, then leaves the field by giving the focus elsewhere (to a
 // control that has no leave handler of its own, such as a button).
-void typeAndLeave(QWidget& window, const char* field, const QString& text, const char* to);
-void click(QWidget& window, const char* name);
-void pressEnter(QWidget& window, const char* field);
-void doubleClickLine(QWidget& window, const char* list, int row);
-QString text(QWidget& window, const char* name);
-QStringList listLines(QWidget& window, const char* name);
+void typeAndLeave(QWidget& window, ControlName field, const QString& text, ControlName to);
+void click(QWidget& window, ControlName name);
+void pressEnter(QWidget& window, ControlName field);
+void doubleClickLine(QWidget& window, ControlName list, int row);
+QString text(QWidget& window, ControlName name);
+QStringList listLines(QWidget& window, ControlName name);
 QWidget* focused();
 
 }  // namespace corvell::test

@@ -10,9 +10,16 @@
 #include <QTest>
 #include <cstdio>
 
+#include "commutation/frmcommutationcontrols.h"
+#include "interest/calculationformcontrols.h"
+#include "offsets/frmoffsetcontrols.h"
+#include "offsets/frmpensioncontrols.h"
+#include "offsets/frmsocialsecuritycontrols.h"
+#include "presentvalue/frmpresentvaluecontrols.h"
 #include "shell/ui/look.h"
 #include "shell/ui/printsetup.h"
 #include "shell/ui/windowmanager.h"
+#include "subrogation/frmsubrogationcontrols.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -42,9 +49,10 @@ private:
     QDir folder_;
 };
 
+// Types `text` into the field, or presses the button when there is no text.
 struct Step {
-    const char* field;  // nullptr: press the button named in `text`
-    const char* text;
+    ControlName control;
+    const char* text = nullptr;
 };
 
 }  // namespace
@@ -63,70 +71,70 @@ int main(int argc, char* argv[]) {
 
     struct Visit {
         WindowId window;
-        const char* print;
+        ControlName print;
         std::vector<Step> steps;
     };
     const std::vector<Visit> visits = {
         {WindowId::CalculationForm,
-         "cmdPrint",
-         {{"txtBeginningDate", "010104"},
-          {"txtEndingDate", "12/31/2004"},
-          {"txtRate", "500"},
-          {"txtPaymentDate", "06/30/2005"},
-          {"txtPaymentAmount", "1000"},
-          {"txtCaseCaption", "Smith v. Acme Mills, claim 04-1187"},
-          {nullptr, "cmdCalculate"},
-          {nullptr, "cmdSave"},
-          {nullptr, "cmdNextEntry"},
-          {"txtEndingDate", "01/28/2005"},
-          {"txtRate", "500"},
-          {"txtPaymentDate", "12/31/2005"},
-          {"txtPaymentAmount", ""},
-          {nullptr, "cmdCalculate"},
-          {nullptr, "cmdSave"}}},
+         calculationform::cmdPrint,
+         {{calculationform::txtBeginningDate, "010104"},
+          {calculationform::txtEndingDate, "12/31/2004"},
+          {calculationform::txtRate, "500"},
+          {calculationform::txtPaymentDate, "06/30/2005"},
+          {calculationform::txtPaymentAmount, "1000"},
+          {calculationform::txtCaseCaption, "Smith v. Acme Mills, claim 04-1187"},
+          {calculationform::cmdCalculate},
+          {calculationform::cmdSave},
+          {calculationform::cmdNextEntry},
+          {calculationform::txtEndingDate, "01/28/2005"},
+          {calculationform::txtRate, "500"},
+          {calculationform::txtPaymentDate, "12/31/2005"},
+          {calculationform::txtPaymentAmount, ""},
+          {calculationform::cmdCalculate},
+          {calculationform::cmdSave}}},
         {WindowId::frmPresentValue,
-         "cmdPVPrint",
-         {{"txtFromDate", "01012005"},
-          {"txtAge", "45"},
-          {"txtGender", "m"},
-          {"txtRate", "500"},
-          {"txtCaseCaption", "Smith v. Acme Mills"},
-          {nullptr, "cmdPVCalculate"}}},
+         frmpresentvalue::cmdPVPrint,
+         {{frmpresentvalue::txtFromDate, "01012005"},
+          {frmpresentvalue::txtAge, "45"},
+          {frmpresentvalue::txtGender, "m"},
+          {frmpresentvalue::txtRate, "500"},
+          {frmpresentvalue::txtCaseCaption, "Smith v. Acme Mills"},
+          {frmpresentvalue::cmdPVCalculate}}},
         {WindowId::frmSocialSecurity,
-         "cmdSSPrint",
-         {{"txtSocialSecurity", "1000"},
-          {"txtRate", "500"},
-          {"txtCaseCaption", "Smith v. Acme Mills"},
-          {nullptr, "cmdSSCalculate"}}},
+         frmsocialsecurity::cmdSSPrint,
+         {{frmsocialsecurity::txtSocialSecurity, "1000"},
+          {frmsocialsecurity::txtRate, "500"},
+          {frmsocialsecurity::txtCaseCaption, "Smith v. Acme Mills"},
+          {frmsocialsecurity::cmdSSCalculate}}},
         {WindowId::FrmPension,
-         "cmdSSPrint",
-         {{"txtMonthlyPension", "1200"},
-          {"txtEmployerPercent", "60"},
-          {"txtRate", "500"},
-          {"txtCaseCaption", "Smith v. Acme Mills"},
-          {nullptr, "cmdSSCalculate"}}},
+         frmpension::cmdSSPrint,
+         {{frmpension::txtMonthlyPension, "1200"},
+          {frmpension::txtEmployerPercent, "60"},
+          {frmpension::txtRate, "500"},
+          {frmpension::txtCaseCaption, "Smith v. Acme Mills"},
+          {frmpension::cmdSSCalculate}}},
         {WindowId::frmOffset,
-         "cmdCommPrint",
-         {{"txtBeginningDate", "010504"},
-          {"txtRate", "400"},
-          {"txtNetOffsetAmount", "5,000.00"},
-          {"txtCaseCaption", "Smith v. Acme Mills"},
-          {nullptr, "cmdCommCalculate"}}},
+         frmoffset::cmdCommPrint,
+         {{frmoffset::txtBeginningDate, "010504"},
+          {frmoffset::txtRate, "400"},
+          {frmoffset::txtNetOffsetAmount, "5,000.00"},
+          {frmoffset::txtCaseCaption, "Smith v. Acme Mills"},
+          {frmoffset::cmdCommCalculate}}},
         {WindowId::frmCommutation,
-         "cmdCommPrint",
-         {{"txtBeginningDate", "01052004"},
-          {"txtCommWeeks", "104"},
-          {"txtCommAmount", "$52,000"},
-          {"txtCaseCaption", "Smith v. Acme Mills"},
-          {nullptr, "cmdCommCalculate"}}},
+         frmcommutation::cmdCommPrint,
+         {{frmcommutation::txtBeginningDate, "01052004"},
+          {frmcommutation::txtCommWeeks, "104"},
+          {frmcommutation::txtCommAmount, "$52,000"},
+          {frmcommutation::txtCaseCaption, "Smith v. Acme Mills"},
+          {frmcommutation::cmdCommCalculate}}},
         {WindowId::frmSubrogation,
-         "cmdSSPrint",
-         {{"txtTotalRecovery", "100000"},
-          {"txtCostsAndFees", "40000"},
-          {"txtRate", "450"},
-          {"txtLienAmount", "30000"},
-          {"txtCaseCaption", "Smith v. Acme Mills"},
-          {nullptr, "cmdSSCalculate"}}},
+         frmsubrogation::cmdSSPrint,
+         {{frmsubrogation::txtTotalRecovery, "100000"},
+          {frmsubrogation::txtCostsAndFees, "40000"},
+          {frmsubrogation::txtRate, "450"},
+          {frmsubrogation::txtLienAmount, "30000"},
+          {frmsubrogation::txtCaseCaption, "Smith v. Acme Mills"},
+          {frmsubrogation::cmdSSCalculate}}},
     };
 
     windows.show(WindowId::BeginForm);
@@ -139,12 +147,12 @@ int main(int argc, char* argv[]) {
         }
         const QString name = w.objectName();
         for (const Step& step : visit.steps) {
-            if (step.field == nullptr) {
-                click(w, step.text);
+            if (step.text == nullptr) {
+                click(w, step.control);
             } else {
-                type(w, step.field, QString::fromUtf8(step.text));
+                type(w, step.control, QString::fromUtf8(step.text));
                 // Leave the field as the operator would, with Tab.
-                if (qobject_cast<QLineEdit*>(control(w, step.field)) != nullptr) {
+                if (qobject_cast<QLineEdit*>(control(w, step.control)) != nullptr) {
                     QTest::keyClick(focused(), Qt::Key_Tab);
                 }
             }
