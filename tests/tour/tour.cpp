@@ -10,6 +10,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/windowfactory.h"
 #include "shell/ui/look.h"
 #include "shell/ui/reportrenderer.h"
 #include "shell/ui/windowmanager.h"
@@ -58,7 +59,7 @@ int main(int argc, char* argv[]) {
     QDir folder(QString::fromLocal8Bit(argv[1]));
     folder.mkpath(QStringLiteral("."));
     PdfDialogs dialogs(folder);
-    ui::WindowManager windows(dialogs, SystemNow, [] {});
+    ui::WindowManager windows(app::createWindow, dialogs, SystemNow, [] {});
 
     struct Visit {
         WindowId window;
