@@ -20,6 +20,8 @@ struct Pattern {
     const char* text;
     int decimals;
 };
+// Four patterns to a row, so the table reads at a glance.
+// clang-format off
 constexpr Pattern kNumeric[] = {
     {"#,###,##0.00", 2}, {"##,###", 0},        {"###0.00", 2},       {"#,###.00", 2},
     {"#,###", 0},        {"#####", 0},         {"##,###,###.00", 2}, {"##,###.00", 2},
@@ -28,6 +30,7 @@ constexpr Pattern kNumeric[] = {
     {"$###,##0.00", 2},  {"$##,##0.00", 2},    {"##,##0.00", 2},     {"$##,###,##0.00", 2},
     {"$##0.00", 2},      {"$#,###,##0.00", 2}, {"$#,##,##0.00", 2},  {"$##,##0.00", 2},
 };
+// clang-format on
 constexpr const char* kDatePatterns[] = {"mm/dd/yyyy", "MM/DD/YYYY", "mm/dd/yy"};
 
 bool close(double shown, double value, double tolerance) {
@@ -42,16 +45,19 @@ void checkNumber(double value) {
         const std::string shown = Format(value, p.text);
         if (shown.empty()) {
             // Only a "#"-only pattern shows nothing, and only for what rounds to 0.
-            FUZZ_CHECK(std::fabs(value) < 0.5, "%s under %s shows nothing", CStr(value).c_str(), p.text);
+            FUZZ_CHECK(std::fabs(value) < 0.5, "%s under %s shows nothing", CStr(value).c_str(),
+                       p.text);
             continue;
         }
         const auto back = CDbl(shown);
-        FUZZ_CHECK(back.has_value(), "%s under %s shows %s", CStr(value).c_str(), p.text, shown.c_str());
-        FUZZ_CHECK(close(*back, value, 0.5 * std::pow(10.0, -p.decimals)),
-                   "%s under %s shows %s", CStr(value).c_str(), p.text, shown.c_str());
+        FUZZ_CHECK(back.has_value(), "%s under %s shows %s", CStr(value).c_str(), p.text,
+                   shown.c_str());
+        FUZZ_CHECK(close(*back, value, 0.5 * std::pow(10.0, -p.decimals)), "%s under %s shows %s",
+                   CStr(value).c_str(), p.text, shown.c_str());
     }
     const auto str = CDbl(Str(value));
-    FUZZ_CHECK(str && close(*str, value, 0), "Str(%s) = %s", CStr(value).c_str(), Str(value).c_str());
+    FUZZ_CHECK(str && close(*str, value, 0), "Str(%s) = %s", CStr(value).c_str(),
+               Str(value).c_str());
     const auto cstr = CDbl(CStr(value));
     FUZZ_CHECK(cstr && close(*cstr, value, 0), "CStr gives %s", CStr(value).c_str());
 }

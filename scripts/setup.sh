@@ -1,13 +1,20 @@
-# Shared by scripts/run and scripts/test: installs what the build needs from
-# Debian's packages (only what is missing), then configures and builds a preset.
-# Source it; do not run it.
+# Shared by the scripts: installs what is needed from Debian's packages (only
+# what is missing), then configures and builds a preset. Source it; do not run it.
 
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Everything the build, the program and the tests need on Debian 12.
-PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation poppler-utils xvfb xauth)
+# What building and running the program needs on Debian 12.
+PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+# What the tests need besides: pdftotext reads printed reports back.
+TEST_PACKAGES=(poppler-utils)
+# A virtual display (xvfb-run), for windows on a machine without a display.
+DISPLAY_PACKAGES=(xvfb xauth)
+
+has_display() {
+    [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]
+}
 
 install_missing() {
     local missing=()
@@ -29,11 +36,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# build_preset NAME: configures (once) and builds the CMake preset NAME.
+# build_preset NAME: configures the CMake preset NAME (once, and again when the
+# presets change) and builds it.
 build_preset() {
     local preset="$1"
     cd "$ROOT"
-    if [ ! -f "build/$preset/build.ninja" ]; then
+    if [ ! -f "build/$preset/build.ninja" ] || [ CMakePresets.json -nt "build/$preset/CMakeCache.txt" ]; then
         cmake --preset "$preset"
     fi
     cmake --build --preset "$preset"

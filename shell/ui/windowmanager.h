@@ -12,10 +12,15 @@
 
 namespace corvell::ui {
 
+// Creates the window `id`, handing it `services`. The program's factory lives
+// in app/, the one place that knows every window.
+using WindowFactory =
+    std::function<std::unique_ptr<QWidget>(WindowId id, const Services& services)>;
+
 class WindowManager final : public Navigator {
 public:
     // `quit` ends the program; the real one leaves Qt's event loop.
-    WindowManager(Dialogs& dialogs, Clock clock, std::function<void()> quit);
+    WindowManager(WindowFactory create, Dialogs& dialogs, Clock clock, std::function<void()> quit);
     ~WindowManager() override;
     WindowManager(const WindowManager&) = delete;
     WindowManager& operator=(const WindowManager&) = delete;
@@ -28,8 +33,7 @@ public:
     QWidget* window(WindowId id) const;
 
 private:
-    std::unique_ptr<QWidget> create(WindowId id);
-
+    WindowFactory create_;
     Services services_;
     std::function<void()> quit_;
     std::map<WindowId, std::unique_ptr<QWidget>> windows_;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "app/windowfactory.h"
 #include "shell/ui/look.h"
 
 namespace corvell::test {
@@ -11,7 +12,8 @@ LocalTime testMoment() {
     return LocalTime{2026, 3, 4, 9, 5, 7};
 }
 
-WindowTest::WindowTest() : windows(dialogs, FixedClock(testMoment()), [this] { ++quitCalls; }) {
+WindowTest::WindowTest()
+    : windows(app::createWindow, dialogs, FixedClock(testMoment()), [this] { ++quitCalls; }) {
     ui::installFontSubstitutes();
 }
 

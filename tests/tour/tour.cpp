@@ -10,6 +10,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/windowfactory.h"
 #include "commutation/frmcommutationcontrols.h"
 #include "interest/calculationformcontrols.h"
 #include "offsets/frmoffsetcontrols.h"
@@ -67,7 +68,7 @@ int main(int argc, char* argv[]) {
     QDir folder(QString::fromLocal8Bit(argv[1]));
     folder.mkpath(QStringLiteral("."));
     PdfDialogs dialogs(folder);
-    ui::WindowManager windows(dialogs, SystemNow, [] {});
+    ui::WindowManager windows(app::createWindow, dialogs, SystemNow, [] {});
 
     struct Visit {
         WindowId window;

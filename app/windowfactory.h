@@ -1,0 +1,15 @@
+#pragma once
+// The one place that knows every window of the program: the window manager
+// is handed this function and calls it the first time a window is shown.
+
+#include <QWidget>
+#include <memory>
+
+#include "shell/navigation.h"
+#include "shell/ui/services.h"
+
+namespace corvell::app {
+
+std::unique_ptr<QWidget> createWindow(WindowId id, const ui::Services& services);
+
+}  // namespace corvell::app
