@@ -17,7 +17,7 @@ int runProgram() {
     ui::installFontSubstitutes();
 
     ui::SystemDialogs dialogs;
-    ui::WindowManager windows(createWindow, dialogs, SystemNow, [] { QCoreApplication::quit(); });
+    ui::WindowManager windows(createWindow, dialogs, systemNow, [] { QCoreApplication::quit(); });
     windows.show(WindowId::BeginForm);
     return QApplication::exec();
 }

@@ -127,7 +127,7 @@ void checkFullLedger(const InterestModel& model, QWidget& window) {
 // One fresh window, 100 entries saved; the total time of the Saves. With
 // `print`, the full ledger is then printed into `dialogs`.
 double hundredSaves(QuietDialogs& dialogs, bool print) {
-    ui::WindowManager windows(app::createWindow, dialogs, SystemNow, [] {});
+    ui::WindowManager windows(app::createWindow, dialogs, systemNow, [] {});
     windows.show(WindowId::CalculationForm);
     QWidget& window = *windows.window(WindowId::CalculationForm);
     QApplication::setActiveWindow(&window);

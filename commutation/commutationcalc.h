@@ -14,14 +14,14 @@ namespace corvell {
 
 // The days of `weeks` weeks, or std::nullopt when the weeks are not more
 // than 0 or their days do not fit the 16-bit day count (above 32767).
-std::optional<std::int16_t> CommutationDays(double weeks);
+std::optional<std::int16_t> commutationDays(double weeks);
 
 // The day the payments end, `days` days after `begin`; std::nullopt when that
 // falls after 12/31/9999.
-std::optional<Date> CommutationEndDate(Date begin, std::int16_t days);
+std::optional<Date> commutationEndDate(Date begin, std::int16_t days);
 
 // The weekly rate that pays `amount` over `weeks` weeks; std::nullopt when
 // the quotient is no finite number (weeks too close to 0 for the amount).
-std::optional<double> CommutationRate(double amount, double weeks);
+std::optional<double> commutationRate(double amount, double weeks);
 
 }  // namespace corvell

@@ -30,7 +30,7 @@ CommutationModel::CommutationModel() : FormModel(WindowId::frmCommutation) {
 
 Reaction CommutationModel::txtBeginningDate_LostFocus() {
     std::string& typed = field(txtBeginningDate);
-    typed = CompleteDateDigits(typed);
+    typed = completeDateDigits(typed);
     if (typed.empty()) {
         return {};
     }
@@ -63,12 +63,12 @@ Reaction CommutationModel::cmdCommCalculate_Click() {
         return Reaction::refuse("Commuted Weeks is a required entry", txtCommWeeks);
     }
     const double weeks = FieldNumber(weeksText);
-    const std::optional<std::int16_t> days = CommutationDays(weeks);
+    const std::optional<std::int16_t> days = commutationDays(weeks);
     if (!days) {
         return Reaction::refuse("Commuted Weeks must be more than 0 and at most 4681.",
                                 txtCommWeeks);
     }
-    const std::optional<Date> end = CommutationEndDate(values_.BeginDate, *days);
+    const std::optional<Date> end = commutationEndDate(values_.BeginDate, *days);
     if (!end) {
         return Reaction::refuse(
             "The payments would end after 12/31/9999. Enter fewer Comm Weeks or an earlier "
@@ -85,7 +85,7 @@ Reaction CommutationModel::cmdCommCalculate_Click() {
         return Reaction::refuse("Commuted Amount is a required entry", txtCommAmount);
     }
     const double amount = FieldNumber(amountText);
-    const std::optional<double> rate = CommutationRate(amount, weeks);
+    const std::optional<double> rate = commutationRate(amount, weeks);
     if (!rate) {
         return Reaction::refuse("Commutation Amount is too large for so few Comm Weeks.",
                                 txtCommAmount);
@@ -108,7 +108,7 @@ Reaction CommutationModel::cmdCommPrint_Click() {
     const CommutationReportFigures figures{text(txtCaseCaption), text(txtCommWeeks),
                                            values_.BeginDate, values_.EndDate, commRate_};
     Reaction r;
-    r.print = PrintJob{CommutationReport(figures, now())};
+    r.print = PrintJob{commutationReport(figures, now())};
     return r;
 }
 

@@ -12,7 +12,7 @@ std::string shownDate(Date date) {
 
 }  // namespace
 
-report::Document CommutationReport(const CommutationReportFigures& figures, const LocalTime& now) {
+report::Document commutationReport(const CommutationReportFigures& figures, const LocalTime& now) {
     using report::text;
     using report::zone;
     report::Document doc = report::portraitReport();

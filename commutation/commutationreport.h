@@ -20,6 +20,6 @@ struct CommutationReportFigures {
     std::optional<double> rate;  // std::nullopt: no calculation yet
 };
 
-report::Document CommutationReport(const CommutationReportFigures& figures, const LocalTime& now);
+report::Document commutationReport(const CommutationReportFigures& figures, const LocalTime& now);
 
 }  // namespace corvell

@@ -25,7 +25,7 @@ constexpr ControlName kFields[] = {txtBeginningDate, txtCommWeeks,       txtComm
 
 void checkCalculate(const Fired& f, const std::string& what) {
     if (f.refused() && f.focusOn(txtBeginningDate)) {
-        const std::string changed = FirstChange(f.before, f.after);
+        const std::string changed = firstChange(f.before, f.after);
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
@@ -39,7 +39,7 @@ void checkCalculate(const Fired& f, const std::string& what) {
                f.before.text(txtBeginningDate).c_str());
     if (f.refused() && f.focusOn(txtCommWeeks)) {
         const std::string changed =
-            FirstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
+            firstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
@@ -54,20 +54,20 @@ void checkCalculate(const Fired& f, const std::string& what) {
     if (f.refused()) {
         FUZZ_CHECK(f.focusOn(txtCommAmount), "%s focuses elsewhere", what.c_str());
         const std::string changed =
-            FirstChange(f.before, f.after, {txtBeginningDate, txtComputedEndDate},
+            firstChange(f.before, f.after, {txtBeginningDate, txtComputedEndDate},
                         {"BeginDate", "EndDate", "Days"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
     const std::string changed =
-        FirstChange(f.before, f.after, {txtBeginningDate, txtComputedEndDate, txtComputedRate},
+        firstChange(f.before, f.after, {txtBeginningDate, txtComputedEndDate, txtComputedRate},
                     {"BeginDate", "EndDate", "Days", "CommAmount", "CommRate", "Calculated"});
     FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
     FUZZ_CHECK(f.after.number("Calculated") == 1, "%s keeps no rate", what.c_str());
     FUZZ_CHECK(f.after.number("CommAmount") == FieldNumber(f.before.text(txtCommAmount)),
                "%s keeps another amount", what.c_str());
     const double rate = f.after.number("CommRate");
-    FUZZ_CHECK(ShowsValue(Shown(f.after, txtComputedRate), rate, 2), "%s shows %s for %.17g",
+    FUZZ_CHECK(showsValue(shown(f.after, txtComputedRate), rate, 2), "%s shows %s for %.17g",
                what.c_str(), f.after.text(txtComputedRate).c_str(), rate);
 }
 
@@ -77,18 +77,18 @@ void check(const Fired& f) {
         checkCalculate(f, what);
     } else if (f.action.control == txtBeginningDate) {
         const std::string changed =
-            f.refused() ? FirstChange(f.before, f.after, {txtBeginningDate})
-                        : FirstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
+            f.refused() ? firstChange(f.before, f.after, {txtBeginningDate})
+                        : firstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
     } else if (f.action.control == cmdCommClear) {
         const std::string changed =
-            FirstChange(f.before, f.after,
+            firstChange(f.before, f.after,
                         {txtBeginningDate, txtCommWeeks, txtCommAmount, txtComputedRate,
                          txtComputedEndDate, txtCaseCaption});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         for (ControlName name : kFields) {
             FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
-                       NameOf(name).c_str());
+                       nameOf(name).c_str());
         }
     }
 }

@@ -78,7 +78,7 @@ void checkText(const std::string& text) {
     const auto date = CDate(text);
     FUZZ_CHECK(IsDate(text) == date.has_value(), "IsDate and CDate disagree on %s", text.c_str());
     if (date) {
-        FUZZ_CHECK(InRange(*date), "%s reads outside the calendar", text.c_str());
+        FUZZ_CHECK(inRange(*date), "%s reads outside the calendar", text.c_str());
         const std::string shown = Format(*date, "mm/dd/yyyy");
         FUZZ_CHECK(CDate(shown) == date, "%s shows as %s", text.c_str(), shown.c_str());
         FUZZ_CHECK(DateValue(text) == date, "DateValue of %s", text.c_str());
@@ -89,11 +89,11 @@ void checkText(const std::string& text) {
     for (const char* p : kDatePatterns) {
         const std::string shown = Format(text, p);
         if (shown != text && IsDate(shown)) {
-            FUZZ_CHECK(InRange(*CDate(shown)), "%s under %s", text.c_str(), p);
+            FUZZ_CHECK(inRange(*CDate(shown)), "%s under %s", text.c_str(), p);
         }
     }
     // What a date field makes of the text, re-formatted as the windows do.
-    const std::string completed = Format(CompleteDateDigits(text), "mm/dd/yyyy");
+    const std::string completed = Format(completeDateDigits(text), "mm/dd/yyyy");
     if (const auto d = CDate(completed)) {
         FUZZ_CHECK(Format(*d, "mm/dd/yyyy") == completed, "%s completes to %s", text.c_str(),
                    completed.c_str());

@@ -14,11 +14,11 @@ using namespace corvell::calculationform;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     InterestModel model;
-    Window window = InterestWindow(model);
+    Window window = interestWindow(model);
     std::erase_if(window.actions,
                   [](const Action& a) { return a.control == cmdNextEntry || a.control == List1; });
     Session session(model, std::move(window),
-                    [&model](const Fired& f) { CheckInterestStep(model, f); });
+                    [&model](const Fired& f) { checkInterestStep(model, f); });
     Script script(data, size);
     session.run(script);
     return 0;

@@ -32,17 +32,17 @@ void saveWholeEntry(Session& session, const std::string& weeksAndRate) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     InterestModel model;
-    Session session(model, InterestWindow(model),
-                    [&model](const Fired& f) { CheckInterestStep(model, f); });
+    Session session(model, interestWindow(model),
+                    [&model](const Fired& f) { checkInterestStep(model, f); });
     const std::size_t fields = session.window().fields.size();
     const std::size_t actions = session.window().actions.size();
     Script script(data, size);
     while (const auto step = script.next()) {
-        const Pick pick = PickStep(step->op, fields, actions + 1);
+        const Pick pick = pickStep(step->op, fields, actions + 1);
         if (pick.typing) {
             session.type(session.window().fields[pick.index].name, step->text);
         } else if (pick.index < actions) {
-            session.fire(session.window().actions[pick.index], LineNumber(step->text));
+            session.fire(session.window().actions[pick.index], lineNumber(step->text));
         } else {
             saveWholeEntry(session, step->text);
         }

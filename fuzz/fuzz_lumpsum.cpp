@@ -44,17 +44,17 @@ void checkCalculate(const Fired& f, const std::string& what) {
     checkBeginningDate(f, what);
     if (f.refused()) {
         const std::string changed =
-            FirstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
+            firstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
-    const std::string changed = FirstChange(
+    const std::string changed = firstChange(
         f.before, f.after,
         {txtBeginningDate, txtComputedWeeks, txtComputedDays, txtComputedEndDate, txtRemainder},
         {"BeginDate", "CompRate"});
     FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
-    const double weeks = Shown(f.after, txtComputedWeeks);
-    const double days = Shown(f.after, txtComputedDays);
+    const double weeks = shown(f.after, txtComputedWeeks);
+    const double days = shown(f.after, txtComputedDays);
     FUZZ_CHECK(weeks == Int(weeks) && days == Int(days) && days >= 0 && days <= 6,
                "%s shows %s weeks and %s days", what.c_str(),
                f.after.text(txtComputedWeeks).c_str(), f.after.text(txtComputedDays).c_str());
@@ -68,7 +68,7 @@ void checkCalculate(const Fired& f, const std::string& what) {
                f.after.text(txtBeginningDate).c_str(), f.after.text(txtComputedEndDate).c_str());
     FUZZ_CHECK(f.after.number("CompRate") == FieldNumber(f.before.text(txtRate)),
                "%s keeps another rate", what.c_str());
-    Shown(f.after, txtRemainder);
+    shown(f.after, txtRemainder);
 }
 
 void check(const Fired& f) {
@@ -77,8 +77,8 @@ void check(const Fired& f) {
         checkCalculate(f, what);
     } else if (f.action.control == txtBeginningDate) {
         const std::string changed =
-            f.refused() ? FirstChange(f.before, f.after, {txtBeginningDate})
-                        : FirstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
+            f.refused() ? firstChange(f.before, f.after, {txtBeginningDate})
+                        : firstChange(f.before, f.after, {txtBeginningDate}, {"BeginDate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         if (const auto date = CDate(f.after.text(txtBeginningDate)); date && !f.refused()) {
             FUZZ_CHECK(f.after.number("BeginDate") == date->day, "%s keeps another date",
@@ -87,7 +87,7 @@ void check(const Fired& f) {
     } else if (f.action.control == cmdCommClear) {
         for (ControlName name : kFields) {
             FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
-                       NameOf(name).c_str());
+                       nameOf(name).c_str());
         }
         FUZZ_CHECK(f.after.number("CompRate") == 0, "%s kept the rate", what.c_str());
         FUZZ_CHECK(f.after.number("BeginDate") == f.before.number("BeginDate"),

@@ -18,27 +18,27 @@ namespace {
 void check(const Fired& f) {
     const std::string what = f.describe();
     if (f.refused()) {
-        const std::string changed = FirstChange(f.before, f.after);
+        const std::string changed = firstChange(f.before, f.after);
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
     if (f.action.control == cmdSSCalculate) {
         const std::string changed =
-            FirstChange(f.before, f.after, {txtNewWeeklyRate}, {"NewWeeklyRate"});
+            firstChange(f.before, f.after, {txtNewWeeklyRate}, {"NewWeeklyRate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         const double kept = f.after.number("NewWeeklyRate");
-        FUZZ_CHECK(ShowsValue(Shown(f.after, txtNewWeeklyRate), kept, 2),
+        FUZZ_CHECK(showsValue(shown(f.after, txtNewWeeklyRate), kept, 2),
                    "%s shows %s and keeps %.17g", what.c_str(),
                    f.after.text(txtNewWeeklyRate).c_str(), kept);
     } else if (f.action.control == cmdSSClear) {
-        const std::string changed = FirstChange(
+        const std::string changed = firstChange(
             f.before, f.after,
             {txtMonthlyPension, txtEmployerPercent, txtRate, txtNewWeeklyRate, txtCaseCaption});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         for (ControlName name :
              {txtMonthlyPension, txtEmployerPercent, txtRate, txtNewWeeklyRate, txtCaseCaption}) {
             FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
-                       NameOf(name).c_str());
+                       nameOf(name).c_str());
         }
     }
 }

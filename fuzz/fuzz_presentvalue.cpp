@@ -36,25 +36,25 @@ std::string changedBeforeRefusal(const Fired& f) {
         return false;
     };
     if (!f.reaction.focus || refusedAt({txtFromDate, txtToDate, txtAge})) {
-        return FirstChange(f.before, f.after, {txtFromDate});
+        return firstChange(f.before, f.after, {txtFromDate});
     }
     if (refusedAt({txtGender})) {
-        return FirstChange(f.before, f.after, {txtFromDate, txtGender});
+        return firstChange(f.before, f.after, {txtFromDate, txtGender});
     }
     if (refusedAt({txtWeeks})) {
-        return FirstChange(f.before, f.after, {txtFromDate, txtGender, txtWeeks});
+        return firstChange(f.before, f.after, {txtFromDate, txtGender, txtWeeks});
     }
     if (refusedAt({txtRate})) {
-        return FirstChange(f.before, f.after, {txtFromDate, txtGender, txtWeeks, txtToDate},
+        return firstChange(f.before, f.after, {txtFromDate, txtGender, txtWeeks, txtToDate},
                            {"Weeks", "Days"});
     }
     if (refusedAt({txtInterestRate})) {
-        return FirstChange(
+        return firstChange(
             f.before, f.after,
             {txtFromDate, txtGender, txtWeeks, txtToDate, txtTotalComp, txtInterestRate},
             {"Weeks", "Days", "CompRate", "TotalComp", "DiscountRate"});
     }
-    return "the focus, sent to " + NameOf(f.reaction.focus->control);
+    return "the focus, sent to " + nameOf(f.reaction.focus->control);
 }
 
 void checkCalculate(const Fired& f, const std::string& what) {
@@ -64,24 +64,24 @@ void checkCalculate(const Fired& f, const std::string& what) {
         return;
     }
     const double presentValue = f.after.number("PresentValue");
-    FUZZ_CHECK(ShowsValue(Shown(f.after, txtPresentValue), presentValue, 2),
+    FUZZ_CHECK(showsValue(shown(f.after, txtPresentValue), presentValue, 2),
                "%s shows %s for %.17g", what.c_str(), f.after.text(txtPresentValue).c_str(),
                presentValue);
     FUZZ_CHECK(f.after.text(txtInterestRate) == Str(f.after.number("DiscountRate")),
                "%s shows the discount \"%s\"", what.c_str(), f.after.text(txtInterestRate).c_str());
     if (!f.before.text(txtRate).empty()) {
         const std::string changed =
-            FirstChange(f.before, f.after,
+            firstChange(f.before, f.after,
                         {txtFromDate, txtGender, txtWeeks, txtToDate, txtTotalComp, txtInterestRate,
                          txtPresentValue},
                         {"Weeks", "Days", "CompRate", "TotalComp", "DiscountRate", "PresentValue"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         const double total = f.after.number("TotalComp");
-        FUZZ_CHECK(ShowsValue(Shown(f.after, txtTotalComp), total, 2), "%s shows %s for %.17g",
+        FUZZ_CHECK(showsValue(shown(f.after, txtTotalComp), total, 2), "%s shows %s for %.17g",
                    what.c_str(), f.after.text(txtTotalComp).c_str(), total);
     } else {
         // Without a Comp Rate the rate and total of the last calculation stay.
-        const std::string changed = FirstChange(
+        const std::string changed = firstChange(
             f.before, f.after,
             {txtFromDate, txtGender, txtWeeks, txtToDate, txtInterestRate, txtPresentValue},
             {"Weeks", "Days", "DiscountRate", "PresentValue"});
@@ -96,17 +96,17 @@ void check(const Fired& f) {
         checkCalculate(f, what);
     } else if (f.action.control == cmdPVClear) {
         const std::string changed =
-            FirstChange(f.before, f.after,
+            firstChange(f.before, f.after,
                         {txtFromDate, txtToDate, txtWeeks, txtAge, txtGender, txtRate, txtTotalComp,
                          txtPresentValue, txtCaseCaption});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         for (ControlName name : kClearedFields) {
             FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
-                       NameOf(name).c_str());
+                       nameOf(name).c_str());
         }
     } else if (f.action.event == Event::LostFocus || f.action.event == Event::Change) {
         // Leaving or typing re-writes that one field at most.
-        const std::string changed = FirstChange(f.before, f.after, {f.action.control});
+        const std::string changed = firstChange(f.before, f.after, {f.action.control});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
     }
 }

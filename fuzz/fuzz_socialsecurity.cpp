@@ -20,22 +20,22 @@ namespace {
 void check(const Fired& f) {
     const std::string what = f.describe();
     if (f.refused()) {
-        const std::string changed = FirstChange(f.before, f.after);
+        const std::string changed = firstChange(f.before, f.after);
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
     if (f.action.control == cmdSSCalculate) {
-        const std::string changed = FirstChange(f.before, f.after, {txtNewRate});
+        const std::string changed = firstChange(f.before, f.after, {txtNewRate});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         const double monthly = *CDbl(f.before.text(txtSocialSecurity));
         const double rate = *CDbl(f.before.text(txtRate));
         const double newRate = socialSecurityNewRate(monthly, rate);
-        FUZZ_CHECK(ShowsValue(Shown(f.after, txtNewRate), newRate, 2), "%s shows %s for %.17g",
+        FUZZ_CHECK(showsValue(shown(f.after, txtNewRate), newRate, 2), "%s shows %s for %.17g",
                    what.c_str(), f.after.text(txtNewRate).c_str(), newRate);
     } else if (f.action.control == cmdSSClear) {
         for (ControlName name : {txtSocialSecurity, txtRate, txtNewRate, txtCaseCaption}) {
             FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
-                       NameOf(name).c_str());
+                       nameOf(name).c_str());
         }
     }
 }

@@ -38,7 +38,7 @@ void checkWeeksAndDays(const std::string& shown, const std::string& what) {
 void check(const Fired& f) {
     const std::string what = f.describe();
     if (f.refused()) {
-        const std::string changed = FirstChange(f.before, f.after);
+        const std::string changed = firstChange(f.before, f.after);
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
@@ -46,20 +46,20 @@ void check(const Fired& f) {
         const bool lienGiven = FieldNumber(f.before.text(txtLienAmount)) != 0;
         const std::string changed =
             lienGiven
-                ? FirstChange(f.before, f.after, {txtLienRecovery, txtNewWeeklyRate, txtForWeeks},
+                ? firstChange(f.before, f.after, {txtLienRecovery, txtNewWeeklyRate, txtForWeeks},
                               {"NewWeeklyRate"})
-                : FirstChange(f.before, f.after, {txtNewWeeklyRate, txtForWeeks},
+                : firstChange(f.before, f.after, {txtNewWeeklyRate, txtForWeeks},
                               {"NewWeeklyRate"});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         const double kept = f.after.number("NewWeeklyRate");
-        FUZZ_CHECK(ShowsValue(Shown(f.after, txtNewWeeklyRate), kept, 2),
+        FUZZ_CHECK(showsValue(shown(f.after, txtNewWeeklyRate), kept, 2),
                    "%s shows %s and keeps %.17g", what.c_str(),
                    f.after.text(txtNewWeeklyRate).c_str(), kept);
         checkWeeksAndDays(f.after.text(txtForWeeks), what);
     } else if (f.action.control == cmdSSClear) {
         for (ControlName name : kFields) {
             FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
-                       NameOf(name).c_str());
+                       nameOf(name).c_str());
         }
         FUZZ_CHECK(f.after.number("NewWeeklyRate") == f.before.number("NewWeeklyRate"),
                    "%s reset the kept rate", what.c_str());

@@ -65,14 +65,14 @@ bool paymentBeforeEnding(const Fired& f) {
 
 void expectUnchanged(const Fired& f, std::initializer_list<ControlName> controlsMayChange,
                      std::initializer_list<std::string_view> keptMayChange = {}) {
-    const std::string changed = FirstChange(f.before, f.after, controlsMayChange, keptMayChange);
+    const std::string changed = firstChange(f.before, f.after, controlsMayChange, keptMayChange);
     FUZZ_CHECK(changed.empty(), "%s changed %s", f.describe().c_str(), changed.c_str());
 }
 
 // An amount field shows the value to its two decimals.
 void expectShows(const Fired& f, ControlName field, double value) {
-    FUZZ_CHECK(ShowsValue(Shown(f.after, field), value, 2), "%s shows %s \"%s\" for %.17g",
-               f.describe().c_str(), NameOf(field).c_str(), f.after.text(field).c_str(), value);
+    FUZZ_CHECK(showsValue(shown(f.after, field), value, 2), "%s shows %s \"%s\" for %.17g",
+               f.describe().c_str(), nameOf(field).c_str(), f.after.text(field).c_str(), value);
 }
 
 void checkCalculation(const Fired& f) {
@@ -98,7 +98,7 @@ void checkCalculation(const Fired& f) {
     const double days = static_cast<double>(DateDiff(*begin, *end) + 1);
     const double weeks = a.number("Weeks");
     const double partWeek = a.number("PartWeekDays");
-    FUZZ_CHECK(days >= 1 && Shown(a, txtTotalDays) == days, "%s shows %s days for %g", what.c_str(),
+    FUZZ_CHECK(days >= 1 && shown(a, txtTotalDays) == days, "%s shows %s days for %g", what.c_str(),
                a.text(txtTotalDays).c_str(), days);
     FUZZ_CHECK(partWeek >= 0 && partWeek <= 6 && weeks * 7 + partWeek == days,
                "%s: %g weeks and %g days for %g days", what.c_str(), weeks, partWeek, days);
@@ -129,7 +129,7 @@ void checkCalculation(const Fired& f) {
         expectShows(f, txtAccruedInterest, a.number("AccruedInterest"));
         if (a.number("SimpleInterest") > 0) {
             expectShows(f, txtSimpleInterest, a.number("SimpleInterest"));
-            Shown(a, txtSimpleDays);
+            shown(a, txtSimpleDays);
         } else {
             FUZZ_CHECK(a.text(txtSimpleInterest).empty() && a.text(txtSimpleDays).empty(),
                        "%s shows simple interest of nothing", what.c_str());
@@ -151,7 +151,7 @@ void checkCalculation(const Fired& f) {
 // A stored entry's texts read back as the amounts it keeps.
 void checkEntry(const LedgerEntry& e, int n, const std::string& what) {
     const auto amountOf = [](const std::string& text) {
-        return Trim(text).empty() ? std::optional<double>(0) : CDbl(text);
+        return trim(text).empty() ? std::optional<double>(0) : CDbl(text);
     };
     const auto end = CDate(e.EndText);
     FUZZ_CHECK(CDate(e.BeginText) && end && end->day == e.EndDateValue.day,
@@ -165,7 +165,7 @@ void checkEntry(const LedgerEntry& e, int n, const std::string& what) {
         {&e.SimpleText, e.SimpleAmount}, {&e.TotalText, e.TotalAmountValue}};
     for (const auto& [text, value] : amounts) {
         const auto shown = amountOf(*text);
-        FUZZ_CHECK(shown && std::isfinite(value) && ShowsValue(*shown, value, 2),
+        FUZZ_CHECK(shown && std::isfinite(value) && showsValue(*shown, value, 2),
                    "%s stored entry %d with \"%s\" for %.17g", what.c_str(), n, text->c_str(),
                    value);
     }
@@ -214,12 +214,12 @@ void checkLedger(const InterestModel& model, const Fired& f) {
                    t.Simple == sums.Simple && t.Comp == sums.Comp && t.Amount == sums.Amount &&
                    t.Net == sums.Net,
                "%s: the totals are not the sums of the entries", what.c_str());
-    FUZZ_CHECK(panel[static_cast<std::size_t>(n)].empty() && panel.back() == PanelTotalsLine(sums),
+    FUZZ_CHECK(panel[static_cast<std::size_t>(n)].empty() && panel.back() == panelTotalsLine(sums),
                "%s: the totals line reads \"%s\"", what.c_str(), panel.back().c_str());
 }
 
 void checkSave(const Fired& f) {
-    if (FirstChange(f.before, f.after).empty()) {
+    if (firstChange(f.before, f.after).empty()) {
         return;  // nothing calculated to save
     }
     const std::string what = f.describe();
@@ -235,7 +235,7 @@ void checkSave(const Fired& f) {
                "%s leaves the buttons wrong", what.c_str());
     // No field changes, and of the entries only the current one is written.
     const std::string currentKey = "entry " + CStr(current);
-    const std::string changed = FirstChangeWhere(
+    const std::string changed = firstChangeWhere(
         f.before, a,
         [](ControlName control) {
             return isLedgerPanel(control) || control == cmdSave || control == cmdPrint ||
@@ -267,10 +267,10 @@ void checkNextEntry(const InterestModel& model, const Fired& f) {
         a.number("BeginDate") == next.day && a.text(txtBeginningDate) == Format(next, "mm/dd/yyyy"),
         "%s begins on %s", what.c_str(), a.text(txtBeginningDate).c_str());
     for (ControlName name : {txtEndingDate, txtWeeks, txtRate, txtPaymentAmount}) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), NameOf(name).c_str());
+        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), nameOf(name).c_str());
     }
     for (ControlName name : kResults) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), NameOf(name).c_str());
+        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), nameOf(name).c_str());
     }
 }
 
@@ -278,7 +278,7 @@ void checkRecall(const InterestModel& model, const Fired& f, int line) {
     const std::string what = f.describe() + " on line " + std::to_string(line);
     const int n = model.ledger().EntryCount();
     if (line < 0 || line >= n || line >= kLedgerCapacity) {
-        const std::string changed = FirstChange(f.before, f.after);
+        const std::string changed = firstChange(f.before, f.after);
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         return;
     }
@@ -303,10 +303,10 @@ void checkClear(const Fired& f) {
     const std::string what = f.describe();
     const Snapshot& a = f.after;
     for (ControlName name : kInputs) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), NameOf(name).c_str());
+        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), nameOf(name).c_str());
     }
     for (ControlName name : kResults) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), NameOf(name).c_str());
+        FUZZ_CHECK(a.text(name).empty(), "%s left %s", what.c_str(), nameOf(name).c_str());
     }
     FUZZ_CHECK(a.number("EntryCount") == 0 && a.controls.at(List1).lines.empty() &&
                    a.number("CurrentEntry") == 0 && a.number("NewEntryPending") == 1 &&
@@ -325,12 +325,12 @@ void checkPrint(const InterestModel& model, const Fired& f) {
     const std::vector<std::string> lines = f.reaction.print->document.plainLines();
     const int n = model.ledger().EntryCount();
     const std::size_t needed = 3 * static_cast<std::size_t>(n) + 1;
-    FUZZ_CHECK(lines.size() >= needed && lines.back() == ReportTotalsLine(model.totals()),
+    FUZZ_CHECK(lines.size() >= needed && lines.back() == reportTotalsLine(model.totals()),
                "%s printed \"%s\" last", f.describe().c_str(),
                lines.empty() ? "" : lines.back().c_str());
     for (int i = 1; i <= n; ++i) {
         const std::size_t at = lines.size() - 1 - 3 * static_cast<std::size_t>(n - i + 1);
-        FUZZ_CHECK(lines[at] == ReportEntryLine(model.ledger().entry(i)),
+        FUZZ_CHECK(lines[at] == reportEntryLine(model.ledger().entry(i)),
                    "%s printed \"%s\" for entry %d", f.describe().c_str(), lines[at].c_str(), i);
     }
 }
@@ -356,7 +356,7 @@ void checkLeaving(const Fired& f) {
 
 }  // namespace
 
-Window InterestWindow(const InterestModel& model) {
+Window interestWindow(const InterestModel& model) {
     Window w;
     w.fields = {{txtBeginningDate, Shows::Date},
                 {txtEndingDate, Shows::Date},
@@ -427,10 +427,10 @@ Window InterestWindow(const InterestModel& model) {
     return w;
 }
 
-void CheckInterestStep(const InterestModel& model, const Fired& f) {
+void checkInterestStep(const InterestModel& model, const Fired& f) {
     const ControlName control = f.action.control;
     const bool button = f.action.event == Event::Click;
-    if (f.reaction.empty() && FirstChange(f.before, f.after).empty()) {
+    if (f.reaction.empty() && firstChange(f.before, f.after).empty()) {
         return;  // a disabled button, or a line with no entry
     }
     if (button && f.refused() && !paymentBeforeEnding(f)) {
@@ -438,7 +438,7 @@ void CheckInterestStep(const InterestModel& model, const Fired& f) {
         return;
     }
     if (control != cmdSave && control != cmdClear) {
-        const std::string changed = FirstChangeWhere(
+        const std::string changed = firstChangeWhere(
             f.before, f.after, [](ControlName c) { return !isLedgerPanel(c); },
             [](std::string_view kept) { return !isLedgerPart(kept); });
         FUZZ_CHECK(changed.empty(), "%s changed %s", f.describe().c_str(), changed.c_str());

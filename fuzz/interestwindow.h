@@ -19,8 +19,8 @@
 
 namespace corvell::fuzz {
 
-Window InterestWindow(const InterestModel& model);
+Window interestWindow(const InterestModel& model);
 
-void CheckInterestStep(const InterestModel& model, const Fired& fired);
+void checkInterestStep(const InterestModel& model, const Fired& fired);
 
 }  // namespace corvell::fuzz

@@ -98,10 +98,10 @@ std::optional<ScriptStep> Script::next() {
     if (line.empty()) {
         return ScriptStep{};  // op 0, no text
     }
-    return ScriptStep{static_cast<unsigned char>(line[0]), ExpandText(line.substr(1))};
+    return ScriptStep{static_cast<unsigned char>(line[0]), expandText(line.substr(1))};
 }
 
-std::string ExpandText(std::string_view raw) {
+std::string expandText(std::string_view raw) {
     if (raw.size() >= 2 && raw[0] == '@') {
         const auto k = static_cast<unsigned char>(raw[1]) % kTroublesomeCount;
         return std::string(kTroublesome[k]) + std::string(raw.substr(2));
@@ -122,7 +122,7 @@ std::string ExpandText(std::string_view raw) {
     return std::string(raw);
 }
 
-Pick PickStep(unsigned char op, std::size_t fields, std::size_t actions) {
+Pick pickStep(unsigned char op, std::size_t fields, std::size_t actions) {
     if (op >= 'a' && op <= 'z') {
         return Pick{true, static_cast<std::size_t>(op - 'a') % fields};
     }
@@ -133,7 +133,7 @@ Pick PickStep(unsigned char op, std::size_t fields, std::size_t actions) {
     return k < fields ? Pick{true, k} : Pick{false, k - fields};
 }
 
-int LineNumber(std::string_view text) {
+int lineNumber(std::string_view text) {
     bool negative = false;
     std::size_t i = 0;
     if (i < text.size() && text[i] == '-') {

@@ -36,7 +36,7 @@ private:
 };
 
 // The '@' and '*' expansions of a step's raw text.
-std::string ExpandText(std::string_view raw);
+std::string expandText(std::string_view raw);
 
 // What a step's op byte picks among `fields` fields and `actions` actions:
 // 'a'.. types into a field, 'A'.. fires an action, wrapping around; any other
@@ -45,10 +45,10 @@ struct Pick {
     bool typing = false;
     std::size_t index = 0;
 };
-Pick PickStep(unsigned char op, std::size_t fields, std::size_t actions);
+Pick pickStep(unsigned char op, std::size_t fields, std::size_t actions);
 
 // The list line a text names: its leading whole number (negative allowed),
 // -1 for none, clamped to what an int holds.
-int LineNumber(std::string_view text);
+int lineNumber(std::string_view text);
 
 }  // namespace corvell::fuzz

@@ -31,13 +31,13 @@ bool sameNumber(double a, double b) {
 
 }  // namespace
 
-std::string NameOf(ControlName control) {
+std::string nameOf(ControlName control) {
     return std::string(control.name());
 }
 
 const std::string& Snapshot::text(ControlName control) const {
     const auto it = controls.find(control);
-    FUZZ_CHECK(it != controls.end(), "no control %s", NameOf(control).c_str());
+    FUZZ_CHECK(it != controls.end(), "no control %s", nameOf(control).c_str());
     return it->second.text;
 }
 
@@ -62,16 +62,16 @@ const std::string& Snapshot::keptText(std::string_view keptName) const {
     return none;
 }
 
-std::string FirstChangeWhere(const Snapshot& before, const Snapshot& after,
+std::string firstChangeWhere(const Snapshot& before, const Snapshot& after,
                              const std::function<bool(ControlName)>& controlMayChange,
                              const std::function<bool(std::string_view)>& keptMayChange) {
     for (const auto& [name, state] : before.controls) {
         const auto it = after.controls.find(name);
         if (it == after.controls.end()) {
-            return NameOf(name);
+            return nameOf(name);
         }
         if (!(it->second == state) && !controlMayChange(name)) {
-            return NameOf(name);
+            return nameOf(name);
         }
     }
     const auto& a = before.kept;
@@ -93,10 +93,10 @@ std::string FirstChangeWhere(const Snapshot& before, const Snapshot& after,
     return {};
 }
 
-std::string FirstChange(const Snapshot& before, const Snapshot& after,
+std::string firstChange(const Snapshot& before, const Snapshot& after,
                         std::initializer_list<ControlName> controlsMayChange,
                         std::initializer_list<std::string_view> keptMayChange) {
-    return FirstChangeWhere(
+    return firstChangeWhere(
         before, after,
         [controlsMayChange](ControlName name) {
             return std::find(controlsMayChange.begin(), controlsMayChange.end(), name) !=
@@ -108,13 +108,13 @@ std::string FirstChange(const Snapshot& before, const Snapshot& after,
         });
 }
 
-bool HasNonNumberWord(std::string_view text) {
+bool hasNonNumberWord(std::string_view text) {
     const std::string upper = UCase(text);
     return upper.find("INF") != std::string::npos || upper.find("NAN") != std::string::npos;
 }
 
 std::string Fired::describe() const {
-    std::string d = NameOf(action.control) + " " + eventName(action.event);
+    std::string d = nameOf(action.control) + " " + eventName(action.event);
     if (reaction.message) {
         d += " saying \"" + reaction.message->text + "\"";
     }
@@ -166,8 +166,8 @@ void Session::checkFired(const Fired& fired) const {
         if (now == was) {
             continue;
         }
-        const std::string field = NameOf(rule.name);
-        FUZZ_CHECK(!HasNonNumberWord(now) || HasNonNumberWord(was),
+        const std::string field = nameOf(rule.name);
+        FUZZ_CHECK(!hasNonNumberWord(now) || hasNonNumberWord(was),
                    "%s wrote \"%s\" into %s (it held \"%s\")", what.c_str(), now.c_str(),
                    field.c_str(), was.c_str());
         if (now.empty()) {
@@ -179,7 +179,7 @@ void Session::checkFired(const Fired& fired) const {
                        now.c_str(), field.c_str());
         } else if (rule.shows == Shows::Date) {
             const auto date = CDate(now);
-            FUZZ_CHECK((date && InRange(*date)) || (fired.refused() && fired.focusOn(rule.name)),
+            FUZZ_CHECK((date && inRange(*date)) || (fired.refused() && fired.focusOn(rule.name)),
                        "%s wrote \"%s\" into %s", what.c_str(), now.c_str(), field.c_str());
         }
     }
@@ -188,17 +188,17 @@ void Session::checkFired(const Fired& fired) const {
     }
     if (fired.reaction.focus) {
         FUZZ_CHECK(model_.hasControl(fired.reaction.focus->control), "%s focuses %s", what.c_str(),
-                   NameOf(fired.reaction.focus->control).c_str());
+                   nameOf(fired.reaction.focus->control).c_str());
     }
     if (fired.reaction.print) {
-        const std::string changed = FirstChange(fired.before, fired.after);
+        const std::string changed = firstChange(fired.before, fired.after);
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
         bool typedNonNumber = false;
         for (const auto& [name, state] : fired.before.controls) {
-            typedNonNumber = typedNonNumber || HasNonNumberWord(state.text);
+            typedNonNumber = typedNonNumber || hasNonNumberWord(state.text);
         }
         for (const std::string& line : fired.reaction.print->document.plainLines()) {
-            FUZZ_CHECK(!HasNonNumberWord(line) || typedNonNumber, "%s printed \"%s\"", what.c_str(),
+            FUZZ_CHECK(!hasNonNumberWord(line) || typedNonNumber, "%s printed \"%s\"", what.c_str(),
                        line.c_str());
         }
     }
@@ -208,24 +208,24 @@ void Session::run(Script& script) {
     const std::size_t fields = window_.fields.size();
     const std::size_t actions = window_.actions.size();
     while (const auto step = script.next()) {
-        const Pick pick = PickStep(step->op, fields, actions);
+        const Pick pick = pickStep(step->op, fields, actions);
         if (pick.typing) {
             type(window_.fields[pick.index].name, step->text);
         } else {
-            fire(window_.actions[pick.index], LineNumber(step->text));
+            fire(window_.actions[pick.index], lineNumber(step->text));
         }
     }
 }
 
-double Shown(const Snapshot& s, ControlName field) {
+double shown(const Snapshot& s, ControlName field) {
     const std::string& text = s.text(field);
     const auto value = CDbl(text);
-    FUZZ_CHECK(value.has_value(), "%s shows \"%s\", no number", NameOf(field).c_str(),
+    FUZZ_CHECK(value.has_value(), "%s shows \"%s\", no number", nameOf(field).c_str(),
                text.c_str());
     return *value;
 }
 
-bool ShowsValue(double shown, double value, int decimals) {
+bool showsValue(double shown, double value, int decimals) {
     const double halfLastPlace = 0.5 * std::pow(10.0, -decimals);
     return std::fabs(shown - value) <= halfLastPlace * (1 + 1e-9) + std::fabs(value) * 1e-14;
 }

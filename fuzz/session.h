@@ -73,19 +73,19 @@ struct Snapshot {
 // The name of the first control or kept value that differs between the two
 // snapshots and is not listed as one that may change; empty when there is
 // none.
-std::string FirstChange(const Snapshot& before, const Snapshot& after,
+std::string firstChange(const Snapshot& before, const Snapshot& after,
                         std::initializer_list<ControlName> controlsMayChange = {},
                         std::initializer_list<std::string_view> keptMayChange = {});
 // The same, with what may change chosen by a test.
-std::string FirstChangeWhere(const Snapshot& before, const Snapshot& after,
+std::string firstChangeWhere(const Snapshot& before, const Snapshot& after,
                              const std::function<bool(ControlName)>& controlMayChange,
                              const std::function<bool(std::string_view)>& keptMayChange);
 
 // The control's name, for messages.
-std::string NameOf(ControlName control);
+std::string nameOf(ControlName control);
 
 // True when the text holds "inf" or "nan" in any mix of cases.
-bool HasNonNumberWord(std::string_view text);
+bool hasNonNumberWord(std::string_view text);
 
 // What one handler did.
 struct Fired {
@@ -137,10 +137,10 @@ private:
 };
 
 // The number a field shows, read back as its text reads; the text must be one.
-double Shown(const Snapshot& s, ControlName field);
+double shown(const Snapshot& s, ControlName field);
 
 // True when `shown` is what `value` shows as under a pattern of `decimals`
 // decimals: off by at most half the last place, with 15 significant digits.
-bool ShowsValue(double shown, double value, int decimals);
+bool showsValue(double shown, double value, int decimals);
 
 }  // namespace corvell::fuzz

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "interest/calculationformcontrols.h"
+#include "shell/daycount.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -27,11 +28,11 @@ bool allFinite(const Calculation& c) {
 
 }  // namespace
 
-std::string PaymentBeforeEndingMessage(const std::string& paymentDateText) {
+std::string paymentBeforeEndingMessage(const std::string& paymentDateText) {
     return paymentDateText + " Payment Date is before Ending Date - make two entries";
 }
 
-CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger) {
+CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
     Calculation c;
     if (in.BeginningDate.empty()) {
         return refuse("Beginning Date is required for any calculation.", txtBeginningDate);
@@ -55,8 +56,9 @@ CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger) {
         if (in.Weeks.empty()) {
             return refuse("Ending Date or Weeks is required for any calculation.", txtEndingDate);
         }
-        const std::optional<std::int16_t> days = DaysFromWeeks(FieldNumber(in.Weeks));
-        if (!days) {
+        // A period of weeks holds at least one day.
+        const std::optional<std::int16_t> days = daysInWeeks(FieldNumber(in.Weeks));
+        if (!days || *days < 1) {
             return refuse("Weeks must be more than 0 and at most 4681.", txtWeeks);
         }
         // The period holds exactly `days` days, both ends included.
@@ -78,7 +80,7 @@ CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger) {
         c.EndDate = *end;
     }
 
-    c.Period = CalculatePeriod(c.BeginDate, c.EndDate, rate);
+    c.Period = calculatePeriod(c.BeginDate, c.EndDate, rate);
     c.PaymentAmount = FieldNumber(in.PaymentAmount);
 
     const std::optional<Date> paid = CDate(in.PaymentDate);
@@ -90,7 +92,7 @@ CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger) {
         c.Payment = PaymentOutcome::Figured;
         c.PaymentDate = *paid;
         c.Interest =
-            CalculateInterest(InterestInput{c.EndDate, *paid, c.Period.Weeks, c.Period.CompRate,
+            calculateInterest(InterestInput{c.EndDate, *paid, c.Period.Weeks, c.Period.CompRate,
                                             c.Period.TotalComp, in.CurrentEntry},
                               ledger);
     }

@@ -61,9 +61,9 @@ using CalculationOutcome = std::variant<CalculationRefusal, Calculation>;
 // ending date not before the beginning date; amounts within what a double
 // carries. A payment date that is missing or before the ending date does not
 // refuse: the period is figured without interest.
-CalculationOutcome Calculate(const CalculationInput& in, const Ledger& ledger);
+CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger);
 
 // The message shown when the payment date is before the ending date.
-std::string PaymentBeforeEndingMessage(const std::string& paymentDateText);
+std::string paymentBeforeEndingMessage(const std::string& paymentDateText);
 
 }  // namespace corvell

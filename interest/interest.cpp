@@ -4,7 +4,7 @@
 
 namespace corvell {
 
-double AccruedInterest(double weeks, double compRate) {
+double accruedInterest(double weeks, double compRate) {
     return weeks * (weeks + 1) * WeeklyInterestRate / 2 * compRate;
 }
 
@@ -26,10 +26,10 @@ PriorBalance SumPriorBalance(const Ledger& ledger, int priorEntry) {
     return prior;
 }
 
-InterestFigures CalculateInterest(const InterestInput& in, const Ledger& ledger) {
+InterestFigures calculateInterest(const InterestInput& in, const Ledger& ledger) {
     InterestFigures f;
     f.SimpleDays = static_cast<double>(DateDiff(in.EndDate, in.PaymentDate));
-    f.AccruedInterest = AccruedInterest(in.Weeks, in.CompRate);
+    f.AccruedInterest = accruedInterest(in.Weeks, in.CompRate);
     f.PriorEntry = in.CurrentEntry - 1;
     if (in.CurrentEntry > 1) {
         f.Prior = SumPriorBalance(ledger, f.PriorEntry);

@@ -17,7 +17,7 @@ inline constexpr double DailyInterestRate = 0.1 / 360;  // on a 360-day year
 inline constexpr double WeeklyInterestRate = 0.1 / 52;  // on a 52-week year
 
 // Weeks x (Weeks + 1) x WeeklyInterestRate / 2 x CompRate, in that order.
-double AccruedInterest(double weeks, double compRate);
+double accruedInterest(double weeks, double compRate);
 
 // What entries 1 to PriorEntry left owing, and the date it bears interest
 // from: the latest of them's payment date, or its ending date when it has
@@ -49,6 +49,6 @@ struct InterestInput {
     int CurrentEntry = 0;  // the entry being calculated; 0: none chosen yet
 };
 
-InterestFigures CalculateInterest(const InterestInput& in, const Ledger& ledger);
+InterestFigures calculateInterest(const InterestInput& in, const Ledger& ledger);
 
 }  // namespace corvell

@@ -70,7 +70,7 @@ Reaction InterestModel::leaveDateField(ControlName control, Date& stored, std::s
     if (typed != lastText) {
         state_.EntryCalculated = false;
     }
-    typed = Format(CompleteDateDigits(typed), "mm/dd/yyyy");
+    typed = Format(completeDateDigits(typed), "mm/dd/yyyy");
     lastText = typed;
     if (typed.empty()) {
         return {};
@@ -101,8 +101,8 @@ Reaction InterestModel::txtEndingDate_LostFocus() {
 Reaction InterestModel::txtPaymentDate_LostFocus() {
     std::string& typed = field(txtPaymentDate);
     if (Val(typed) > 10000) {
-        typed = Format(CompleteDateDigits(typed), "mm/dd/yyyy");
-        if (!TrimLeft(typed).empty()) {
+        typed = Format(completeDateDigits(typed), "mm/dd/yyyy");
+        if (!trimLeft(typed).empty()) {
             const std::optional<Date> date = CDate(typed);
             if (!date) {
                 values_.PaymentDate = kNoDate;
@@ -128,7 +128,7 @@ Reaction InterestModel::cmdCalculate_Click() {
     const CalculationInput input{
         text(txtBeginningDate), text(txtEndingDate),    text(txtRate),      text(txtWeeks),
         text(txtPaymentDate),   text(txtPaymentAmount), state_.CurrentEntry};
-    const CalculationOutcome outcome = Calculate(input, ledger_);
+    const CalculationOutcome outcome = calculate(input, ledger_);
     if (const auto* refusal = std::get_if<CalculationRefusal>(&outcome)) {
         return Reaction::refuse(refusal->message, refusal->control);
     }
@@ -154,11 +154,11 @@ Reaction InterestModel::cmdCalculate_Click() {
     figures_.AccruedInterest = c.Interest.AccruedInterest;
     figures_.SimpleInterest = c.Interest.SimpleInterest;
     figures_.TotalAmount = c.Interest.TotalAmount;
-    calculated_ = MakeLedgerEntry(values_, figures_);
+    calculated_ = makeLedgerEntry(values_, figures_);
 
     showCalculation(c);
     if (c.Payment == PaymentOutcome::BeforeEndingDate) {
-        return Reaction::refuse(PaymentBeforeEndingMessage(text(txtPaymentDate)), txtEndingDate);
+        return Reaction::refuse(paymentBeforeEndingMessage(text(txtPaymentDate)), txtEndingDate);
     }
     return {};
 }
@@ -220,9 +220,9 @@ void InterestModel::rebuildPanel() {
     for (int i = 1; i <= ledger_.EntryCount(); ++i) {
         panel.push_back(BuildPanelLine(ledger_.entry(i)));
     }
-    totals_ = SumLedger(ledger_);
+    totals_ = sumLedger(ledger_);
     panel.emplace_back();
-    panel.push_back(PanelTotalsLine(totals_));
+    panel.push_back(panelTotalsLine(totals_));
 }
 
 Reaction InterestModel::cmdNextEntry_Click() {
@@ -326,7 +326,7 @@ Reaction InterestModel::cmdPrint_Click() {
         return ledgerMessage("You must save the present entry before printing!");
     }
     Reaction r;
-    r.print = PrintJob{BuildLedgerReport(ledger_, totals_, text(txtCaseCaption), now()), true};
+    r.print = PrintJob{buildLedgerReport(ledger_, totals_, text(txtCaseCaption), now()), true};
     return r;
 }
 

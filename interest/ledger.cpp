@@ -35,7 +35,7 @@ void Ledger::ClearLedger() {
     count_ = 0;
 }
 
-LedgerTotals SumLedger(const Ledger& ledger) {
+LedgerTotals sumLedger(const Ledger& ledger) {
     LedgerTotals t;
     for (int i = 1; i <= ledger.EntryCount(); ++i) {
         const LedgerEntry& e = ledger.entry(i);

@@ -50,6 +50,6 @@ struct LedgerTotals {
     double Net = 0;
 };
 
-LedgerTotals SumLedger(const Ledger& ledger);
+LedgerTotals sumLedger(const Ledger& ledger);
 
 }  // namespace corvell

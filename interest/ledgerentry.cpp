@@ -5,7 +5,7 @@
 
 namespace corvell {
 
-LedgerEntry MakeLedgerEntry(const CalculationValues& values, const EntryFigures& figures) {
+LedgerEntry makeLedgerEntry(const CalculationValues& values, const EntryFigures& figures) {
     LedgerEntry e;
     e.BeginText = Format(values.BeginDate, "mm/dd/yyyy");
     e.EndText = Format(values.EndDate, "mm/dd/yyyy");

@@ -54,6 +54,6 @@ struct LedgerEntry {
 };
 
 // The entry a Save writes for the current figures.
-LedgerEntry MakeLedgerEntry(const CalculationValues& values, const EntryFigures& figures);
+LedgerEntry makeLedgerEntry(const CalculationValues& values, const EntryFigures& figures);
 
 }  // namespace corvell

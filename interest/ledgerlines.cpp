@@ -24,7 +24,7 @@ std::string totalsLine(const LedgerTotals& t, std::string_view amountLabel) {
 }  // namespace
 
 std::string PadColumn(std::string_view value, int width) {
-    std::string v(Trim(value));
+    std::string v(trim(value));
     if (Val(v) == 0) {
         v = "0";
     }
@@ -45,11 +45,11 @@ std::string BuildPanelLine(const LedgerEntry& e) {
            PadColumn(Format(e.TotalAmountValue - e.PayAmount, "##,###,##0.00"), w.NetTotal);
 }
 
-std::string PanelTotalsLine(const LedgerTotals& totals) {
+std::string panelTotalsLine(const LedgerTotals& totals) {
     return totalsLine(totals, " Amount=");
 }
 
-std::string ReportEntryLine(const LedgerEntry& e) {
+std::string reportEntryLine(const LedgerEntry& e) {
     const ColumnWidths& w = ColumnWidth;
     return e.BeginText + " " + e.EndText + " " + e.PayDateText + " " +
            PadColumn(e.PayAmountText, w.PayAmount) + PadColumn(e.WeeksText, w.Weeks) +
@@ -59,7 +59,7 @@ std::string ReportEntryLine(const LedgerEntry& e) {
            PadColumn(Format(e.TotalAmountValue - e.PayAmount, "##,###,##.00"), w.NetTotal);
 }
 
-std::string ReportTotalsLine(const LedgerTotals& totals) {
+std::string reportTotalsLine(const LedgerTotals& totals) {
     return totalsLine(totals, "  Amount=$");
 }
 

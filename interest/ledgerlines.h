@@ -35,13 +35,13 @@ std::string PadColumn(std::string_view value, int width);
 std::string BuildPanelLine(const LedgerEntry& entry);
 
 // The totals line under the panel.
-std::string PanelTotalsLine(const LedgerTotals& totals);
+std::string panelTotalsLine(const LedgerTotals& totals);
 
 // The report's column header (123 characters) and lines.
 inline constexpr std::string_view kReportHeader =
     "     Begin       End      Pay        Pay Amt. Weeks Days       Rate        Comp  Accrued     "
     "Simple       Total   Net Total";
-std::string ReportEntryLine(const LedgerEntry& entry);
-std::string ReportTotalsLine(const LedgerTotals& totals);
+std::string reportEntryLine(const LedgerEntry& entry);
+std::string reportTotalsLine(const LedgerTotals& totals);
 
 }  // namespace corvell

@@ -4,7 +4,7 @@
 
 namespace corvell {
 
-report::Document BuildLedgerReport(const Ledger& ledger, const LedgerTotals& totals,
+report::Document buildLedgerReport(const Ledger& ledger, const LedgerTotals& totals,
                                    const std::string& caseCaption, const LocalTime& now) {
     using report::text;
     using report::zone;
@@ -26,11 +26,11 @@ report::Document BuildLedgerReport(const Ledger& ledger, const LedgerTotals& tot
     doc.line();
     doc.closeHeadings();
     for (int i = 1; i <= ledger.EntryCount(); ++i) {
-        doc.line({text(ReportEntryLine(ledger.entry(i)))});
+        doc.line({text(reportEntryLine(ledger.entry(i)))});
         doc.line();
         doc.line();
     }
-    doc.line({text(ReportTotalsLine(totals))});
+    doc.line({text(reportTotalsLine(totals))});
     doc.closeFittedTable();
     return doc;
 }

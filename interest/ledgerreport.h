@@ -12,7 +12,7 @@
 
 namespace corvell {
 
-report::Document BuildLedgerReport(const Ledger& ledger, const LedgerTotals& totals,
+report::Document buildLedgerReport(const Ledger& ledger, const LedgerTotals& totals,
                                    const std::string& caseCaption, const LocalTime& now);
 
 }  // namespace corvell

@@ -5,7 +5,7 @@
 
 namespace corvell {
 
-PeriodFigures CalculatePeriod(Date begin, Date end, std::optional<double> rate) {
+PeriodFigures calculatePeriod(Date begin, Date end, std::optional<double> rate) {
     PeriodFigures p;
     p.DayCount = DateDiff(begin, end) + 1;
     const auto n = static_cast<double>(p.DayCount);
@@ -20,14 +20,6 @@ PeriodFigures CalculatePeriod(Date begin, Date end, std::optional<double> rate) 
         p.TotalComp = p.CompRate * n / 7;
     }
     return p;
-}
-
-std::optional<std::int16_t> DaysFromWeeks(double weeks) {
-    const std::optional<std::int16_t> days = CInt(weeks * 7);
-    if (!days || *days < 1) {
-        return std::nullopt;
-    }
-    return days;
 }
 
 }  // namespace corvell

@@ -22,10 +22,6 @@ struct PeriodFigures {
 
 // `rate` is std::nullopt when no rate was given: the compensation is then 0.
 // Requires begin <= end.
-PeriodFigures CalculatePeriod(Date begin, Date end, std::optional<double> rate);
-
-// The days of a period given in weeks: weeks x 7, halves to the even
-// neighbour. std::nullopt unless that is 1 to 32767 (4681 weeks).
-std::optional<std::int16_t> DaysFromWeeks(double weeks);
+PeriodFigures calculatePeriod(Date begin, Date end, std::optional<double> rate);
 
 }  // namespace corvell

@@ -44,7 +44,7 @@ LumpSumModel::LumpSumModel() : FormModel(WindowId::frmOffset) {
 // in the field as it then reads.
 Reaction LumpSumModel::txtBeginningDate_LostFocus() {
     std::string& date = field(txtBeginningDate);
-    const std::string completed = CompleteDateDigits(date);
+    const std::string completed = completeDateDigits(date);
     if (completed != date) {
         date = Format(completed, kDateFormat);
     }
@@ -74,11 +74,11 @@ Reaction LumpSumModel::cmdCommCalculate_Click() {
     values_.BeginDate = *begin;
 
     const std::string rateText = text(txtRate);
-    if (TrimLeft(rateText).empty()) {
+    if (trimLeft(rateText).empty()) {
         return Reaction::refuse("Rate is required for any calculation.", txtRate);
     }
     const std::string amountText = text(txtNetOffsetAmount);
-    if (TrimLeft(amountText).empty()) {
+    if (trimLeft(amountText).empty()) {
         return Reaction::refuse("Net Offset Amount is required for any calculation.",
                                 txtNetOffsetAmount);
     }

@@ -8,15 +8,7 @@
 namespace corvell {
 
 double wholeDaysBought(double amount, double weeklyRate) {
-    const double quotient = amount / weeklyRate * kDaysPerWeek;
-    const double nearest = std::round(quotient);
-    // A double division and product are off by a few units in the last
-    // place; a shortfall far below that of one cent on any sensible amount
-    // is the binary representation, not money.
-    if (nearest > quotient && nearest - quotient <= 1e-12 * std::fabs(quotient)) {
-        return nearest;
-    }
-    return Int(quotient);
+    return wholeDays(amount / weeklyRate * kDaysPerWeek);
 }
 
 LumpSumOffset lumpSumOffset(Date begin, double amount, double weeklyRate) {

@@ -5,10 +5,9 @@
 // is left over pays part of one more day.
 
 #include "shell/dates.h"
+#include "shell/daycount.h"
 
 namespace corvell {
-
-inline constexpr double kDaysPerWeek = 7;
 
 struct LumpSumOffset {
     // Whether the last day of the offset is a date the calendar holds.
@@ -30,10 +29,8 @@ struct LumpSumOffset {
 // negative ones included.
 LumpSumOffset lumpSumOffset(Date begin, double amount, double weeklyRate);
 
-// Whole days that `amount` buys at `weeklyRate`. The quotient is computed in
-// binary and can fall a hair short of a whole number it equals exactly
-// (42075 at 595 a week is 495 days, not 494 and a whole day's pay left
-// over); such a hair is not taken for a partial day.
+// Whole days that `amount` buys at `weeklyRate` (a nearly whole day counts
+// whole: 42075 at 595 a week is 495 days, not 494 and a day's pay left over).
 double wholeDaysBought(double amount, double weeklyRate);
 
 }  // namespace corvell

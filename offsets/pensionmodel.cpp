@@ -42,7 +42,7 @@ Reaction PensionModel::cmdSSCalculate_Click() {
     const double employerMonthly = employerFundedMonthly(FieldNumber(text(txtMonthlyPension)),
                                                          FieldNumber(text(txtEmployerPercent)));
     const std::string& rateText = text(txtRate);
-    if (Trim(rateText).empty()) {
+    if (trim(rateText).empty()) {
         return Reaction::refuse("Rate is required for any calculation.", txtRate);
     }
     const auto rate = CDbl(rateText);

@@ -33,7 +33,7 @@ const std::array<LifeExpectancyRow, kLastTableAge> kAgeTable = {{
 }};
 // clang-format on
 
-double LifeExpectancy(Gender gender, int age) {
+double lifeExpectancy(Gender gender, int age) {
     if (age < kFirstTableAge || age > kLastTableAge) {
         throw std::out_of_range("age outside the life expectancy table");
     }

@@ -28,6 +28,6 @@ extern const std::array<LifeExpectancyRow, kLastTableAge> kAgeTable;
 // Life expectancy in years at a whole age of 1 to 110. The caller rounds and
 // checks the age first; an age outside the table is a programming error and
 // throws std::out_of_range.
-double LifeExpectancy(Gender gender, int age);
+double lifeExpectancy(Gender gender, int age);
 
 }  // namespace corvell

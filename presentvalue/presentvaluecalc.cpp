@@ -6,23 +6,19 @@
 
 namespace corvell {
 
-double WeeksBetween(Date from, Date to) {
+double weeksBetween(Date from, Date to) {
     return static_cast<double>(DateDiff(from, to)) / 7;
 }
 
-std::optional<std::int16_t> DaysOfWeeks(double weeks) {
-    return CInt(weeks * 7);
-}
-
-double WeeksOfLife(double lifeYears) {
+double weeksOfLife(double lifeYears) {
     return lifeYears * kWeeksPerYear;
 }
 
-double DiscountRateOf(double typed) {
+double discountRateOf(double typed) {
     return typed > kLargestFractionRate ? typed / 100 : typed;
 }
 
-std::optional<double> DiscountedSum(double compRate, double weeks, double discountRate) {
+std::optional<double> discountedSum(double compRate, double weeks, double discountRate) {
     const double factor = 1 + discountRate / kDiscountPeriodsPerYear;
     double sum = 0;
     // The bound is read once; weeks never exceed what two dates 01/01/100

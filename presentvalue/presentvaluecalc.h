@@ -26,24 +26,19 @@ inline constexpr const char* kDefaultInterestRate = ".05";
 
 // Weeks from one date to another, unrounded, without a day added for the
 // last date; negative when the end comes first.
-double WeeksBetween(Date from, Date to);
+double weeksBetween(Date from, Date to);
 
-// The whole days of a period given in weeks (weeks x 7, halves to even), or
-// std::nullopt when they do not fit a 16-bit day count (-32768..32767), as
-// happens above 4681.07 weeks.
-std::optional<std::int16_t> DaysOfWeeks(double weeks);
-
-double WeeksOfLife(double lifeYears);
+double weeksOfLife(double lifeYears);
 
 // The annual discount rate as a fraction: a typed rate above 0.99 is a
 // percentage and is divided by 100.
-double DiscountRateOf(double typed);
+double discountRateOf(double typed);
 
 // The sum of compRate / (1 + discountRate / 52)^i over i = 1, 2, ... while
 // i <= weeks: each whole week's payment discounted from one week out; a part
 // week at the end counts for nothing, and fewer than one week gives 0.
 // std::nullopt when the discount makes the sum not a finite number (a weekly
 // factor of zero, or one so small that the terms overflow).
-std::optional<double> DiscountedSum(double compRate, double weeks, double discountRate);
+std::optional<double> discountedSum(double compRate, double weeks, double discountRate);
 
 }  // namespace corvell

@@ -7,6 +7,7 @@
 #include "presentvalue/presentvaluecalc.h"
 #include "presentvalue/presentvaluereport.h"
 #include "shell/datefield.h"
+#include "shell/daycount.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
 #include "shell/values.h"
@@ -58,7 +59,7 @@ PresentValueModel::PresentValueModel() : FormModel(WindowId::frmPresentValue) {
 
 Reaction PresentValueModel::txtFromDate_LostFocus() {
     std::string& from = field(txtFromDate);
-    from = CompleteDateDigits(from);
+    from = completeDateDigits(from);
     if (!from.empty() && !IsDate(from)) {
         return notValidDate(from, txtFromDate);
     }
@@ -68,7 +69,7 @@ Reaction PresentValueModel::txtFromDate_LostFocus() {
 
 Reaction PresentValueModel::txtToDate_LostFocus() {
     std::string& to = field(txtToDate);
-    to = Format(CompleteDateDigits(to), kDatePattern);
+    to = Format(completeDateDigits(to), kDatePattern);
     if (to.empty()) {
         return {};
     }
@@ -171,15 +172,15 @@ std::optional<Reaction> PresentValueModel::weeksFromAge() {
     }
     // Ages round half to even (44.5 looks up 44, 45.5 looks up 46); after the
     // checks above the key lies within the table.
-    const int key = static_cast<int>(RoundHalfEven(age));
-    const double lifeYears = LifeExpectancy(gender == "M" ? Gender::Male : Gender::Female, key);
-    field(txtWeeks) = CStr(WeeksOfLife(lifeYears));
+    const int key = static_cast<int>(roundHalfEven(age));
+    const double lifeYears = lifeExpectancy(gender == "M" ? Gender::Male : Gender::Female, key);
+    field(txtWeeks) = CStr(weeksOfLife(lifeYears));
     return std::nullopt;
 }
 
 std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from) {
     const double weeks = FieldNumber(text(txtWeeks));
-    const std::optional<std::int16_t> days = DaysOfWeeks(weeks);
+    const std::optional<std::int16_t> days = daysInWeeks(weeks);
     if (!days) {
         return Reaction::refuse("Weeks must be at most 4681.", txtWeeks);
     }
@@ -195,7 +196,7 @@ std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from) {
 }
 
 void PresentValueModel::periodFromDates(Date from, Date to) {
-    values_.Weeks = WeeksBetween(from, to);
+    values_.Weeks = weeksBetween(from, to);
     field(txtWeeks) = CStr(values_.Weeks);
 }
 
@@ -220,12 +221,12 @@ void PresentValueModel::discountRateFromField() {
     if (rate.empty()) {
         rate = kDefaultInterestRate;
     }
-    discountRate_ = DiscountRateOf(FieldNumber(rate));
+    discountRate_ = discountRateOf(FieldNumber(rate));
     rate = Str(discountRate_);
 }
 
 std::optional<Reaction> PresentValueModel::discountedPresentValue() {
-    const std::optional<double> sum = DiscountedSum(values_.CompRate, values_.Weeks, discountRate_);
+    const std::optional<double> sum = discountedSum(values_.CompRate, values_.Weeks, discountRate_);
     if (!sum) {
         return Reaction::refuse("Interest Rate is out of range.", txtInterestRate);
     }
@@ -259,7 +260,7 @@ Reaction PresentValueModel::cmdPVPrint_Click() {
     data.discountRate = discountRate_;
     data.presentValue = presentValue_;
     Reaction reaction;
-    reaction.print = PrintJob{PresentValueReport(data), false};
+    reaction.print = PrintJob{presentValueReport(data), false};
     return reaction;
 }
 

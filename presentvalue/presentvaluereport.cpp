@@ -8,7 +8,7 @@ using report::number;
 using report::text;
 using report::zone;
 
-report::Document PresentValueReport(const PresentValueReportData& data) {
+report::Document presentValueReport(const PresentValueReportData& data) {
     report::Document doc = report::portraitReport();
     doc.line({zone(), zone(), text("Present Value Calculation")});
     doc.line(report::dateTimeItems(data.printedAt));

@@ -24,6 +24,6 @@ struct PresentValueReportData {
     double presentValue = 0;
 };
 
-report::Document PresentValueReport(const PresentValueReportData& data);
+report::Document presentValueReport(const PresentValueReportData& data);
 
 }  // namespace corvell

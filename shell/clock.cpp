@@ -6,7 +6,7 @@
 
 namespace corvell {
 
-LocalTime SystemNow() {
+LocalTime systemNow() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&now, &local);
@@ -14,17 +14,17 @@ LocalTime SystemNow() {
                      local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-Clock FixedClock(LocalTime moment) {
+Clock fixedClock(LocalTime moment) {
     return [moment] { return moment; };
 }
 
-std::string DateText(const LocalTime& now) {
+std::string dateText(const LocalTime& now) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02d-%02d-%04d", now.month, now.day, now.year);
     return buffer;
 }
 
-std::string TimeText(const LocalTime& now) {
+std::string timeText(const LocalTime& now) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", now.hour, now.minute, now.second);
     return buffer;

@@ -19,13 +19,13 @@ struct LocalTime {
 using Clock = std::function<LocalTime()>;
 
 // The computer's local date and time.
-LocalTime SystemNow();
+LocalTime systemNow();
 
 // A clock that always answers the same moment.
-Clock FixedClock(LocalTime moment);
+Clock fixedClock(LocalTime moment);
 
 // Date$: mm-dd-yyyy. Time$: hh:mm:ss on the 24-hour clock.
-std::string DateText(const LocalTime& now);
-std::string TimeText(const LocalTime& now);
+std::string dateText(const LocalTime& now);
+std::string timeText(const LocalTime& now);
 
 }  // namespace corvell

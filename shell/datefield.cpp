@@ -5,7 +5,7 @@
 
 namespace corvell {
 
-std::string CompleteDateDigits(std::string_view typed) {
+std::string completeDateDigits(std::string_view typed) {
     const double v = Val(typed);
     if (v > 1000000) {
         return Format(Left(typed, 2) + "/" + Mid(typed, 3, 2) + "/" + Right(typed, 4),

@@ -11,6 +11,6 @@
 
 namespace corvell {
 
-std::string CompleteDateDigits(std::string_view typed);
+std::string completeDateDigits(std::string_view typed);
 
 }  // namespace corvell

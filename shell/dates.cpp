@@ -71,7 +71,7 @@ bool isSeparator(char c) {
 }
 
 std::optional<std::vector<Token>> tokenize(std::string_view text) {
-    text = Trim(text);
+    text = trim(text);
     std::vector<Token> tokens;
     std::string separator;
     std::size_t i = 0;
@@ -184,24 +184,24 @@ std::optional<Date> parse(std::string_view text) {
         month = monthFromName(b.text);
     }
     const std::optional<int> y = year(c.text);
-    if (!month || !day || !y || !IsValidCivil(*y, *month, *day)) {
+    if (!month || !day || !y || !isValidCivil(*y, *month, *day)) {
         return std::nullopt;
     }
-    return FromCivil(CivilDate{*y, *month, *day});
+    return fromCivil(CivilDate{*y, *month, *day});
 }
 
 }  // namespace
 
-Date FromCivil(CivilDate civil) {
+Date fromCivil(CivilDate civil) {
     return Date{static_cast<std::int32_t>(daysFromCivil(civil.year, civil.month, civil.day) +
                                           kUnixEpochDay)};
 }
 
-CivilDate ToCivil(Date date) {
+CivilDate toCivil(Date date) {
     return civilFromDays(static_cast<std::int64_t>(date.day) - kUnixEpochDay);
 }
 
-bool IsValidCivil(int year, unsigned month, unsigned day) {
+bool isValidCivil(int year, unsigned month, unsigned day) {
     if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1) {
         return false;
     }
@@ -211,7 +211,7 @@ bool IsValidCivil(int year, unsigned month, unsigned day) {
     return day <= last;
 }
 
-bool InRange(Date date) {
+bool inRange(Date date) {
     return date >= kFirstDate && date <= kLastDate;
 }
 
@@ -233,7 +233,7 @@ std::optional<Date> DateAdd(std::int64_t days, Date date) {
         return std::nullopt;
     }
     const Date result{static_cast<std::int32_t>(date.day + days)};
-    if (!InRange(result)) {
+    if (!inRange(result)) {
         return std::nullopt;
     }
     return result;
@@ -244,7 +244,7 @@ std::int64_t DateDiff(Date from, Date to) {
 }
 
 std::string CStr(Date date) {
-    const CivilDate c = ToCivil(date);
+    const CivilDate c = toCivil(date);
     return std::to_string(c.month) + "/" + std::to_string(c.day) + "/" + std::to_string(c.year);
 }
 

@@ -29,10 +29,10 @@ inline constexpr Date kFirstDate{-657434};  // 01/01/100
 inline constexpr Date kLastDate{2958465};   // 12/31/9999
 
 // Day numbers from and to the proleptic Gregorian calendar.
-Date FromCivil(CivilDate civil);
-CivilDate ToCivil(Date date);
-bool IsValidCivil(int year, unsigned month, unsigned day);
-bool InRange(Date date);  // within 01/01/100 .. 12/31/9999
+Date fromCivil(CivilDate civil);
+CivilDate toCivil(Date date);
+bool isValidCivil(int year, unsigned month, unsigned day);
+bool inRange(Date date);  // within 01/01/100 .. 12/31/9999
 
 // True when the text reads as a calendar date: month, day and year separated
 // by "/", "-" or blanks ("3/15/2004", "03-15-04", "3 15 2004"), or with a

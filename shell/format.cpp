@@ -156,7 +156,7 @@ std::string twoDigits(unsigned n) {
 
 }  // namespace
 
-bool IsDatePattern(std::string_view pattern) {
+bool isDatePattern(std::string_view pattern) {
     for (char c : pattern) {
         if (c == 'm' || c == 'M' || c == 'd' || c == 'D' || c == 'y' || c == 'Y') {
             return true;
@@ -166,7 +166,7 @@ bool IsDatePattern(std::string_view pattern) {
 }
 
 std::string Format(Date date, std::string_view pattern) {
-    const CivilDate c = ToCivil(date);
+    const CivilDate c = toCivil(date);
     std::string out;
     std::size_t i = 0;
     auto run = [&](char letter) {
@@ -201,7 +201,7 @@ std::string Format(Date date, std::string_view pattern) {
 }
 
 std::string Format(double value, std::string_view pattern) {
-    if (IsDatePattern(pattern)) {
+    if (isDatePattern(pattern)) {
         const double day = std::trunc(value);
         if (!std::isfinite(value) || day < kFirstDate.day || day > kLastDate.day) {
             return CStr(value);
@@ -213,7 +213,7 @@ std::string Format(double value, std::string_view pattern) {
 
 std::string Format(std::string_view text, std::string_view pattern) {
     if (const auto number = CDbl(text)) {
-        if (IsDatePattern(pattern)) {
+        if (isDatePattern(pattern)) {
             const double day = std::trunc(*number);
             if (day < kFirstDate.day || day > kLastDate.day) {
                 return std::string(text);
@@ -221,7 +221,7 @@ std::string Format(std::string_view text, std::string_view pattern) {
         }
         return Format(*number, pattern);
     }
-    if (IsDatePattern(pattern)) {
+    if (isDatePattern(pattern)) {
         if (const auto date = CDate(text)) {
             return Format(*date, pattern);
         }

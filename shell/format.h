@@ -21,7 +21,7 @@
 
 namespace corvell {
 
-bool IsDatePattern(std::string_view pattern);
+bool isDatePattern(std::string_view pattern);
 
 // A number under a numeric pattern; under a date pattern the number is taken
 // as a day count from 12/30/1899 (1234 -> 05/18/1903).

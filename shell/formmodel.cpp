@@ -19,7 +19,7 @@ const char* eventName(Event event) {
 
 }  // namespace
 
-FormModel::FormModel(WindowId id) : id_(id), clock_(SystemNow) {}
+FormModel::FormModel(WindowId id) : id_(id), clock_(systemNow) {}
 
 std::vector<ControlName> FormModel::controlNames() const {
     std::vector<ControlName> names;

@@ -114,7 +114,7 @@ Document portraitReport() {
 }
 
 std::vector<Item> dateTimeItems(const LocalTime& now) {
-    return {zone(), zone(), text(DateText(now)), zone(), text(TimeText(now))};
+    return {zone(), zone(), text(dateText(now)), zone(), text(timeText(now))};
 }
 
 }  // namespace corvell::report

@@ -92,7 +92,7 @@ double Val(std::string_view text) {
 }
 
 std::optional<double> CDbl(std::string_view text) {
-    const std::string_view s = Trim(text);
+    const std::string_view s = trim(text);
     std::string canonical;
     std::size_t i = 0;
     auto sign = [&] {
@@ -153,7 +153,7 @@ double Int(double x) {
     return std::floor(x);
 }
 
-double RoundHalfEven(double x) {
+double roundHalfEven(double x) {
     const double lower = std::floor(x);
     const double diff = x - lower;
     if (diff < 0.5) {
@@ -169,7 +169,7 @@ std::optional<std::int16_t> CInt(double x) {
     if (!std::isfinite(x)) {
         return std::nullopt;
     }
-    const double r = RoundHalfEven(x);
+    const double r = roundHalfEven(x);
     if (r < std::numeric_limits<std::int16_t>::min() ||
         r > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
@@ -181,7 +181,7 @@ std::optional<std::int32_t> CLng(double x) {
     if (!std::isfinite(x)) {
         return std::nullopt;
     }
-    const double r = RoundHalfEven(x);
+    const double r = roundHalfEven(x);
     if (r < std::numeric_limits<std::int32_t>::min() ||
         r > std::numeric_limits<std::int32_t>::max()) {
         return std::nullopt;
@@ -251,7 +251,7 @@ std::string CStr(double x) {
     return x < 0 ? "-" + body : body;
 }
 
-std::string_view TrimLeft(std::string_view text) {
+std::string_view trimLeft(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') {
         ++i;
@@ -259,8 +259,8 @@ std::string_view TrimLeft(std::string_view text) {
     return text.substr(i);
 }
 
-std::string_view Trim(std::string_view text) {
-    text = TrimLeft(text);
+std::string_view trim(std::string_view text) {
+    text = trimLeft(text);
     while (!text.empty() && text.back() == ' ') {
         text.remove_suffix(1);
     }

@@ -33,9 +33,9 @@ double FieldNumber(std::string_view text);
 double Int(double x);
 
 // Rounds to the nearest whole number, halves to the even neighbour.
-double RoundHalfEven(double x);
+double roundHalfEven(double x);
 
-// CInt and CLng: RoundHalfEven into a 16-bit or 32-bit whole number;
+// CInt and CLng: roundHalfEven into a 16-bit or 32-bit whole number;
 // std::nullopt when the result does not fit (or x is not finite).
 std::optional<std::int16_t> CInt(double x);
 std::optional<std::int32_t> CLng(double x);
@@ -48,8 +48,8 @@ std::string Str(double x);
 std::string CStr(double x);
 
 // Text helpers with the meaning the calculators give them.
-std::string_view TrimLeft(std::string_view text);  // leading blanks removed
-std::string_view Trim(std::string_view text);      // leading and trailing blanks removed
+std::string_view trimLeft(std::string_view text);  // leading blanks removed
+std::string_view trim(std::string_view text);      // leading and trailing blanks removed
 std::string UCase(std::string_view text);          // ASCII letters upper-cased
 std::string Left(std::string_view text, std::size_t n);
 std::string Mid(std::string_view text, std::size_t start1, std::size_t n);  // start1 counts from 1

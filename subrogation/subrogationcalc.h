@@ -34,10 +34,10 @@ struct SubrogationDistribution {
 // from the days (7 × amount / rate) so that a period of exact days, 1100 at
 // 350 a week is 3 weeks and 1 day, is not cut a day short by the rounding
 // of a fraction of a week.
-WeeksAndDays WeeksAndDaysAt(double amount, double weeklyRate);
+WeeksAndDays weeksAndDaysAt(double amount, double weeklyRate);
 
 // The distribution; std::nullopt when a figure is no finite number (amounts
 // so large or so small that the quotients overflow).
-std::optional<SubrogationDistribution> Distribute(const SubrogationAmounts& amounts);
+std::optional<SubrogationDistribution> distribute(const SubrogationAmounts& amounts);
 
 }  // namespace corvell

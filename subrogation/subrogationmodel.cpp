@@ -67,7 +67,7 @@ Reaction SubrogationModel::cmdSSCalculate_Click() {
     amounts.rate = *rate;
     amounts.lien = FieldNumber(text(txtLienAmount));
     amounts.agreedRecovery = FieldNumber(text(txtLienRecovery));
-    const std::optional<SubrogationDistribution> d = Distribute(amounts);
+    const std::optional<SubrogationDistribution> d = distribute(amounts);
     if (!d) {
         return Reaction::refuse("These amounts are too large or too small to calculate.",
                                 txtTotalRecovery);
@@ -101,7 +101,7 @@ Reaction SubrogationModel::cmdSSPrint_Click() {
     figures.forWeeks = text(txtForWeeks);
     figures.newWeeklyRate = newWeeklyRate_;
     Reaction r;
-    r.print = PrintJob{SubrogationReport(figures, now())};
+    r.print = PrintJob{subrogationReport(figures, now())};
     return r;
 }
 

@@ -4,7 +4,7 @@
 
 namespace corvell {
 
-report::Document SubrogationReport(const SubrogationReportFigures& f, const LocalTime& now) {
+report::Document subrogationReport(const SubrogationReportFigures& f, const LocalTime& now) {
     using report::text;
     using report::zone;
     report::Document doc = report::portraitReport();

@@ -21,6 +21,6 @@ struct SubrogationReportFigures {
     double newWeeklyRate = 0;  // kept by the last calculation
 };
 
-report::Document SubrogationReport(const SubrogationReportFigures& figures, const LocalTime& now);
+report::Document subrogationReport(const SubrogationReportFigures& figures, const LocalTime& now);
 
 }  // namespace corvell

@@ -16,7 +16,7 @@ constexpr int pixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-// Shown in the title of every message box that has no title of its own.
+// shown in the title of every message box that has no title of its own.
 QString applicationTitle();
 
 // Maps the fonts the windows name onto fonts a Linux desktop has (the

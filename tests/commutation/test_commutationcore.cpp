@@ -42,7 +42,7 @@ private Q_SLOTS:
     void days() {
         QFETCH(double, weeks);
         QFETCH(int, days);
-        const std::optional<std::int16_t> got = CommutationDays(weeks);
+        const std::optional<std::int16_t> got = commutationDays(weeks);
         QCOMPARE(got.has_value(), days >= 0);
         if (got) {
             QCOMPARE(int{*got}, days);
@@ -64,7 +64,7 @@ private Q_SLOTS:
         QFETCH(int, days);
         QFETCH(QString, end);
         const std::optional<Date> got =
-            CommutationEndDate(day(begin.toLatin1().constData()), static_cast<std::int16_t>(days));
+            commutationEndDate(day(begin.toLatin1().constData()), static_cast<std::int16_t>(days));
         QCOMPARE(got.has_value(), !end.isEmpty());
         if (got) {
             QCOMPARE(QString::fromStdString(Format(*got, "mm/dd/yyyy")), end);
@@ -72,9 +72,9 @@ private Q_SLOTS:
     }
 
     void rate() {
-        QCOMPARE(CommutationRate(52000, 104), std::optional<double>(500));
-        QCOMPARE(CommutationRate(52, 104), std::optional<double>(0.5));
-        QVERIFY(!CommutationRate(1e300, 1e-300).has_value());
+        QCOMPARE(commutationRate(52000, 104), std::optional<double>(500));
+        QCOMPARE(commutationRate(52, 104), std::optional<double>(0.5));
+        QVERIFY(!commutationRate(1e300, 1e-300).has_value());
     }
 
     // The worked example through the model: fields, kept values.
@@ -97,7 +97,7 @@ private Q_SLOTS:
     void reportLines() {
         CommutationReportFigures f{"Smith v. Acme", "104", day("01/05/2004"), day("01/02/2006"),
                                    500};
-        const report::Document doc = CommutationReport(f, kMoment);
+        const report::Document doc = commutationReport(f, kMoment);
         const std::vector<std::string> expected = {
             "",
             std::string(14, ' ') + "CALCULATION OF COMMUTATION",
@@ -116,7 +116,7 @@ private Q_SLOTS:
 
     // Before any calculation there are no dates and no rate to print.
     void reportWithNothingCalculated() {
-        const report::Document doc = CommutationReport(
+        const report::Document doc = commutationReport(
             CommutationReportFigures{"", "", kNoDate, kNoDate, std::nullopt}, kMoment);
         const std::vector<std::string> lines = doc.plainLines();
         QCOMPARE(lines.size(), std::size_t{7});

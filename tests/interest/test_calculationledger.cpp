@@ -211,7 +211,7 @@ private Q_SLOTS:
         QVERIFY(after.at(1).contains("    700.00    2,800.00"));
         QCOMPARE(after.at(2), before.at(2));
         QVERIFY(model().totals().Amount > amountBefore + 800);
-        QCOMPARE(after.at(4), QString::fromStdString(PanelTotalsLine(model().totals())));
+        QCOMPARE(after.at(4), QString::fromStdString(panelTotalsLine(model().totals())));
 
         // Next Entry still continues after the last entry.
         click(w(), cmdNextEntry);
@@ -284,7 +284,7 @@ private Q_SLOTS:
         click(w(), cmdPrint);
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{2});
         QCOMPARE(t_->dialogs.printed.at(0), t_->dialogs.printed.at(1));
-        QCOMPARE(t_->dialogs.printed.at(0), BuildLedgerReport(model().ledger(), model().totals(),
+        QCOMPARE(t_->dialogs.printed.at(0), buildLedgerReport(model().ledger(), model().totals(),
                                                               "Smith v. Acme Mills", testMoment()));
         QCOMPARE(panel(), panelBefore);
         QCOMPARE(model().ledger().entry(1), first);

@@ -36,7 +36,7 @@ LedgerEntry saved(const char* end, const char* paid, double comp, double accrued
     f.SimpleInterest = simple;
     f.PaymentAmount = payment;
     f.TotalAmount = comp + accrued + simple;
-    return MakeLedgerEntry(v, f);
+    return makeLedgerEntry(v, f);
 }
 
 Ledger ledgerOf(std::initializer_list<LedgerEntry> entries) {
@@ -82,7 +82,7 @@ private Q_SLOTS:
         QFETCH(QString, begin);
         QFETCH(QString, end);
         QFETCH(double, rate);
-        const PeriodFigures p = CalculatePeriod(date(begin.toLatin1().constData()),
+        const PeriodFigures p = calculatePeriod(date(begin.toLatin1().constData()),
                                                 date(end.toLatin1().constData()), rate);
         QTEST(QString::fromStdString(p.TotalDays), "totalDays");
         QTEST(p.Weeks, "weeks");
@@ -92,42 +92,46 @@ private Q_SLOTS:
 
     void noRateNoCompensation() {
         const PeriodFigures p =
-            CalculatePeriod(date("01/01/2004"), date("12/31/2004"), std::nullopt);
+            calculatePeriod(date("01/01/2004"), date("12/31/2004"), std::nullopt);
         QCOMPARE(p.CompRate, 0.0);
         QCOMPARE(p.TotalComp, 0.0);
         QCOMPARE(p.Weeks, 52.0);
     }
 
-    void daysFromWeeks_data() {
-        QTest::addColumn<double>("weeks");
+    // A period given in weeks holds at least one day and at most 32767.
+    void periodOfWeeks_data() {
+        QTest::addColumn<QString>("weeks");
         QTest::addColumn<int>("days");  // 0: refused
-        QTest::newRow("10.5 weeks round to even 74") << 10.5 << 74;
-        QTest::newRow("one fourteenth rounds to 0") << 1.0 / 14 << 0;
-        QTest::newRow("a little more gives 1") << 0.08 << 1;
-        QTest::newRow("4681 weeks") << 4681.0 << 32767;
-        QTest::newRow("4681.1 weeks") << 4681.1 << 0;
-        QTest::newRow("negative") << -2.0 << 0;
+        QTest::newRow("10.5 weeks round to even 74") << "10.5" << 74;
+        QTest::newRow("one fourteenth rounds to 0") << QString::number(1.0 / 14, 'g', 17) << 0;
+        QTest::newRow("a little more gives 1") << "0.08" << 1;
+        QTest::newRow("4681 weeks") << "4681" << 32767;
+        QTest::newRow("4681.1 weeks") << "4681.1" << 0;
+        QTest::newRow("negative") << "-2" << 0;
     }
-    void daysFromWeeks() {
-        QFETCH(double, weeks);
+    void periodOfWeeks() {
+        QFETCH(QString, weeks);
         QFETCH(int, days);
-        const std::optional<std::int16_t> got = DaysFromWeeks(weeks);
-        QCOMPARE(got.has_value(), days != 0);
-        if (got) {
-            QCOMPARE(int{*got}, days);
+        const CalculationOutcome got =
+            calculate(input("01/01/2005", "", "", weeks.toLatin1().constData()), Ledger{});
+        if (days == 0) {
+            QCOMPARE(std::get<CalculationRefusal>(got).message,
+                     std::string("Weeks must be more than 0 and at most 4681."));
+        } else {
+            QCOMPARE(int{std::get<Calculation>(got).Days}, days);
         }
     }
 
     void accruedInterest() {
-        QCOMPARE(money(AccruedInterest(52, 500)), QString("1,325.00"));
-        QCOMPARE(money(AccruedInterest(4, 500)), QString("9.62"));
-        QCOMPARE(AccruedInterest(0, 500), 0.0);
+        QCOMPARE(money(corvell::accruedInterest(52, 500)), QString("1,325.00"));
+        QCOMPARE(money(corvell::accruedInterest(4, 500)), QString("9.62"));
+        QCOMPARE(corvell::accruedInterest(0, 500), 0.0);
     }
 
     // The first worked example, and the entry after it with the unpaid
     // balance of the first bearing interest from its payment date.
     void workedExamples() {
-        const auto first = std::get<Calculation>(Calculate(
+        const auto first = std::get<Calculation>(calculate(
             input("01/01/2004", "12/31/2004", "500.00", "", "06/30/2005", "1000"), Ledger{}));
         QCOMPARE(first.Payment, PaymentOutcome::Figured);
         QCOMPARE(first.Interest.SimpleDays, 181.0);
@@ -141,7 +145,7 @@ private Q_SLOTS:
                             first.Interest.AccruedInterest, first.Interest.SimpleInterest, 1000)});
         CalculationInput next = input("01/01/2005", "01/28/2005", "500.00", "", "12/31/2005", "");
         next.CurrentEntry = 2;
-        const auto second = std::get<Calculation>(Calculate(next, ledger));
+        const auto second = std::get<Calculation>(calculate(next, ledger));
         QCOMPARE(money(second.Interest.Prior.Balance), QString("27,848.88"));
         QCOMPARE(second.Interest.PriorDays, 184.0);
         QCOMPARE(second.Interest.SimpleDays, 337.0);
@@ -167,7 +171,7 @@ private Q_SLOTS:
     void priorBalanceWithoutPaymentDate() {
         const Ledger ledger = ledgerOf({saved("01/31/2004", nullptr, 3600, 0, 0, 0)});
         QCOMPARE(SumPriorBalance(ledger, 1).BalanceDate, date("01/31/2004"));
-        const InterestFigures f = CalculateInterest(
+        const InterestFigures f = calculateInterest(
             InterestInput{date("02/29/2004"), date("03/01/2004"), 0, 0, 0, 2}, ledger);
         QCOMPARE(f.PriorDays, 30.0);
         QCOMPARE(money(f.SimpleInterest), QString("30.00"));  // 3600 x 0.1/360 x 30
@@ -176,7 +180,7 @@ private Q_SLOTS:
     // A balance that ran from after this payment date bears no interest.
     void priorInterestNeverRunsBackwards() {
         const Ledger ledger = ledgerOf({saved("01/31/2004", "06/30/2004", 3600, 0, 0, 0)});
-        const InterestFigures f = CalculateInterest(
+        const InterestFigures f = calculateInterest(
             InterestInput{date("02/29/2004"), date("03/10/2004"), 0, 700, 2900, 2}, ledger);
         QCOMPARE(f.PriorDays, 0.0);
         QCOMPARE(f.SimpleDays, 10.0);
@@ -185,7 +189,7 @@ private Q_SLOTS:
 
     void paidOffBalanceBearsNoInterest() {
         const Ledger ledger = ledgerOf({saved("01/31/2004", "02/29/2004", 1000, 0, 0, 1500)});
-        const InterestFigures f = CalculateInterest(
+        const InterestFigures f = calculateInterest(
             InterestInput{date("03/31/2004"), date("03/31/2004"), 4, 100, 428.57, 2}, ledger);
         QCOMPARE(f.PriorDays, 0.0);
         QCOMPARE(f.SimpleInterest, 0.0);
@@ -264,7 +268,7 @@ private Q_SLOTS:
         QFETCH(QString, rate);
         QFETCH(QString, weeks);
         const CalculationOutcome outcome =
-            Calculate(CalculationInput{begin.toStdString(), end.toStdString(), rate.toStdString(),
+            calculate(CalculationInput{begin.toStdString(), end.toStdString(), rate.toStdString(),
                                        weeks.toStdString(), "", "", 0},
                       Ledger{});
         QVERIFY(std::holds_alternative<CalculationRefusal>(outcome));
@@ -275,24 +279,24 @@ private Q_SLOTS:
 
     void endingDateFromWeeks() {
         const auto c =
-            std::get<Calculation>(Calculate(input("01/01/2005", "", "", "10.5"), Ledger{}));
+            std::get<Calculation>(calculate(input("01/01/2005", "", "", "10.5"), Ledger{}));
         QVERIFY(c.EndingDateFromWeeks);
         QCOMPARE(int{c.Days}, 74);
         QCOMPARE(c.EndDate, date("03/15/2005"));
         QCOMPARE(c.Period.Weeks, 10.0);
         QCOMPARE(c.Period.PartWeekDays, 4.0);
         const auto ten =
-            std::get<Calculation>(Calculate(input("01/01/2005", "", "", "10"), Ledger{}));
+            std::get<Calculation>(calculate(input("01/01/2005", "", "", "10"), Ledger{}));
         QCOMPARE(ten.EndDate, date("03/11/2005"));
         // Weeks typed with a thousands separator are read whole.
         const auto many =
-            std::get<Calculation>(Calculate(input("01/01/2005", "", "", "1,000"), Ledger{}));
+            std::get<Calculation>(calculate(input("01/01/2005", "", "", "1,000"), Ledger{}));
         QCOMPARE(int{many.Days}, 7000);
     }
 
     void amountsReadWhole() {
         const auto c = std::get<Calculation>(
-            Calculate(input("01/01/2004", "12/31/2004", "$1,000.00", "", "12/31/2004", "1,000.00"),
+            calculate(input("01/01/2004", "12/31/2004", "$1,000.00", "", "12/31/2004", "1,000.00"),
                       Ledger{}));
         QCOMPARE(c.Period.CompRate, 1000.0);
         QCOMPARE(c.PaymentAmount, 1000.0);
@@ -301,7 +305,7 @@ private Q_SLOTS:
 
     void shortPeriodHasOnlySimpleInterest() {
         const auto c = std::get<Calculation>(
-            Calculate(input("01/01/2004", "01/06/2004", "700", "", "01/31/2004", ""), Ledger{}));
+            calculate(input("01/01/2004", "01/06/2004", "700", "", "01/31/2004", ""), Ledger{}));
         QCOMPARE(c.Period.Weeks, 0.0);
         QCOMPARE(c.Interest.AccruedInterest, 0.0);
         QCOMPARE(money(c.Interest.SimpleInterest), QString("4.17"));  // 600 x 0.1/360 x 25

@@ -43,7 +43,7 @@ LedgerEntry entryOf(const PeriodFacts& s) {
     f.TotalAmount = s.simple + (s.accrued + s.comp);
     f.TotalDays = "366";
     f.SimpleDays = 181;
-    return MakeLedgerEntry(v, f);
+    return makeLedgerEntry(v, f);
 }
 
 // The two entries of the worked example, with their unrounded figures.
@@ -163,23 +163,23 @@ private Q_SLOTS:
             ledger.grow();
             ledger.StoreEntry(ledger.EntryCount(), entryOf(s));
         }
-        const LedgerTotals t = SumLedger(ledger);
+        const LedgerTotals t = sumLedger(ledger);
         QCOMPARE(t.Net, t.Amount - t.Payments);
         QCOMPARE(
-            q(PanelTotalsLine(t)),
+            q(panelTotalsLine(t)),
             QString(
                 "Totals: Payments=$1,000.00  Accrued=$1,334.62  Simple=$2,992.53  Comp=$28,142.86 "
                 "Amount=32,470.00  Net=$31,470.00"));
         QCOMPARE(
-            q(ReportTotalsLine(t)),
+            q(reportTotalsLine(t)),
             QString(
                 "Totals: Payments=$1,000.00  Accrued=$1,334.62  Simple=$2,992.53  Comp=$28,142.86  "
                 "Amount=$32,470.00  Net=$31,470.00"));
-        QCOMPARE(q(PanelTotalsLine(LedgerTotals{})),
+        QCOMPARE(q(panelTotalsLine(LedgerTotals{})),
                  QString("Totals: Payments=$0.00  Accrued=$0.00  Simple=$0.00  Comp=$0.00 "
                          "Amount=0.00  Net=$0.00"));
         const LedgerTotals overpaid{5000, 0, 0, 1000, 1000, -4000};
-        QVERIFY(q(PanelTotalsLine(overpaid)).endsWith("Net=$-4,000.00"));
+        QVERIFY(q(panelTotalsLine(overpaid)).endsWith("Net=$-4,000.00"));
     }
 
     void reportEntryLines_data() {
@@ -209,7 +209,7 @@ private Q_SLOTS:
         if (which == 3) {
             s = PeriodFacts{"01/01/2004", "12/31/2004", "06/30/2005", 1250, 52, 2, 0.5, 0.5, 0, 0};
         }
-        const std::string line = ReportEntryLine(entryOf(s));
+        const std::string line = reportEntryLine(entryOf(s));
         QTEST(q(line), "line");
         QCOMPARE(line.size(), kReportHeader.size());
         QCOMPARE(kReportHeader.size(), std::size_t{123});
@@ -221,7 +221,7 @@ private Q_SLOTS:
             ledger.grow();
             ledger.StoreEntry(ledger.EntryCount(), entryOf(s));
         }
-        const report::Document doc = BuildLedgerReport(ledger, SumLedger(ledger), "Smith v. Acme",
+        const report::Document doc = buildLedgerReport(ledger, sumLedger(ledger), "Smith v. Acme",
                                                        LocalTime{2026, 3, 4, 9, 5, 7});
         const std::vector<std::string> expected = {
             "                            Interest Calculation",
@@ -230,13 +230,13 @@ private Q_SLOTS:
             "",
             std::string(kReportHeader),
             "",
-            ReportEntryLine(ledger.entry(1)),
+            reportEntryLine(ledger.entry(1)),
             "",
             "",
-            ReportEntryLine(ledger.entry(2)),
+            reportEntryLine(ledger.entry(2)),
             "",
             "",
-            ReportTotalsLine(SumLedger(ledger)),
+            reportTotalsLine(sumLedger(ledger)),
         };
         QCOMPARE(doc.plainLines(), expected);
         const auto& s = doc.statements();

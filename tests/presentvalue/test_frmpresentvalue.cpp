@@ -281,7 +281,7 @@ private Q_SLOTS:
         QCOMPARE(text(*w_, txtGender), QStringLiteral("M"));
         QCOMPARE(text(*w_, txtWeeks), QStringLiteral("1599.3725"));
         QCOMPARE(w_->model().values().Days, std::int16_t{11196});
-        const Date from = FromCivil({2005, 1, 1});
+        const Date from = fromCivil({2005, 1, 1});
         QCOMPARE(text(*w_, txtToDate), QString::fromStdString(CStr(*DateAdd(11196, from))));
     }
 

@@ -80,29 +80,29 @@ private Q_SLOTS:
         QCOMPARE(cells.size(), std::size_t{110});
         int gaps = 0;
         for (const PublishedCell& cell : cells) {
-            QCOMPARE(LifeExpectancy(Gender::Male, cell.age), std::stod(cell.male));
+            QCOMPARE(lifeExpectancy(Gender::Male, cell.age), std::stod(cell.male));
             if (cell.female == "-") {
                 ++gaps;
                 continue;
             }
-            QCOMPARE(LifeExpectancy(Gender::Female, cell.age), std::stod(cell.female));
+            QCOMPARE(lifeExpectancy(Gender::Female, cell.age), std::stod(cell.female));
         }
         QCOMPARE(gaps, 2);
     }
 
     void missingFemaleCellsLieBetweenNeighbours() {
-        QCOMPARE(LifeExpectancy(Gender::Female, 19), 60.80);
-        QCOMPARE(LifeExpectancy(Gender::Female, 81), 8.58);
-        QVERIFY(LifeExpectancy(Gender::Female, 18) > 60.80 &&
-                60.80 > LifeExpectancy(Gender::Female, 20));
-        QVERIFY(LifeExpectancy(Gender::Female, 80) > 8.58 &&
-                8.58 > LifeExpectancy(Gender::Female, 82));
+        QCOMPARE(lifeExpectancy(Gender::Female, 19), 60.80);
+        QCOMPARE(lifeExpectancy(Gender::Female, 81), 8.58);
+        QVERIFY(lifeExpectancy(Gender::Female, 18) > 60.80 &&
+                60.80 > lifeExpectancy(Gender::Female, 20));
+        QVERIFY(lifeExpectancy(Gender::Female, 80) > 8.58 &&
+                8.58 > lifeExpectancy(Gender::Female, 82));
     }
 
     void bothColumnsFallStrictlyWithAge() {
         for (Gender gender : {Gender::Male, Gender::Female}) {
             for (int age = kFirstTableAge + 1; age <= kLastTableAge; ++age) {
-                QVERIFY2(LifeExpectancy(gender, age) < LifeExpectancy(gender, age - 1),
+                QVERIFY2(lifeExpectancy(gender, age) < lifeExpectancy(gender, age - 1),
                          qPrintable(QStringLiteral("age %1").arg(age)));
             }
         }
@@ -134,12 +134,12 @@ private Q_SLOTS:
         QFETCH(int, gender);
         QFETCH(int, age);
         QFETCH(double, years);
-        QCOMPARE(LifeExpectancy(static_cast<Gender>(gender), age), years);
+        QCOMPARE(lifeExpectancy(static_cast<Gender>(gender), age), years);
     }
 
     void agesOutsideTheTableAreRefused() {
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, LifeExpectancy(Gender::Male, 0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, LifeExpectancy(Gender::Female, 111));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, lifeExpectancy(Gender::Male, 0));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, lifeExpectancy(Gender::Female, 111));
     }
 };
 

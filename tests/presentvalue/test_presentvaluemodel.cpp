@@ -515,7 +515,7 @@ private Q_SLOTS:
 
     void reportLines() {
         PresentValueModel model;
-        model.setClock(FixedClock(LocalTime{2026, 3, 4, 9, 5, 7}));
+        model.setClock(fixedClock(LocalTime{2026, 3, 4, 9, 5, 7}));
         enter(model, {"01/01/2005", "01/01/2006", "", "", "", "500"});
         model.setText(txtCaseCaption, "Doe v. Acme");
         model.setText(txtInterestRate, "");

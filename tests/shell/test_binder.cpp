@@ -47,7 +47,7 @@ public:
         listLines(List1) = {"first", "second", "third"};
         on(txtDate, Event::LostFocus, [this] {
             ++dateLeft;
-            field(txtDate) = Format(CompleteDateDigits(text(txtDate)), "mm/dd/yyyy");
+            field(txtDate) = Format(completeDateDigits(text(txtDate)), "mm/dd/yyyy");
             if (!text(txtDate).empty() && !IsDate(text(txtDate))) {
                 return notValidDate(text(txtDate), txtDate);
             }
@@ -155,7 +155,7 @@ constexpr ui::ControlSpec kFocusLayout[] = {
 };
 
 struct Probe {
-    Probe() : window(ui::Services{dialogs, navigation, FixedClock(testMoment())}) {
+    Probe() : window(ui::Services{dialogs, navigation, fixedClock(testMoment())}) {
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -380,7 +380,7 @@ private Q_SLOTS:
         QWidget window;
         FocusModel model(focusTarget);
         ui::FormBinder binder(window, model,
-                              ui::Services{dialogs, navigation, FixedClock(testMoment())});
+                              ui::Services{dialogs, navigation, fixedClock(testMoment())});
         const std::span<const ui::ControlSpec> layout(kFocusLayout);
         ui::buildControls(window, WindowId::frmPresentValue,
                           dateHasWidget ? layout : layout.subspan(1));

@@ -8,7 +8,7 @@ using namespace corvell;
 namespace {
 
 Date date(int y, unsigned m, unsigned d) {
-    return FromCivil(CivilDate{y, m, d});
+    return fromCivil(CivilDate{y, m, d});
 }
 
 }  // namespace
@@ -33,14 +33,14 @@ private Q_SLOTS:
         for (int y = 1900; y <= 2100; ++y) {
             for (unsigned m = 1; m <= 12; ++m) {
                 for (unsigned d = 1; d <= 31; ++d) {
-                    if (!IsValidCivil(y, m, d)) {
+                    if (!isValidCivil(y, m, d)) {
                         continue;
                     }
                     const Date day = date(y, m, d);
                     if (day.day != previous.day + 1) {
                         QFAIL(qPrintable(QString("gap before %1/%2/%3").arg(m).arg(d).arg(y)));
                     }
-                    const CivilDate back = ToCivil(day);
+                    const CivilDate back = toCivil(day);
                     if (back.year != y || back.month != m || back.day != d) {
                         QFAIL("day number does not convert back");
                     }

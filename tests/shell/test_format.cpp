@@ -171,7 +171,7 @@ private Q_SLOTS:
     void dateCompletion() {
         QFETCH(QString, typed);
         QFETCH(QString, expected);
-        QCOMPARE(QString::fromStdString(CompleteDateDigits(typed.toStdString())), expected);
+        QCOMPARE(QString::fromStdString(completeDateDigits(typed.toStdString())), expected);
     }
 };
 

@@ -63,7 +63,7 @@ LedgerTotals totals(bool large) {
 }
 
 Document ledgerReport(int entries, bool largeTotals) {
-    return BuildLedgerReport(fullLedger(entries), totals(largeTotals), "Smith v. Acme Mills",
+    return buildLedgerReport(fullLedger(entries), totals(largeTotals), "Smith v. Acme Mills",
                              kMoment);
 }
 
@@ -197,7 +197,7 @@ private Q_SLOTS:
         QLocale::setDefault(locale);
         const Ledger ledger = fullLedger(100);
         const PdfResult pdf = renderToPdf(
-            BuildLedgerReport(ledger, totals(largeTotals), "Smith v. Acme Mills", kMoment));
+            buildLedgerReport(ledger, totals(largeTotals), "Smith v. Acme Mills", kMoment));
         QVERIFY(pdf.rendered);
         QVERIFY(pdf.landscape);
         checkInsideMargins(pdf);
@@ -206,9 +206,9 @@ private Q_SLOTS:
         QCOMPARE(lines.removeAll(headerText()), qsizetype(pdf.pages));
         QCOMPARE(lines.size(), 100 + 1);
         for (int i = 1; i <= 100; ++i) {
-            QCOMPARE(lines.at(i - 1), q(ReportEntryLine(ledger.entry(i))));
+            QCOMPARE(lines.at(i - 1), q(reportEntryLine(ledger.entry(i))));
         }
-        const QString totalsLine = q(ReportTotalsLine(totals(largeTotals)));
+        const QString totalsLine = q(reportTotalsLine(totals(largeTotals)));
         QCOMPARE(lines.last(), totalsLine);
 
         const auto anchor = std::find_if(pdf.words.begin(), pdf.words.end(),

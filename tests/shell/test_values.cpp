@@ -2,6 +2,7 @@
 #include <cmath>
 #include <limits>
 
+#include "shell/daycount.h"
 #include "shell/values.h"
 
 using namespace corvell;
@@ -10,6 +11,48 @@ class TestValues : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Weeks to days, halves to even, within the 16-bit day count.
+    void daysInWeeks_data() {
+        QTest::addColumn<double>("weeks");
+        QTest::addColumn<int>("days");  // 99999: beyond the day count
+        QTest::newRow("10 weeks") << 10.0 << 70;
+        QTest::newRow("age 45 male") << 1599.3725 << 11196;
+        QTest::newRow("3.5 days to even 4") << 0.5 << 4;
+        QTest::newRow("10.5 days to even 10") << 1.5 << 10;
+        QTest::newRow("71.75 days to 72") << 10.25 << 72;
+        QTest::newRow("10.5 weeks") << 10.5 << 74;
+        QTest::newRow("4681 weeks") << 4681.0 << 32767;
+        QTest::newRow("lowest") << -32768.0 / 7 << -32768;
+        QTest::newRow("4681.08 weeks") << 4681.08 << 99999;
+        QTest::newRow("4681.5 weeks") << 4681.5 << 99999;
+        QTest::newRow("below the lowest") << -32769.0 / 7 << 99999;
+        QTest::newRow("1e300 weeks") << 1e300 << 99999;
+        QTest::newRow("no number") << std::numeric_limits<double>::quiet_NaN() << 99999;
+    }
+    void daysInWeeks() {
+        QFETCH(double, weeks);
+        QFETCH(int, days);
+        const std::optional<std::int16_t> got = corvell::daysInWeeks(weeks);
+        QCOMPARE(got ? int{*got} : 99999, days);
+    }
+
+    // A nearly whole count of days is that whole day; anything else rounds down.
+    void wholeDays_data() {
+        QTest::addColumn<double>("days");
+        QTest::addColumn<double>("whole");
+        QTest::newRow("42075 at 595") << 42075.0 / 595 * 7 << 495.0;
+        QTest::newRow("7700 at 350") << 7 * 7700.0 / 350 << 154.0;
+        QTest::newRow("a hair short of 1") << 1 - 1e-13 << 1.0;
+        QTest::newRow("a real part day") << 494.9 << 494.0;
+        QTest::newRow("negative part day") << -1.5 << -2.0;
+        QTest::newRow("whole") << 12.0 << 12.0;
+    }
+    void wholeDays() {
+        QFETCH(double, days);
+        QFETCH(double, whole);
+        QCOMPARE(corvell::wholeDays(days), whole);
+    }
+
     void val_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
@@ -115,7 +158,7 @@ private Q_SLOTS:
         QFETCH(double, intValue);
         QFETCH(double, halfEven);
         QCOMPARE(Int(x), intValue);
-        QCOMPARE(RoundHalfEven(x), halfEven);
+        QCOMPARE(roundHalfEven(x), halfEven);
     }
 
     void cintRange() {
@@ -188,8 +231,8 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(Mid("12", 3, 2)), QString());
         QCOMPARE(QString::fromStdString(Right("12", 4)), QString("12"));
         QCOMPARE(QString::fromStdString(UCase("m")), QString("M"));
-        QCOMPARE(QString::fromStdString(std::string(TrimLeft("   x "))), QString("x "));
-        QCOMPARE(QString::fromStdString(std::string(Trim("   x "))), QString("x"));
+        QCOMPARE(QString::fromStdString(std::string(trimLeft("   x "))), QString("x "));
+        QCOMPARE(QString::fromStdString(std::string(trim("   x "))), QString("x"));
     }
 };
 

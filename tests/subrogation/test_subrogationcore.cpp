@@ -35,24 +35,24 @@ private Q_SLOTS:
         QFETCH(double, rate);
         QFETCH(double, weeks);
         QFETCH(int, days);
-        const WeeksAndDays got = WeeksAndDaysAt(amount, rate);
+        const WeeksAndDays got = weeksAndDaysAt(amount, rate);
         QCOMPARE(got.weeks, weeks);
         QVERIFY(got.weeks != 0 || !std::signbit(got.weeks));  // never "-0"
         QCOMPARE(got.days, days);
     }
 
     void distribution() {
-        const SubrogationDistribution d = Distribute({100000, 40000, 450, 30000, 0}).value();
+        const SubrogationDistribution d = distribute({100000, 40000, 450, 30000, 0}).value();
         QCOMPARE(d.lienRecovery, std::optional<double>(18000));
         QCOMPARE(d.excessRecovery, 70000.0);
         QCOMPARE(d.newWeeklyRate, 450 * 0.4);
-        const SubrogationDistribution agreed = Distribute({100000, 40000, 450, 0, 20000}).value();
+        const SubrogationDistribution agreed = distribute({100000, 40000, 450, 0, 20000}).value();
         QVERIFY(!agreed.lienRecovery.has_value());
         QCOMPARE(agreed.excessRecovery, 80000.0);
-        const SubrogationDistribution neither = Distribute({100000, 0, 450, 0, 0}).value();
+        const SubrogationDistribution neither = distribute({100000, 0, 450, 0, 0}).value();
         QCOMPARE(neither.excessRecovery, 100000.0);
         QCOMPARE(neither.newWeeklyRate, 0.0);
-        QVERIFY(!Distribute({1e-310, 1e10, 450, 0, 0}).has_value());
+        QVERIFY(!distribute({1e-310, 1e10, 450, 0, 0}).has_value());
     }
 
     void calculateExample() {
@@ -71,7 +71,7 @@ private Q_SLOTS:
     void reportLines() {
         SubrogationReportFigures f{"Smith v. Acme", "100000",    "40000",   "450",
                                    "30000",         "18,000.00", "155 / 3", 450 * 0.4};
-        const report::Document doc = SubrogationReport(f, LocalTime{2026, 3, 4, 9, 5, 7});
+        const report::Document doc = subrogationReport(f, LocalTime{2026, 3, 4, 9, 5, 7});
         const std::vector<std::string> expected = {
             std::string(28, ' ') + "Subrogation Calculation",
             std::string(28, ' ') + "03-04-2026    09:05:07",

@@ -13,7 +13,7 @@ LocalTime testMoment() {
 }
 
 WindowTest::WindowTest()
-    : windows(app::createWindow, dialogs, FixedClock(testMoment()), [this] { ++quitCalls; }) {
+    : windows(app::createWindow, dialogs, fixedClock(testMoment()), [this] { ++quitCalls; }) {
     ui::installFontSubstitutes();
 }
 

@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     QDir folder(QString::fromLocal8Bit(argv[1]));
     folder.mkpath(QStringLiteral("."));
     PdfDialogs dialogs(folder);
-    ui::WindowManager windows(app::createWindow, dialogs, SystemNow, [] {});
+    ui::WindowManager windows(app::createWindow, dialogs, systemNow, [] {});
 
     struct Visit {
         WindowId window;
