@@ -118,7 +118,8 @@ double timedSave(QWidget& window) {
 }
 
 void checkFullLedger(const InterestModel& model, QWidget& window) {
-    if (model.ledger().EntryCount() != kEntries || model.totals().Comp != kEntries * kWeeklyRate ||
+    if (model.ledger().EntryCount() != kEntries ||
+        model.totals().CompTotal != kEntries * kWeeklyRate ||
         control<QListWidget>(window, List1).count() != kEntries + 2) {
         fail("the ledger does not hold the 100 weeks saved");
     }

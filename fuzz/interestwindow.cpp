@@ -202,17 +202,17 @@ void checkLedger(const InterestModel& model, const Fired& f) {
             FUZZ_CHECK(panel[line] == before[line], "%s: panel line %zu changed, its entry did not",
                        what.c_str(), line);
         }
-        sums.Payments += e.PayAmount;
-        sums.Accrued += e.AccruedAmount;
-        sums.Simple += e.SimpleAmount;
-        sums.Comp += e.CompAmount;
-        sums.Amount += e.TotalAmountValue;
+        sums.PaymentsTotal += e.PayAmount;
+        sums.AccruedTotal += e.AccruedAmount;
+        sums.SimpleTotal += e.SimpleAmount;
+        sums.CompTotal += e.CompAmount;
+        sums.AmountTotal += e.TotalAmountValue;
     }
-    sums.Net = sums.Amount - sums.Payments;
+    sums.NetTotal = sums.AmountTotal - sums.PaymentsTotal;
     const LedgerTotals& t = model.totals();
-    FUZZ_CHECK(t.Payments == sums.Payments && t.Accrued == sums.Accrued &&
-                   t.Simple == sums.Simple && t.Comp == sums.Comp && t.Amount == sums.Amount &&
-                   t.Net == sums.Net,
+    FUZZ_CHECK(t.PaymentsTotal == sums.PaymentsTotal && t.AccruedTotal == sums.AccruedTotal &&
+                   t.SimpleTotal == sums.SimpleTotal && t.CompTotal == sums.CompTotal &&
+                   t.AmountTotal == sums.AmountTotal && t.NetTotal == sums.NetTotal,
                "%s: the totals are not the sums of the entries", what.c_str());
     FUZZ_CHECK(panel[static_cast<std::size_t>(n)].empty() && panel.back() == panelTotalsLine(sums),
                "%s: the totals line reads \"%s\"", what.c_str(), panel.back().c_str());
@@ -410,12 +410,12 @@ Window interestWindow(const InterestModel& model) {
               {"EntryCalculated", s.EntryCalculated},
               {"EntrySaved", s.EntrySaved},
               {"EntryCount", model.ledger().EntryCount()},
-              {"PaymentsTotal", t.Payments},
-              {"AccruedTotal", t.Accrued},
-              {"SimpleTotal", t.Simple},
-              {"CompTotal", t.Comp},
-              {"AmountTotal", t.Amount},
-              {"NetTotal", t.Net}}) {
+              {"PaymentsTotal", t.PaymentsTotal},
+              {"AccruedTotal", t.AccruedTotal},
+              {"SimpleTotal", t.SimpleTotal},
+              {"CompTotal", t.CompTotal},
+              {"AmountTotal", t.AmountTotal},
+              {"NetTotal", t.NetTotal}}) {
             k.add(name, value);
         }
         k.add("TotalDays", e.TotalDays);

@@ -21,9 +21,9 @@ CalculationRefusal notADate(const std::string& text, ControlName control) {
 }
 
 bool allFinite(const Calculation& c) {
-    return std::isfinite(c.Period.TotalComp) && std::isfinite(c.Interest.AccruedInterest) &&
-           std::isfinite(c.Interest.SimpleInterest) && std::isfinite(c.Interest.TotalAmount) &&
-           std::isfinite(c.NetAmount);
+    return std::isfinite(c.period.TotalComp) && std::isfinite(c.interest.AccruedInterest) &&
+           std::isfinite(c.interest.SimpleInterest) && std::isfinite(c.interest.TotalAmount) &&
+           std::isfinite(c.netAmount);
 }
 
 }  // namespace
@@ -34,30 +34,30 @@ std::string paymentBeforeEndingMessage(const std::string& paymentDateText) {
 
 CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
     Calculation c;
-    if (in.BeginningDate.empty()) {
+    if (in.beginningDate.empty()) {
         return refuse("Beginning Date is required for any calculation.", txtBeginningDate);
     }
-    const std::optional<Date> begin = CDate(in.BeginningDate);
+    const std::optional<Date> begin = CDate(in.beginningDate);
     if (!begin) {
-        return notADate(in.BeginningDate, txtBeginningDate);
+        return notADate(in.beginningDate, txtBeginningDate);
     }
     c.BeginDate = *begin;
 
     std::optional<double> rate;
-    if (!in.Rate.empty()) {
-        rate = CDbl(in.Rate);
+    if (!in.rate.empty()) {
+        rate = CDbl(in.rate);
         if (!rate) {
-            return refuse(in.Rate + " is not a valid number.", txtRate);
+            return refuse(in.rate + " is not a valid number.", txtRate);
         }
-        c.HasRate = true;
+        c.hasRate = true;
     }
 
-    if (in.EndingDate.empty()) {
-        if (in.Weeks.empty()) {
+    if (in.endingDate.empty()) {
+        if (in.weeks.empty()) {
             return refuse("Ending Date or Weeks is required for any calculation.", txtEndingDate);
         }
         // A period of weeks holds at least one day.
-        const std::optional<std::int16_t> days = daysInWeeks(FieldNumber(in.Weeks));
+        const std::optional<std::int16_t> days = daysInWeeks(FieldNumber(in.weeks));
         if (!days || *days < 1) {
             return refuse("Weeks must be more than 0 and at most 4681.", txtWeeks);
         }
@@ -66,13 +66,13 @@ CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
         if (!end) {
             return refuse("The ending date would fall after 12/31/9999.", txtWeeks);
         }
-        c.EndingDateFromWeeks = true;
+        c.endingDateFromWeeks = true;
         c.Days = *days;
         c.EndDate = *end;
     } else {
-        const std::optional<Date> end = CDate(in.EndingDate);
+        const std::optional<Date> end = CDate(in.endingDate);
         if (!end) {
-            return notADate(in.EndingDate, txtEndingDate);
+            return notADate(in.endingDate, txtEndingDate);
         }
         if (DateDiff(c.BeginDate, *end) < 0) {
             return refuse("Ending date must be later than beginning date", txtEndingDate);
@@ -80,30 +80,30 @@ CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
         c.EndDate = *end;
     }
 
-    c.Period = calculatePeriod(c.BeginDate, c.EndDate, rate);
-    c.PaymentAmount = FieldNumber(in.PaymentAmount);
+    c.period = calculatePeriod(c.BeginDate, c.EndDate, rate);
+    c.PaymentAmount = FieldNumber(in.paymentAmount);
 
-    const std::optional<Date> paid = CDate(in.PaymentDate);
+    const std::optional<Date> paid = CDate(in.paymentDate);
     if (!paid) {
-        c.Payment = PaymentOutcome::NoPaymentDate;
+        c.payment = PaymentOutcome::NoPaymentDate;
     } else if (*paid < c.EndDate) {
-        c.Payment = PaymentOutcome::BeforeEndingDate;
+        c.payment = PaymentOutcome::BeforeEndingDate;
     } else {
-        c.Payment = PaymentOutcome::Figured;
+        c.payment = PaymentOutcome::Figured;
         c.PaymentDate = *paid;
-        c.Interest =
-            calculateInterest(InterestInput{c.EndDate, *paid, c.Period.Weeks, c.Period.CompRate,
-                                            c.Period.TotalComp, in.CurrentEntry},
+        c.interest =
+            calculateInterest(InterestInput{c.EndDate, *paid, c.period.Weeks, c.period.CompRate,
+                                            c.period.TotalComp, in.CurrentEntry},
                               ledger);
     }
-    if (c.Payment != PaymentOutcome::Figured) {
+    if (c.payment != PaymentOutcome::Figured) {
         // Without a payment date there is no interest: what is owed is the
         // compensation alone.
-        c.Interest = InterestFigures{};
-        c.Interest.PriorEntry = in.CurrentEntry - 1;
-        c.Interest.TotalAmount = c.Period.TotalComp;
+        c.interest = InterestFigures{};
+        c.interest.PriorEntry = in.CurrentEntry - 1;
+        c.interest.TotalAmount = c.period.TotalComp;
     }
-    c.NetAmount = c.Interest.TotalAmount - c.PaymentAmount;
+    c.netAmount = c.interest.TotalAmount - c.PaymentAmount;
     if (!allFinite(c)) {
         return refuse("The amounts are too large to calculate.", txtRate);
     }

@@ -19,12 +19,12 @@ namespace corvell {
 
 // The field texts the calculation reads, and where the ledger stands.
 struct CalculationInput {
-    std::string BeginningDate;
-    std::string EndingDate;
-    std::string Rate;
-    std::string Weeks;
-    std::string PaymentDate;
-    std::string PaymentAmount;
+    std::string beginningDate;
+    std::string endingDate;
+    std::string rate;
+    std::string weeks;
+    std::string paymentDate;
+    std::string paymentAmount;
     int CurrentEntry = 0;
 };
 
@@ -44,14 +44,14 @@ struct Calculation {
     Date BeginDate;
     Date EndDate;
     Date PaymentDate;  // kNoDate unless the interest was figured
-    bool EndingDateFromWeeks = false;
-    std::int16_t Days = 0;  // days the weeks gave, when EndingDateFromWeeks
-    bool HasRate = false;
-    PeriodFigures Period;
-    PaymentOutcome Payment = PaymentOutcome::NoPaymentDate;
-    InterestFigures Interest;  // zero interest unless Figured
+    bool endingDateFromWeeks = false;
+    std::int16_t Days = 0;  // days the weeks gave, when endingDateFromWeeks
+    bool hasRate = false;
+    PeriodFigures period;
+    PaymentOutcome payment = PaymentOutcome::NoPaymentDate;
+    InterestFigures interest;  // zero interest unless Figured
     double PaymentAmount = 0;
-    double NetAmount = 0;  // TotalAmount less PaymentAmount
+    double netAmount = 0;  // TotalAmount less PaymentAmount
 };
 
 using CalculationOutcome = std::variant<CalculationRefusal, Calculation>;

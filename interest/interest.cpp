@@ -15,13 +15,13 @@ PriorBalance SumPriorBalance(const Ledger& ledger, int priorEntry) {
         return prior;
     }
     const LedgerEntry& latest = ledger.entry(last);
-    prior.BalanceDate = latest.hasPaymentDate()
+    prior.balanceDate = latest.hasPaymentDate()
                             ? CDate(latest.PayDateText).value_or(latest.EndDateValue)
                             : latest.EndDateValue;
     for (int i = 1; i <= last; ++i) {
         const LedgerEntry& e = ledger.entry(i);
-        prior.Balance =
-            e.CompAmount + prior.Balance + e.SimpleAmount + e.AccruedAmount - e.PayAmount;
+        prior.balance =
+            e.CompAmount + prior.balance + e.SimpleAmount + e.AccruedAmount - e.PayAmount;
     }
     return prior;
 }
@@ -32,12 +32,12 @@ InterestFigures calculateInterest(const InterestInput& in, const Ledger& ledger)
     f.AccruedInterest = accruedInterest(in.Weeks, in.CompRate);
     f.PriorEntry = in.CurrentEntry - 1;
     if (in.CurrentEntry > 1) {
-        f.Prior = SumPriorBalance(ledger, f.PriorEntry);
+        f.prior = SumPriorBalance(ledger, f.PriorEntry);
         // A balance that ran from after this payment date bears no interest
         // here: interest never runs backwards.
-        if (f.Prior.Balance > 0 && f.Prior.BalanceDate <= in.PaymentDate) {
-            f.PriorDays = static_cast<double>(DateDiff(f.Prior.BalanceDate, in.PaymentDate));
-            f.SimpleInterest = f.Prior.Balance * DailyInterestRate * f.PriorDays;
+        if (f.prior.balance > 0 && f.prior.balanceDate <= in.PaymentDate) {
+            f.PriorDays = static_cast<double>(DateDiff(f.prior.balanceDate, in.PaymentDate));
+            f.SimpleInterest = f.prior.balance * DailyInterestRate * f.PriorDays;
         }
     }
     f.SimpleInterest =

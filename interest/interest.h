@@ -23,8 +23,8 @@ double accruedInterest(double weeks, double compRate);
 // from: the latest of them's payment date, or its ending date when it has
 // no payment date.
 struct PriorBalance {
-    double Balance = 0;
-    Date BalanceDate;
+    double balance = 0;
+    Date balanceDate;
 };
 
 // Reads entries 1 to priorEntry only (at most the saved ones).
@@ -37,7 +37,7 @@ struct InterestFigures {
     double SimpleInterest = 0;
     double TotalAmount = 0;
     int PriorEntry = 0;  // entries before the current one
-    PriorBalance Prior;
+    PriorBalance prior;
 };
 
 struct InterestInput {

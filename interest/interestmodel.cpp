@@ -141,51 +141,51 @@ Reaction InterestModel::cmdCalculate_Click() {
     values_.BeginDate = c.BeginDate;
     values_.EndDate = c.EndDate;
     values_.PaymentDate = c.PaymentDate;
-    if (c.EndingDateFromWeeks) {
+    if (c.endingDateFromWeeks) {
         values_.Days = c.Days;
     }
-    values_.Weeks = c.Period.Weeks;
-    values_.CompRate = c.Period.CompRate;
-    values_.TotalComp = c.Period.TotalComp;
-    figures_.PartWeekDays = c.Period.PartWeekDays;
-    figures_.TotalDays = c.Period.TotalDays;
+    values_.Weeks = c.period.Weeks;
+    values_.CompRate = c.period.CompRate;
+    values_.TotalComp = c.period.TotalComp;
+    figures_.PartWeekDays = c.period.PartWeekDays;
+    figures_.TotalDays = c.period.TotalDays;
     figures_.PaymentAmount = c.PaymentAmount;
-    figures_.SimpleDays = c.Interest.SimpleDays;
-    figures_.AccruedInterest = c.Interest.AccruedInterest;
-    figures_.SimpleInterest = c.Interest.SimpleInterest;
-    figures_.TotalAmount = c.Interest.TotalAmount;
+    figures_.SimpleDays = c.interest.SimpleDays;
+    figures_.AccruedInterest = c.interest.AccruedInterest;
+    figures_.SimpleInterest = c.interest.SimpleInterest;
+    figures_.TotalAmount = c.interest.TotalAmount;
     calculated_ = makeLedgerEntry(values_, figures_);
 
     showCalculation(c);
-    if (c.Payment == PaymentOutcome::BeforeEndingDate) {
+    if (c.payment == PaymentOutcome::BeforeEndingDate) {
         return Reaction::refuse(paymentBeforeEndingMessage(text(txtPaymentDate)), txtEndingDate);
     }
     return {};
 }
 
 void InterestModel::showCalculation(const Calculation& c) {
-    if (c.EndingDateFromWeeks) {
+    if (c.endingDateFromWeeks) {
         putDate(txtEndingDate, Format(c.EndDate, "mm/dd/yyyy"));
     }
-    put(txtTotalDays, c.Period.TotalDays);
-    put(txtWeeks, CStr(c.Period.Weeks));
-    put(lblDays, CStr(c.Period.PartWeekDays));
+    put(txtTotalDays, c.period.TotalDays);
+    put(txtWeeks, CStr(c.period.Weeks));
+    put(lblDays, CStr(c.period.PartWeekDays));
     // Without a rate there is no compensation to show.
-    put(txtTotalComp, c.HasRate ? money(c.Period.TotalComp) : std::string());
-    if (c.Payment == PaymentOutcome::Figured) {
-        put(txtAccruedInterest, money(c.Interest.AccruedInterest));
+    put(txtTotalComp, c.hasRate ? money(c.period.TotalComp) : std::string());
+    if (c.payment == PaymentOutcome::Figured) {
+        put(txtAccruedInterest, money(c.interest.AccruedInterest));
     } else {
         put(txtAccruedInterest, {});
     }
-    if (c.Interest.SimpleInterest > 0) {
-        put(txtSimpleInterest, Format(c.Interest.SimpleInterest, "###,##0.00"));
-        put(txtSimpleDays, CStr(c.Interest.SimpleDays + c.Interest.PriorDays));
+    if (c.interest.SimpleInterest > 0) {
+        put(txtSimpleInterest, Format(c.interest.SimpleInterest, "###,##0.00"));
+        put(txtSimpleDays, CStr(c.interest.SimpleDays + c.interest.PriorDays));
     } else {
         put(txtSimpleInterest, {});
         put(txtSimpleDays, {});
     }
-    put(txtTotalAmount, money(c.Interest.TotalAmount));
-    put(txtNetAmount, money(c.NetAmount));
+    put(txtTotalAmount, money(c.interest.TotalAmount));
+    put(txtNetAmount, money(c.netAmount));
 }
 
 Reaction InterestModel::cmdSave_Click() {

@@ -39,13 +39,13 @@ LedgerTotals sumLedger(const Ledger& ledger) {
     LedgerTotals t;
     for (int i = 1; i <= ledger.EntryCount(); ++i) {
         const LedgerEntry& e = ledger.entry(i);
-        t.Payments += e.PayAmount;
-        t.Simple += e.SimpleAmount;
-        t.Accrued += e.AccruedAmount;
-        t.Comp += e.CompAmount;
-        t.Amount += e.TotalAmountValue;
+        t.PaymentsTotal += e.PayAmount;
+        t.SimpleTotal += e.SimpleAmount;
+        t.AccruedTotal += e.AccruedAmount;
+        t.CompTotal += e.CompAmount;
+        t.AmountTotal += e.TotalAmountValue;
     }
-    t.Net = t.Amount - t.Payments;
+    t.NetTotal = t.AmountTotal - t.PaymentsTotal;
     return t;
 }
 

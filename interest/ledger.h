@@ -40,14 +40,14 @@ struct LedgerState {
     bool EntrySaved = false;       // the calculated entry has been saved
 };
 
-// Sums over the saved entries; Net is Amount less Payments.
+// Sums over the saved entries; NetTotal is AmountTotal less PaymentsTotal.
 struct LedgerTotals {
-    double Payments = 0;
-    double Accrued = 0;
-    double Simple = 0;
-    double Comp = 0;
-    double Amount = 0;
-    double Net = 0;
+    double PaymentsTotal = 0;
+    double AccruedTotal = 0;
+    double SimpleTotal = 0;
+    double CompTotal = 0;
+    double AmountTotal = 0;
+    double NetTotal = 0;
 };
 
 LedgerTotals sumLedger(const Ledger& ledger);

@@ -15,10 +15,11 @@ std::string panelDate(const std::string& stored) {
 // The totals as both lines show them; only the label before the amount
 // total differs.
 std::string totalsLine(const LedgerTotals& t, std::string_view amountLabel) {
-    return "Totals: Payments=$" + Format(t.Payments, "#,###,##0.00") + "  Accrued=$" +
-           Format(t.Accrued, "###,##0.00") + "  Simple=$" + Format(t.Simple, "###,##0.00") +
-           "  Comp=$" + Format(t.Comp, "#,###,##0.00") + std::string(amountLabel) +
-           Format(t.Amount, "#,###,##0.00") + "  Net=$" + Format(t.Net, "#,###,##0.00");
+    return "Totals: Payments=$" + Format(t.PaymentsTotal, "#,###,##0.00") + "  Accrued=$" +
+           Format(t.AccruedTotal, "###,##0.00") + "  Simple=$" +
+           Format(t.SimpleTotal, "###,##0.00") + "  Comp=$" + Format(t.CompTotal, "#,###,##0.00") +
+           std::string(amountLabel) + Format(t.AmountTotal, "#,###,##0.00") + "  Net=$" +
+           Format(t.NetTotal, "#,###,##0.00");
 }
 
 }  // namespace
@@ -34,15 +35,15 @@ std::string PadColumn(std::string_view value, int width) {
 std::string BuildPanelLine(const LedgerEntry& e) {
     const ColumnWidths& w = ColumnWidth;
     return panelDate(e.BeginText) + panelDate(e.EndText) + panelDate(e.PayDateText) +
-           PadColumn(e.PayAmountText, w.PayAmount) +
-           PadColumn(Format(e.WeeksText, "#,##0"), w.Weeks) +
-           PadColumn(Format(e.DaysText, "0"), w.Days) +
-           PadColumn(Format(e.RateText, "#,##0.00"), w.Rate) +
-           PadColumn(Format(e.CompText, "##,###,##0.00"), w.Comp) +
-           PadColumn(Format(e.AccruedText, "###,##0.00"), w.Accrued) +
-           PadColumn(Format(e.SimpleText, "###,##0.00"), w.Simple) +
-           PadColumn(Format(e.TotalText, "##,###,##0.00"), w.Total) +
-           PadColumn(Format(e.TotalAmountValue - e.PayAmount, "##,###,##0.00"), w.NetTotal);
+           PadColumn(e.PayAmountText, w.payAmount) +
+           PadColumn(Format(e.WeeksText, "#,##0"), w.weeks) +
+           PadColumn(Format(e.DaysText, "0"), w.days) +
+           PadColumn(Format(e.RateText, "#,##0.00"), w.rate) +
+           PadColumn(Format(e.CompText, "##,###,##0.00"), w.comp) +
+           PadColumn(Format(e.AccruedText, "###,##0.00"), w.accrued) +
+           PadColumn(Format(e.SimpleText, "###,##0.00"), w.simple) +
+           PadColumn(Format(e.TotalText, "##,###,##0.00"), w.total) +
+           PadColumn(Format(e.TotalAmountValue - e.PayAmount, "##,###,##0.00"), w.netTotal);
 }
 
 std::string panelTotalsLine(const LedgerTotals& totals) {
@@ -52,11 +53,11 @@ std::string panelTotalsLine(const LedgerTotals& totals) {
 std::string reportEntryLine(const LedgerEntry& e) {
     const ColumnWidths& w = ColumnWidth;
     return e.BeginText + " " + e.EndText + " " + e.PayDateText + " " +
-           PadColumn(e.PayAmountText, w.PayAmount) + PadColumn(e.WeeksText, w.Weeks) +
-           PadColumn(e.DaysText, w.Days) + PadColumn(e.RateText, w.Rate) +
-           PadColumn(e.CompText, w.Comp) + PadColumn(e.AccruedText, w.Accrued) +
-           PadColumn(e.SimpleText, w.Simple) + PadColumn(e.TotalText, w.Total) +
-           PadColumn(Format(e.TotalAmountValue - e.PayAmount, "##,###,##.00"), w.NetTotal);
+           PadColumn(e.PayAmountText, w.payAmount) + PadColumn(e.WeeksText, w.weeks) +
+           PadColumn(e.DaysText, w.days) + PadColumn(e.RateText, w.rate) +
+           PadColumn(e.CompText, w.comp) + PadColumn(e.AccruedText, w.accrued) +
+           PadColumn(e.SimpleText, w.simple) + PadColumn(e.TotalText, w.total) +
+           PadColumn(Format(e.TotalAmountValue - e.PayAmount, "##,###,##.00"), w.netTotal);
 }
 
 std::string reportTotalsLine(const LedgerTotals& totals) {

@@ -13,15 +13,15 @@ namespace corvell {
 
 // Widths in characters of the right-aligned columns.
 struct ColumnWidths {
-    int PayAmount = 12;
-    int Weeks = 6;
-    int Days = 6;
-    int Rate = 10;
-    int Comp = 12;
-    int Accrued = 10;
-    int Simple = 10;
-    int Total = 12;
-    int NetTotal = 12;
+    int payAmount = 12;
+    int weeks = 6;
+    int days = 6;
+    int rate = 10;
+    int comp = 12;
+    int accrued = 10;
+    int simple = 10;
+    int total = 12;
+    int netTotal = 12;
 };
 inline constexpr ColumnWidths ColumnWidth{};
 

@@ -180,7 +180,7 @@ private Q_SLOTS:
         click(w(), cmdSave);
         const QStringList before = panel();
         QCOMPARE(before.size(), 5);
-        const double amountBefore = model().totals().Amount;
+        const double amountBefore = model().totals().AmountTotal;
 
         doubleClickLine(w(), List1, 1);
         QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2005"));
@@ -210,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(after.at(0), before.at(0));
         QVERIFY(after.at(1).contains("    700.00    2,800.00"));
         QCOMPARE(after.at(2), before.at(2));
-        QVERIFY(model().totals().Amount > amountBefore + 800);
+        QVERIFY(model().totals().AmountTotal > amountBefore + 800);
         QCOMPARE(after.at(4), QString::fromStdString(panelTotalsLine(model().totals())));
 
         // Next Entry still continues after the last entry.
@@ -346,7 +346,7 @@ private Q_SLOTS:
         QVERIFY(t_->dialogs.messages.empty());
         QCOMPARE(model().ledger().EntryCount(), 100);
         QCOMPARE(panel().size(), 102);
-        QCOMPARE(model().totals().Comp, 70000.0);
+        QCOMPARE(model().totals().CompTotal, 70000.0);
         QCOMPARE(panel().at(99).left(18), QString("11/24/05  11/30/05"));
 
         click(w(), cmdNextEntry);
@@ -357,7 +357,7 @@ private Q_SLOTS:
         expectMessage("The ledger holds at most 100 entries.");
         QCOMPARE(model().ledger().EntryCount(), 100);
         QCOMPARE(panel(), before);
-        QCOMPARE(model().totals().Comp, 70000.0);
+        QCOMPARE(model().totals().CompTotal, 70000.0);
         QCOMPARE(model().ledger().entry(100).EndText, std::string("11/30/2005"));
 
         // Printing needs the last entry saved: recall and re-save the hundredth.

@@ -133,27 +133,27 @@ private Q_SLOTS:
     void workedExamples() {
         const auto first = std::get<Calculation>(calculate(
             input("01/01/2004", "12/31/2004", "500.00", "", "06/30/2005", "1000"), Ledger{}));
-        QCOMPARE(first.Payment, PaymentOutcome::Figured);
-        QCOMPARE(first.Interest.SimpleDays, 181.0);
-        QCOMPARE(money(first.Interest.AccruedInterest), QString("1,325.00"));
-        QCOMPARE(money(first.Interest.SimpleInterest), QString("1,381.02"));
-        QCOMPARE(money(first.Interest.TotalAmount), QString("28,848.88"));
-        QCOMPARE(money(first.NetAmount), QString("27,848.88"));
+        QCOMPARE(first.payment, PaymentOutcome::Figured);
+        QCOMPARE(first.interest.SimpleDays, 181.0);
+        QCOMPARE(money(first.interest.AccruedInterest), QString("1,325.00"));
+        QCOMPARE(money(first.interest.SimpleInterest), QString("1,381.02"));
+        QCOMPARE(money(first.interest.TotalAmount), QString("28,848.88"));
+        QCOMPARE(money(first.netAmount), QString("27,848.88"));
 
         const Ledger ledger =
-            ledgerOf({saved("12/31/2004", "06/30/2005", first.Period.TotalComp,
-                            first.Interest.AccruedInterest, first.Interest.SimpleInterest, 1000)});
+            ledgerOf({saved("12/31/2004", "06/30/2005", first.period.TotalComp,
+                            first.interest.AccruedInterest, first.interest.SimpleInterest, 1000)});
         CalculationInput next = input("01/01/2005", "01/28/2005", "500.00", "", "12/31/2005", "");
         next.CurrentEntry = 2;
         const auto second = std::get<Calculation>(calculate(next, ledger));
-        QCOMPARE(money(second.Interest.Prior.Balance), QString("27,848.88"));
-        QCOMPARE(second.Interest.PriorDays, 184.0);
-        QCOMPARE(second.Interest.SimpleDays, 337.0);
-        QCOMPARE(money(second.Period.TotalComp), QString("2,000.00"));
-        QCOMPARE(money(second.Interest.AccruedInterest), QString("9.62"));
-        QCOMPARE(money(second.Interest.SimpleInterest), QString("1,611.51"));
-        QCOMPARE(money(second.Interest.TotalAmount), QString("3,621.12"));
-        QCOMPARE(money(second.NetAmount), QString("3,621.12"));
+        QCOMPARE(money(second.interest.prior.balance), QString("27,848.88"));
+        QCOMPARE(second.interest.PriorDays, 184.0);
+        QCOMPARE(second.interest.SimpleDays, 337.0);
+        QCOMPARE(money(second.period.TotalComp), QString("2,000.00"));
+        QCOMPARE(money(second.interest.AccruedInterest), QString("9.62"));
+        QCOMPARE(money(second.interest.SimpleInterest), QString("1,611.51"));
+        QCOMPARE(money(second.interest.TotalAmount), QString("3,621.12"));
+        QCOMPARE(money(second.netAmount), QString("3,621.12"));
     }
 
     void sumPriorBalance() {
@@ -161,16 +161,16 @@ private Q_SLOTS:
                                         saved("02/29/2004", "03/20/2004", 500, 0, 2, 0),
                                         saved("03/31/2004", "04/30/2004", 9000, 0, 0, 0)});
         const PriorBalance two = SumPriorBalance(ledger, 2);
-        QCOMPARE(two.Balance, 1000.0 + 10 + 5 - 200 + 500 + 2);
-        QCOMPARE(two.BalanceDate, date("03/20/2004"));  // entries after the second are not read
-        QCOMPARE(SumPriorBalance(ledger, 0).Balance, 0.0);
+        QCOMPARE(two.balance, 1000.0 + 10 + 5 - 200 + 500 + 2);
+        QCOMPARE(two.balanceDate, date("03/20/2004"));  // entries after the second are not read
+        QCOMPARE(SumPriorBalance(ledger, 0).balance, 0.0);
     }
 
     // The latest earlier entry has no payment date: its balance bears
     // interest from its ending date.
     void priorBalanceWithoutPaymentDate() {
         const Ledger ledger = ledgerOf({saved("01/31/2004", nullptr, 3600, 0, 0, 0)});
-        QCOMPARE(SumPriorBalance(ledger, 1).BalanceDate, date("01/31/2004"));
+        QCOMPARE(SumPriorBalance(ledger, 1).balanceDate, date("01/31/2004"));
         const InterestFigures f = calculateInterest(
             InterestInput{date("02/29/2004"), date("03/01/2004"), 0, 0, 0, 2}, ledger);
         QCOMPARE(f.PriorDays, 30.0);
@@ -280,11 +280,11 @@ private Q_SLOTS:
     void endingDateFromWeeks() {
         const auto c =
             std::get<Calculation>(calculate(input("01/01/2005", "", "", "10.5"), Ledger{}));
-        QVERIFY(c.EndingDateFromWeeks);
+        QVERIFY(c.endingDateFromWeeks);
         QCOMPARE(int{c.Days}, 74);
         QCOMPARE(c.EndDate, date("03/15/2005"));
-        QCOMPARE(c.Period.Weeks, 10.0);
-        QCOMPARE(c.Period.PartWeekDays, 4.0);
+        QCOMPARE(c.period.Weeks, 10.0);
+        QCOMPARE(c.period.PartWeekDays, 4.0);
         const auto ten =
             std::get<Calculation>(calculate(input("01/01/2005", "", "", "10"), Ledger{}));
         QCOMPARE(ten.EndDate, date("03/11/2005"));
@@ -298,17 +298,17 @@ private Q_SLOTS:
         const auto c = std::get<Calculation>(
             calculate(input("01/01/2004", "12/31/2004", "$1,000.00", "", "12/31/2004", "1,000.00"),
                       Ledger{}));
-        QCOMPARE(c.Period.CompRate, 1000.0);
+        QCOMPARE(c.period.CompRate, 1000.0);
         QCOMPARE(c.PaymentAmount, 1000.0);
-        QCOMPARE(c.NetAmount, c.Interest.TotalAmount - 1000);
+        QCOMPARE(c.netAmount, c.interest.TotalAmount - 1000);
     }
 
     void shortPeriodHasOnlySimpleInterest() {
         const auto c = std::get<Calculation>(
             calculate(input("01/01/2004", "01/06/2004", "700", "", "01/31/2004", ""), Ledger{}));
-        QCOMPARE(c.Period.Weeks, 0.0);
-        QCOMPARE(c.Interest.AccruedInterest, 0.0);
-        QCOMPARE(money(c.Interest.SimpleInterest), QString("4.17"));  // 600 x 0.1/360 x 25
+        QCOMPARE(c.period.Weeks, 0.0);
+        QCOMPARE(c.interest.AccruedInterest, 0.0);
+        QCOMPARE(money(c.interest.SimpleInterest), QString("4.17"));  // 600 x 0.1/360 x 25
     }
 };
 

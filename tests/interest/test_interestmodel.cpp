@@ -131,7 +131,7 @@ private Q_SLOTS:
         QVERIFY(model.state().EntryCalculated);
         QVERIFY(model.state().EntrySaved);
         QVERIFY(model.state().NewEntryPending);
-        QCOMPARE(model.totals().Comp, before.Comp);
+        QCOMPARE(model.totals().CompTotal, before.CompTotal);
         QCOMPARE(model.values().BeginDate, kNoDate);
         QCOMPARE(model.values().TotalComp, 0.0);
         QVERIFY(model.lines(List1).empty());

@@ -164,7 +164,7 @@ private Q_SLOTS:
             ledger.StoreEntry(ledger.EntryCount(), entryOf(s));
         }
         const LedgerTotals t = sumLedger(ledger);
-        QCOMPARE(t.Net, t.Amount - t.Payments);
+        QCOMPARE(t.NetTotal, t.AmountTotal - t.PaymentsTotal);
         QCOMPARE(
             q(panelTotalsLine(t)),
             QString(
