@@ -107,9 +107,7 @@ Reaction CommutationModel::cmdCommClear_Click() {
 Reaction CommutationModel::cmdCommPrint_Click() {
     const CommutationReportFigures figures{text(txtCaseCaption), text(txtCommWeeks),
                                            values_.BeginDate, values_.EndDate, commRate_};
-    Reaction r;
-    r.print = PrintJob{commutationReport(figures, now())};
-    return r;
+    return printOnce(kCommutationReportTitle, figures, &commutationReport);
 }
 
 }  // namespace corvell

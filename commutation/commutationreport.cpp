@@ -17,7 +17,7 @@ report::Document commutationReport(const CommutationReportFigures& figures, cons
     using report::zone;
     report::Document doc = report::portraitReport();
     doc.line();
-    doc.line({zone(), text("CALCULATION OF COMMUTATION")});
+    doc.line({zone(), text(std::string(kCommutationReportTitle))});
     doc.line(report::dateTimeItems(now));
     doc.line({text(figures.caseCaption)});
     doc.line();

@@ -12,6 +12,8 @@
 
 namespace corvell {
 
+inline constexpr std::string_view kCommutationReportTitle = "CALCULATION OF COMMUTATION";
+
 struct CommutationReportFigures {
     std::string caseCaption;
     std::string weeksText;

@@ -194,8 +194,8 @@ Reaction InterestModel::cmdSave_Click() {
     }
     const int target = state_.CurrentEntry == 0 ? 1 : state_.CurrentEntry;
     const bool appends = state_.CurrentEntry == 0 || state_.NewEntryPending;
-    if (target > kLedgerCapacity || (appends && ledger_.full())) {
-        return ledgerMessage("The ledger holds at most 100 entries.");
+    if (const auto refusal = ledger_.refuseWrite(target, appends)) {
+        return ledgerMessage(*refusal);
     }
     state_.EntrySaved = true;
     if (state_.CurrentEntry == 0) {
@@ -234,6 +234,10 @@ Reaction InterestModel::cmdNextEntry_Click() {
     }
     if (ledger_.EntryCount() == 0) {
         return ledgerMessage("There is no saved entry to continue from.");
+    }
+    // A full ledger opens no entry it could not save: it stays saved and printable.
+    if (const auto refusal = ledger_.refuseWrite(ledger_.EntryCount() + 1, true)) {
+        return ledgerMessage(*refusal);
     }
     const std::optional<Date> next = DateAdd(1, ledger_.entry(ledger_.EntryCount()).EndDateValue);
     if (!next) {
@@ -325,9 +329,11 @@ Reaction InterestModel::cmdPrint_Click() {
     if (!state_.EntrySaved) {
         return ledgerMessage("You must save the present entry before printing!");
     }
-    Reaction r;
-    r.print = PrintJob{buildLedgerReport(ledger_, totals_, text(txtCaseCaption), now()), true};
-    return r;
+    return Reaction::printing(
+        {std::string(kLedgerReportTitle), text(txtCaseCaption), true,
+         [ledger = ledger_, totals = totals_, caption = text(txtCaseCaption)](const LocalTime& at) {
+             return buildLedgerReport(ledger, totals, caption, at);
+         }});
 }
 
 }  // namespace corvell

@@ -18,12 +18,18 @@ const LedgerEntry& Ledger::entry(int n) const {
     return entries_[slot(n)];
 }
 
-bool Ledger::grow() {
-    if (full()) {
-        return false;
+std::optional<std::string> Ledger::refuseWrite(int n, bool appends) const {
+    if (n > kLedgerCapacity || (appends && count_ >= kLedgerCapacity)) {
+        return "The ledger holds at most " + std::to_string(kLedgerCapacity) + " entries.";
+    }
+    return std::nullopt;
+}
+
+void Ledger::grow() {
+    if (refuseWrite(count_ + 1, true)) {
+        throw std::logic_error("the ledger is full");
     }
     ++count_;
-    return true;
 }
 
 void Ledger::StoreEntry(int n, LedgerEntry entry) {

@@ -4,6 +4,8 @@
 // totals from all entries, so a corrected entry changes them too.
 
 #include <array>
+#include <optional>
+#include <string>
 
 #include "interest/ledgerentry.h"
 
@@ -15,13 +17,18 @@ class Ledger {
 public:
     // Entries 1 to EntryCount() are saved.
     int EntryCount() const { return count_; }
-    bool full() const { return count_ >= kLedgerCapacity; }
+
+    // Why entry n cannot be written (a new entry after the last when
+    // `appends`): the ledger holds at most kLedgerCapacity entries. The
+    // message is the one the window shows; std::nullopt when n may be written.
+    std::optional<std::string> refuseWrite(int n, bool appends) const;
 
     // Entry n, 1 <= n <= 100 (std::out_of_range otherwise).
     const LedgerEntry& entry(int n) const;
 
-    // Makes room for one more saved entry (EntryCount + 1); false when full.
-    bool grow();
+    // Makes room for one more saved entry (EntryCount + 1); std::logic_error
+    // when the ledger is full (refuseWrite says so first).
+    void grow();
     // Writes entry n, 1 <= n <= 100, replacing what was there.
     void StoreEntry(int n, LedgerEntry entry);
     // Empties every entry; EntryCount becomes 0.

@@ -11,7 +11,7 @@ report::Document buildLedgerReport(const Ledger& ledger, const LedgerTotals& tot
     report::Document doc;
     doc.font("Courier New").bold(true).orientation(report::Orientation::Landscape);
     doc.size(16);
-    doc.line({zone(), zone(), text("Interest Calculation")});
+    doc.line({zone(), zone(), text(std::string(kLedgerReportTitle))});
     doc.line(report::dateTimeItems(now));
     doc.line({zone(), text(caseCaption)});
     doc.size(10);

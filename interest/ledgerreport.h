@@ -12,6 +12,8 @@
 
 namespace corvell {
 
+inline constexpr std::string_view kLedgerReportTitle = "Interest Calculation";
+
 report::Document buildLedgerReport(const Ledger& ledger, const LedgerTotals& totals,
                                    const std::string& caseCaption, const LocalTime& now);
 

@@ -125,10 +125,11 @@ Reaction LumpSumModel::cmdCommClear_Click() {
 
 Reaction LumpSumModel::cmdCommPrint_Click() {
     return printOnce(
-        lumpSumReport({text(txtCaseCaption), text(txtBeginningDate), text(txtRate),
-                       text(txtNetOffsetAmount), text(txtComputedWeeks), text(txtComputedDays),
-                       text(txtComputedEndDate), text(txtRemainder)},
-                      now()));
+        kLumpSumReportTitle,
+        LumpSumReportFields{text(txtCaseCaption), text(txtBeginningDate), text(txtRate),
+                            text(txtNetOffsetAmount), text(txtComputedWeeks), text(txtComputedDays),
+                            text(txtComputedEndDate), text(txtRemainder)},
+        &lumpSumReport);
 }
 
 }  // namespace corvell

@@ -12,10 +12,4 @@ Reaction tooLargeToCalculate(ControlName control) {
     return Reaction::refuse("The amounts entered are too large to calculate.", control);
 }
 
-Reaction printOnce(report::Document document) {
-    Reaction r;
-    r.print = PrintJob{std::move(document), false};
-    return r;
-}
-
 }  // namespace corvell

@@ -20,7 +20,4 @@ std::string rateOnLeaving(std::string_view typed);
 // than shown as "Infinity".
 Reaction tooLargeToCalculate(ControlName control);
 
-// The report printed once, on the printer chosen in the printer dialog.
-Reaction printOnce(report::Document document);
-
 }  // namespace corvell

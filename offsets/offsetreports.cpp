@@ -13,13 +13,13 @@ enum class Heading { TitleFirst, DateFirst };
 
 // Times New Roman 16 point, portrait; the title in the second print zone,
 // the date and time line and the case caption.
-report::Document reportWithHeading(std::string title, const LocalTime& now,
+report::Document reportWithHeading(std::string_view title, const LocalTime& now,
                                    const std::string& caseCaption, Heading order) {
     report::Document doc = report::portraitReport();
     if (order == Heading::DateFirst) {
         doc.line(report::dateTimeItems(now));
     }
-    doc.line({zone(), text(std::move(title))});
+    doc.line({zone(), text(std::string(title))});
     if (order == Heading::TitleFirst) {
         doc.line(report::dateTimeItems(now));
     }
@@ -36,8 +36,8 @@ report::Document& labelled(report::Document& doc, std::string label, std::string
 
 report::Document socialSecurityReport(const SocialSecurityReportFields& fields,
                                       const LocalTime& now) {
-    report::Document doc = reportWithHeading("Social Security Offset Calculation", now,
-                                             fields.caseCaption, Heading::TitleFirst);
+    report::Document doc =
+        reportWithHeading(kSocialSecurityReportTitle, now, fields.caseCaption, Heading::TitleFirst);
     doc.line();
     labelled(doc, "Monthly Net Social Security =", Format(fields.monthlyNet, "$##,##0.00"));
     labelled(doc, "Weekly Compensation Rate=", Format(fields.weeklyRate, "$#,##0.00"));
@@ -46,8 +46,8 @@ report::Document socialSecurityReport(const SocialSecurityReportFields& fields,
 }
 
 report::Document pensionReport(const PensionReportFields& fields, const LocalTime& now) {
-    report::Document doc = reportWithHeading("Pension Offset Calculation", now, fields.caseCaption,
-                                             Heading::DateFirst);
+    report::Document doc =
+        reportWithHeading(kPensionReportTitle, now, fields.caseCaption, Heading::DateFirst);
     doc.line();
     labelled(doc, "   Monthly pension=", Format(fields.monthlyPension, "$##,###,##0.00"));
     labelled(doc, "   Percentage paid by employer=", fields.employerPercent + "%");
@@ -57,8 +57,8 @@ report::Document pensionReport(const PensionReportFields& fields, const LocalTim
 }
 
 report::Document lumpSumReport(const LumpSumReportFields& fields, const LocalTime& now) {
-    report::Document doc = reportWithHeading("Lump Sum Offset Calculation", now, fields.caseCaption,
-                                             Heading::TitleFirst);
+    report::Document doc =
+        reportWithHeading(kLumpSumReportTitle, now, fields.caseCaption, Heading::TitleFirst);
     doc.line().line().line();
     labelled(doc, "   Begin offset on =", fields.beginningDate);
     labelled(doc, "   Weekly compensation rate=", Format(fields.weeklyRate, "$#,##0.00"));

@@ -10,6 +10,10 @@
 
 namespace corvell {
 
+inline constexpr std::string_view kSocialSecurityReportTitle = "Social Security Offset Calculation";
+inline constexpr std::string_view kPensionReportTitle = "Pension Offset Calculation";
+inline constexpr std::string_view kLumpSumReportTitle = "Lump Sum Offset Calculation";
+
 struct SocialSecurityReportFields {
     std::string caseCaption;
     std::string monthlyNet;

@@ -67,9 +67,10 @@ Reaction PensionModel::cmdSSClear_Click() {
 }
 
 Reaction PensionModel::cmdSSPrint_Click() {
-    return printOnce(pensionReport({text(txtCaseCaption), text(txtMonthlyPension),
-                                    text(txtEmployerPercent), text(txtRate), newWeeklyRate_},
-                                   now()));
+    return printOnce(kPensionReportTitle,
+                     PensionReportFields{text(txtCaseCaption), text(txtMonthlyPension),
+                                         text(txtEmployerPercent), text(txtRate), newWeeklyRate_},
+                     &pensionReport);
 }
 
 }  // namespace corvell

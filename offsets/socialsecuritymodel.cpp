@@ -71,8 +71,10 @@ Reaction SocialSecurityModel::cmdSSClear_Click() {
 }
 
 Reaction SocialSecurityModel::cmdSSPrint_Click() {
-    return printOnce(socialSecurityReport(
-        {text(txtCaseCaption), text(txtSocialSecurity), text(txtRate), text(txtNewRate)}, now()));
+    return printOnce(kSocialSecurityReportTitle,
+                     SocialSecurityReportFields{text(txtCaseCaption), text(txtSocialSecurity),
+                                                text(txtRate), text(txtNewRate)},
+                     &socialSecurityReport);
 }
 
 }  // namespace corvell

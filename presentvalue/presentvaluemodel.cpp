@@ -248,7 +248,6 @@ Reaction PresentValueModel::cmdPVClear_Click() {
 
 Reaction PresentValueModel::cmdPVPrint_Click() {
     PresentValueReportData data;
-    data.printedAt = now();
     data.caseCaption = text(txtCaseCaption);
     data.fromDate = text(txtFromDate);
     data.toDate = text(txtToDate);
@@ -259,9 +258,7 @@ Reaction PresentValueModel::cmdPVPrint_Click() {
     data.totalComp = values_.TotalComp;
     data.discountRate = discountRate_;
     data.presentValue = presentValue_;
-    Reaction reaction;
-    reaction.print = PrintJob{presentValueReport(data), false};
-    return reaction;
+    return printOnce(kPresentValueReportTitle, data, &presentValueReport);
 }
 
 }  // namespace corvell

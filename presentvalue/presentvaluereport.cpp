@@ -8,10 +8,10 @@ using report::number;
 using report::text;
 using report::zone;
 
-report::Document presentValueReport(const PresentValueReportData& data) {
+report::Document presentValueReport(const PresentValueReportData& data, const LocalTime& now) {
     report::Document doc = report::portraitReport();
-    doc.line({zone(), zone(), text("Present Value Calculation")});
-    doc.line(report::dateTimeItems(data.printedAt));
+    doc.line({zone(), zone(), text(std::string(kPresentValueReportTitle))});
+    doc.line(report::dateTimeItems(now));
     doc.line({zone(), text(data.caseCaption)});
     doc.line();
     doc.lineGoesOn({text("   From "), text(Format(data.fromDate, "mm/dd/yyyy"))});

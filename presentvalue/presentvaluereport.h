@@ -10,8 +10,9 @@
 
 namespace corvell {
 
+inline constexpr std::string_view kPresentValueReportTitle = "Present Value Calculation";
+
 struct PresentValueReportData {
-    LocalTime printedAt;
     std::string caseCaption;
     std::string fromDate;  // field texts
     std::string toDate;
@@ -24,6 +25,6 @@ struct PresentValueReportData {
     double presentValue = 0;
 };
 
-report::Document presentValueReport(const PresentValueReportData& data);
+report::Document presentValueReport(const PresentValueReportData& data, const LocalTime& now);
 
 }  // namespace corvell

@@ -29,20 +29,14 @@ BeginFormModel::BeginFormModel() : FormModel(WindowId::BeginForm) {
     for (const MenuButton& button : kMenu) {
         addButton(button.control);
         const WindowId target = button.target;
-        on(button.control, Event::Click, [target] {
-            Reaction r;
-            r.show = target;
-            return r;
-        });
+        on(button.control, Event::Click, [target] { return Reaction::open(target); });
     }
     addButton(cmdExit);
     on(cmdExit, Event::Click, [this] { return cmdExit_Click(); });
 }
 
 Reaction BeginFormModel::cmdExit_Click() {
-    Reaction r;
-    r.endProcess = true;
-    return r;
+    return Reaction::quit();
 }
 
 }  // namespace corvell

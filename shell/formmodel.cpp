@@ -19,7 +19,7 @@ const char* eventName(Event event) {
 
 }  // namespace
 
-FormModel::FormModel(WindowId id) : id_(id), clock_(systemNow) {}
+FormModel::FormModel(WindowId id) : id_(id) {}
 
 std::vector<ControlName> FormModel::controlNames() const {
     std::vector<ControlName> names;
@@ -88,12 +88,7 @@ void FormModel::addNavigationRow() {
     for (const NavigationButton& button : navigationRow(id_)) {
         addButton(button.control);
         const WindowId target = button.target;
-        on(button.control, Event::Click, [target] {
-            Reaction r;
-            r.show = target;
-            r.hideSelf = true;
-            return r;
-        });
+        on(button.control, Event::Click, [target] { return Reaction::moveTo(target); });
     }
 }
 

@@ -19,7 +19,6 @@
 #include <utility>
 #include <vector>
 
-#include "shell/clock.h"
 #include "shell/controlname.h"
 #include "shell/navigation.h"
 #include "shell/reaction.h"
@@ -52,8 +51,6 @@ public:
     // fault in the handler: it throws std::logic_error.
     Reaction fire(ControlName control, Event event, int line = -1);
 
-    void setClock(Clock clock) { clock_ = std::move(clock); }
-
 protected:
     explicit FormModel(WindowId id);
 
@@ -74,8 +71,6 @@ protected:
     void enable(ControlName control, bool on);
     std::vector<std::string>& listLines(ControlName list);
 
-    LocalTime now() const { return clock_(); }
-
 private:
     struct Control {
         std::string text;
@@ -90,7 +85,6 @@ private:
     WindowId id_;
     std::map<ControlName, Control> controls_;
     std::map<std::pair<ControlName, Event>, std::function<Reaction(int)>> handlers_;
-    Clock clock_;
 };
 
 }  // namespace corvell

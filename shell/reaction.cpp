@@ -21,6 +21,30 @@ Reaction Reaction::focusOn(ControlName control, Caret caret) {
     return r;
 }
 
+Reaction Reaction::printing(PrintJob job) {
+    Reaction r;
+    r.print = std::move(job);
+    return r;
+}
+
+Reaction Reaction::open(WindowId window) {
+    Reaction r;
+    r.show = window;
+    return r;
+}
+
+Reaction Reaction::moveTo(WindowId window) {
+    Reaction r = open(window);
+    r.hideSelf = true;
+    return r;
+}
+
+Reaction Reaction::quit() {
+    Reaction r;
+    r.endProcess = true;
+    return r;
+}
+
 Reaction& Reaction::then(Reaction later) {
     if (later.message) {
         message = std::move(later.message);

@@ -4,9 +4,12 @@
 // out, always in the same order: texts and enabled states first, then the
 // message, then the focus, then printing or navigation.
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "shell/clock.h"
 #include "shell/controlname.h"
 #include "shell/navigation.h"
 #include "shell/report.h"
@@ -31,11 +34,17 @@ struct Focus {
     bool operator==(const Focus&) const = default;
 };
 
+// A report to print. It is made only once the printer dialog (or the file
+// dialog of an export) is confirmed, so that the date and time it shows are
+// those at which it was made; it reads what the window held when the command
+// was given.
 struct PrintJob {
-    report::Document document;
-    // The ledger report prints one document per copy chosen in the printer
-    // dialog; every other report prints once.
+    std::string title;        // the report's title line, which names its PDF file
+    std::string caseCaption;  // the case caption it prints
+    // Only the ledger report prints as many copies as the printer dialog
+    // asks for; every other report prints once.
     bool copiesApply = false;
+    std::function<report::Document(const LocalTime& madeAt)> make;
 };
 
 struct Reaction {
@@ -50,11 +59,28 @@ struct Reaction {
     static Reaction refuse(std::string text, ControlName control, Caret caret = Caret::SelectAll);
     static Reaction say(std::string text, std::string title = {});
     static Reaction focusOn(ControlName control, Caret caret = Caret::SelectAll);
+    static Reaction printing(PrintJob job);
+    // Brings the window to the front and leaves this one as it is.
+    static Reaction open(WindowId window);
+    // Brings the window to the front, then hides the one that handled the event.
+    static Reaction moveTo(WindowId window);
+    static Reaction quit();
 
     // Adds what `later` asks for; where both ask for the same thing, later wins.
     Reaction& then(Reaction later);
 
     bool empty() const;
 };
+
+// Prints the report `make` builds from a copy of `figures` (which hold the
+// case caption) once, at the moment it is printed.
+template <class Figures>
+Reaction printOnce(std::string_view title, Figures figures,
+                   report::Document (*make)(const Figures&, const LocalTime&)) {
+    std::string caption = figures.caseCaption;
+    return Reaction::printing(
+        {std::string(title), std::move(caption), false,
+         [figures = std::move(figures), make](const LocalTime& at) { return make(figures, at); }});
+}
 
 }  // namespace corvell

@@ -100,9 +100,7 @@ Reaction SubrogationModel::cmdSSPrint_Click() {
     figures.lienRecovery = text(txtLienRecovery);
     figures.forWeeks = text(txtForWeeks);
     figures.newWeeklyRate = newWeeklyRate_;
-    Reaction r;
-    r.print = PrintJob{subrogationReport(figures, now())};
-    return r;
+    return printOnce(kSubrogationReportTitle, figures, &subrogationReport);
 }
 
 }  // namespace corvell

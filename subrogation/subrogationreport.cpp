@@ -9,7 +9,7 @@ report::Document subrogationReport(const SubrogationReportFigures& f, const Loca
     using report::zone;
     report::Document doc = report::portraitReport();
     doc.bold(true);
-    doc.line({zone(), zone(), text("Subrogation Calculation")});
+    doc.line({zone(), zone(), text(std::string(kSubrogationReportTitle))});
     doc.line(report::dateTimeItems(now));
     doc.line({text(f.caseCaption)});
     doc.bold(false);

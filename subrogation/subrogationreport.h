@@ -10,6 +10,8 @@
 
 namespace corvell {
 
+inline constexpr std::string_view kSubrogationReportTitle = "Subrogation Calculation";
+
 struct SubrogationReportFigures {
     std::string caseCaption;
     std::string totalRecovery;  // field texts, as they stand

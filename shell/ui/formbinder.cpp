@@ -43,9 +43,7 @@ bool isTextWidget(const QWidget* w) {
 }  // namespace
 
 FormBinder::FormBinder(QWidget& window, FormModel& model, const Services& services)
-    : QObject(&window), window_(window), model_(model), services_(services) {
-    model_.setClock(services_.clock);
-}
+    : QObject(&window), window_(window), model_(model), services_(services) {}
 
 QWidget* FormBinder::widget(ControlName name) const {
     return window_.findChild<QWidget*>(toQt(name), Qt::FindDirectChildrenOnly);
@@ -217,7 +215,8 @@ void FormBinder::print(const PrintJob& job) {
         return;  // cancelled: nothing printed, nothing changed
     }
     const int documents = job.copiesApply ? std::max(1, *copies) : 1;
-    if (!services_.dialogs.print(job.document, documents)) {
+    // Made now, after the dialog: every copy shows the moment it was made.
+    if (!services_.dialogs.print(job.make(services_.clock()), documents)) {
         services_.dialogs.showMessage(&window_, QStringLiteral("Printer error has occurred"),
                                       applicationTitle());
     }

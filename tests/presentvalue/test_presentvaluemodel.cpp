@@ -515,7 +515,6 @@ private Q_SLOTS:
 
     void reportLines() {
         PresentValueModel model;
-        model.setClock(fixedClock(LocalTime{2026, 3, 4, 9, 5, 7}));
         enter(model, {"01/01/2005", "01/01/2006", "", "", "", "500"});
         model.setText(txtCaseCaption, "Doe v. Acme");
         model.setText(txtInterestRate, "");
@@ -523,7 +522,7 @@ private Q_SLOTS:
         const Reaction r = model.fire(cmdPVPrint, Event::Click);
         QVERIFY(r.print);
         QVERIFY(!r.print->copiesApply);
-        const report::Document& doc = r.print->document;
+        const report::Document doc = r.print->make(LocalTime{2026, 3, 4, 9, 5, 7});
         // Times New Roman, 16 point, not bold, portrait, before any line.
         const auto& statements = doc.statements();
         QCOMPARE(statements.at(0), report::Statement(report::SetFont{"Times New Roman"}));
@@ -552,11 +551,11 @@ private Q_SLOTS:
         enter(model, {"01/01/2005", "", "", "45", "f", "500"});
         QVERIFY(calculate(model).empty());
         std::vector<std::string> lines =
-            model.fire(cmdPVPrint, Event::Click).print->document.plainLines();
+            model.fire(cmdPVPrint, Event::Click).print->make(LocalTime{}).plainLines();
         QCOMPARE(lines.size(), std::size_t{9});
         QCOMPARE(lines[5], std::string("   Age=45     Gender=F"));
         model.setText(txtAge, "");
-        lines = model.fire(cmdPVPrint, Event::Click).print->document.plainLines();
+        lines = model.fire(cmdPVPrint, Event::Click).print->make(LocalTime{}).plainLines();
         QCOMPARE(lines.size(), std::size_t{8});
         QCOMPARE(lines[5].substr(0, 12), std::string("   1,876.82 "));
     }
@@ -566,7 +565,7 @@ private Q_SLOTS:
         enter(model, {"01/01/2005", "", "0.5", "", "", "100"});
         QVERIFY(calculate(model).empty());
         const std::vector<std::string> lines =
-            model.fire(cmdPVPrint, Event::Click).print->document.plainLines();
+            model.fire(cmdPVPrint, Event::Click).print->make(LocalTime{}).plainLines();
         QCOMPARE(lines.at(5), std::string("   .50 weeks     rate = $100.00"));
         QCOMPARE(lines.at(6), std::string("   Total compensation = $50.00"));
         QCOMPARE(lines.at(7), std::string("   Present value at  5 % discount = $0.00"));
@@ -575,7 +574,7 @@ private Q_SLOTS:
     void reportBeforeAnyCalculation() {
         PresentValueModel model;
         const std::vector<std::string> lines =
-            model.fire(cmdPVPrint, Event::Click).print->document.plainLines();
+            model.fire(cmdPVPrint, Event::Click).print->make(LocalTime{}).plainLines();
         QCOMPARE(lines.at(4), std::string("   From    to  "));
         QCOMPARE(lines.at(5), std::string("   .00 weeks     rate = $0.00"));
         QCOMPARE(lines.at(7), std::string("   Present value at  0 % discount = $0.00"));

@@ -87,12 +87,13 @@ public:
     }
 
     Reaction printJob(bool copies) {
-        report::Document doc = report::portraitReport();
-        doc.line(report::dateTimeItems(now()));
-        doc.line({report::text(text(txtCaseCaption))});
-        Reaction r;
-        r.print = PrintJob{doc, copies};
-        return r;
+        return Reaction::printing({"Probe", text(txtCaseCaption), copies,
+                                   [caption = text(txtCaseCaption)](const LocalTime& at) {
+                                       report::Document doc = report::portraitReport();
+                                       doc.line(report::dateTimeItems(at));
+                                       doc.line({report::text(caption)});
+                                       return doc;
+                                   }});
     }
 
     void setLines(std::vector<std::string> lines) { listLines(List1) = std::move(lines); }
