@@ -29,34 +29,17 @@ CommutationModel::CommutationModel() : FormModel(WindowId::frmCommutation) {
 }
 
 Reaction CommutationModel::txtBeginningDate_LostFocus() {
-    std::string& typed = field(txtBeginningDate);
-    typed = completeDateDigits(typed);
-    if (typed.empty()) {
-        return {};
-    }
-    const std::optional<Date> begin = CDate(typed);
-    if (!begin) {
-        return notValidDate(typed, txtBeginningDate);
-    }
-    values_.BeginDate = *begin;
-    typed = Format(*begin, "mm/dd/yyyy");
-    return {};
+    return leaveKeptDate(field(txtBeginningDate), values_.BeginDate, txtBeginningDate);
 }
 
 Reaction CommutationModel::cmdCommCalculate_Click() {
     // The beginning date is kept only once it is known to be a date, so a
     // refused calculation never leaves a stray BeginDate for the report.
-    const std::string beginText = text(txtBeginningDate);
-    if (beginText.empty()) {
-        return Reaction::refuse("Beginning Date is requireed for any calculation.",
-                                txtBeginningDate);
+    const auto checked = requiredBeginningDate(field(txtBeginningDate), txtBeginningDate);
+    if (const auto* refusal = std::get_if<Reaction>(&checked)) {
+        return *refusal;
     }
-    const std::optional<Date> begin = CDate(beginText);
-    if (!begin) {
-        return notValidDate(beginText, txtBeginningDate);
-    }
-    values_.BeginDate = *begin;
-    field(txtBeginningDate) = Format(*begin, "mm/dd/yyyy");
+    values_.BeginDate = std::get<Date>(checked);
 
     const std::string& weeksText = text(txtCommWeeks);
     if (weeksText.empty()) {

@@ -39,39 +39,17 @@ LumpSumModel::LumpSumModel() : FormModel(WindowId::frmOffset) {
     on(cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });
 }
 
-// Bare digits are completed (01152004 and 011504 become 01/15/2004); a date
-// is written out as mm/dd/yyyy and kept; anything else is refused and stays
-// in the field as it then reads.
 Reaction LumpSumModel::txtBeginningDate_LostFocus() {
-    std::string& date = field(txtBeginningDate);
-    const std::string completed = completeDateDigits(date);
-    if (completed != date) {
-        date = Format(completed, kDateFormat);
-    }
-    if (date.empty()) {
-        return {};
-    }
-    const auto begin = CDate(date);
-    if (!begin) {
-        return notValidDate(date, txtBeginningDate);
-    }
-    date = Format(*begin, kDateFormat);
-    values_.BeginDate = *begin;
-    return {};
+    return leaveKeptDate(field(txtBeginningDate), values_.BeginDate, txtBeginningDate);
 }
 
 Reaction LumpSumModel::cmdCommCalculate_Click() {
-    const std::string dateText = text(txtBeginningDate);
-    if (dateText.empty()) {
-        return Reaction::refuse("Beginning Date is requireed for any calculation.",
-                                txtBeginningDate);
+    const auto checked = requiredBeginningDate(field(txtBeginningDate), txtBeginningDate);
+    if (const auto* refusal = std::get_if<Reaction>(&checked)) {
+        return *refusal;
     }
-    const auto begin = CDate(dateText);
-    if (!begin) {
-        return notValidDate(dateText, txtBeginningDate);
-    }
-    field(txtBeginningDate) = Format(*begin, kDateFormat);
-    values_.BeginDate = *begin;
+    const Date begin = std::get<Date>(checked);
+    values_.BeginDate = begin;
 
     const std::string rateText = text(txtRate);
     if (trimLeft(rateText).empty()) {
@@ -91,7 +69,7 @@ Reaction LumpSumModel::cmdCommCalculate_Click() {
         return notValidNumber(amountText, txtNetOffsetAmount);
     }
 
-    const LumpSumOffset offset = lumpSumOffset(*begin, *amount, rate);
+    const LumpSumOffset offset = lumpSumOffset(begin, *amount, rate);
     switch (offset.end) {
         case LumpSumOffset::End::AfterLastDate:
             return Reaction::refuse(

@@ -14,26 +14,12 @@ namespace corvell {
 
 using namespace frmpension;
 
-PensionModel::PensionModel() : FormModel(WindowId::FrmPension) {
+PensionModel::PensionModel()
+    : RateOffsetModel(WindowId::FrmPension,
+                      {txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
     addField(txtMonthlyPension);
     addField(txtEmployerPercent);
-    addField(txtRate);
-    addField(txtCaseCaption);
     addField(txtNewWeeklyRate);
-    addButton(cmdSSCalculate);
-    addButton(cmdSSPrint);
-    addButton(cmdSSClear);
-    addNavigationRow();
-
-    on(txtRate, Event::LostFocus, [this] { return txtRate_LostFocus(); });
-    on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
-    on(cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
-    on(cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });
-}
-
-Reaction PensionModel::txtRate_LostFocus() {
-    field(txtRate) = rateOnLeaving(text(txtRate));
-    return {};
 }
 
 // An empty or unreadable pension or percentage counts as 0, leaving the

@@ -4,11 +4,11 @@
 // the new weekly rate of its last Calculate, which its report prints and
 // Clear leaves alone.
 
-#include "shell/formmodel.h"
+#include "offsets/rateoffsetmodel.h"
 
 namespace corvell {
 
-class PensionModel : public FormModel {
+class PensionModel final : public RateOffsetModel {
 public:
     PensionModel();
 
@@ -16,10 +16,9 @@ public:
     double newWeeklyRate() const { return newWeeklyRate_; }
 
 private:
-    Reaction txtRate_LostFocus();
-    Reaction cmdSSCalculate_Click();
-    Reaction cmdSSClear_Click();
-    Reaction cmdSSPrint_Click();
+    Reaction cmdSSCalculate_Click() override;
+    Reaction cmdSSClear_Click() override;
+    Reaction cmdSSPrint_Click() override;
 
     double newWeeklyRate_ = 0;
 };

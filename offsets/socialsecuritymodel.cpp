@@ -14,25 +14,11 @@ namespace corvell {
 
 using namespace frmsocialsecurity;
 
-SocialSecurityModel::SocialSecurityModel() : FormModel(WindowId::frmSocialSecurity) {
+SocialSecurityModel::SocialSecurityModel()
+    : RateOffsetModel(WindowId::frmSocialSecurity,
+                      {txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
     addField(txtSocialSecurity);
-    addField(txtRate);
-    addField(txtCaseCaption);
     addField(txtNewRate);
-    addButton(cmdSSCalculate);
-    addButton(cmdSSPrint);
-    addButton(cmdSSClear);
-    addNavigationRow();
-
-    on(txtRate, Event::LostFocus, [this] { return txtRate_LostFocus(); });
-    on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
-    on(cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
-    on(cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });
-}
-
-Reaction SocialSecurityModel::txtRate_LostFocus() {
-    field(txtRate) = rateOnLeaving(text(txtRate));
-    return {};
 }
 
 Reaction SocialSecurityModel::cmdSSCalculate_Click() {

@@ -3,19 +3,18 @@
 // equivalent of the net monthly social security. Everything it knows lives
 // in its fields; it keeps no other value.
 
-#include "shell/formmodel.h"
+#include "offsets/rateoffsetmodel.h"
 
 namespace corvell {
 
-class SocialSecurityModel : public FormModel {
+class SocialSecurityModel final : public RateOffsetModel {
 public:
     SocialSecurityModel();
 
 private:
-    Reaction txtRate_LostFocus();
-    Reaction cmdSSCalculate_Click();
-    Reaction cmdSSClear_Click();
-    Reaction cmdSSPrint_Click();
+    Reaction cmdSSCalculate_Click() override;
+    Reaction cmdSSClear_Click() override;
+    Reaction cmdSSPrint_Click() override;
 };
 
 }  // namespace corvell

@@ -1,6 +1,7 @@
 #include "shell/datefield.h"
 
 #include "shell/format.h"
+#include "shell/refusals.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -15,6 +16,32 @@ std::string completeDateDigits(std::string_view typed) {
         return Left(typed, 2) + "/" + Mid(typed, 3, 2) + "/" + Right(typed, 2);
     }
     return std::string(typed);
+}
+
+Reaction leaveKeptDate(std::string& text, Date& kept, ControlName control) {
+    text = completeDateDigits(text);
+    if (text.empty()) {
+        return {};
+    }
+    const std::optional<Date> date = CDate(text);
+    if (!date) {
+        return notValidDate(text, control);
+    }
+    kept = *date;
+    text = Format(*date, "mm/dd/yyyy");
+    return {};
+}
+
+std::variant<Date, Reaction> requiredBeginningDate(std::string& text, ControlName control) {
+    if (text.empty()) {
+        return Reaction::refuse("Beginning Date is requireed for any calculation.", control);
+    }
+    const std::optional<Date> date = CDate(text);
+    if (!date) {
+        return notValidDate(text, control);
+    }
+    text = Format(*date, "mm/dd/yyyy");
+    return *date;
 }
 
 }  // namespace corvell
