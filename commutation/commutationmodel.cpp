@@ -1,11 +1,14 @@
 #include "commutation/commutationmodel.h"
 
+#include <nlohmann/json.hpp>
+
 #include "commutation/commutationcalc.h"
 #include "commutation/commutationreport.h"
 #include "commutation/frmcommutationcontrols.h"
 #include "shell/datefield.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
+#include "shell/savedstate.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -91,6 +94,29 @@ Reaction CommutationModel::cmdCommPrint_Click() {
     const CommutationReportFigures figures{text(txtCaseCaption), text(txtCommWeeks),
                                            values_.BeginDate, values_.EndDate, commRate_};
     return printOnce(kCommutationReportTitle, figures, &commutationReport);
+}
+
+void CommutationModel::saveKept(nlohmann::json& kept) const {
+    kept["values"] = saveValues(values_);
+    kept["CommAmount"] = commAmount_ ? nlohmann::json(*commAmount_) : nlohmann::json();
+    kept["CommRate"] = commRate_ ? nlohmann::json(*commRate_) : nlohmann::json();
+}
+
+void CommutationModel::loadKept(const StateReader& kept) {
+    kept.expectMembers({"values", "CommAmount", "CommRate"});
+    values_ = loadValues(kept["values"]);
+    // Both are absent until a calculation has run to its end.
+    const StateReader amount = kept["CommAmount"];
+    const StateReader rate = kept["CommRate"];
+    if (amount.json().is_null() != rate.json().is_null()) {
+        kept.fail("holds a commutation amount without its rate, or a rate without its amount");
+    }
+    commAmount_.reset();
+    commRate_.reset();
+    if (!amount.json().is_null()) {
+        commAmount_ = amount.number();
+        commRate_ = rate.number();
+    }
 }
 
 }  // namespace corvell

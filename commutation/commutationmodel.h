@@ -21,6 +21,9 @@ public:
     std::optional<double> CommRate() const { return commRate_; }
 
 private:
+    void saveKept(nlohmann::json& kept) const override;
+    void loadKept(const StateReader& kept) override;
+
     Reaction txtBeginningDate_LostFocus();
     Reaction cmdCommCalculate_Click();
     Reaction cmdCommClear_Click();

@@ -1,11 +1,14 @@
 #include "interest/interestmodel.h"
 
+#include <nlohmann/json.hpp>
+
 #include "interest/calculationformcontrols.h"
 #include "interest/ledgerlines.h"
 #include "interest/ledgerreport.h"
 #include "shell/datefield.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
+#include "shell/savedstate.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -334,6 +337,99 @@ Reaction InterestModel::cmdPrint_Click() {
          [ledger = ledger_, totals = totals_, caption = text(txtCaseCaption)](const LocalTime& at) {
              return buildLedgerReport(ledger, totals, caption, at);
          }});
+}
+
+// --- Claim files -------------------------------------------------------------
+
+void InterestModel::saveKept(nlohmann::json& kept) const {
+    nlohmann::json entries = nlohmann::json::array();
+    for (int i = 1; i <= ledger_.EntryCount(); ++i) {
+        entries.push_back(saveEntry(ledger_.entry(i)));
+    }
+    kept["values"] = saveValues(values_);
+    kept["figures"] = saveFigures(figures_);
+    kept["calculated"] = calculated_ ? saveEntry(*calculated_) : nlohmann::json();
+    kept["lastBeginningDate"] = lastBeginningDate_;
+    kept["lastEndingDate"] = lastEndingDate_;
+    kept["ledger"] = entries;
+    kept["state"] = {{"CurrentEntry", state_.CurrentEntry},
+                     {"NewEntryPending", state_.NewEntryPending},
+                     {"EntryCalculated", state_.EntryCalculated},
+                     {"EntrySaved", state_.EntrySaved}};
+    kept["totals"] = {
+        {"PaymentsTotal", totals_.PaymentsTotal}, {"AccruedTotal", totals_.AccruedTotal},
+        {"SimpleTotal", totals_.SimpleTotal},     {"CompTotal", totals_.CompTotal},
+        {"AmountTotal", totals_.AmountTotal},     {"NetTotal", totals_.NetTotal}};
+}
+
+void InterestModel::loadKept(const StateReader& kept) {
+    kept.expectMembers({"values", "figures", "calculated", "lastBeginningDate", "lastEndingDate",
+                        "ledger", "state", "totals"});
+    values_ = loadValues(kept["values"]);
+    figures_ = loadFigures(kept["figures"]);
+    const StateReader calculated = kept["calculated"];
+    if (calculated.json().is_null()) {
+        calculated_.reset();
+    } else {
+        calculated_ = loadEntry(calculated);
+    }
+    lastBeginningDate_ = kept["lastBeginningDate"].text();
+    lastEndingDate_ = kept["lastEndingDate"].text();
+
+    const StateReader entries = kept["ledger"];
+    if (entries.size() > static_cast<std::size_t>(kLedgerCapacity)) {
+        entries.fail("holds more than " + std::to_string(kLedgerCapacity) + " entries");
+    }
+    ledger_.ClearLedger();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        ledger_.grow();
+        ledger_.StoreEntry(ledger_.EntryCount(), loadEntry(entries[i]));
+    }
+
+    const StateReader state = kept["state"];
+    state.expectMembers({"CurrentEntry", "NewEntryPending", "EntryCalculated", "EntrySaved"});
+    const int count = ledger_.EntryCount();
+    state_.CurrentEntry =
+        static_cast<int>(state["CurrentEntry"].whole(0, std::min(count + 1, kLedgerCapacity)));
+    state_.NewEntryPending = state["NewEntryPending"].flag();
+    state_.EntryCalculated = state["EntryCalculated"].flag();
+    state_.EntrySaved = state["EntrySaved"].flag();
+    // No entry chosen only with an empty ledger; a new entry is pending
+    // exactly when the entry chosen is the one after the last.
+    const bool consistent = state_.CurrentEntry == 0
+                                ? count == 0
+                                : (state_.CurrentEntry == count + 1) == state_.NewEntryPending;
+    if (!consistent) {
+        state.fail("disagrees with the ledger's " + std::to_string(count) + " entries");
+    }
+
+    const StateReader totals = kept["totals"];
+    totals.expectMembers(
+        {"PaymentsTotal", "AccruedTotal", "SimpleTotal", "CompTotal", "AmountTotal", "NetTotal"});
+    totals_.PaymentsTotal = totals["PaymentsTotal"].number();
+    totals_.AccruedTotal = totals["AccruedTotal"].number();
+    totals_.SimpleTotal = totals["SimpleTotal"].number();
+    totals_.CompTotal = totals["CompTotal"].number();
+    totals_.AmountTotal = totals["AmountTotal"].number();
+    totals_.NetTotal = totals["NetTotal"].number();
+
+    // The panel and the totals follow from the entries (a Clear empties the
+    // panel and leaves the totals of the last Save until the next one).
+    const std::vector<std::string> panel = lines(List1);
+    if (count == 0) {
+        if (!panel.empty()) {
+            kept.fail("has panel lines but no ledger entries");
+        }
+        return;
+    }
+    const LedgerTotals saved = totals_;
+    rebuildPanel();
+    if (totals_ != saved) {
+        totals.fail("disagree with the ledger entries");
+    }
+    if (lines(List1) != panel) {
+        kept.fail("has panel lines that disagree with its ledger entries");
+    }
 }
 
 }  // namespace corvell

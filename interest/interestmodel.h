@@ -39,6 +39,9 @@ private:
     Reaction cmdClear_Click();
     Reaction cmdPrint_Click();
 
+    void saveKept(nlohmann::json& kept) const override;
+    void loadKept(const StateReader& kept) override;
+
     Reaction leaveDateField(ControlName control, Date& stored, std::string& lastText);
     // Writes a date field as the program does, so that leaving it unchanged
     // later does not count as a new date.

@@ -55,6 +55,7 @@ struct LedgerTotals {
     double CompTotal = 0;
     double AmountTotal = 0;
     double NetTotal = 0;
+    bool operator==(const LedgerTotals&) const = default;
 };
 
 LedgerTotals sumLedger(const Ledger& ledger);

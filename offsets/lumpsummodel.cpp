@@ -1,5 +1,7 @@
 #include "offsets/lumpsummodel.h"
 
+#include <nlohmann/json.hpp>
+
 #include "offsets/frmoffsetcontrols.h"
 #include "offsets/lumpsumoffset.h"
 #include "offsets/offsetfields.h"
@@ -7,6 +9,7 @@
 #include "shell/datefield.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
+#include "shell/savedstate.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -108,6 +111,15 @@ Reaction LumpSumModel::cmdCommPrint_Click() {
                             text(txtNetOffsetAmount), text(txtComputedWeeks), text(txtComputedDays),
                             text(txtComputedEndDate), text(txtRemainder)},
         &lumpSumReport);
+}
+
+void LumpSumModel::saveKept(nlohmann::json& kept) const {
+    kept["values"] = saveValues(values_);
+}
+
+void LumpSumModel::loadKept(const StateReader& kept) {
+    kept.expectMembers({"values"});
+    values_ = loadValues(kept["values"]);
 }
 
 }  // namespace corvell

@@ -17,6 +17,9 @@ public:
     const CalculationValues& values() const { return values_; }
 
 private:
+    void saveKept(nlohmann::json& kept) const override;
+    void loadKept(const StateReader& kept) override;
+
     Reaction txtBeginningDate_LostFocus();
     Reaction cmdCommCalculate_Click();
     Reaction cmdCommClear_Click();

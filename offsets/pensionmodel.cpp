@@ -1,5 +1,7 @@
 #include "offsets/pensionmodel.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cmath>
 
 #include "offsets/frmpensioncontrols.h"
@@ -8,6 +10,7 @@
 #include "offsets/weeklyrateoffset.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
+#include "shell/savedstate.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -57,6 +60,15 @@ Reaction PensionModel::cmdSSPrint_Click() {
                      PensionReportFields{text(txtCaseCaption), text(txtMonthlyPension),
                                          text(txtEmployerPercent), text(txtRate), newWeeklyRate_},
                      &pensionReport);
+}
+
+void PensionModel::saveKept(nlohmann::json& kept) const {
+    kept["NewWeeklyRate"] = newWeeklyRate_;
+}
+
+void PensionModel::loadKept(const StateReader& kept) {
+    kept.expectMembers({"NewWeeklyRate"});
+    newWeeklyRate_ = kept["NewWeeklyRate"].number();
 }
 
 }  // namespace corvell

@@ -16,6 +16,9 @@ public:
     double newWeeklyRate() const { return newWeeklyRate_; }
 
 private:
+    void saveKept(nlohmann::json& kept) const override;
+    void loadKept(const StateReader& kept) override;
+
     Reaction cmdSSCalculate_Click() override;
     Reaction cmdSSClear_Click() override;
     Reaction cmdSSPrint_Click() override;

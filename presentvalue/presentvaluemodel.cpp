@@ -1,5 +1,7 @@
 #include "presentvalue/presentvaluemodel.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cmath>
 
 #include "presentvalue/frmpresentvaluecontrols.h"
@@ -10,6 +12,7 @@
 #include "shell/daycount.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
+#include "shell/savedstate.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -259,6 +262,19 @@ Reaction PresentValueModel::cmdPVPrint_Click() {
     data.discountRate = discountRate_;
     data.presentValue = presentValue_;
     return printOnce(kPresentValueReportTitle, data, &presentValueReport);
+}
+
+void PresentValueModel::saveKept(nlohmann::json& kept) const {
+    kept["values"] = saveValues(values_);
+    kept["DiscountRate"] = discountRate_;
+    kept["PresentValue"] = presentValue_;
+}
+
+void PresentValueModel::loadKept(const StateReader& kept) {
+    kept.expectMembers({"values", "DiscountRate", "PresentValue"});
+    values_ = loadValues(kept["values"]);
+    discountRate_ = kept["DiscountRate"].number();
+    presentValue_ = kept["PresentValue"].number();
 }
 
 }  // namespace corvell

@@ -24,6 +24,9 @@ public:
     double presentValue() const { return presentValue_; }
 
 private:
+    void saveKept(nlohmann::json& kept) const override;
+    void loadKept(const StateReader& kept) override;
+
     Reaction cmdPVCalculate_Click();
     Reaction cmdPVClear_Click();
     Reaction cmdPVPrint_Click();

@@ -6,7 +6,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What building and running the program needs on Debian 12.
-PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+PACKAGES=(cmake ninja-build g++ qt6-base-dev nlohmann-json3-dev fonts-liberation)
 # What the tests need besides: pdftotext reads printed reports back.
 TEST_PACKAGES=(poppler-utils)
 # A virtual display (xvfb-run), for windows on a machine without a display.

@@ -1,5 +1,10 @@
 #include "shell/formmodel.h"
 
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "shell/savedstate.h"
+
 namespace corvell {
 namespace {
 
@@ -73,15 +78,15 @@ Reaction FormModel::fire(ControlName name, Event event, int line) {
 }
 
 void FormModel::addField(ControlName name, std::string initial) {
-    add(name, Control{std::move(initial), true, {}});
+    add(name, Control{Control::Kind::Field, std::move(initial), true, {}});
 }
 
 void FormModel::addButton(ControlName name, bool enabled) {
-    add(name, Control{{}, enabled, {}});
+    add(name, Control{Control::Kind::Button, {}, enabled, {}});
 }
 
 void FormModel::addList(ControlName name) {
-    add(name, Control{{}, true, {}});
+    add(name, Control{Control::Kind::List, {}, true, {}});
 }
 
 void FormModel::addNavigationRow() {
@@ -140,6 +145,83 @@ void FormModel::add(ControlName name, Control c) {
         throw std::logic_error("control " + std::string(name.name()) + " added twice on " +
                                std::string(windowClassName(id_)));
     }
+}
+
+nlohmann::json FormModel::saveState() const {
+    nlohmann::json fields = nlohmann::json::object();
+    nlohmann::json disabled = nlohmann::json::array();
+    nlohmann::json lists = nlohmann::json::object();
+    for (const auto& [name, c] : controls_) {
+        const std::string key(name.name());
+        switch (c.kind) {
+            case Control::Kind::Field:
+                fields[key] = c.text;
+                break;
+            case Control::Kind::Button:
+                if (!c.enabled) {
+                    disabled.push_back(key);
+                }
+                break;
+            case Control::Kind::List:
+                lists[key] = c.lines;
+                break;
+        }
+    }
+    nlohmann::json kept = nlohmann::json::object();
+    saveKept(kept);
+    return {{"fields", fields}, {"disabled", disabled}, {"lists", lists}, {"kept", kept}};
+}
+
+void FormModel::loadState(const StateReader& state) {
+    state.expectMembers({"fields", "disabled", "lists", "kept"});
+    const StateReader fields = state["fields"];
+    const StateReader lists = state["lists"];
+    std::size_t fieldCount = 0;
+    std::size_t listCount = 0;
+    for (auto& [name, c] : controls_) {
+        const std::string key(name.name());
+        switch (c.kind) {
+            case Control::Kind::Field:
+                c.text = fields[key].text();
+                ++fieldCount;
+                break;
+            case Control::Kind::Button:
+                c.enabled = true;
+                break;
+            case Control::Kind::List: {
+                const StateReader lines = lists[key];
+                c.lines.clear();
+                for (std::size_t i = 0; i < lines.size(); ++i) {
+                    c.lines.push_back(lines[i].text());
+                }
+                ++listCount;
+                break;
+            }
+        }
+    }
+    if (fields.json().size() != fieldCount) {
+        fields.fail("holds fields this window does not have");
+    }
+    if (lists.json().size() != listCount) {
+        lists.fail("holds lists this window does not have");
+    }
+    const StateReader disabled = state["disabled"];
+    for (std::size_t i = 0; i < disabled.size(); ++i) {
+        const std::string key = disabled[i].text();
+        const auto it = std::find_if(controls_.begin(), controls_.end(),
+                                     [&](const auto& entry) { return entry.first.name() == key; });
+        if (it == controls_.end() || it->second.kind != Control::Kind::Button) {
+            disabled[i].fail("is not a button of this window");
+        }
+        it->second.enabled = false;
+    }
+    loadKept(state["kept"]);
+}
+
+void FormModel::saveKept(nlohmann::json&) const {}
+
+void FormModel::loadKept(const StateReader& kept) {
+    kept.expectMembers({});
 }
 
 }  // namespace corvell

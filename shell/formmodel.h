@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <map>
+#include <nlohmann/json_fwd.hpp>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -26,6 +27,8 @@
 namespace corvell {
 
 enum class Event { Click, LostFocus, Change, DblClick };
+
+class StateReader;
 
 class FormModel {
 public:
@@ -51,6 +54,15 @@ public:
     // fault in the handler: it throws std::logic_error.
     Reaction fire(ControlName control, Event event, int line = -1);
 
+    // Everything the window shows and keeps, as a claim file holds it: the
+    // field texts, the buttons that are disabled, the list lines and the
+    // values the window keeps.
+    nlohmann::json saveState() const;
+    // Takes a saved state back. Checks as it reads and throws StateError
+    // naming what is wrong, so read into a fresh model first: this one may be
+    // half changed then.
+    void loadState(const StateReader& state);
+
 protected:
     explicit FormModel(WindowId id);
 
@@ -71,8 +83,14 @@ protected:
     void enable(ControlName control, bool on);
     std::vector<std::string>& listLines(ControlName list);
 
+    // The values the window keeps beside its controls (an object), and
+    // taking them back; the lists are already back when loadKept runs.
+    virtual void saveKept(nlohmann::json& kept) const;
+    virtual void loadKept(const StateReader& kept);
+
 private:
     struct Control {
+        enum class Kind { Field, Button, List } kind = Kind::Field;
         std::string text;
         bool enabled = true;
         std::vector<std::string> lines;

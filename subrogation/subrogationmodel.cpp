@@ -1,7 +1,10 @@
 #include "subrogation/subrogationmodel.h"
 
+#include <nlohmann/json.hpp>
+
 #include "shell/format.h"
 #include "shell/refusals.h"
+#include "shell/savedstate.h"
 #include "shell/values.h"
 #include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationcalc.h"
@@ -101,6 +104,15 @@ Reaction SubrogationModel::cmdSSPrint_Click() {
     figures.forWeeks = text(txtForWeeks);
     figures.newWeeklyRate = newWeeklyRate_;
     return printOnce(kSubrogationReportTitle, figures, &subrogationReport);
+}
+
+void SubrogationModel::saveKept(nlohmann::json& kept) const {
+    kept["NewWeeklyRate"] = newWeeklyRate_;
+}
+
+void SubrogationModel::loadKept(const StateReader& kept) {
+    kept.expectMembers({"NewWeeklyRate"});
+    newWeeklyRate_ = kept["NewWeeklyRate"].number();
 }
 
 }  // namespace corvell

@@ -15,6 +15,9 @@ public:
     double NewWeeklyRate() const { return newWeeklyRate_; }
 
 private:
+    void saveKept(nlohmann::json& kept) const override;
+    void loadKept(const StateReader& kept) override;
+
     Reaction txtLienAmount_LostFocus();
     Reaction cmdSSCalculate_Click();
     Reaction cmdSSClear_Click();

@@ -1,0 +1,111 @@
+#include "claim/claim.h"
+
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+#include "shell/savedstate.h"
+
+namespace corvell {
+
+FormModel& Claim::model(WindowId window) {
+    return const_cast<FormModel&>(std::as_const(*this).model(window));
+}
+
+const FormModel& Claim::model(WindowId window) const {
+    switch (window) {
+        case WindowId::CalculationForm:
+            return interest_;
+        case WindowId::frmPresentValue:
+            return presentValue_;
+        case WindowId::frmSocialSecurity:
+            return socialSecurity_;
+        case WindowId::FrmPension:
+            return pension_;
+        case WindowId::frmOffset:
+            return lumpSum_;
+        case WindowId::frmCommutation:
+            return commutation_;
+        case WindowId::frmSubrogation:
+            return subrogation_;
+        case WindowId::BeginForm:
+            break;
+    }
+    throw std::out_of_range("the main menu keeps nothing for a claim");
+}
+
+nlohmann::json Claim::save() const {
+    nlohmann::json windows = nlohmann::json::object();
+    for (WindowId id : kCalculators) {
+        windows[std::string(windowClassName(id))] = model(id).saveState();
+    }
+    return {{"format", kClaimFormat}, {"version", kClaimVersion}, {"windows", windows}};
+}
+
+namespace {
+
+// Reads every window of the saved claim into `claim`; StateError at the
+// first thing wrong.
+void readWindows(Claim& claim, const nlohmann::json& saved) {
+    const StateReader file(saved, "The file");
+    if (!saved.is_object() || !saved.contains("format") ||
+        saved["format"] != nlohmann::json(kClaimFormat)) {
+        throw StateError("This is not a claim file of Corvell's Calculator.");
+    }
+    const std::int64_t version = file["version"].whole(1, 1'000'000);
+    if (version > kClaimVersion) {
+        throw StateError(
+            "The claim was saved by a newer version of Corvell's Calculator (claim "
+            "file version " +
+            std::to_string(version) + "); this version reads version " +
+            std::to_string(kClaimVersion) + ".");
+    }
+    file.expectMembers({"format", "version", "windows"});
+    const StateReader windows = file["windows"];
+    if (!windows.json().is_object() || windows.json().size() != std::size(kCalculators)) {
+        windows.fail("does not hold the seven calculator windows");
+    }
+    for (WindowId id : kCalculators) {
+        const std::string name(windowClassName(id));
+        claim.model(id).loadState(StateReader(windows[name].json(), name));
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> Claim::load(const nlohmann::json& saved) {
+    try {
+        // Read into a claim of its own first: a file wrong anywhere changes nothing.
+        Claim checked;
+        readWindows(checked, saved);
+    } catch (const StateError& e) {
+        return std::string(e.what());
+    }
+    readWindows(*this, saved);
+    return std::nullopt;
+}
+
+void Claim::clear() {
+    const Claim fresh;
+    readWindows(*this, fresh.save());
+}
+
+std::string claimFileText(const Claim& claim) {
+    return claim.save().dump(2) + "\n";
+}
+
+std::optional<std::string> readClaimFile(Claim& claim, std::string_view text) {
+    nlohmann::json saved;
+    try {
+        saved = nlohmann::json::parse(text);
+    } catch (const nlohmann::json::parse_error& e) {
+        // Qt-free, plain words: drop the library's own tag before the reason.
+        std::string reason = e.what();
+        if (const auto tag = reason.find("] "); tag != std::string::npos) {
+            reason.erase(0, tag + 2);
+        }
+        return "The file is damaged or incomplete, or not a claim file (" + reason + ").";
+    }
+    return claim.load(saved);
+}
+
+}  // namespace corvell
