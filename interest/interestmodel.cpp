@@ -200,6 +200,7 @@ Reaction InterestModel::cmdSave_Click() {
     if (const auto refusal = ledger_.refuseWrite(target, appends)) {
         return ledgerMessage(*refusal);
     }
+    beforeClear_.reset();  // the ledger changes: what Clear emptied is gone
     state_.EntrySaved = true;
     if (state_.CurrentEntry == 0) {
         state_.NewEntryPending = true;
@@ -303,6 +304,7 @@ Reaction InterestModel::List1_DblClick(int line) {
 }
 
 Reaction InterestModel::cmdClear_Click() {
+    beforeClear_ = saveState();
     listLines(List1).clear();
     ledger_.ClearLedger();
     values_.BeginDate = kNoDate;
@@ -325,6 +327,15 @@ Reaction InterestModel::cmdClear_Click() {
     enable(cmdPrint, false);
     enable(cmdSave, false);
     calculated_.reset();
+    return Reaction::focusOn(txtBeginningDate, Caret::AtStart);
+}
+
+Reaction InterestModel::undoClear() {
+    if (!beforeClear_) {
+        return {};
+    }
+    const nlohmann::json saved = std::move(*beforeClear_);
+    loadState(StateReader(saved, "the ledger before Clear"));
     return Reaction::focusOn(txtBeginningDate, Caret::AtStart);
 }
 
@@ -375,6 +386,7 @@ void InterestModel::loadKept(const StateReader& kept) {
     }
     lastBeginningDate_ = kept["lastBeginningDate"].text();
     lastEndingDate_ = kept["lastEndingDate"].text();
+    beforeClear_.reset();
 
     const StateReader entries = kept["ledger"];
     if (entries.size() > static_cast<std::size_t>(kLedgerCapacity)) {

@@ -6,6 +6,7 @@
 // replaced by the next Save. The ledger and everything about the current
 // entry belong to this window alone.
 
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,12 @@ public:
     const Ledger& ledger() const { return ledger_; }
     const LedgerState& state() const { return state_; }
     const LedgerTotals& totals() const { return totals_; }
+
+    // Edit > Undo Clear: everything as it was before the last Clear (the
+    // ledger, its counters and flags, every field), until the ledger next
+    // changes.
+    bool canUndoClear() const { return beforeClear_.has_value(); }
+    Reaction undoClear();
 
 private:
     Reaction txtBeginningDate_LostFocus();
@@ -62,6 +69,7 @@ private:
     Ledger ledger_;
     LedgerState state_;
     LedgerTotals totals_;
+    std::optional<nlohmann::json> beforeClear_;
 };
 
 }  // namespace corvell

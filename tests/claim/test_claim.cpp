@@ -7,6 +7,7 @@
 #include "claim/claim.h"
 #include "commutation/frmcommutationcontrols.h"
 #include "interest/calculationformcontrols.h"
+#include "interest/ledgertable.h"
 #include "offsets/frmoffsetcontrols.h"
 #include "offsets/frmpensioncontrols.h"
 #include "offsets/frmsocialsecuritycontrols.h"
@@ -164,6 +165,53 @@ private Q_SLOTS:
         QCOMPARE(after.save().dump(), Claim().save().dump());
         QCOMPARE(readClaimFile(after, claimFileText(before)), std::optional<std::string>());
         QCOMPARE(after.save().dump(), before.save().dump());
+    }
+
+    // Undo Clear brings back the ledger, its counters, flags and fields
+    // exactly, until the ledger changes again.
+    void undoClear() {
+        Claim c;
+        fill(c);
+        InterestModel& m = c.interest();
+        const std::string before = m.saveState().dump();
+        QVERIFY(!m.canUndoClear());
+        press(m, calculationform::cmdClear);
+        QVERIFY(m.canUndoClear());
+        QCOMPARE(m.ledger().EntryCount(), 0);
+        m.undoClear();
+        QCOMPARE(m.saveState().dump(), before);
+        QVERIFY(!m.canUndoClear());
+
+        press(m, calculationform::cmdClear);
+        type(m, calculationform::txtBeginningDate, "01/01/2004");
+        saveEntry(c, "01/31/2004", "100", "", "");  // a new ledger: the old one is gone
+        QVERIFY(!m.canUndoClear());
+        QCOMPARE(m.ledger().EntryCount(), 1);
+    }
+
+    // The ledger for a spreadsheet: figures with two decimals and no
+    // grouping, a missing payment date empty, the totals last.
+    void ledgerAsCsv() {
+        Claim c;
+        fill(c);
+        const InterestModel& m = c.interest();
+        const std::string csv = ledgerCsv(m.ledger(), m.totals());
+        QCOMPARE(csv,
+                 std::string("Begin,End,Payment Date,Payment,Weeks,Days,Rate,Compensation,Accrued,"
+                             "Simple,Total,Net\r\n"
+                             "01/01/2004,12/31/2004,06/30/2005,1000.00,52.00,2.00,500.00,26142.86,"
+                             "1325.00,1381.02,28848.88,27848.88\r\n"
+                             "01/01/2005,01/28/2005,12/31/2005,0.00,4.00,0.00,500.00,2000.00,9.62,"
+                             "1611.51,3621.12,3621.12\r\n"
+                             "01/29/2005,03/31/2005,,0.00,8.00,6.00,512.50,4539.29,0.00,0.00,"
+                             "4539.29,4539.29\r\n"
+                             "Totals,,,1000.00,,,,32682.14,1334.62,2992.53,37009.29,36009.29\r\n"));
+        std::string tabbed = csv;
+        for (char& ch : tabbed) {
+            ch = ch == ',' ? '\t' : ch;
+        }
+        std::erase(tabbed, '\r');
+        QCOMPARE(ledgerTabbed(m.ledger(), m.totals()), tabbed);
     }
 
     void damagedFileChangesNothing_data() {
