@@ -35,6 +35,16 @@ std::vector<ControlName> FormModel::controlNames() const {
     return names;
 }
 
+std::vector<ControlName> FormModel::fieldNames() const {
+    std::vector<ControlName> names;
+    for (const auto& [name, c] : controls_) {
+        if (c.kind == Control::Kind::Field) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
 bool FormModel::hasControl(ControlName name) const {
     return controls_.contains(name);
 }

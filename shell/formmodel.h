@@ -39,6 +39,8 @@ public:
     WindowId id() const { return id_; }
 
     std::vector<ControlName> controlNames() const;
+    // The text fields among them.
+    std::vector<ControlName> fieldNames() const;
     bool hasControl(ControlName control) const;
 
     const std::string& text(ControlName control) const;
