@@ -5,6 +5,7 @@
 #include "interest/ledgerreport.h"
 #include "shell/datefield.h"
 #include "shell/format.h"
+#include "shell/ratefield.h"
 #include "shell/refusals.h"
 #include "shell/values.h"
 
@@ -96,28 +97,32 @@ Reaction InterestModel::txtEndingDate_LostFocus() {
     return leaveDateField(txtEndingDate, values_.EndDate, lastEndingDate_);
 }
 
-// Only digits typed without separators are checked here; a date typed with
-// separators is written out in full, and Calculate checks it.
+// Digits typed without separators are completed; whatever was typed, a
+// payment date that is no date is refused and none is kept. Blanks are no
+// payment date.
 Reaction InterestModel::txtPaymentDate_LostFocus() {
     std::string& typed = field(txtPaymentDate);
     if (Val(typed) > 10000) {
-        typed = Format(completeDateDigits(typed), "mm/dd/yyyy");
-        if (!trimLeft(typed).empty()) {
-            const std::optional<Date> date = CDate(typed);
-            if (!date) {
-                values_.PaymentDate = kNoDate;
-                return notValidDate(typed, txtPaymentDate);
-            }
-            values_.PaymentDate = *date;
-        }
+        typed = completeDateDigits(typed);
     }
     typed = Format(typed, "mm/dd/yyyy");
+    if (trimLeft(typed).empty()) {
+        return {};
+    }
+    const std::optional<Date> date = CDate(typed);
+    if (!date) {
+        values_.PaymentDate = kNoDate;
+        return notValidDate(typed, txtPaymentDate);
+    }
+    values_.PaymentDate = *date;
     return {};
 }
 
 // With the period already ended by a date, the weeks are skipped.
 Reaction InterestModel::txtRate_LostFocus() {
-    put(txtRate, Format(text(txtRate), "###0.00"));
+    if (Reaction refusal = leaveRateField(field(txtRate), txtRate); !refusal.empty()) {
+        return refusal;
+    }
     if (IsDate(text(txtEndingDate))) {
         return Reaction::focusOn(txtPaymentDate);
     }
@@ -280,7 +285,7 @@ Reaction InterestModel::List1_DblClick(int line) {
     put(txtWeeks, e.WeeksText);
     put(lblDays, e.DaysText);
     put(txtRate, CStr(e.RateValue));
-    values_.CompRate = FieldNumber(text(txtRate));
+    values_.CompRate = Val(text(txtRate));  // to the 15 digits the field shows
     put(txtTotalComp, e.CompText);
     put(txtAccruedInterest, e.AccruedText);
     put(txtSimpleInterest, e.SimpleText);

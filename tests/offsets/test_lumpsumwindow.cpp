@@ -299,6 +299,11 @@ private Q_SLOTS:
         QTest::newRow("rate no number") << "01/05/2004"
                                         << "abc"
                                         << "5000x" << rateZero << txtRate << "01/05/2004";
+        QTest::newRow("rate beyond a double")
+            << "01/05/2004"
+            << "1e309"
+            << "5000"
+            << "1e309 is not a valid number." << txtRate << "01/05/2004";
         QTest::newRow("amount not wholly a number")
             << "01/05/2004"
             << "400"

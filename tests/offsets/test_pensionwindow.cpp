@@ -206,6 +206,10 @@ private Q_SLOTS:
             << "1e200"
             << "500.00"
             << "The amounts entered are too large to calculate." << txtMonthlyPension;
+        QTest::newRow("pension beyond a double")
+            << "1.8e308"
+            << "500.00"
+            << "1.8e308 is not a valid number." << txtMonthlyPension;
     }
     void refusals() {
         QFETCH(QString, pension);

@@ -144,6 +144,10 @@ private Q_SLOTS:
         QTest::newRow("rate 0") << "100000"
                                 << "0"
                                 << "Rate must be greater than 0." << txtRate;
+        QTest::newRow("total beyond a double")
+            << "1e309"
+            << "450"
+            << "1e309 is not a valid number." << txtTotalRecovery;
     }
     void refusals() {
         QFETCH(QString, total);
