@@ -48,6 +48,7 @@ InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) {
     addButton(cmdPrint, false);
     addButton(cmdClear);
     addList(List1);
+    addLabel(Label11, std::string(kPanelHeading));
     addNavigationRow();
 
     on(txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
@@ -220,11 +221,11 @@ Reaction InterestModel::cmdSave_Click() {
 }
 
 void InterestModel::rebuildPanel() {
+    // A figure too wide for its column widens it on every line, headings included.
+    LedgerLines entries = panelLines(ledger_);
+    put(Label11, panelHeading(entries.widths));
     std::vector<std::string>& panel = listLines(List1);
-    panel.clear();
-    for (int i = 1; i <= ledger_.EntryCount(); ++i) {
-        panel.push_back(BuildPanelLine(ledger_.entry(i)));
-    }
+    panel = std::move(entries.lines);
     totals_ = sumLedger(ledger_);
     panel.emplace_back();
     panel.push_back(panelTotalsLine(totals_));
@@ -306,6 +307,7 @@ Reaction InterestModel::List1_DblClick(int line) {
 
 Reaction InterestModel::cmdClear_Click() {
     listLines(List1).clear();
+    put(Label11, std::string(kPanelHeading));
     ledger_.ClearLedger();
     values_.BeginDate = kNoDate;
     values_.EndDate = kNoDate;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -148,6 +149,10 @@ void FormBinder::push() {
             }
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             pushLines(*list, model_.lines(name));
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->text() != text) {
+                label->setText(text);
+            }
         }
         w->setEnabled(model_.isEnabled(name));
     }
