@@ -127,12 +127,12 @@ void spreadCaptionOverPanel(QWidget& window) {
 }  // namespace
 
 CalculationForm::CalculationForm(const Services& services, QWidget* parent)
-    : QWidget(parent), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::CalculationForm, 13260, 8100);
+    : FormWindow(WindowId::CalculationForm, 13260, 8100, parent), binder_(*this, model_, services) {
     buildControls(*this, WindowId::CalculationForm, kLayout);
     spreadCaptionOverPanel(*this);
     // No default button on this window: Enter does not calculate.
     binder_.bind();
+    addMenus(binder_, {.print = cmdPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui
