@@ -224,8 +224,7 @@ public:
 }  // namespace
 
 CalculationForm::CalculationForm(const Services& services, QWidget* parent)
-    : QWidget(parent), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::CalculationForm, 13260, 8100);
+    : FormWindow(WindowId::CalculationForm, 13260, 8100, parent), binder_(*this, model_, services) {
     buildControls(*this, WindowId::CalculationForm, kLayout);
     auto* caption = findControl<QLabel>(*this, Label11);
     auto* panel = findControl<QListWidget>(*this, List1);
@@ -234,6 +233,7 @@ CalculationForm::CalculationForm(const Services& services, QWidget* parent)
     panel->setItemDelegate(new PanelLineSize(panel));
     // No default button on this window: Enter does not calculate.
     binder_.bind();
+    addMenus(binder_, {.print = cmdPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

@@ -8,11 +8,13 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QWidget>
 #include <stdexcept>
 
 #include "shell/ui/dialogs.h"
+#include "shell/ui/formlayout.h"
 #include "shell/ui/look.h"
 
 namespace corvell::ui {
@@ -47,7 +49,7 @@ FormBinder::FormBinder(QWidget& window, FormModel& model, const Services& servic
     : QObject(&window), window_(window), model_(model), services_(services) {}
 
 QWidget* FormBinder::widget(ControlName name) const {
-    return window_.findChild<QWidget*>(toQt(name), Qt::FindDirectChildrenOnly);
+    return clientArea(window_).findChild<QWidget*>(toQt(name), Qt::FindDirectChildrenOnly);
 }
 
 std::optional<ControlName> FormBinder::lookUp(const std::map<const QObject*, ControlName>& names,
@@ -215,16 +217,20 @@ void FormBinder::apply(const Reaction& reaction) {
 }
 
 void FormBinder::print(const PrintJob& job) {
-    const std::optional<int> copies = services_.dialogs.choosePrinter(&window_);
-    if (!copies) {
-        return;  // cancelled: nothing printed, nothing changed
+    sendReport(job, printRoute_, window_, model_.id(), services_);
+}
+
+void FormBinder::command(ControlName button, PrintRoute route) {
+    const QWidget* w = widget(button);
+    if (w == nullptr) {
+        fail("a menu command stands for " + std::string(button.name()) + ", which has no widget");
     }
-    const int documents = job.copiesApply ? std::max(1, *copies) : 1;
-    // Made now, after the dialog: every copy shows the moment it was made.
-    if (!services_.dialogs.print(job.make(services_.clock()), documents)) {
-        services_.dialogs.showMessage(&window_, QStringLiteral("Printer error has occurred"),
-                                      applicationTitle());
+    if (!w->isEnabled()) {
+        return;
     }
+    printRoute_ = route;
+    const auto reset = qScopeGuard([this] { printRoute_ = PrintRoute::Printer; });
+    fire(button, Event::Click);
 }
 
 void FormBinder::leave(QWidget& field, Qt::FocusReason reason) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "shell/formmodel.h"
+#include "shell/ui/reportoutput.h"
 #include "shell/ui/services.h"
 
 class QListWidget;
@@ -32,6 +33,11 @@ public:
 
     // Writes the model's texts, lines and enabled states into the widgets.
     void push();
+
+    // Runs the button's click handler for a menu command: the field that has
+    // the focus keeps it, as with Enter, and a report the handler asks for
+    // goes by `route`. A disabled button does nothing.
+    void command(ControlName button, PrintRoute route = PrintRoute::Printer);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +68,8 @@ private:
     QPointer<QWidget> pressToSwallow_;  // a button whose click a refusal stopped
     bool pushing_ = false;
     bool movingFocus_ = false;  // a handler's reaction is moving the focus
+    // Where a report the handler running asks for goes.
+    PrintRoute printRoute_ = PrintRoute::Printer;
 };
 
 }  // namespace corvell::ui

@@ -111,7 +111,7 @@ private Q_SLOTS:
 
     void layout() {
         QCOMPARE(w_->windowTitle(), QString("CORVELL'S Lump Sum Offset Calculator"));
-        QCOMPARE(w_->size(), QSize(ui::pixels(9630), ui::pixels(6075)));
+        QCOMPARE(ui::clientArea(*w_).size(), QSize(ui::pixels(9630), ui::pixels(6075)));
         // The desktop's face colour behind everything but the grey labels.
         QCOMPARE(w_->palette().color(QPalette::Window),
                  QApplication::palette().color(QPalette::Window));

@@ -76,7 +76,7 @@ private Q_SLOTS:
 
     void layout() {
         QCOMPARE(w_->windowTitle(), QString("CORVELL'S Social Security Offset Calculator"));
-        QCOMPARE(w_->size(), QSize(ui::pixels(9525), ui::pixels(6105)));
+        QCOMPARE(ui::clientArea(*w_).size(), QSize(ui::pixels(9525), ui::pixels(6105)));
         QCOMPARE(w_->palette().color(QPalette::Window), ui::windowGrey());
         checkPlaces(*w_, kPlaces);
         checkTabOrder(

@@ -69,7 +69,7 @@ private Q_SLOTS:
 
     void titleAndStartingTexts() {
         QCOMPARE(w_->windowTitle(), QStringLiteral("CORVELL'S Present Value Calculator"));
-        QCOMPARE(w_->size(), QSize(ui::pixels(9525), ui::pixels(5940)));
+        QCOMPARE(ui::clientArea(*w_).size(), QSize(ui::pixels(9525), ui::pixels(5940)));
         QCOMPARE(text(*w_, txtInterestRate), QStringLiteral(".05"));
         QVERIFY(text(*w_, txtFromDate).isEmpty());
         QVERIFY(button(*w_, cmdPVCalculate)->isDefault());

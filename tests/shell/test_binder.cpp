@@ -403,7 +403,8 @@ private Q_SLOTS:
               WindowId::frmSocialSecurity, WindowId::FrmPension, WindowId::frmOffset,
               WindowId::frmCommutation, WindowId::frmSubrogation}) {
             QWidget& w = t.open(id);
-            for (QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (QWidget* child :
+                 ui::clientArea(w).findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 QVERIFY2(!child->objectName().isEmpty(), qPrintable(w.objectName()));
             }
         }

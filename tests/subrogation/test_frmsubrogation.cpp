@@ -75,7 +75,7 @@ private Q_SLOTS:
             } while (!(at->focusPolicy() & Qt::TabFocus));
         }
         QVERIFY(button(*w_, cmdSSCalculate)->isDefault());
-        QCOMPARE(w_->size(), QSize(635, 403));  // 9525 x 6045 twips
+        QCOMPARE(ui::clientArea(*w_).size(), QSize(635, 403));  // 9525 x 6045 twips
         QCOMPARE(control(*w_, txtForWeeks)->geometry(), QRect(296, 136, 129, 25));
     }
 
