@@ -1,9 +1,14 @@
 #include "tests/support/fakedialogs.h"
 
+#include <QApplication>
+
 namespace corvell::test {
 
 void FakeDialogs::showMessage(QWidget*, const QString& text, const QString& title) {
     messages.push_back({text, title});
+    if (messageLeavesNoActiveWindow) {
+        QApplication::setActiveWindow(nullptr);
+    }
 }
 
 std::optional<int> FakeDialogs::choosePrinter(QWidget*) {

@@ -26,6 +26,10 @@ public:
     std::optional<int> copies = 1;
     // Makes the printer fail on the document with this index (0: the first).
     std::optional<int> failOnDocument;
+    // Leaves no window active after a message, as a real message box does
+    // until the window system gives the window back, some time after it
+    // closed (a test then activates the window itself).
+    bool messageLeavesNoActiveWindow = false;
 
     std::vector<ShownMessage> messages;
     std::vector<report::Document> printed;
