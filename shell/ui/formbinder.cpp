@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,6 +42,11 @@ std::string widgetText(const QWidget* w) {
 bool isTextWidget(const QWidget* w) {
     return qobject_cast<const QLineEdit*>(w) != nullptr ||
            qobject_cast<const QPlainTextEdit*>(w) != nullptr;
+}
+
+bool isEnter(const QKeyEvent& key) {
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 }  // namespace
@@ -97,6 +103,8 @@ void FormBinder::bind(std::optional<ControlName> defaultButton) {
             box->installEventFilter(this);
             watched_.emplace(box, name);
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            list->installEventFilter(this);
+            lists_.emplace(list, name);
             list->viewport()->installEventFilter(this);
             listViewports_.emplace(list->viewport(), name);
         }
@@ -114,9 +122,14 @@ void FormBinder::pull() {
 }
 
 // Rewrites only the lines that changed: a ledger Save rebuilds every line in
-// the model, but most of them read the same as before.
+// the model, but most of them read the same as before. A list whose lines
+// changed scrolls to its end: after a Save the ledger panel shows its totals
+// line and above it as many entries as fit, the one just saved among them
+// whenever the two fit in view together. A list that did not change stays
+// where the operator scrolled it.
 void FormBinder::pushLines(QListWidget& list, const std::vector<std::string>& lines) {
     const int wanted = static_cast<int>(lines.size());
+    bool changed = list.count() > wanted;
     while (list.count() > wanted) {
         delete list.takeItem(list.count() - 1);
     }
@@ -126,15 +139,21 @@ void FormBinder::pushLines(QListWidget& list, const std::vector<std::string>& li
             QListWidgetItem* item = list.item(i);
             if (item->text() != text) {
                 item->setText(text);
+                changed = true;
             }
         } else {
             list.addItem(text);
+            changed = true;
         }
+    }
+    if (changed) {
+        list.scrollToBottom();
     }
 }
 
 void FormBinder::push() {
     pushing_ = true;
+    writtenWithFocus_ = nullptr;
     for (const ControlName name : model_.controlNames()) {
         QWidget* w = widget(name);
         if (w == nullptr) {
@@ -143,7 +162,14 @@ void FormBinder::push() {
         const QString text = toQt(model_.text(name));
         if (auto* line = qobject_cast<QLineEdit*>(w)) {
             if (line->text() != text) {
+                // setText leaves the cursor at the end, and a field too narrow
+                // for the text would show only its tail.
                 line->setText(text);
+                if (window_.focusWidget() == line) {
+                    writtenWithFocus_ = line;
+                } else {
+                    line->setCursorPosition(0);
+                }
             }
         } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
             if (box->toPlainText() != text) {
@@ -161,10 +187,15 @@ void FormBinder::push() {
     pushing_ = false;
 }
 
-Reaction FormBinder::fire(ControlName name, Event event, int line) {
+Reaction FormBinder::run(ControlName name, Event event, int line) {
     pull();
     Reaction reaction = model_.fire(name, event, line);
     push();
+    return reaction;
+}
+
+Reaction FormBinder::fire(ControlName name, Event event, int line) {
+    Reaction reaction = run(name, event, line);
     apply(reaction);
     return reaction;
 }
@@ -176,32 +207,12 @@ void FormBinder::apply(const Reaction& reaction) {
         services_.dialogs.showMessage(&window_, toQt(reaction.message->text), title);
     }
     if (reaction.focus) {
-        if (QWidget* w = widget(reaction.focus->control)) {
-            // The program moving the focus is not the operator leaving a
-            // field: no leave handler runs for it.
-            movingFocus_ = true;
-            w->setFocus(Qt::OtherFocusReason);
-            movingFocus_ = false;
-            const bool selectAll = reaction.focus->caret == Caret::SelectAll;
-            if (auto* line = qobject_cast<QLineEdit*>(w)) {
-                if (selectAll) {
-                    line->selectAll();
-                } else {
-                    line->deselect();
-                    line->setCursorPosition(0);
-                }
-            } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
-                if (selectAll) {
-                    box->selectAll();
-                } else {
-                    box->moveCursor(QTextCursor::Start);
-                }
-            }
-        } else {
-            fail("the focus goes to " + std::string(reaction.focus->control.name()) +
-                 ", which has no widget");
-        }
+        moveFocus(*reaction.focus);
     }
+    if (writtenWithFocus_ && window_.focusWidget() != writtenWithFocus_) {
+        writtenWithFocus_->setCursorPosition(0);
+    }
+    writtenWithFocus_ = nullptr;
     if (reaction.print) {
         print(*reaction.print);
     }
@@ -214,6 +225,43 @@ void FormBinder::apply(const Reaction& reaction) {
     if (reaction.endProcess) {
         services_.navigator.endProcess();
     }
+}
+
+void FormBinder::moveFocus(const Focus& focus) {
+    QWidget* w = widget(focus.control);
+    if (w == nullptr) {
+        fail("the focus goes to " + std::string(focus.control.name()) + ", which has no widget");
+    }
+    // The program moving the focus is not the operator leaving a field: no
+    // leave handler runs for it.
+    movingFocus_ = true;
+    w->setFocus(Qt::OtherFocusReason);
+    movingFocus_ = false;
+    placeCaret(*w, focus.caret);
+}
+
+void FormBinder::placeCaret(QWidget& field, Caret caret) {
+    const bool selectAll = caret == Caret::SelectAll;
+    if (auto* line = qobject_cast<QLineEdit*>(&field)) {
+        if (selectAll) {
+            line->selectAll();
+        } else {
+            line->deselect();
+            line->setCursorPosition(0);
+        }
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(&field)) {
+        if (selectAll) {
+            box->selectAll();
+        } else {
+            box->moveCursor(QTextCursor::Start);
+        }
+    }
+}
+
+// The list's line the operator chose: its current line, when selected.
+int FormBinder::selectedLine(const QListWidget& list) {
+    const QListWidgetItem* item = list.currentItem();
+    return item != nullptr && item->isSelected() ? list.currentRow() : -1;
 }
 
 void FormBinder::print(const PrintJob& job) {
@@ -242,9 +290,15 @@ void FormBinder::leave(QWidget& field, Qt::FocusReason reason) {
     // The focus has already gone to the control the operator pressed or
     // tabbed to.
     QWidget* receiver = QApplication::focusWidget();
-    const Reaction reaction = fire(name, Event::LostFocus);
-    if (reaction.message && reason == Qt::MouseFocusReason &&
-        qobject_cast<QAbstractButton*>(receiver) != nullptr) {
+    const bool clickedAway = reason == Qt::MouseFocusReason;
+    Reaction reaction = run(name, Event::LostFocus);
+    if (clickedAway && reaction.focus && !reaction.message && reaction.focus->control != name) {
+        // A jump onward helps the operator who tabs through the fields; one
+        // who clicked another control meant to go there.
+        reaction.focus.reset();
+    }
+    apply(reaction);
+    if (reaction.message && clickedAway && qobject_cast<QAbstractButton*>(receiver) != nullptr) {
         // A refusal on leaving a field stops the click that moved the focus
         // away, as the message box takes the mouse. The press is on its way
         // right now; if it never comes, forget it.
@@ -253,16 +307,40 @@ void FormBinder::leave(QWidget& field, Qt::FocusReason reason) {
     }
 }
 
+// Enter presses a focused button, as Space does, and recalls the selected
+// line of a list, as a double click does. Held down, it acts once.
+bool FormBinder::pressByKey(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !isEnter(*static_cast<QKeyEvent*>(event))) {
+        return false;
+    }
+    const bool repeat = static_cast<QKeyEvent*>(event)->isAutoRepeat();
+    if (auto* button = qobject_cast<QPushButton*>(watched); button && watched_.contains(button)) {
+        if (!repeat) {
+            button->click();
+        }
+        return true;
+    }
+    if (const std::optional<ControlName> name = lookUp(lists_, watched)) {
+        if (!repeat) {
+            fire(*name, Event::DblClick, selectedLine(*static_cast<QListWidget*>(watched)));
+        }
+        return true;
+    }
+    return false;
+}
+
 bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
     if (w == nullptr) {
         return false;
     }
+    if (pressByKey(watched, event)) {
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (const std::optional<ControlName> name = lookUp(listViewports_, w)) {
-            auto* list = qobject_cast<QListWidget*>(w->parentWidget());
-            const int row = list != nullptr ? list->currentRow() : -1;
-            fire(*name, Event::DblClick, row);
+            const auto* list = qobject_cast<const QListWidget*>(w->parentWidget());
+            fire(*name, Event::DblClick, list != nullptr ? selectedLine(*list) : -1);
         }
         return false;
     }
@@ -288,8 +366,9 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         }
         leave(*w, reason);
         // When the handler put the focus straight back, the field was never
-        // really left: it keeps the selection the handler made.
-        return w->hasFocus();
+        // really left: it keeps the selection the handler made. (Ask the
+        // window: after a message box it may not be active again yet.)
+        return window_.focusWidget() == w;
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #include "tests/support/fakedialogs.h"
 
+#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -29,6 +30,9 @@ PdfResult paintToPdf(const ui::ReportPainter& paint, int copyCount) {
 
 void FakeDialogs::showMessage(QWidget*, const QString& text, const QString& title) {
     messages.push_back({text, title});
+    if (messageLeavesNoActiveWindow) {
+        QApplication::setActiveWindow(nullptr);
+    }
 }
 
 std::optional<int> FakeDialogs::choosePrinter(QWidget*, const ui::PrintRequest& request) {

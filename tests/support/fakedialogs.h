@@ -47,6 +47,10 @@ public:
     std::function<void()> whileFileDialogOpen;
     // The copies the operator prints from the preview; none by default.
     std::optional<int> printFromPreview;
+    // Leaves no window active after a message, as a real message box does
+    // until the window system gives the window back, some time after it
+    // closed (a test then activates the window itself).
+    bool messageLeavesNoActiveWindow = false;
 
     std::vector<ShownMessage> messages;
     std::vector<report::Document> printed;
