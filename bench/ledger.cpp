@@ -50,11 +50,19 @@ public:
     void showMessage(QWidget*, const QString& text, const QString&) override {
         fail("the window said: " + text.toStdString());
     }
-    std::optional<int> choosePrinter(QWidget*) override { return 1; }
-    bool print(const report::Document& document, int copies) override {
+    std::optional<int> choosePrinter(QWidget*, const ui::PrintRequest&) override { return 1; }
+    bool print(WindowId, const report::Document& document, int copies) override {
         printed.insert(printed.end(), static_cast<std::size_t>(copies), document);
         return true;
     }
+    void showPreview(QWidget*, const ui::PrintRequest&, const ui::ReportPainter&) override {
+        fail("no preview is asked for");
+    }
+    std::optional<QString> chooseSaveFile(QWidget*, WindowId, const QString&, const QString&,
+                                          const QString&) override {
+        fail("no file dialog is asked for");
+    }
+    QPageLayout pageLayout(WindowId) override { fail("no page layout is asked for"); }
     std::vector<report::Document> printed;
 };
 

@@ -48,7 +48,11 @@ Reaction CommutationModel::cmdCommCalculate_Click() {
     if (weeksText.empty()) {
         return Reaction::refuse("Commuted Weeks is a required entry", txtCommWeeks);
     }
-    const double weeks = FieldNumber(weeksText);
+    const std::optional<double> weeksRead = FieldNumber(weeksText);
+    if (!weeksRead) {
+        return notValidNumber(weeksText, txtCommWeeks);
+    }
+    const double weeks = *weeksRead;
     const std::optional<std::int16_t> days = commutationDays(weeks);
     if (!days) {
         return Reaction::refuse("Commuted Weeks must be more than 0 and at most 4681.",
@@ -70,7 +74,11 @@ Reaction CommutationModel::cmdCommCalculate_Click() {
     if (amountText.empty()) {
         return Reaction::refuse("Commuted Amount is a required entry", txtCommAmount);
     }
-    const double amount = FieldNumber(amountText);
+    const std::optional<double> amountRead = FieldNumber(amountText);
+    if (!amountRead) {
+        return notValidNumber(amountText, txtCommAmount);
+    }
+    const double amount = *amountRead;
     const std::optional<double> rate = commutationRate(amount, weeks);
     if (!rate) {
         return Reaction::refuse("Commutation Amount is too large for so few Comm Weeks.",

@@ -20,6 +20,10 @@ CalculationRefusal notADate(const std::string& text, ControlName control) {
     return refuse(text + " is not a valid date.", control);
 }
 
+CalculationRefusal notANumber(const std::string& text, ControlName control) {
+    return refuse(text + " is not a valid number.", control);
+}
+
 bool allFinite(const Calculation& c) {
     return std::isfinite(c.period.TotalComp) && std::isfinite(c.interest.AccruedInterest) &&
            std::isfinite(c.interest.SimpleInterest) && std::isfinite(c.interest.TotalAmount) &&
@@ -47,7 +51,7 @@ CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
     if (!in.rate.empty()) {
         rate = CDbl(in.rate);
         if (!rate) {
-            return refuse(in.rate + " is not a valid number.", txtRate);
+            return notANumber(in.rate, txtRate);
         }
         c.hasRate = true;
     }
@@ -56,8 +60,12 @@ CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
         if (in.weeks.empty()) {
             return refuse("Ending Date or Weeks is required for any calculation.", txtEndingDate);
         }
+        const std::optional<double> weeks = FieldNumber(in.weeks);
+        if (!weeks) {
+            return notANumber(in.weeks, txtWeeks);
+        }
         // A period of weeks holds at least one day.
-        const std::optional<std::int16_t> days = daysInWeeks(FieldNumber(in.weeks));
+        const std::optional<std::int16_t> days = daysInWeeks(*weeks);
         if (!days || *days < 1) {
             return refuse("Weeks must be more than 0 and at most 4681.", txtWeeks);
         }
@@ -81,9 +89,22 @@ CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
     }
 
     c.period = calculatePeriod(c.BeginDate, c.EndDate, rate);
-    c.PaymentAmount = FieldNumber(in.paymentAmount);
 
-    const std::optional<Date> paid = CDate(in.paymentDate);
+    // Without a payment date there is no interest; a payment date that is
+    // no date is refused rather than taken for none.
+    std::optional<Date> paid;
+    if (!trim(in.paymentDate).empty()) {
+        paid = CDate(in.paymentDate);
+        if (!paid) {
+            return notADate(in.paymentDate, txtPaymentDate);
+        }
+    }
+    const std::optional<double> paymentAmount = FieldNumber(in.paymentAmount);
+    if (!paymentAmount) {
+        return notANumber(in.paymentAmount, txtPaymentAmount);
+    }
+    c.PaymentAmount = *paymentAmount;
+
     if (!paid) {
         c.payment = PaymentOutcome::NoPaymentDate;
     } else if (*paid < c.EndDate) {

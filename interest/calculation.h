@@ -36,7 +36,7 @@ struct CalculationRefusal {
 
 enum class PaymentOutcome {
     Figured,           // interest figured up to the payment date
-    NoPaymentDate,     // payment date empty or not a date: no interest
+    NoPaymentDate,     // payment date empty (or blanks): no interest
     BeforeEndingDate,  // payment dated before the period ended: no interest
 };
 
@@ -57,10 +57,12 @@ struct Calculation {
 using CalculationOutcome = std::variant<CalculationRefusal, Calculation>;
 
 // Checks, in order: beginning date given and a date; rate (when given) a
-// number; ending date given and a date, or else weeks given and in range;
-// ending date not before the beginning date; amounts within what a double
-// carries. A payment date that is missing or before the ending date does not
-// refuse: the period is figured without interest.
+// number; ending date given and a date, or else weeks a number given and in
+// range; ending date not before the beginning date; payment date (when
+// given) a date; payment amount not a number beyond the range of a double;
+// amounts within what a double carries. A payment date that is missing or
+// before the ending date does not refuse: the period is figured without
+// interest.
 CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger);
 
 // The message shown when the payment date is before the ending date.

@@ -7,6 +7,7 @@
 #include "interest/ledgerreport.h"
 #include "shell/datefield.h"
 #include "shell/format.h"
+#include "shell/ratefield.h"
 #include "shell/refusals.h"
 #include "shell/savedstate.h"
 #include "shell/values.h"
@@ -50,6 +51,7 @@ InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) {
     addButton(cmdPrint, false);
     addButton(cmdClear);
     addList(List1);
+    addLabel(Label11, std::string(kPanelHeading));
     addNavigationRow();
 
     on(txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
@@ -99,28 +101,32 @@ Reaction InterestModel::txtEndingDate_LostFocus() {
     return leaveDateField(txtEndingDate, values_.EndDate, lastEndingDate_);
 }
 
-// Only digits typed without separators are checked here; a date typed with
-// separators is written out in full, and Calculate checks it.
+// Digits typed without separators are completed; whatever was typed, a
+// payment date that is no date is refused and none is kept. Blanks are no
+// payment date.
 Reaction InterestModel::txtPaymentDate_LostFocus() {
     std::string& typed = field(txtPaymentDate);
     if (Val(typed) > 10000) {
-        typed = Format(completeDateDigits(typed), "mm/dd/yyyy");
-        if (!trimLeft(typed).empty()) {
-            const std::optional<Date> date = CDate(typed);
-            if (!date) {
-                values_.PaymentDate = kNoDate;
-                return notValidDate(typed, txtPaymentDate);
-            }
-            values_.PaymentDate = *date;
-        }
+        typed = completeDateDigits(typed);
     }
     typed = Format(typed, "mm/dd/yyyy");
+    if (trimLeft(typed).empty()) {
+        return {};
+    }
+    const std::optional<Date> date = CDate(typed);
+    if (!date) {
+        values_.PaymentDate = kNoDate;
+        return notValidDate(typed, txtPaymentDate);
+    }
+    values_.PaymentDate = *date;
     return {};
 }
 
 // With the period already ended by a date, the weeks are skipped.
 Reaction InterestModel::txtRate_LostFocus() {
-    put(txtRate, Format(text(txtRate), "###0.00"));
+    if (Reaction refusal = leaveRateField(field(txtRate), txtRate); !refusal.empty()) {
+        return refusal;
+    }
     if (IsDate(text(txtEndingDate))) {
         return Reaction::focusOn(txtPaymentDate);
     }
@@ -219,11 +225,11 @@ Reaction InterestModel::cmdSave_Click() {
 }
 
 void InterestModel::rebuildPanel() {
+    // A figure too wide for its column widens it on every line, headings included.
+    LedgerLines entries = panelLines(ledger_);
+    put(Label11, panelHeading(entries.widths));
     std::vector<std::string>& panel = listLines(List1);
-    panel.clear();
-    for (int i = 1; i <= ledger_.EntryCount(); ++i) {
-        panel.push_back(BuildPanelLine(ledger_.entry(i)));
-    }
+    panel = std::move(entries.lines);
     totals_ = sumLedger(ledger_);
     panel.emplace_back();
     panel.push_back(panelTotalsLine(totals_));
@@ -284,7 +290,7 @@ Reaction InterestModel::List1_DblClick(int line) {
     put(txtWeeks, e.WeeksText);
     put(lblDays, e.DaysText);
     put(txtRate, CStr(e.RateValue));
-    values_.CompRate = FieldNumber(text(txtRate));
+    values_.CompRate = Val(text(txtRate));  // to the 15 digits the field shows
     put(txtTotalComp, e.CompText);
     put(txtAccruedInterest, e.AccruedText);
     put(txtSimpleInterest, e.SimpleText);
@@ -306,6 +312,7 @@ Reaction InterestModel::List1_DblClick(int line) {
 Reaction InterestModel::cmdClear_Click() {
     beforeClear_ = saveState();
     listLines(List1).clear();
+    put(Label11, std::string(kPanelHeading));
     ledger_.ClearLedger();
     values_.BeginDate = kNoDate;
     values_.EndDate = kNoDate;

@@ -1,15 +1,131 @@
 #include "interest/ledgerlines.h"
 
+#include <algorithm>
+#include <array>
+
 #include "shell/format.h"
 #include "shell/values.h"
 
 namespace corvell {
 namespace {
 
-// A stored date in the panel: two-digit year, then two blanks. A missing
-// payment date keeps its ten blanks.
-std::string panelDate(const std::string& stored) {
-    return Format(stored, "mm/dd/yy") + "  ";
+// The panel re-formats the stored amounts; the report prints them as stored.
+enum class LedgerView { Panel, Report };
+
+// The amount columns, left to right, with the name each heading gives them.
+struct Column {
+    int ColumnWidths::*width;
+    std::string_view name;
+};
+constexpr std::array<Column, 9> kColumns{{
+    {&ColumnWidths::payAmount, "Pay Amt."},
+    {&ColumnWidths::weeks, "Weeks"},
+    {&ColumnWidths::days, "Days"},
+    {&ColumnWidths::rate, "Rate"},
+    {&ColumnWidths::comp, "Comp"},
+    {&ColumnWidths::accrued, "Accrued"},
+    {&ColumnWidths::simple, "Simple"},
+    {&ColumnWidths::total, "Total"},
+    {&ColumnWidths::netTotal, "Net Total"},
+}};
+
+using AmountTexts = std::array<std::string, kColumns.size()>;
+
+// The amounts of an entry as a view shows them, in column order.
+AmountTexts amountTexts(const LedgerEntry& e, LedgerView view) {
+    const double net = e.TotalAmountValue - e.PayAmount;
+    if (view == LedgerView::Report) {
+        return {e.PayAmountText, e.WeeksText, e.DaysText,
+                e.RateText,      e.CompText,  e.AccruedText,
+                e.SimpleText,    e.TotalText, Format(net, "##,###,##.00")};
+    }
+    return {e.PayAmountText,
+            Format(e.WeeksText, "#,##0"),
+            Format(e.DaysText, "0"),
+            Format(e.RateText, "#,##0.00"),
+            Format(e.CompText, "##,###,##0.00"),
+            Format(e.AccruedText, "###,##0.00"),
+            Format(e.SimpleText, "###,##0.00"),
+            Format(e.TotalText, "##,###,##0.00"),
+            Format(net, "##,###,##0.00")};
+}
+
+// What a column shows of a value: no surrounding blanks, "0" for zero.
+std::string shown(std::string_view value) {
+    std::string v(trim(value));
+    if (Val(v) == 0) {
+        v = "0";
+    }
+    return v;
+}
+
+void widen(ColumnWidths& widths, const AmountTexts& texts) {
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        int& width = widths.*kColumns[c].width;
+        const auto length = static_cast<int>(shown(texts[c]).size());
+        if (length >= width) {
+            width = length + 1;
+        }
+    }
+}
+
+std::string amountColumns(const AmountTexts& texts, const ColumnWidths& widths) {
+    std::string line;
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        line += PadColumn(texts[c], widths.*kColumns[c].width);
+    }
+    return line;
+}
+
+// Blanks before each widened column's name, as many as the column grew.
+std::string widenHeading(std::string_view written, const ColumnWidths& widths) {
+    std::string heading(written);
+    std::size_t at = 0;
+    for (const Column& c : kColumns) {
+        at = heading.find(c.name, at);
+        const int grown = std::max(widths.*c.width - ColumnWidth.*c.width, 0);
+        heading.insert(at, static_cast<std::size_t>(grown), ' ');
+        at += static_cast<std::size_t>(grown) + c.name.size();
+    }
+    return heading;
+}
+
+// The dates that start an entry's line. The panel shows them with a
+// two-digit year and two blanks after each; the report as stored, one blank
+// after each. A missing payment date keeps its ten blanks.
+std::string dates(const LedgerEntry& e, LedgerView view) {
+    if (view == LedgerView::Report) {
+        return e.BeginText + " " + e.EndText + " " + e.PayDateText + " ";
+    }
+    const auto panelDate = [](const std::string& stored) {
+        return Format(stored, "mm/dd/yy") + "  ";
+    };
+    return panelDate(e.BeginText) + panelDate(e.EndText) + panelDate(e.PayDateText);
+}
+
+// Every entry's amounts are formatted once, for its width and its line.
+LedgerLines linesOf(const Ledger& ledger, LedgerView view) {
+    std::vector<AmountTexts> texts;
+    texts.reserve(static_cast<std::size_t>(ledger.EntryCount()));
+    LedgerLines result{ColumnWidth, {}};
+    for (int i = 1; i <= ledger.EntryCount(); ++i) {
+        texts.push_back(amountTexts(ledger.entry(i), view));
+        widen(result.widths, texts.back());
+    }
+    result.lines.reserve(texts.size());
+    for (int i = 1; i <= ledger.EntryCount(); ++i) {
+        result.lines.push_back(
+            dates(ledger.entry(i), view) +
+            amountColumns(texts[static_cast<std::size_t>(i - 1)], result.widths));
+    }
+    return result;
+}
+
+std::string lineAlone(const LedgerEntry& e, LedgerView view) {
+    const AmountTexts texts = amountTexts(e, view);
+    ColumnWidths widths = ColumnWidth;
+    widen(widths, texts);
+    return dates(e, view) + amountColumns(texts, widths);
 }
 
 // The totals as both lines show them; only the label before the amount
@@ -25,39 +141,40 @@ std::string totalsLine(const LedgerTotals& t, std::string_view amountLabel) {
 }  // namespace
 
 std::string PadColumn(std::string_view value, int width) {
-    std::string v(trim(value));
-    if (Val(v) == 0) {
-        v = "0";
+    std::string v = shown(value);
+    const auto wanted = static_cast<std::size_t>(std::max(width, 0));
+    if (v.size() < wanted) {
+        v.insert(0, wanted - v.size(), ' ');
     }
-    return Right(std::string(19, ' ') + v, static_cast<std::size_t>(width));
+    return v;
+}
+
+LedgerLines panelLines(const Ledger& ledger) {
+    return linesOf(ledger, LedgerView::Panel);
+}
+
+LedgerLines reportLines(const Ledger& ledger) {
+    return linesOf(ledger, LedgerView::Report);
+}
+
+std::string panelHeading(const ColumnWidths& widths) {
+    return widenHeading(kPanelHeading, widths);
 }
 
 std::string BuildPanelLine(const LedgerEntry& e) {
-    const ColumnWidths& w = ColumnWidth;
-    return panelDate(e.BeginText) + panelDate(e.EndText) + panelDate(e.PayDateText) +
-           PadColumn(e.PayAmountText, w.payAmount) +
-           PadColumn(Format(e.WeeksText, "#,##0"), w.weeks) +
-           PadColumn(Format(e.DaysText, "0"), w.days) +
-           PadColumn(Format(e.RateText, "#,##0.00"), w.rate) +
-           PadColumn(Format(e.CompText, "##,###,##0.00"), w.comp) +
-           PadColumn(Format(e.AccruedText, "###,##0.00"), w.accrued) +
-           PadColumn(Format(e.SimpleText, "###,##0.00"), w.simple) +
-           PadColumn(Format(e.TotalText, "##,###,##0.00"), w.total) +
-           PadColumn(Format(e.TotalAmountValue - e.PayAmount, "##,###,##0.00"), w.netTotal);
+    return lineAlone(e, LedgerView::Panel);
 }
 
 std::string panelTotalsLine(const LedgerTotals& totals) {
     return totalsLine(totals, " Amount=");
 }
 
+std::string reportHeader(const ColumnWidths& widths) {
+    return widenHeading(kReportHeader, widths);
+}
+
 std::string reportEntryLine(const LedgerEntry& e) {
-    const ColumnWidths& w = ColumnWidth;
-    return e.BeginText + " " + e.EndText + " " + e.PayDateText + " " +
-           PadColumn(e.PayAmountText, w.payAmount) + PadColumn(e.WeeksText, w.weeks) +
-           PadColumn(e.DaysText, w.days) + PadColumn(e.RateText, w.rate) +
-           PadColumn(e.CompText, w.comp) + PadColumn(e.AccruedText, w.accrued) +
-           PadColumn(e.SimpleText, w.simple) + PadColumn(e.TotalText, w.total) +
-           PadColumn(Format(e.TotalAmountValue - e.PayAmount, "##,###,##.00"), w.netTotal);
+    return lineAlone(e, LedgerView::Report);
 }
 
 std::string reportTotalsLine(const LedgerTotals& totals) {

@@ -18,15 +18,17 @@ report::Document buildLedgerReport(const Ledger& ledger, const LedgerTotals& tot
     doc.line();
     // The header, the entries and the totals keep their columns whole on any
     // paper, and every page after the first starts with the header again.
+    // A figure too wide for its column widens it on every line.
+    const LedgerLines entries = reportLines(ledger);
     doc.openFittedTable();
     doc.openHeadings();
     doc.underline(true);
-    doc.line({text(std::string(kReportHeader))});
+    doc.line({text(reportHeader(entries.widths))});
     doc.underline(false);
     doc.line();
     doc.closeHeadings();
-    for (int i = 1; i <= ledger.EntryCount(); ++i) {
-        doc.line({text(reportEntryLine(ledger.entry(i)))});
+    for (const std::string& line : entries.lines) {
+        doc.line({text(line)});
         doc.line();
         doc.line();
     }

@@ -63,7 +63,11 @@ Reaction LumpSumModel::cmdCommCalculate_Click() {
         return Reaction::refuse("Net Offset Amount is required for any calculation.",
                                 txtNetOffsetAmount);
     }
-    const double rate = FieldNumber(rateText);
+    const std::optional<double> rateRead = FieldNumber(rateText);
+    if (!rateRead) {
+        return notValidNumber(rateText, txtRate);
+    }
+    const double rate = *rateRead;
     if (rate == 0) {
         return Reaction::refuse("Rate must be greater than 0.", txtRate);
     }

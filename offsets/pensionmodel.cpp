@@ -26,10 +26,20 @@ PensionModel::PensionModel()
 }
 
 // An empty or unreadable pension or percentage counts as 0, leaving the
-// rate as it is; the rate itself must be a number.
+// rate as it is, but a number too large for a double is refused; the rate
+// itself must be a number.
 Reaction PensionModel::cmdSSCalculate_Click() {
-    const double employerMonthly = employerFundedMonthly(FieldNumber(text(txtMonthlyPension)),
-                                                         FieldNumber(text(txtEmployerPercent)));
+    const std::string& pensionText = text(txtMonthlyPension);
+    const std::optional<double> pension = FieldNumber(pensionText);
+    if (!pension) {
+        return notValidNumber(pensionText, txtMonthlyPension);
+    }
+    const std::string& percentText = text(txtEmployerPercent);
+    const std::optional<double> percent = FieldNumber(percentText);
+    if (!percent) {
+        return notValidNumber(percentText, txtEmployerPercent);
+    }
+    const double employerMonthly = employerFundedMonthly(*pension, *percent);
     const std::string& rateText = text(txtRate);
     if (trim(rateText).empty()) {
         return Reaction::refuse("Rate is required for any calculation.", txtRate);

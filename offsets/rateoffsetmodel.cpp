@@ -1,6 +1,6 @@
 #include "offsets/rateoffsetmodel.h"
 
-#include "offsets/offsetfields.h"
+#include "shell/ratefield.h"
 
 namespace corvell {
 
@@ -20,8 +20,7 @@ RateOffsetModel::RateOffsetModel(WindowId id, const RateOffsetControls& c)
 }
 
 Reaction RateOffsetModel::txtRate_LostFocus() {
-    field(rate_) = rateOnLeaving(text(rate_));
-    return {};
+    return leaveRateField(field(rate_), rate_);
 }
 
 }  // namespace corvell

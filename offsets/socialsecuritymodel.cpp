@@ -24,11 +24,19 @@ SocialSecurityModel::SocialSecurityModel()
 Reaction SocialSecurityModel::cmdSSCalculate_Click() {
     const std::string& monthlyText = text(txtSocialSecurity);
     const std::string& rateText = text(txtRate);
-    if (FieldNumber(monthlyText) == 0) {
+    const std::optional<double> monthlyRead = FieldNumber(monthlyText);
+    if (!monthlyRead) {
+        return notValidNumber(monthlyText, txtSocialSecurity);
+    }
+    if (*monthlyRead == 0) {
         return Reaction::refuse("Please enter monthly social security payment received",
                                 txtSocialSecurity);
     }
-    if (FieldNumber(rateText) == 0) {
+    const std::optional<double> rateRead = FieldNumber(rateText);
+    if (!rateRead) {
+        return notValidNumber(rateText, txtRate);
+    }
+    if (*rateRead == 0) {
         return Reaction::refuse("Please enter weekly compensation rate before adjustment", txtRate);
     }
     // A number followed by other text passes the tests above but is no amount.

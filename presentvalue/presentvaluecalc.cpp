@@ -18,6 +18,10 @@ double discountRateOf(double typed) {
     return typed > kLargestFractionRate ? typed / 100 : typed;
 }
 
+bool discountRateInRange(double discountRate) {
+    return discountRate > -1 && discountRate <= kLargestFractionRate;
+}
+
 std::optional<double> discountedSum(double compRate, double weeks, double discountRate) {
     const double factor = 1 + discountRate / kDiscountPeriodsPerYear;
     double sum = 0;

@@ -34,6 +34,13 @@ double weeksOfLife(double lifeYears);
 // percentage and is divided by 100.
 double discountRateOf(double typed);
 
+// Whether a discount rate (a fraction) can be used: above -1 and at most
+// 0.99. A fraction above 0.99 comes only from a percentage above 99, and
+// written back into the field (" .995", " 1") it would read as a percentage
+// again on the next Calculate, giving another figure; a rate of -1 or less
+// makes the present value many times the total paid.
+bool discountRateInRange(double discountRate);
+
 // The sum of compRate / (1 + discountRate / 52)^i over i = 1, 2, ... while
 // i <= weeks: each whole week's payment discounted from one week out; a part
 // week at the end counts for nothing, and fewer than one week gives 0.

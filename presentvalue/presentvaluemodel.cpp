@@ -11,6 +11,7 @@
 #include "shell/datefield.h"
 #include "shell/daycount.h"
 #include "shell/format.h"
+#include "shell/ratefield.h"
 #include "shell/refusals.h"
 #include "shell/savedstate.h"
 #include "shell/values.h"
@@ -83,9 +84,7 @@ Reaction PresentValueModel::txtToDate_LostFocus() {
 }
 
 Reaction PresentValueModel::txtRate_LostFocus() {
-    std::string& rate = field(txtRate);
-    rate = Format(rate, "###0.00");
-    return {};
+    return leaveRateField(field(txtRate), txtRate);
 }
 
 Reaction PresentValueModel::txtWeeks_LostFocus() {
@@ -125,7 +124,6 @@ Reaction PresentValueModel::cmdPVCalculate_Click() {
     if (auto refusal = totalComp()) {
         return *refusal;
     }
-    discountRateFromField();
     if (auto refusal = discountedPresentValue()) {
         return *refusal;
     }
@@ -160,7 +158,11 @@ std::optional<Reaction> PresentValueModel::checkToDate(std::optional<Date>& to) 
 
 std::optional<Reaction> PresentValueModel::weeksFromAge() {
     const std::string& ageText = text(txtAge);
-    const double age = FieldNumber(ageText);
+    const std::optional<double> ageRead = FieldNumber(ageText);
+    if (!ageRead) {
+        return notValidNumber(ageText, txtAge);
+    }
+    const double age = *ageRead;
     if (age > kLastTableAge) {
         return Reaction::refuse(ageText + " is beyond end of age table.  Use 110 or younger.",
                                 txtAge);
@@ -182,10 +184,17 @@ std::optional<Reaction> PresentValueModel::weeksFromAge() {
 }
 
 std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from) {
-    const double weeks = FieldNumber(text(txtWeeks));
+    const std::string& weeksText = text(txtWeeks);
+    const std::optional<double> weeksRead = FieldNumber(weeksText);
+    if (!weeksRead) {
+        return notValidNumber(weeksText, txtWeeks);
+    }
+    // Weeks run forward from the From Date; a period that ends first is
+    // given by a To Date.
+    const double weeks = *weeksRead;
     const std::optional<std::int16_t> days = daysInWeeks(weeks);
-    if (!days) {
-        return Reaction::refuse("Weeks must be at most 4681.", txtWeeks);
+    if (!days || weeks < 0) {
+        return Reaction::refuse("Weeks must be more than 0 and at most 4681.", txtWeeks);
     }
     // The To Date is the From Date plus the days, with no day subtracted.
     const std::optional<Date> to = DateAdd(*days, from);
@@ -205,10 +214,15 @@ void PresentValueModel::periodFromDates(Date from, Date to) {
 
 std::optional<Reaction> PresentValueModel::totalComp() {
     // Without a Comp Rate the rate and total of the last calculation stay.
-    if (text(txtRate).empty()) {
+    const std::string& rateText = text(txtRate);
+    if (rateText.empty()) {
         return std::nullopt;
     }
-    const double rate = FieldNumber(text(txtRate));
+    const std::optional<double> rateRead = FieldNumber(rateText);
+    if (!rateRead) {
+        return notValidNumber(rateText, txtRate);
+    }
+    const double rate = *rateRead;
     const double total = values_.Weeks * rate;
     if (!std::isfinite(total)) {
         return Reaction::refuse("Comp Rate is out of range.", txtRate);
@@ -219,20 +233,24 @@ std::optional<Reaction> PresentValueModel::totalComp() {
     return std::nullopt;
 }
 
-void PresentValueModel::discountRateFromField() {
-    std::string& rate = field(txtInterestRate);
-    if (rate.empty()) {
-        rate = kDefaultInterestRate;
-    }
-    discountRate_ = discountRateOf(FieldNumber(rate));
-    rate = Str(discountRate_);
-}
-
+// The rate is read, checked and used before anything is written, so that a
+// refused rate stays as typed and the next Calculate reads it the same way.
 std::optional<Reaction> PresentValueModel::discountedPresentValue() {
-    const std::optional<double> sum = discountedSum(values_.CompRate, values_.Weeks, discountRate_);
+    const std::string& typed = text(txtInterestRate);
+    const std::string rateText = typed.empty() ? kDefaultInterestRate : typed;
+    const std::optional<double> rateRead = FieldNumber(rateText);
+    if (!rateRead) {
+        return notValidNumber(rateText, txtInterestRate);
+    }
+    const double rate = discountRateOf(*rateRead);
+    const std::optional<double> sum = discountRateInRange(rate)
+                                          ? discountedSum(values_.CompRate, values_.Weeks, rate)
+                                          : std::nullopt;
     if (!sum) {
         return Reaction::refuse("Interest Rate is out of range.", txtInterestRate);
     }
+    discountRate_ = rate;
+    field(txtInterestRate) = Str(rate);
     presentValue_ = *sum;
     field(txtPresentValue) = Format(presentValue_, kAmountPattern);
     return std::nullopt;

@@ -43,7 +43,6 @@ private:
     std::optional<Reaction> periodFromWeeks(Date from);
     void periodFromDates(Date from, Date to);
     std::optional<Reaction> totalComp();
-    void discountRateFromField();
     std::optional<Reaction> discountedPresentValue();
 
     CalculationValues values_;

@@ -99,6 +99,10 @@ void FormModel::addList(ControlName name) {
     add(name, Control{Control::Kind::List, {}, true, {}});
 }
 
+void FormModel::addLabel(ControlName name, std::string text) {
+    add(name, Control{std::move(text), true, {}});
+}
+
 void FormModel::addNavigationRow() {
     for (const NavigationButton& button : navigationRow(id_)) {
         addButton(button.control);

@@ -1,10 +1,11 @@
 #pragma once
-// The plain model of one window: the texts of its fields, the lines of its
-// list box, the enabled state of its buttons, and one handler per control
-// event, named as the window names them (cmdCalculate_Click,
-// txtRate_LostFocus, txtAge_Change, List1_DblClick). Every window model
-// offers this same interface, so one piece of UI code binds any of them to
-// its widgets, and every rule can be exercised without a display.
+// The plain model of one window: the texts of its fields (and of the labels
+// it changes), the lines of its list box, the enabled state of its buttons,
+// and one handler per control event, named as the window names them
+// (cmdCalculate_Click, txtRate_LostFocus, txtAge_Change, List1_DblClick).
+// Every window model offers this same interface, so one piece of UI code
+// binds any of them to its widgets, and every rule can be exercised without
+// a display.
 //
 // Architecture in brief: the core (this folder and the calculator folders)
 // knows nothing of Qt; each window class in a ui/ folder is its layout plus
@@ -71,6 +72,9 @@ protected:
     void addField(ControlName name, std::string initial = {});
     void addButton(ControlName name, bool enabled = true);
     void addList(ControlName name);
+    // A label whose text the window's handlers change, as they change a
+    // field's (through field()).
+    void addLabel(ControlName name, std::string text);
     // The navigation buttons and Close of this calculator window.
     void addNavigationRow();
 

@@ -41,6 +41,15 @@ Document& Document::orientation(Orientation o) {
     return *this;
 }
 
+Orientation Document::pageOrientation() const {
+    for (const Statement& statement : statements_) {
+        if (const auto* o = std::get_if<SetOrientation>(&statement)) {
+            return o->orientation;
+        }
+    }
+    return Orientation::Portrait;
+}
+
 Document& Document::openFittedTable() {
     statements_.emplace_back(FittedTable{true});
     return *this;

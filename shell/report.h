@@ -102,6 +102,10 @@ public:
 
     const std::vector<Statement>& statements() const { return statements_; }
 
+    // The orientation of the paper: the first one the document sets, portrait
+    // when it sets none.
+    Orientation pageOrientation() const;
+
     // The text as a fixed-pitch printer would lay it out: one string per
     // printed line, zones of 14 characters, trailing blanks kept.
     std::vector<std::string> plainLines() const;

@@ -13,9 +13,10 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// strtod on a canonical ASCII number; overflow is no number. The largest
-// double shows as 1.79769313486232E+308 at 15 digits, a hair above itself:
-// what shows the largest double reads back as the largest double.
+// strtod on a canonical ASCII number; std::nullopt when the number lies
+// beyond the range of a double (one too small for it reads as 0). The
+// largest double shows as 1.79769313486232E+308 at 15 digits, a hair above
+// itself: what shows the largest double reads back as the largest double.
 std::optional<double> toDouble(const std::string& canonical) {
     if (canonical.empty()) {
         return std::nullopt;
@@ -72,9 +73,10 @@ std::string scanNumber(std::string_view s, std::size_t& used, bool& sawDigit) {
     return out;
 }
 
-}  // namespace
-
-double Val(std::string_view text) {
+// The number at the front of the text as Val reads it (blanks, tabs and line
+// feeds dropped anywhere), in canonical form; std::nullopt when the text
+// starts with no number.
+std::optional<std::string> leadingNumber(std::string_view text) {
     std::string squeezed;
     squeezed.reserve(text.size());
     for (char c : text) {
@@ -84,14 +86,16 @@ double Val(std::string_view text) {
     }
     std::size_t used = 0;
     bool sawDigit = false;
-    const std::string canonical = scanNumber(squeezed, used, sawDigit);
+    std::string canonical = scanNumber(squeezed, used, sawDigit);
     if (!sawDigit) {
-        return 0.0;
+        return std::nullopt;
     }
-    return toDouble(canonical).value_or(0.0);
+    return canonical;
 }
 
-std::optional<double> CDbl(std::string_view text) {
+// The number the whole text spells as CDbl reads it, in canonical form;
+// std::nullopt when the text is not wholly a number.
+std::optional<std::string> wholeNumber(std::string_view text) {
     const std::string_view s = trim(text);
     std::string canonical;
     std::size_t i = 0;
@@ -142,11 +146,36 @@ std::optional<double> CDbl(std::string_view text) {
     if (i != s.size()) {
         return std::nullopt;
     }
-    return toDouble(canonical);
+    return canonical;
 }
 
-double FieldNumber(std::string_view text) {
-    return CDbl(text).value_or(Val(text));
+}  // namespace
+
+double Val(std::string_view text) {
+    const std::optional<std::string> leading = leadingNumber(text);
+    if (!leading) {
+        return 0.0;
+    }
+    return toDouble(*leading).value_or(0.0);
+}
+
+std::optional<double> CDbl(std::string_view text) {
+    const std::optional<std::string> whole = wholeNumber(text);
+    if (!whole) {
+        return std::nullopt;
+    }
+    return toDouble(*whole);
+}
+
+std::optional<double> FieldNumber(std::string_view text) {
+    std::optional<std::string> number = wholeNumber(text);
+    if (!number) {
+        number = leadingNumber(text);
+    }
+    if (!number) {
+        return 0.0;
+    }
+    return toDouble(*number);
 }
 
 double Int(double x) {

@@ -2,7 +2,8 @@
 // Numbers typed as text and shown as text, read and written the way the
 // operator expects of this program: Val stops at the first character that is
 // not part of a number, CDbl insists on the whole text, and the field-number
-// reading used for amounts typed into calculator fields combines the two.
+// reading used for amounts typed into calculator fields combines the two and
+// tells a number too large for a double from text that is no number.
 // Values are carried unrounded; rounding happens only where a number is
 // shown (see format.h).
 
@@ -26,8 +27,10 @@ std::optional<double> CDbl(std::string_view text);
 
 // How amounts, rates, weeks, percentages and ages typed into calculator
 // fields are read: the whole text when CDbl accepts it, otherwise Val. So
-// "1,000.00" is 1000 and "$75" is 75, while "12 .5x" is still 12.5.
-double FieldNumber(std::string_view text);
+// "1,000.00" is 1000 and "$75" is 75, while "12 .5x" is still 12.5 and "abc"
+// is 0. std::nullopt when the number read is beyond the range of a double
+// ("1e309", "-1.8e308", "1e309x"): such a text is refused, never read as 0.
+std::optional<double> FieldNumber(std::string_view text);
 
 // Rounds down, toward minus infinity.
 double Int(double x);

@@ -51,7 +51,12 @@ Reaction SubrogationModel::cmdSSCalculate_Click() {
         return Reaction::refuse("Rate is required for any calculation.", txtRate);
     }
     // The total divides the costs: without one there is nothing to share.
-    const double total = FieldNumber(text(txtTotalRecovery));
+    const std::string& totalText = text(txtTotalRecovery);
+    const std::optional<double> totalRead = FieldNumber(totalText);
+    if (!totalRead) {
+        return notValidNumber(totalText, txtTotalRecovery);
+    }
+    const double total = *totalRead;
     if (total == 0) {
         return Reaction::refuse("Total Recovery is required for any calculation.",
                                 txtTotalRecovery);
@@ -66,10 +71,29 @@ Reaction SubrogationModel::cmdSSCalculate_Click() {
 
     SubrogationAmounts amounts;
     amounts.total = total;
-    amounts.costs = FieldNumber(text(txtCostsAndFees));
     amounts.rate = *rate;
-    amounts.lien = FieldNumber(text(txtLienAmount));
-    amounts.agreedRecovery = FieldNumber(text(txtLienRecovery));
+    const std::string& costsText = text(txtCostsAndFees);
+    const std::optional<double> costs = FieldNumber(costsText);
+    if (!costs) {
+        return notValidNumber(costsText, txtCostsAndFees);
+    }
+    amounts.costs = *costs;
+    const std::string& lienText = text(txtLienAmount);
+    const std::optional<double> lien = FieldNumber(lienText);
+    if (!lien) {
+        return notValidNumber(lienText, txtLienAmount);
+    }
+    amounts.lien = *lien;
+    // An agreed recovery counts only without a lien; with one, the lien
+    // recovery is worked out and written over whatever the field holds.
+    if (amounts.lien == 0) {
+        const std::string& agreedText = text(txtLienRecovery);
+        const std::optional<double> agreed = FieldNumber(agreedText);
+        if (!agreed) {
+            return notValidNumber(agreedText, txtLienRecovery);
+        }
+        amounts.agreedRecovery = *agreed;
+    }
     const std::optional<SubrogationDistribution> d = distribute(amounts);
     if (!d) {
         return Reaction::refuse("These amounts are too large or too small to calculate.",

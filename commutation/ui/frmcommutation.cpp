@@ -51,10 +51,10 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 frmCommutation::frmCommutation(const Services& services, QWidget* parent)
-    : QWidget(parent), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::frmCommutation, 9525, 4500);
+    : FormWindow(WindowId::frmCommutation, 9525, 4500, parent), binder_(*this, model_, services) {
     buildControls(*this, WindowId::frmCommutation, kLayout);
     binder_.bind(cmdCommCalculate);
+    addMenus(binder_, {.print = cmdCommPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
 #include "commutation/commutationmodel.h"
 #include "shell/ui/formbinder.h"
+#include "shell/ui/formwindow.h"
 
 namespace corvell::ui {
 
-class frmCommutation final : public QWidget {
+class frmCommutation final : public FormWindow {
 public:
     explicit frmCommutation(const Services& services, QWidget* parent = nullptr);
     CommutationModel& model() { return model_; }

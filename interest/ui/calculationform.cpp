@@ -1,10 +1,15 @@
 #include "interest/ui/calculationform.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include "interest/calculationformcontrols.h"
+#include "interest/ledgerlines.h"
 #include "shell/ui/formlayout.h"
 
 namespace corvell::ui {
@@ -17,7 +22,8 @@ using K = ControlKind;
 
 // Seven columns of fields, inputs first; under them the case caption beside
 // the commands, then the ledger panel, wide enough for a full 122-character
-// line. Table order is tab order: the inputs, the commands, Close, the
+// line (wider figures widen their columns, and the panel scrolls sideways).
+// Table order is tab order: the inputs, the commands, Close, the
 // navigation row, then the figures the calculation writes and the panel.
 constexpr int kCol[] = {180, 2040, 3900, 5760, 7620, 9480, 11340};
 constexpr int kColWidth = 1740;
@@ -99,40 +105,135 @@ constexpr ControlSpec kLayout[] = {
     {K::Field, txtNetAmount, nullptr, "Total amount less payment amount", kCol[6], kRow2Field,
      kColWidth, kFieldHeight},
 
-    {K::Label, Label11,
-     "Begin           End            Pay       Pay Amt.   Weeks Days     Rate         Comp    "
-     "Accrued      "
-     "Simple           Total     Net Total",
-     nullptr, 240, 3180, 12840, kLabelHeight},
+    // The panel's column headings, as the model writes them at the written widths.
+    {K::Label, Label11, kPanelHeading.data(), nullptr, 240, 3180, 12840, kLabelHeight},
     {K::ListBox, List1, nullptr, nullptr, 180, 3420, 12900, 4500},
 };
 
 // The panel's caption is in the label font, the panel in a fixed-pitch one:
 // spread the caption's letters so that its column names stand over the
 // panel's columns, whatever fonts the computer substitutes.
-void spreadCaptionOverPanel(QWidget& window) {
-    auto* caption = findControl<QLabel>(window, Label11);
-    const auto* panel = findControl<QListWidget>(window, List1);
-    const QString text = caption->text();
-    const double wanted = QFontMetricsF(panel->font()).horizontalAdvance(QString(120, QChar('0')));
-    const double natural = QFontMetricsF(caption->font()).horizontalAdvance(text);
+void spreadCaptionOverPanel(QLabel& caption, const QListWidget& panel) {
+    const QString text = caption.text();
+    const double wanted = QFontMetricsF(panel.font()).horizontalAdvance(QString(120, QChar('0')));
+    const double natural = QFontMetricsF(caption.font()).horizontalAdvance(text);
     if (wanted > natural) {
-        QFont font = caption->font();
+        QFont font = caption.font();
         font.setLetterSpacing(QFont::AbsoluteSpacing,
                               (wanted - natural) / static_cast<double>(text.size()));
-        caption->setFont(font);
+        caption.setFont(font);
     }
 }
+
+// Keeps the caption over the panel's columns when they move: a column that
+// widened for a wide figure gave the caption one blank more per character,
+// and the panel scrolls sideways when its lines are wider than it. The label
+// paints the written caption at rest itself; otherwise the caption is painted
+// here, the written letters spread as always, each added blank as wide as a
+// panel character, and shifted as far as the panel has scrolled.
+class CaptionOverPanel final : public QObject {
+public:
+    CaptionOverPanel(QLabel& caption, QListWidget& panel)
+        : QObject(&caption), caption_(caption), panel_(panel) {
+        caption.installEventFilter(this);
+        connect(panel.horizontalScrollBar(), &QScrollBar::valueChanged, &caption,
+                [&caption] { caption.update(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &caption_ || event->type() != QEvent::Paint) {
+            return false;
+        }
+        const int scrolled = panel_.horizontalScrollBar()->value();
+        if (scrolled == 0 && caption_.text() == written()) {
+            return false;
+        }
+        paint(scrolled);
+        return true;
+    }
+
+private:
+    static QString written() {
+        return QString::fromLatin1(kPanelHeading.data(), qsizetype(kPanelHeading.size()));
+    }
+
+    void paint(int scrolled) {
+        QPainter painter(&caption_);
+        painter.setFont(caption_.font());
+        painter.setPen(caption_.palette().color(caption_.foregroundRole()));
+        const QFontMetricsF letters(caption_.font());
+        const double column = QFontMetricsF(panel_.font()).horizontalAdvance(QChar('0'));
+        const QRectF area = caption_.contentsRect();
+        const int align =
+            Qt::AlignLeft | Qt::TextDontClip | (caption_.alignment() & Qt::AlignVertical_Mask);
+        double x = area.left() - scrolled;
+        QString piece;
+        const auto draw = [&] {
+            const double width = letters.horizontalAdvance(piece);
+            painter.drawText(QRectF(x, area.top(), width, area.height()), align, piece);
+            x += width;
+            piece.clear();
+        };
+        // The written caption's letters in order; a blank that is not one of
+        // them was added for a widened column.
+        const QString writtenText = written();
+        qsizetype next = 0;
+        for (const QChar c : caption_.text()) {
+            if (next < writtenText.size() && c == writtenText[next]) {
+                piece += c;
+                ++next;
+            } else if (c == QChar(' ')) {
+                draw();
+                x += column;
+            } else {
+                piece += c;
+            }
+        }
+        draw();
+    }
+
+    QLabel& caption_;
+    const QListWidget& panel_;
+};
+
+// The panel's list measures one of its lines for all of them (they share one
+// height), and would scroll sideways only as far as that line, the totals.
+// Every line is measured as wide as the longest one, so that the panel
+// scrolls to the end of an entry line that a widened column made longer.
+class PanelLineSize final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QAbstractItemModel* lines = index.model();
+        QModelIndex longest = index;
+        qsizetype length = -1;
+        for (int row = 0; row < lines->rowCount(index.parent()); ++row) {
+            const QModelIndex line = lines->index(row, index.column(), index.parent());
+            const qsizetype size = line.data().toString().size();
+            if (size > length) {
+                longest = line;
+                length = size;
+            }
+        }
+        return QStyledItemDelegate::sizeHint(option, longest);
+    }
+};
 
 }  // namespace
 
 CalculationForm::CalculationForm(const Services& services, QWidget* parent)
-    : QWidget(parent), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::CalculationForm, 13260, 8100);
+    : FormWindow(WindowId::CalculationForm, 13260, 8100, parent), binder_(*this, model_, services) {
     buildControls(*this, WindowId::CalculationForm, kLayout);
-    spreadCaptionOverPanel(*this);
+    auto* caption = findControl<QLabel>(*this, Label11);
+    auto* panel = findControl<QListWidget>(*this, List1);
+    spreadCaptionOverPanel(*caption, *panel);
+    new CaptionOverPanel(*caption, *panel);
+    panel->setItemDelegate(new PanelLineSize(panel));
     // No default button on this window: Enter does not calculate.
     binder_.bind();
+    addMenus(binder_, {.print = cmdPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

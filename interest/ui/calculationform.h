@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
 #include "interest/interestmodel.h"
 #include "shell/ui/formbinder.h"
+#include "shell/ui/formwindow.h"
 
 namespace corvell::ui {
 
-class CalculationForm final : public QWidget {
+class CalculationForm final : public FormWindow {
 public:
     explicit CalculationForm(const Services& services, QWidget* parent = nullptr);
     InterestModel& model() { return model_; }

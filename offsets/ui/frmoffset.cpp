@@ -58,16 +58,16 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 frmOffset::frmOffset(const Services& services, QWidget* parent)
-    : QWidget(parent), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::frmOffset, 9630, 6075);
+    : FormWindow(WindowId::frmOffset, 9630, 6075, parent), binder_(*this, model_, services) {
     // This window shows the desktop's own face colour; only its labels keep
     // the light grey.
     paintBackground(*this, QApplication::palette().color(QPalette::Window));
     buildControls(*this, WindowId::frmOffset, kLayout);
-    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    for (QLabel* label : clientArea().findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         paintBackground(*label, windowGrey());
     }
     binder_.bind(cmdCommCalculate);
+    addMenus(binder_, {.print = cmdCommPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

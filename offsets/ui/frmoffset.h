@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
 #include "offsets/lumpsummodel.h"
 #include "shell/ui/formbinder.h"
+#include "shell/ui/formwindow.h"
 
 namespace corvell::ui {
 
-class frmOffset final : public QWidget {
+class frmOffset final : public FormWindow {
 public:
     explicit frmOffset(const Services& services, QWidget* parent = nullptr);
     LumpSumModel& model() { return model_; }

@@ -42,10 +42,10 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 FrmPension::FrmPension(const Services& services, QWidget* parent)
-    : QWidget(parent), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::FrmPension, 9510, 6075);
+    : FormWindow(WindowId::FrmPension, 9510, 6075, parent), binder_(*this, model_, services) {
     buildControls(*this, WindowId::FrmPension, kLayout);
     binder_.bind(cmdSSCalculate);
+    addMenus(binder_, {.print = cmdSSPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

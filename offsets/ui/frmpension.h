@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
 #include "offsets/pensionmodel.h"
 #include "shell/ui/formbinder.h"
+#include "shell/ui/formwindow.h"
 
 namespace corvell::ui {
 
-class FrmPension final : public QWidget {
+class FrmPension final : public FormWindow {
 public:
     explicit FrmPension(const Services& services, QWidget* parent = nullptr);
     PensionModel& model() { return model_; }

@@ -40,10 +40,11 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 frmSocialSecurity::frmSocialSecurity(const Services& services, QWidget* parent)
-    : QWidget(parent), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::frmSocialSecurity, 9525, 6105);
+    : FormWindow(WindowId::frmSocialSecurity, 9525, 6105, parent),
+      binder_(*this, model_, services) {
     buildControls(*this, WindowId::frmSocialSecurity, kLayout);
     binder_.bind(cmdSSCalculate);
+    addMenus(binder_, {.print = cmdSSPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
 #include "offsets/socialsecuritymodel.h"
 #include "shell/ui/formbinder.h"
+#include "shell/ui/formwindow.h"
 
 namespace corvell::ui {
 
-class frmSocialSecurity final : public QWidget {
+class frmSocialSecurity final : public FormWindow {
 public:
     explicit frmSocialSecurity(const Services& services, QWidget* parent = nullptr);
     SocialSecurityModel& model() { return model_; }

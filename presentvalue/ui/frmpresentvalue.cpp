@@ -61,8 +61,7 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 frmPresentValue::frmPresentValue(const Services& services, QWidget* parent)
-    : QWidget(parent), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::frmPresentValue, 9525, 5940);
+    : FormWindow(WindowId::frmPresentValue, 9525, 5940, parent), binder_(*this, model_, services) {
     buildControls(*this, WindowId::frmPresentValue, kLayout);
     // The caption is a single-line field of several lines' height: its text
     // sits at the top, where the operator starts reading.
@@ -70,6 +69,7 @@ frmPresentValue::frmPresentValue(const Services& services, QWidget* parent)
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     binder_.bind(cmdPVCalculate);
+    addMenus(binder_, {.print = cmdPVPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

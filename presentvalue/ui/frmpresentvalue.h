@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
 #include "presentvalue/presentvaluemodel.h"
 #include "shell/ui/formbinder.h"
+#include "shell/ui/formwindow.h"
 
 namespace corvell::ui {
 
-class frmPresentValue final : public QWidget {
+class frmPresentValue final : public FormWindow {
 public:
     explicit frmPresentValue(const Services& services, QWidget* parent = nullptr);
     PresentValueModel& model() { return model_; }

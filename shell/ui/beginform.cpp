@@ -48,8 +48,9 @@ void styleBanner(QWidget& window, ControlName name, const QFont& font, Qt::Align
 }  // namespace
 
 BeginForm::BeginForm(const Services& services, QWidget* parent)
-    : QWidget(parent), navigator_(services.navigator), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::BeginForm, 11520, 3600);
+    : FormWindow(WindowId::BeginForm, 11520, 3600, parent),
+      navigator_(services.navigator),
+      binder_(*this, model_, services) {
     buildControls(*this, WindowId::BeginForm, kLayout);
     const QString times = QStringLiteral("Times New Roman");
     styleBanner(*this, Label1, makeFont(times, 20.25, true), Qt::AlignLeft | Qt::AlignVCenter);
@@ -57,6 +58,7 @@ BeginForm::BeginForm(const Services& services, QWidget* parent)
     styleBanner(*this, Text2, makeFont(QStringLiteral("Arial"), 18, true),
                 Qt::AlignLeft | Qt::AlignVCenter);
     binder_.bind();
+    addMenus(binder_, {.close = cmdExit});
 }
 
 void BeginForm::closeEvent(QCloseEvent* event) {

@@ -1,14 +1,13 @@
 #pragma once
 // The main menu window: the program's banner and a button per calculator.
 
-#include <QWidget>
-
 #include "shell/beginformmodel.h"
 #include "shell/ui/formbinder.h"
+#include "shell/ui/formwindow.h"
 
 namespace corvell::ui {
 
-class BeginForm final : public QWidget {
+class BeginForm final : public FormWindow {
 public:
     explicit BeginForm(const Services& services, QWidget* parent = nullptr);
     BeginFormModel& model() { return model_; }

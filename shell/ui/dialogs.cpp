@@ -1,20 +1,58 @@
 #include "shell/ui/dialogs.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QScreen>
 
 #include "shell/ui/printsetup.h"
 
 namespace corvell::ui {
 
 SystemDialogs::SystemDialogs() = default;
+SystemDialogs::~SystemDialogs() = default;
 
-QPrinter& SystemDialogs::printer() {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        preparePrinter(*printer_);
+QPrinter& SystemDialogs::printer(WindowId window) {
+    std::unique_ptr<QPrinter>& printer = windows_[window].printer;
+    if (!printer) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        preparePrinter(*printer);
     }
-    return *printer_;
+    return *printer;
+}
+
+QString SystemDialogs::lastFile(WindowId window) const {
+    const auto it = windows_.find(window);
+    return it == windows_.end() ? QString() : it->second.lastFile;
+}
+
+QPrinter& SystemDialogs::prepare(const PrintRequest& request) {
+    QPrinter& p = printer(request.window);
+    p.setPageOrientation(request.orientation == report::Orientation::Landscape
+                             ? QPageLayout::Landscape
+                             : QPageLayout::Portrait);
+    p.setCopyCount(1);
+    // The print system's job name, and the file name Qt proposes for printing
+    // to a file on a computer that has printers.
+    p.setDocName(QFileInfo(request.proposedFile).completeBaseName());
+    if (p.outputFormat() == QPrinter::PdfFormat) {
+        // No printer, or printing to a file was chosen last time.
+        const QString last = lastFile(request.window);
+        p.setOutputFileName(last.isEmpty() ? request.proposedFile : last);
+    }
+    return p;
+}
+
+void SystemDialogs::rememberFile(WindowId window) {
+    const QPrinter& p = printer(window);
+    if (printsToFile(p) && !p.outputFileName().isEmpty()) {
+        windows_[window].lastFile = p.outputFileName();
+    }
 }
 
 void SystemDialogs::showMessage(QWidget* parent, const QString& text, const QString& title) {
@@ -22,18 +60,75 @@ void SystemDialogs::showMessage(QWidget* parent, const QString& text, const QStr
     box.exec();
 }
 
-std::optional<int> SystemDialogs::choosePrinter(QWidget* parent) {
-    QPrintDialog dialog(&printer(), parent);
+std::optional<int> SystemDialogs::choosePrinter(QWidget* parent, const PrintRequest& request) {
+    QPrinter& p = prepare(request);
+    QPrintDialog dialog(&p, parent);
+    if (p.outputFormat() != QPrinter::PdfFormat) {
+        // Printing to a real printer: should the operator switch to a file,
+        // the dialog's file field proposes the report's file rather than
+        // Qt's own name in the home folder.
+        if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+            const QString last = lastFile(request.window);
+            file->setText(QDir::toNativeSeparators(last.isEmpty() ? request.proposedFile : last));
+        }
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return printer().copyCount();
+    return p.copyCount();
 }
 
-bool SystemDialogs::print(const report::Document& document, int copies) {
+bool SystemDialogs::print(WindowId window, const report::Document& document, int copies) {
+    QPrinter& p = printer(window);
     // The printer chosen in the dialog may need wider margins than the last.
-    keepMargins(printer());
-    return printCopies(document, printer(), copies);
+    keepMargins(p);
+    rememberFile(window);
+    return printCopies(document, p, copies);
+}
+
+void SystemDialogs::showPreview(QWidget* parent, const PrintRequest& request,
+                                const ReportPainter& paint) {
+    QPrinter& p = prepare(request);
+    QPrintPreviewDialog dialog(&p, parent);
+    // Large enough to read a page at a glance.
+    if (const QScreen* screen =
+            parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size();
+        dialog.resize(room.width() * 3 / 5, room.height() * 4 / 5);
+    }
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* printer) { paint(*printer); });
+    if (dialog.exec() == QDialog::Accepted) {
+        // The operator printed from the preview, maybe to a file.
+        rememberFile(request.window);
+    }
+}
+
+std::optional<QString> SystemDialogs::chooseSaveFile(QWidget* parent, WindowId window,
+                                                     const QString& caption,
+                                                     const QString& proposedPath,
+                                                     const QString& filter) {
+    QString proposal = proposedPath;
+    const QString last = lastFile(window);
+    if (!last.isEmpty() && QFileInfo(last).dir().exists()) {
+        proposal = QFileInfo(last).dir().filePath(QFileInfo(proposedPath).fileName());
+    }
+    QFileDialog dialog(parent, caption, proposal, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QFileInfo(proposedPath).suffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString chosen = dialog.selectedFiles().constFirst();
+    windows_[window].lastFile = chosen;
+    return chosen;
+}
+
+QPageLayout SystemDialogs::pageLayout(WindowId window) {
+    QPrinter& p = printer(window);
+    keepMargins(p);
+    return p.pageLayout();
 }
 
 }  // namespace corvell::ui

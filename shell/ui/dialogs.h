@@ -1,45 +1,101 @@
 #pragma once
 // The one seam between the windows and everything modal or physical: message
-// boxes, the printer dialog and the printer. The program uses SystemDialogs;
-// tests put in their own to capture messages and printed documents without a
-// modal loop.
+// boxes, the printer dialog, the print preview, the file dialog and the
+// printer. The program uses SystemDialogs; tests put in their own to capture
+// messages and printed documents without a modal loop.
+//
+// Each window has print settings of its own for as long as the program runs:
+// its printer and paper, the orientation of its report, and the last file it
+// printed or exported to. The window's id is the key to them.
 
+#include <QPageLayout>
 #include <QPrinter>
 #include <QString>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
+#include "shell/navigation.h"
 #include "shell/report.h"
 
 class QWidget;
 
 namespace corvell::ui {
 
+// What a print dialog opens on: whose settings, the report's orientation
+// (the window's printer is turned to it before the dialog shows the page) and
+// the PDF file proposed for the report.
+struct PrintRequest {
+    WindowId window;
+    report::Orientation orientation = report::Orientation::Portrait;
+    QString proposedFile;
+};
+
+// Paints the report, made at that moment, on the printer; false when the
+// printer failed. The preview calls it every time it draws the pages, and once
+// more when the operator prints from it.
+using ReportPainter = std::function<bool(QPrinter& printer)>;
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // A modal message with an OK button only.
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title) = 0;
-    // The printer dialog: the copies chosen, or std::nullopt when cancelled.
-    virtual std::optional<int> choosePrinter(QWidget* parent) = 0;
-    // Prints copies of one document on the chosen printer; false when the
+    // The printer dialog on the window's printer: the copies chosen, or
+    // std::nullopt when cancelled. Printing to a file proposes the window's
+    // last file, or else the request's.
+    virtual std::optional<int> choosePrinter(QWidget* parent, const PrintRequest& request) = 0;
+    // Prints copies of one document on the window's printer; false when the
     // printer failed.
-    virtual bool print(const report::Document& document, int copies) = 0;
+    virtual bool print(WindowId window, const report::Document& document, int copies) = 0;
+    // The print preview on the window's printer, drawn by `paint`.
+    virtual void showPreview(QWidget* parent, const PrintRequest& request,
+                             const ReportPainter& paint) = 0;
+    // A file dialog for saving: the file chosen, or std::nullopt when
+    // cancelled. It proposes the file name of `proposedPath`, in the folder
+    // the window last saved to when it has saved before.
+    virtual std::optional<QString> chooseSaveFile(QWidget* parent, WindowId window,
+                                                  const QString& caption,
+                                                  const QString& proposedPath,
+                                                  const QString& filter) = 0;
+    // The paper and margins the window's printer prints on.
+    virtual QPageLayout pageLayout(WindowId window) = 0;
 };
 
 class SystemDialogs final : public Dialogs {
 public:
     SystemDialogs();
+    ~SystemDialogs() override;
+    SystemDialogs(const SystemDialogs&) = delete;
+    SystemDialogs& operator=(const SystemDialogs&) = delete;
+
     void showMessage(QWidget* parent, const QString& text, const QString& title) override;
-    std::optional<int> choosePrinter(QWidget* parent) override;
-    bool print(const report::Document& document, int copies) override;
+    std::optional<int> choosePrinter(QWidget* parent, const PrintRequest& request) override;
+    bool print(WindowId window, const report::Document& document, int copies) override;
+    void showPreview(QWidget* parent, const PrintRequest& request,
+                     const ReportPainter& paint) override;
+    std::optional<QString> chooseSaveFile(QWidget* parent, WindowId window, const QString& caption,
+                                          const QString& proposedPath,
+                                          const QString& filter) override;
+    QPageLayout pageLayout(WindowId window) override;
+
+    // The window's printer, made on first use: the print system takes a
+    // noticeable time to load, and the main menu should not wait for it.
+    QPrinter& printer(WindowId window);
+    // The file the window last printed or exported to; empty when none.
+    QString lastFile(WindowId window) const;
 
 private:
-    QPrinter& printer();
+    struct WindowPrinting {
+        std::unique_ptr<QPrinter> printer;
+        QString lastFile;
+    };
+    // Turns the window's printer for the report and remembers what it prints to.
+    QPrinter& prepare(const PrintRequest& request);
+    void rememberFile(WindowId window);
 
-    // Made on first use: the print system takes a noticeable time to load,
-    // and the main menu should not wait for it.
-    std::unique_ptr<QPrinter> printer_;
+    std::map<WindowId, WindowPrinting> windows_;
 };
 
 }  // namespace corvell::ui

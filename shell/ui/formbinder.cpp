@@ -3,15 +3,19 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QWidget>
 #include <stdexcept>
 
 #include "shell/ui/dialogs.h"
+#include "shell/ui/formlayout.h"
 #include "shell/ui/look.h"
 
 namespace corvell::ui {
@@ -40,13 +44,18 @@ bool isTextWidget(const QWidget* w) {
            qobject_cast<const QPlainTextEdit*>(w) != nullptr;
 }
 
+bool isEnter(const QKeyEvent& key) {
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 }  // namespace
 
 FormBinder::FormBinder(QWidget& window, FormModel& model, const Services& services)
     : QObject(&window), window_(window), model_(model), services_(services) {}
 
 QWidget* FormBinder::widget(ControlName name) const {
-    return window_.findChild<QWidget*>(toQt(name), Qt::FindDirectChildrenOnly);
+    return clientArea(window_).findChild<QWidget*>(toQt(name), Qt::FindDirectChildrenOnly);
 }
 
 std::optional<ControlName> FormBinder::lookUp(const std::map<const QObject*, ControlName>& names,
@@ -94,6 +103,8 @@ void FormBinder::bind(std::optional<ControlName> defaultButton) {
             box->installEventFilter(this);
             watched_.emplace(box, name);
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            list->installEventFilter(this);
+            lists_.emplace(list, name);
             list->viewport()->installEventFilter(this);
             listViewports_.emplace(list->viewport(), name);
         }
@@ -111,9 +122,14 @@ void FormBinder::pull() {
 }
 
 // Rewrites only the lines that changed: a ledger Save rebuilds every line in
-// the model, but most of them read the same as before.
+// the model, but most of them read the same as before. A list whose lines
+// changed scrolls to its end: after a Save the ledger panel shows its totals
+// line and above it as many entries as fit, the one just saved among them
+// whenever the two fit in view together. A list that did not change stays
+// where the operator scrolled it.
 void FormBinder::pushLines(QListWidget& list, const std::vector<std::string>& lines) {
     const int wanted = static_cast<int>(lines.size());
+    bool changed = list.count() > wanted;
     while (list.count() > wanted) {
         delete list.takeItem(list.count() - 1);
     }
@@ -123,15 +139,21 @@ void FormBinder::pushLines(QListWidget& list, const std::vector<std::string>& li
             QListWidgetItem* item = list.item(i);
             if (item->text() != text) {
                 item->setText(text);
+                changed = true;
             }
         } else {
             list.addItem(text);
+            changed = true;
         }
+    }
+    if (changed) {
+        list.scrollToBottom();
     }
 }
 
 void FormBinder::push() {
     pushing_ = true;
+    writtenWithFocus_ = nullptr;
     for (const ControlName name : model_.controlNames()) {
         QWidget* w = widget(name);
         if (w == nullptr) {
@@ -140,7 +162,14 @@ void FormBinder::push() {
         const QString text = toQt(model_.text(name));
         if (auto* line = qobject_cast<QLineEdit*>(w)) {
             if (line->text() != text) {
+                // setText leaves the cursor at the end, and a field too narrow
+                // for the text would show only its tail.
                 line->setText(text);
+                if (window_.focusWidget() == line) {
+                    writtenWithFocus_ = line;
+                } else {
+                    line->setCursorPosition(0);
+                }
             }
         } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
             if (box->toPlainText() != text) {
@@ -148,16 +177,25 @@ void FormBinder::push() {
             }
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             pushLines(*list, model_.lines(name));
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->text() != text) {
+                label->setText(text);
+            }
         }
         w->setEnabled(model_.isEnabled(name));
     }
     pushing_ = false;
 }
 
-Reaction FormBinder::fire(ControlName name, Event event, int line) {
+Reaction FormBinder::run(ControlName name, Event event, int line) {
     pull();
     Reaction reaction = model_.fire(name, event, line);
     push();
+    return reaction;
+}
+
+Reaction FormBinder::fire(ControlName name, Event event, int line) {
+    Reaction reaction = run(name, event, line);
     apply(reaction);
     return reaction;
 }
@@ -169,32 +207,12 @@ void FormBinder::apply(const Reaction& reaction) {
         services_.dialogs.showMessage(&window_, toQt(reaction.message->text), title);
     }
     if (reaction.focus) {
-        if (QWidget* w = widget(reaction.focus->control)) {
-            // The program moving the focus is not the operator leaving a
-            // field: no leave handler runs for it.
-            movingFocus_ = true;
-            w->setFocus(Qt::OtherFocusReason);
-            movingFocus_ = false;
-            const bool selectAll = reaction.focus->caret == Caret::SelectAll;
-            if (auto* line = qobject_cast<QLineEdit*>(w)) {
-                if (selectAll) {
-                    line->selectAll();
-                } else {
-                    line->deselect();
-                    line->setCursorPosition(0);
-                }
-            } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
-                if (selectAll) {
-                    box->selectAll();
-                } else {
-                    box->moveCursor(QTextCursor::Start);
-                }
-            }
-        } else {
-            fail("the focus goes to " + std::string(reaction.focus->control.name()) +
-                 ", which has no widget");
-        }
+        moveFocus(*reaction.focus);
     }
+    if (writtenWithFocus_ && window_.focusWidget() != writtenWithFocus_) {
+        writtenWithFocus_->setCursorPosition(0);
+    }
+    writtenWithFocus_ = nullptr;
     if (reaction.print) {
         print(*reaction.print);
     }
@@ -209,17 +227,58 @@ void FormBinder::apply(const Reaction& reaction) {
     }
 }
 
+void FormBinder::moveFocus(const Focus& focus) {
+    QWidget* w = widget(focus.control);
+    if (w == nullptr) {
+        fail("the focus goes to " + std::string(focus.control.name()) + ", which has no widget");
+    }
+    // The program moving the focus is not the operator leaving a field: no
+    // leave handler runs for it.
+    movingFocus_ = true;
+    w->setFocus(Qt::OtherFocusReason);
+    movingFocus_ = false;
+    placeCaret(*w, focus.caret);
+}
+
+void FormBinder::placeCaret(QWidget& field, Caret caret) {
+    const bool selectAll = caret == Caret::SelectAll;
+    if (auto* line = qobject_cast<QLineEdit*>(&field)) {
+        if (selectAll) {
+            line->selectAll();
+        } else {
+            line->deselect();
+            line->setCursorPosition(0);
+        }
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(&field)) {
+        if (selectAll) {
+            box->selectAll();
+        } else {
+            box->moveCursor(QTextCursor::Start);
+        }
+    }
+}
+
+// The list's line the operator chose: its current line, when selected.
+int FormBinder::selectedLine(const QListWidget& list) {
+    const QListWidgetItem* item = list.currentItem();
+    return item != nullptr && item->isSelected() ? list.currentRow() : -1;
+}
+
 void FormBinder::print(const PrintJob& job) {
-    const std::optional<int> copies = services_.dialogs.choosePrinter(&window_);
-    if (!copies) {
-        return;  // cancelled: nothing printed, nothing changed
+    sendReport(job, printRoute_, window_, model_.id(), services_);
+}
+
+void FormBinder::command(ControlName button, PrintRoute route) {
+    const QWidget* w = widget(button);
+    if (w == nullptr) {
+        fail("a menu command stands for " + std::string(button.name()) + ", which has no widget");
     }
-    const int documents = job.copiesApply ? std::max(1, *copies) : 1;
-    // Made now, after the dialog: every copy shows the moment it was made.
-    if (!services_.dialogs.print(job.make(services_.clock()), documents)) {
-        services_.dialogs.showMessage(&window_, QStringLiteral("Printer error has occurred"),
-                                      applicationTitle());
+    if (!w->isEnabled()) {
+        return;
     }
+    printRoute_ = route;
+    const auto reset = qScopeGuard([this] { printRoute_ = PrintRoute::Printer; });
+    fire(button, Event::Click);
 }
 
 void FormBinder::leave(QWidget& field, Qt::FocusReason reason) {
@@ -231,9 +290,15 @@ void FormBinder::leave(QWidget& field, Qt::FocusReason reason) {
     // The focus has already gone to the control the operator pressed or
     // tabbed to.
     QWidget* receiver = QApplication::focusWidget();
-    const Reaction reaction = fire(name, Event::LostFocus);
-    if (reaction.message && reason == Qt::MouseFocusReason &&
-        qobject_cast<QAbstractButton*>(receiver) != nullptr) {
+    const bool clickedAway = reason == Qt::MouseFocusReason;
+    Reaction reaction = run(name, Event::LostFocus);
+    if (clickedAway && reaction.focus && !reaction.message && reaction.focus->control != name) {
+        // A jump onward helps the operator who tabs through the fields; one
+        // who clicked another control meant to go there.
+        reaction.focus.reset();
+    }
+    apply(reaction);
+    if (reaction.message && clickedAway && qobject_cast<QAbstractButton*>(receiver) != nullptr) {
         // A refusal on leaving a field stops the click that moved the focus
         // away, as the message box takes the mouse. The press is on its way
         // right now; if it never comes, forget it.
@@ -242,16 +307,40 @@ void FormBinder::leave(QWidget& field, Qt::FocusReason reason) {
     }
 }
 
+// Enter presses a focused button, as Space does, and recalls the selected
+// line of a list, as a double click does. Held down, it acts once.
+bool FormBinder::pressByKey(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !isEnter(*static_cast<QKeyEvent*>(event))) {
+        return false;
+    }
+    const bool repeat = static_cast<QKeyEvent*>(event)->isAutoRepeat();
+    if (auto* button = qobject_cast<QPushButton*>(watched); button && watched_.contains(button)) {
+        if (!repeat) {
+            button->click();
+        }
+        return true;
+    }
+    if (const std::optional<ControlName> name = lookUp(lists_, watched)) {
+        if (!repeat) {
+            fire(*name, Event::DblClick, selectedLine(*static_cast<QListWidget*>(watched)));
+        }
+        return true;
+    }
+    return false;
+}
+
 bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
     if (w == nullptr) {
         return false;
     }
+    if (pressByKey(watched, event)) {
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (const std::optional<ControlName> name = lookUp(listViewports_, w)) {
-            auto* list = qobject_cast<QListWidget*>(w->parentWidget());
-            const int row = list != nullptr ? list->currentRow() : -1;
-            fire(*name, Event::DblClick, row);
+            const auto* list = qobject_cast<const QListWidget*>(w->parentWidget());
+            fire(*name, Event::DblClick, list != nullptr ? selectedLine(*list) : -1);
         }
         return false;
     }
@@ -277,8 +366,9 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
         }
         leave(*w, reason);
         // When the handler put the focus straight back, the field was never
-        // really left: it keeps the selection the handler made.
-        return w->hasFocus();
+        // really left: it keeps the selection the handler made. (Ask the
+        // window: after a message box it may not be active again yet.)
+        return window_.focusWidget() == w;
     }
     return false;
 }

@@ -4,6 +4,21 @@
 // afterwards it writes the model's texts, list lines and enabled states back,
 // shows the message, moves the focus, prints or navigates, as the handler's
 // Reaction says. The same code serves every window.
+//
+// The keyboard and the mouse, the same on every window:
+// - Enter (either key) on a focused button presses it, as Space does; Enter
+//   on a list passes its selected line to the list's double-click handler,
+//   as a double click does.
+// - A list whose lines a handler changed scrolls to its last line.
+// - Leaving a field runs its leave handler, whether the operator tabbed away
+//   or clicked elsewhere. A handler's jump onward (a focus move without a
+//   message) serves the operator who tabs through the fields; one who clicks
+//   another control goes there. A refusal brings the focus back either way,
+//   its text selected as the refusal asks, and stops a click on a button.
+// - The program moving the focus is not the operator leaving a field.
+// - A text the program writes into a field shows its beginning, unless the
+//   field has the focus, where the reaction's caret (or the end, ready for
+//   more typing) decides.
 
 #include <QObject>
 #include <QPointer>
@@ -13,8 +28,10 @@
 #include <vector>
 
 #include "shell/formmodel.h"
+#include "shell/ui/reportoutput.h"
 #include "shell/ui/services.h"
 
+class QLineEdit;
 class QListWidget;
 class QWidget;
 
@@ -33,6 +50,11 @@ public:
     // Writes the model's texts, lines and enabled states into the widgets.
     void push();
 
+    // Runs the button's click handler for a menu command: the field that has
+    // the focus keeps it, as with Enter, and a report the handler asks for
+    // goes by `route`. A disabled button does nothing.
+    void command(ControlName button, PrintRoute route = PrintRoute::Printer);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -45,23 +67,37 @@ private:
     [[noreturn]] void fail(const std::string& what) const;
     void pull();
     static void pushLines(QListWidget& list, const std::vector<std::string>& lines);
+    static void placeCaret(QWidget& field, Caret caret);
+    static int selectedLine(const QListWidget& list);
+    // Runs the handler and writes its texts back; fire() also applies the
+    // rest of its reaction.
+    Reaction run(ControlName name, Event event, int line = -1);
     Reaction fire(ControlName name, Event event, int line = -1);
     void apply(const Reaction& reaction);
+    void moveFocus(const Focus& focus);
     void print(const PrintJob& job);
     void leave(QWidget& field, Qt::FocusReason reason);
+    bool pressByKey(QObject* watched, QEvent* event);
 
     QWidget& window_;
     FormModel& model_;
     Services services_;
     std::optional<ControlName> defaultButton_;
-    // The control behind each widget whose events the binder watches (for a
-    // list, its viewport).
+    // The control behind each widget whose events the binder watches: the
+    // fields and buttons, the lists (for keys) and their viewports (for the
+    // mouse).
     std::map<const QObject*, ControlName> watched_;
+    std::map<const QObject*, ControlName> lists_;
     std::map<const QObject*, ControlName> listViewports_;
     QPointer<QWidget> focused_;         // the control that last received the focus
     QPointer<QWidget> pressToSwallow_;  // a button whose click a refusal stopped
+    // A field the program wrote while it had the focus: should a reaction
+    // take the focus away, it shows its beginning like the others.
+    QPointer<QLineEdit> writtenWithFocus_;
     bool pushing_ = false;
     bool movingFocus_ = false;  // a handler's reaction is moving the focus
+    // Where a report the handler running asks for goes.
+    PrintRoute printRoute_ = PrintRoute::Printer;
 };
 
 }  // namespace corvell::ui

@@ -2,8 +2,10 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -151,19 +153,34 @@ void nameFieldsByTheirLabels(QWidget& window, std::span<const ControlSpec> table
 
 }  // namespace
 
+QWidget& clientArea(QWidget& window) {
+    if (auto* frame = qobject_cast<QMainWindow*>(&window)) {
+        if (QWidget* client = frame->centralWidget()) {
+            return *client;
+        }
+    }
+    return window;
+}
+
 void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips) {
     const std::string_view title = windowTitle(id);
     window.setObjectName(QString::fromUtf8(windowClassName(id).data(),
                                            static_cast<qsizetype>(windowClassName(id).size())));
     window.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
-    window.setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    QWidget& client = clientArea(window);
+    client.setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    if (&client != &window) {
+        // The window takes the client area's size and its menu bar's height.
+        window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
     paintBackground(window, windowGrey());
 }
 
 void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> table) {
+    QWidget& client = clientArea(window);
     QWidget* previous = nullptr;
     for (const ControlSpec& entry : table) {
-        QWidget* widget = create(window, id, entry);
+        QWidget* widget = create(client, id, entry);
         widget->setObjectName(qs(entry.name));
         if (entry.toolTip != nullptr && *entry.toolTip != '\0') {
             widget->setToolTip(qs(entry.toolTip));
@@ -180,7 +197,7 @@ void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> ta
             previous = widget;
         }
     }
-    nameFieldsByTheirLabels(window, table);
+    nameFieldsByTheirLabels(client, table);
 }
 
 }  // namespace corvell::ui

@@ -33,9 +33,15 @@ struct ControlSpec {
     int height;
 };
 
+// The widget the layout table places the controls in: the client area under
+// the menu bar of a window that has one (a QMainWindow), the window itself
+// otherwise.
+QWidget& clientArea(QWidget& window);
+
 // Title, size of the client area, fixed size, light grey background.
 void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips);
 
+// Creates the table's controls in the window's client area.
 void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> table);
 
 // The control of that name and widget class that buildControls made.
@@ -43,7 +49,7 @@ template <class Widget>
 Widget* findControl(QWidget& window, ControlName name) {
     const QString objectName =
         QString::fromUtf8(name.name().data(), static_cast<qsizetype>(name.name().size()));
-    return window.findChild<Widget*>(objectName, Qt::FindDirectChildrenOnly);
+    return clientArea(window).findChild<Widget*>(objectName, Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace corvell::ui

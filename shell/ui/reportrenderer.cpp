@@ -1,8 +1,8 @@
 #include "shell/ui/reportrenderer.h"
 
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include "shell/ui/reportpages.h"
 
@@ -11,15 +11,10 @@ namespace {
 
 // The page turns before the first page starts, as the document's first
 // orientation says.
-void orient(const report::Document& document, QPrinter& printer) {
-    for (const report::Statement& statement : document.statements()) {
-        if (const auto* o = std::get_if<report::SetOrientation>(&statement)) {
-            printer.setPageOrientation(o->orientation == report::Orientation::Landscape
-                                           ? QPageLayout::Landscape
-                                           : QPageLayout::Portrait);
-            return;
-        }
-    }
+void orient(const report::Document& document, QPagedPaintDevice& device) {
+    device.setPageOrientation(document.pageOrientation() == report::Orientation::Landscape
+                                  ? QPageLayout::Landscape
+                                  : QPageLayout::Portrait);
 }
 
 void paintPage(QPainter& painter, const PageRuns& page) {
@@ -33,19 +28,19 @@ void paintPage(QPainter& painter, const PageRuns& page) {
 
 }  // namespace
 
-bool renderReport(const report::Document& document, QPrinter& printer, int copies) {
-    orient(document, printer);
+bool renderReport(const report::Document& document, QPagedPaintDevice& device, int copies) {
+    orient(document, device);
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(&device)) {
         return false;
     }
-    const QSizeF printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    const std::vector<PageRuns> pages = layoutReport(document, printer, printable);
+    const QSizeF printable = device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
+    const std::vector<PageRuns> pages = layoutReport(document, device, printable);
     bool ok = true;
     for (int copy = 0; ok && copy < copies; ++copy) {
         for (std::size_t page = 0; ok && page < pages.size(); ++page) {
             if (copy > 0 || page > 0) {
-                ok = printer.newPage();
+                ok = device.newPage();
             }
             if (ok) {
                 paintPage(painter, pages[page]);

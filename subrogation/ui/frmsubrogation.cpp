@@ -52,10 +52,10 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 frmSubrogation::frmSubrogation(const Services& services, QWidget* parent)
-    : QWidget(parent), binder_(*this, model_, services) {
-    setUpWindow(*this, WindowId::frmSubrogation, 9525, 6045);
+    : FormWindow(WindowId::frmSubrogation, 9525, 6045, parent), binder_(*this, model_, services) {
     buildControls(*this, WindowId::frmSubrogation, kLayout);
     binder_.bind(cmdSSCalculate);
+    addMenus(binder_, {.print = cmdSSPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

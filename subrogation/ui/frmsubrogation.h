@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
-
 #include "shell/ui/formbinder.h"
+#include "shell/ui/formwindow.h"
 #include "subrogation/subrogationmodel.h"
 
 namespace corvell::ui {
 
-class frmSubrogation final : public QWidget {
+class frmSubrogation final : public FormWindow {
 public:
     explicit frmSubrogation(const Services& services, QWidget* parent = nullptr);
     SubrogationModel& model() { return model_; }

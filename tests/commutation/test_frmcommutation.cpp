@@ -217,6 +217,11 @@ private Q_SLOTS:
             << "1"
             << ""
             << "Commuted Amount is a required entry" << txtCommAmount << "01/12/2004";
+        const QString digits400(400, '9');
+        QTest::newRow("amount of 400 digits")
+            << "01/05/2004"
+            << "1" << digits400 << digits400 + " is not a valid number." << txtCommAmount
+            << "01/12/2004";
     }
     void refusals() {
         QFETCH(QString, begin);

@@ -176,9 +176,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not digits: kept without a message") << "abc"
-                                                            << "abc"
-                                                            << "";
+        QTest::newRow("not digits: refused as typed") << "abc"
+                                                      << "abc"
+                                                      << "abc is not a valid date.";
+        QTest::newRow("slashes, no such day") << "06/31/2005"
+                                              << "06/31/2005"
+                                              << "06/31/2005 is not a valid date.";
+        QTest::newRow("slashes, no such month") << "13/45/2020"
+                                                << "13/45/2020"
+                                                << "13/45/2020 is not a valid date.";
+        QTest::newRow("blanks: no payment date") << "   "
+                                                 << "   "
+                                                 << "";
         QTest::newRow("six digits, no date") << "123456"
                                              << "12/34/56"
                                              << "12/34/56 is not a valid date.";
@@ -212,6 +221,10 @@ private Q_SLOTS:
         QCOMPARE(focused(), control(w(), txtPaymentDate));
         typeAndLeave(w(), txtRate, "", cmdCalculate);
         QCOMPARE(text(w(), txtRate), QString(""));
+        QVERIFY(t_->dialogs.messages.empty());
+        // A number beyond the range of a double stays as typed and is refused.
+        typeAndLeave(w(), txtRate, "1e309", cmdCalculate);
+        expectRefusal("1e309 is not a valid number.", txtRate);
     }
 
     void firstWorkedExample() {
@@ -255,6 +268,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("weeks");
+        QTest::addColumn<QString>("paid");
+        QTest::addColumn<QString>("payment");
         QTest::addColumn<QString>("message");
         QTest::addColumn<ControlName>("field");
         QTest::newRow("beginning empty")
@@ -262,11 +277,15 @@ private Q_SLOTS:
             << "12/31/2004"
             << "500"
             << ""
+            << ""
+            << ""
             << "Beginning Date is required for any calculation." << txtBeginningDate;
         QTest::newRow("ending before beginning")
             << "06/01/2005"
             << "12/31/2004"
             << "500"
+            << ""
+            << "06/31/2005"
             << ""
             << "Ending date must be later than beginning date" << txtEndingDate;
         QTest::newRow("no ending date, no weeks")
@@ -274,23 +293,69 @@ private Q_SLOTS:
             << ""
             << "500"
             << ""
+            << ""
+            << ""
             << "Ending Date or Weeks is required for any calculation." << txtEndingDate;
         QTest::newRow("rate before weeks") << "01/01/2005"
                                            << ""
                                            << "abc"
                                            << "10"
+                                           << ""
+                                           << ""
                                            << "abc is not a valid number." << txtRate;
         QTest::newRow("weeks too few") << "01/01/2005"
                                        << ""
                                        << "500"
                                        << "0.07"
+                                       << ""
+                                       << ""
                                        << "Weeks must be more than 0 and at most 4681." << txtWeeks;
         QTest::newRow("weeks too many")
             << "01/01/2005"
             << ""
             << "500"
             << "4682"
+            << ""
+            << ""
             << "Weeks must be more than 0 and at most 4681." << txtWeeks;
+        QTest::newRow("weeks beyond a double") << "01/01/2005"
+                                               << ""
+                                               << "500"
+                                               << "1e309"
+                                               << ""
+                                               << ""
+                                               << "1e309 is not a valid number." << txtWeeks;
+        QTest::newRow("payment date, no such day")
+            << "01/01/2004"
+            << "12/31/2004"
+            << "500"
+            << ""
+            << "06/31/2005"
+            << "1000"
+            << "06/31/2005 is not a valid date." << txtPaymentDate;
+        QTest::newRow("payment date a word") << "01/01/2004"
+                                             << "12/31/2004"
+                                             << "500"
+                                             << ""
+                                             << "abc"
+                                             << "1000"
+                                             << "abc is not a valid date." << txtPaymentDate;
+        QTest::newRow("payment date before the payment amount")
+            << "01/01/2004"
+            << "12/31/2004"
+            << "500"
+            << ""
+            << "02/30/2005"
+            << "1e309"
+            << "02/30/2005 is not a valid date." << txtPaymentDate;
+        QTest::newRow("payment amount beyond a double")
+            << "01/01/2004"
+            << "12/31/2004"
+            << "500"
+            << ""
+            << "06/30/2004"
+            << "-1.8e308"
+            << "-1.8e308 is not a valid number." << txtPaymentAmount;
     }
     // A refusal changes no flag, button, result field or stored value.
     void refusals() {
@@ -298,6 +363,8 @@ private Q_SLOTS:
         QFETCH(QString, end);
         QFETCH(QString, rate);
         QFETCH(QString, weeks);
+        QFETCH(QString, paid);
+        QFETCH(QString, payment);
         QFETCH(ControlName, field);
         calculate({"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"});
         typeAndLeave(w(), txtBeginningDate, "",
@@ -310,7 +377,14 @@ private Q_SLOTS:
         typeAndLeave(w(), txtEndingDate, end, cmdClear);
         type(w(), txtRate, rate);
         type(w(), txtWeeks, weeks);
+        // Leaving the rate may have moved the focus on to the payment date:
+        // leave it before the payment fields are put in place without
+        // passing through them, so that only Calculate checks them.
+        control(w(), cmdClear)->setFocus(Qt::OtherFocusReason);
+        lineEdit(w(), txtPaymentDate)->setText(paid);
+        lineEdit(w(), txtPaymentAmount)->setText(payment);
         const CalculationValues left = model().values();
+        const EntryFigures figures = model().figures();
         click(w(), cmdCalculate);
         QFETCH(QString, message);
         expectRefusal(message, field);
@@ -325,6 +399,9 @@ private Q_SLOTS:
         QCOMPARE(model().values().TotalComp, values.TotalComp);
         QCOMPARE(model().values().BeginDate, left.BeginDate);
         QCOMPARE(model().values().EndDate, left.EndDate);
+        QCOMPARE(model().values().PaymentDate, left.PaymentDate);
+        QCOMPARE(model().figures().PaymentAmount, figures.PaymentAmount);
+        QCOMPARE(model().figures().TotalAmount, figures.TotalAmount);
     }
 
     void paymentBeforeEndingDate() {
@@ -341,8 +418,8 @@ private Q_SLOTS:
         QVERIFY(button(w(), cmdSave)->isEnabled());
     }
 
-    // A payment date that is no date, or none, leaves no interest of an
-    // earlier calculation behind.
+    // No payment date, or one of blanks, leaves no interest of an earlier
+    // calculation behind.
     void noPaymentDateNoStaleInterest() {
         calculate({"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"});
         calculate({"01/01/2004", "12/31/2004", "500", "", "1,000.00"});
@@ -351,7 +428,7 @@ private Q_SLOTS:
         QCOMPARE(model().figures().SimpleInterest, 0.0);
         QCOMPARE(model().figures().SimpleDays, 0.0);
         QCOMPARE(model().figures().PaymentAmount, 1000.0);
-        calculate({"01/01/2004", "12/31/2004", "500", "abc", "1000"});
+        calculate({"01/01/2004", "12/31/2004", "500", "   ", "1000"});
         QCOMPARE(results().mid(4), QStringList({"", "", "", "26,142.86", "25,142.86"}));
         QVERIFY(t_->dialogs.messages.empty());
     }

@@ -1,7 +1,9 @@
 // The ledger of the compensation-and-interest window through the real
 // window: Save, Next Entry, recall by double-click, Clear, the panel and its
 // totals, and Print with copies, read back from a PDF.
+#include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTest>
 #include <cmath>
 
@@ -217,6 +219,37 @@ private Q_SLOTS:
         click(w(), cmdNextEntry);
         QCOMPARE(text(w(), txtBeginningDate), QString("03/01/2005"));
         QCOMPARE(model().state().CurrentEntry, 4);
+    }
+
+    // A figure too wide for its column widens it on every panel line, under
+    // the heading over the panel, and in the printed report. The panel
+    // scrolls sideways to the end of its widest line, here longer than the
+    // totals line.
+    void wideFiguresWidenTheirColumns() {
+        calculate("01/01/1900", "12/31/2099", "99999", "", "");
+        click(w(), cmdSave);
+        QCOMPARE(panel().at(0),
+                 QString("01/01/00  12/31/99                         0 10,435     4 99,999.00 "
+                         "1,043,546,707.29         0         0 1,043,546,707.29 1,043,546,707.29"));
+        QCOMPARE(qobject_cast<QLabel*>(control(w(), Label11))->text(),
+                 QString("Begin           End            Pay       Pay Amt.    Weeks Days     Rate "
+                         "             Comp    Accrued      Simple                Total          "
+                         "Net Total"));
+        auto* list = qobject_cast<QListWidget*>(control(w(), List1));
+        QCoreApplication::processEvents();
+        const int hidden =
+            list->fontMetrics().horizontalAdvance(panel().at(0)) - list->viewport()->width();
+        QVERIFY(hidden > 0);
+        QVERIFY(list->horizontalScrollBar()->maximum() >= hidden);
+        click(w(), cmdPrint);
+        QCOMPARE(
+            t_->dialogs.printed.front().plainLines().at(4),
+            std::string("     Begin       End      Pay        Pay Amt.  Weeks Days       Rate  "
+                        "           Comp  Accrued     Simple            Total        Net Total"));
+
+        click(w(), cmdClear);
+        QCOMPARE(qobject_cast<QLabel*>(control(w(), Label11))->text(),
+                 QString::fromLatin1(kPanelHeading.data(), qsizetype(kPanelHeading.size())));
     }
 
     void recallOfNoEntryChangesNothing() {

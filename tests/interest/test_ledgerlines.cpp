@@ -72,7 +72,20 @@ QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+using Facts = std::vector<PeriodFacts>;
+
+Ledger ledgerOf(const Facts& entries) {
+    Ledger ledger;
+    for (const PeriodFacts& s : entries) {
+        ledger.grow();
+        ledger.StoreEntry(ledger.EntryCount(), entryOf(s));
+    }
+    return ledger;
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Facts)
 
 class TestLedgerLines : public QObject {
     Q_OBJECT
@@ -89,7 +102,7 @@ private Q_SLOTS:
         QTest::newRow("0.00 is 0") << "0.00" << 10 << "         0";
         QTest::newRow("1,250.00 passes") << "1,250.00" << 12 << "    1,250.00";
         QTest::newRow("exactly the width") << "1,234,567.89" << 12 << "1,234,567.89";
-        QTest::newRow("too long loses the left") << "12,345,678.90" << 12 << "2,345,678.90";
+        QTest::newRow("too long kept whole") << "12,345,678.90" << 12 << "12,345,678.90";
         QTest::newRow("nineteen wide") << "7" << 19 << "                  7";
     }
     void padColumn() {
@@ -122,47 +135,72 @@ private Q_SLOTS:
     }
 
     void panelLines_data() {
-        QTest::addColumn<int>("which");
-        QTest::addColumn<QString>("line");
+        QTest::addColumn<Facts>("entries");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("length");  // of every line
+        QTest::addColumn<QString>("heading");
+        const QString written = q(std::string(kPanelHeading));
         QTest::newRow("first entry")
-            << 1
-            << "01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   26,142.86"
-               "  1,325.00  1,381.02   28,848.88   27,848.88";
+            << Facts{kFirst}
+            << QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
+                           "26,142.86  1,325.00  1,381.02   28,848.88   27,848.88"}
+            << 120 << written;
         QTest::newRow("zeros show as 0")
-            << 2
-            << "01/01/05  01/28/05  12/31/05             0     4     0    500.00    2,000.00"
-               "      9.62  1,611.51    3,621.12    3,621.12";
-        QTest::newRow("no payment date") << 3
-                                         << "01/01/05  01/28/05  " + QString(10, ' ') + "  " +
-                                                "           0     4     0    500.00    2,000.00"
-                                                "      9.62  1,611.51    3,621.12    3,621.12";
-        QTest::newRow("rate .50 shows 0.50, too long comp cut")
-            << 4
-            << "01/01/04  12/31/04  06/30/05             0    52     2      0.502,345,678.90       "
-               "  0         0"
-               "2,345,678.902,345,678.90";
+            << Facts{kSecond}
+            << QStringList{"01/01/05  01/28/05  12/31/05             0     4     0    500.00    "
+                           "2,000.00      9.62  1,611.51    3,621.12    3,621.12"}
+            << 120 << written;
+        PeriodFacts unpaid = kSecond;
+        unpaid.paid = nullptr;
+        QTest::newRow("no payment date")
+            << Facts{unpaid}
+            << QStringList{"01/01/05  01/28/05  " + QString(10, ' ') + "  " +
+                           "           0     4     0    500.00    2,000.00      9.62  1,611.51    "
+                           "3,621.12    3,621.12"}
+            << 122 << written;
+        QTest::newRow("rate .50 shows 0.50, too long comp kept whole")
+            << Facts{{"01/01/2004", "12/31/2004", "06/30/2005", 0, 52, 2, 0.5, 12345678.9, 0, 0}}
+            << QStringList{"01/01/04  12/31/04  06/30/05             0    52     2      0.50 "
+                           "12,345,678.90         0         0 12,345,678.90 12,345,678.90"}
+            << 126
+            << "Begin           End            Pay       Pay Amt.   Weeks Days     Rate           "
+               "Comp    Accrued      Simple             Total       Net Total";
+        PeriodFacts huge = kFirst;
+        huge.accrued = 1047011.54;
+        QTest::newRow("huge accrued interest widens its column on every line")
+            << Facts{kFirst, huge}
+            << QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
+                           "26,142.86     1,325.00  1,381.02    28,848.88    27,848.88",
+                           "01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
+                           "26,142.86 1,047,011.54  1,381.02 1,074,535.42 1,073,535.42"}
+            << 125
+            << "Begin           End            Pay       Pay Amt.   Weeks Days     Rate         "
+               "Comp       Accrued      Simple            Total      Net Total";
+        PeriodFacts fills = kFirst;
+        fills.simple = 123456.78;
+        QTest::newRow("a value filling its column gets a blank before it")
+            << Facts{fills}
+            << QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
+                           "26,142.86  1,325.00 123,456.78  150,924.64  149,924.64"}
+            << 121
+            << "Begin           End            Pay       Pay Amt.   Weeks Days     Rate         "
+               "Comp    Accrued       Simple           Total     Net Total";
     }
     void panelLines() {
-        QFETCH(int, which);
-        PeriodFacts s = which == 1 ? kFirst : kSecond;
-        if (which == 3) {
-            s.paid = nullptr;
+        QFETCH(Facts, entries);
+        QFETCH(int, length);
+        const LedgerLines panel = corvell::panelLines(ledgerOf(entries));
+        QStringList lines;
+        for (const std::string& line : panel.lines) {
+            lines << q(line);
+            QCOMPARE(lines.back().size(), length);
         }
-        if (which == 4) {
-            s = PeriodFacts{
-                "01/01/2004", "12/31/2004", "06/30/2005", 0, 52, 2, 0.5, 12345678.9, 0, 0};
-        }
-        const std::string line = BuildPanelLine(entryOf(s));
-        QTEST(q(line), "line");
-        QCOMPARE(line.size(), std::size_t{which == 3 ? 122u : 120u});
+        QTEST(lines, "lines");
+        QTEST(q(panelHeading(panel.widths)), "heading");
     }
 
     void totalsLines() {
-        Ledger ledger;
-        for (const PeriodFacts& s : {kFirst, kSecond}) {
-            ledger.grow();
-            ledger.StoreEntry(ledger.EntryCount(), entryOf(s));
-        }
+        const Ledger ledger = ledgerOf({kFirst, kSecond});
         const LedgerTotals t = sumLedger(ledger);
         QCOMPARE(t.NetTotal, t.AmountTotal - t.PaymentsTotal);
         QCOMPARE(
@@ -183,44 +221,54 @@ private Q_SLOTS:
     }
 
     void reportEntryLines_data() {
-        QTest::addColumn<int>("which");
-        QTest::addColumn<QString>("line");
+        QTest::addColumn<Facts>("entries");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("header");  // as long as every line
+        const QString written = q(std::string(kReportHeader));
         QTest::newRow("first entry")
-            << 1
-            << "01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   26,142.86"
-               "  1,325.00  1,381.02   28,848.88   27,848.88";
+            << Facts{kFirst}
+            << QStringList{"01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
+                           "26,142.86  1,325.00  1,381.02   28,848.88   27,848.88"}
+            << written;
+        PeriodFacts unpaid = kSecond;
+        unpaid.paid = nullptr;
         QTest::newRow("no payment date, no payment")
-            << 2
-            << "01/01/2005 01/28/2005                       0     4     0    500.00    2,000.00    "
-               "  9.62  1,611.51"
-               "    3,621.12    3,621.12";
+            << Facts{unpaid}
+            << QStringList{"01/01/2005 01/28/2005                       0     4     0    500.00    "
+                           "2,000.00      9.62  1,611.51    3,621.12    3,621.12"}
+            << written;
         QTest::newRow("stored texts as stored")
-            << 3
-            << "01/01/2004 12/31/2004 06/30/2005     1,250.00    52     2       .50         .50    "
-               "     0         0"
-               "         .50   -1,249.50";
+            << Facts{{"01/01/2004", "12/31/2004", "06/30/2005", 1250, 52, 2, 0.5, 0.5, 0, 0}}
+            << QStringList{"01/01/2004 12/31/2004 06/30/2005     1,250.00    52     2       .50    "
+                           "     .50         0         0         .50   -1,249.50"}
+            << written;
+        PeriodFacts huge = kFirst;
+        huge.accrued = 1047011.54;
+        QTest::newRow("huge accrued interest widens its column on every line")
+            << Facts{kFirst, huge}
+            << QStringList{"01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
+                           "26,142.86     1,325.00  1,381.02    28,848.88    27,848.88",
+                           "01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
+                           "26,142.86 1,047,011.54  1,381.02 1,074,535.42 1,073,535.42"}
+            << "     Begin       End      Pay        Pay Amt. Weeks Days       Rate        "
+               "Comp     Accrued     Simple        Total    Net Total";
     }
     void reportEntryLines() {
-        QFETCH(int, which);
-        PeriodFacts s = which == 1 ? kFirst : kSecond;
-        if (which == 2) {
-            s.paid = nullptr;
+        QFETCH(Facts, entries);
+        QFETCH(QString, header);
+        const LedgerLines report = reportLines(ledgerOf(entries));
+        QStringList lines;
+        for (const std::string& line : report.lines) {
+            lines << q(line);
+            QCOMPARE(lines.back().size(), header.size());
         }
-        if (which == 3) {
-            s = PeriodFacts{"01/01/2004", "12/31/2004", "06/30/2005", 1250, 52, 2, 0.5, 0.5, 0, 0};
-        }
-        const std::string line = reportEntryLine(entryOf(s));
-        QTEST(q(line), "line");
-        QCOMPARE(line.size(), kReportHeader.size());
+        QTEST(lines, "lines");
+        QCOMPARE(q(reportHeader(report.widths)), header);
         QCOMPARE(kReportHeader.size(), std::size_t{123});
     }
 
     void report() {
-        Ledger ledger;
-        for (const PeriodFacts& s : {kFirst, kSecond}) {
-            ledger.grow();
-            ledger.StoreEntry(ledger.EntryCount(), entryOf(s));
-        }
+        const Ledger ledger = ledgerOf({kFirst, kSecond});
         const report::Document doc = buildLedgerReport(ledger, sumLedger(ledger), "Smith v. Acme",
                                                        LocalTime{2026, 3, 4, 9, 5, 7});
         const std::vector<std::string> expected = {

@@ -111,7 +111,7 @@ private Q_SLOTS:
 
     void layout() {
         QCOMPARE(w_->windowTitle(), QString("CORVELL'S Lump Sum Offset Calculator"));
-        QCOMPARE(w_->size(), QSize(ui::pixels(9630), ui::pixels(6075)));
+        QCOMPARE(ui::clientArea(*w_).size(), QSize(ui::pixels(9630), ui::pixels(6075)));
         // The desktop's face colour behind everything but the grey labels.
         QCOMPARE(w_->palette().color(QPalette::Window),
                  QApplication::palette().color(QPalette::Window));
@@ -299,6 +299,11 @@ private Q_SLOTS:
         QTest::newRow("rate no number") << "01/05/2004"
                                         << "abc"
                                         << "5000x" << rateZero << txtRate << "01/05/2004";
+        QTest::newRow("rate beyond a double")
+            << "01/05/2004"
+            << "1e309"
+            << "5000"
+            << "1e309 is not a valid number." << txtRate << "01/05/2004";
         QTest::newRow("amount not wholly a number")
             << "01/05/2004"
             << "400"

@@ -74,7 +74,7 @@ private Q_SLOTS:
 
     void layout() {
         QCOMPARE(w_->windowTitle(), QString("CORVELL'S Pension Offset Calculator"));
-        QCOMPARE(w_->size(), QSize(ui::pixels(9510), ui::pixels(6075)));
+        QCOMPARE(ui::clientArea(*w_).size(), QSize(ui::pixels(9510), ui::pixels(6075)));
         QCOMPARE(w_->palette().color(QPalette::Window), ui::windowGrey());
         checkPlaces(*w_, kPlaces);
         checkTabOrder(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate, txtCaseCaption,
@@ -206,6 +206,10 @@ private Q_SLOTS:
             << "1e200"
             << "500.00"
             << "The amounts entered are too large to calculate." << txtMonthlyPension;
+        QTest::newRow("pension beyond a double")
+            << "1.8e308"
+            << "500.00"
+            << "1.8e308 is not a valid number." << txtMonthlyPension;
     }
     void refusals() {
         QFETCH(QString, pension);

@@ -76,7 +76,7 @@ private Q_SLOTS:
 
     void layout() {
         QCOMPARE(w_->windowTitle(), QString("CORVELL'S Social Security Offset Calculator"));
-        QCOMPARE(w_->size(), QSize(ui::pixels(9525), ui::pixels(6105)));
+        QCOMPARE(ui::clientArea(*w_).size(), QSize(ui::pixels(9525), ui::pixels(6105)));
         QCOMPARE(w_->palette().color(QPalette::Window), ui::windowGrey());
         checkPlaces(*w_, kPlaces);
         checkTabOrder(
@@ -154,25 +154,42 @@ private Q_SLOTS:
     void rateOnLeaving_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
         QTest::newRow("whole") << "500"
-                               << "500.00";
+                               << "500.00"
+                               << "";
         QTest::newRow("one decimal") << "87.5"
-                                     << "87.50";
+                                     << "87.50"
+                                     << "";
         QTest::newRow("empty") << ""
+                               << ""
                                << "";
         QTest::newRow("no number") << "abc"
-                                   << "abc";
+                                   << "abc"
+                                   << "";
         QTest::newRow("grouped") << "1,250.5"
-                                 << "1250.50";
+                                 << "1250.50"
+                                 << "";
         QTest::newRow("rounded") << "99.999"
-                                 << "100.00";
+                                 << "100.00"
+                                 << "";
+        QTest::newRow("beyond a double") << "1e309"
+                                         << "1e309"
+                                         << "1e309 is not a valid number.";
     }
     void rateOnLeaving() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
+        QFETCH(QString, message);
         typeAndLeave(*w_, txtRate, typed, txtCaseCaption);
         QCOMPARE(text(*w_, txtRate), shown);
-        QVERIFY(t_->dialogs.messages.empty());
+        if (message.isEmpty()) {
+            QVERIFY(t_->dialogs.messages.empty());
+        } else {
+            QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
+            QCOMPARE(t_->dialogs.lastMessage(), message);
+            QCOMPARE(focused(), control(*w_, txtRate));
+        }
     }
 
     // The first failing check speaks; its field gets the focus with its whole
@@ -207,6 +224,10 @@ private Q_SLOTS:
             << "-1e308"
             << "1.7e308"
             << "The amounts entered are too large to calculate." << txtSocialSecurity;
+        QTest::newRow("amount beyond a double")
+            << "1e309"
+            << "500"
+            << "1e309 is not a valid number." << txtSocialSecurity;
     }
     void refusals() {
         QFETCH(QString, monthly);

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <span>
 #include <stdexcept>
@@ -27,6 +28,7 @@ constexpr ControlName cmdPrint{"cmdPrint"};
 constexpr ControlName cmdPrintOnce{"cmdPrintOnce"};
 constexpr ControlName cmdTitled{"cmdTitled"};
 constexpr ControlName cmdOff{"cmdOff"};
+constexpr ControlName cmdFill{"cmdFill"};
 constexpr ControlName List1{"List1"};
 
 // A small window with one of each kind of handler the calculators use.
@@ -43,6 +45,7 @@ public:
         addButton(cmdPrintOnce);
         addButton(cmdTitled);
         addButton(cmdOff, false);
+        addButton(cmdFill);
         addList(List1);
         listLines(List1) = {"first", "second", "third"};
         on(txtDate, Event::LostFocus, [this] {
@@ -67,10 +70,10 @@ public:
         });
         on(cmdGo, Event::Click, [this] {
             ++goClicks;
+            field(txtResult) = "go:" + text(txtDate);
             if (text(txtRate) == "to age") {
                 return Reaction::refuse("refused", txtAge);
             }
-            field(txtResult) = "go:" + text(txtDate);
             return Reaction{};
         });
         on(cmdPrint, Event::Click, [this] { return printJob(true); });
@@ -78,6 +81,15 @@ public:
         on(cmdTitled, Event::Click, [] { return Reaction::say("Titled", "Calculate"); });
         on(cmdOff, Event::Click, [this] {
             ++goClicks;
+            return Reaction{};
+        });
+        // Rebuilds the list as a ledger's Save does.
+        on(cmdFill, Event::Click, [this] {
+            std::vector<std::string>& lines = listLines(List1);
+            lines.clear();
+            for (int i = 0; i < linesToFill; ++i) {
+                lines.push_back("line " + std::to_string(i));
+            }
             return Reaction{};
         });
         onLine(List1, Event::DblClick, [this](int line) {
@@ -102,6 +114,7 @@ public:
     int resultLeft = 0;
     int ageChanges = 0;
     int goClicks = 0;
+    int linesToFill = 0;
     std::vector<int> recalled;
 };
 
@@ -117,6 +130,7 @@ constexpr ui::ControlSpec kLayout[] = {
     {K::Button, cmdPrintOnce, "Once", nullptr, 2760, 1800, 1200, 500},
     {K::Button, cmdTitled, "Titled", nullptr, 4080, 1800, 1200, 500},
     {K::Button, cmdOff, "Off", nullptr, 5400, 1800, 1200, 500},
+    {K::Button, cmdFill, "Fill", nullptr, 6600, 1800, 300, 500},
     {K::ListBox, List1, nullptr, nullptr, 120, 2500, 6000, 1500},
 };
 
@@ -229,15 +243,84 @@ private Q_SLOTS:
         QVERIFY(button(p.window, cmdGo)->isDefault());
     }
 
-    void leaveHandlerMovesTheFocus() {
+    // Leaving a field runs its handler: txtRate's jumps on to txtResult,
+    // txtDate's refuses a bad date. The jump serves the operator who tabs
+    // through the fields; one who clicks another control goes there. A
+    // refusal brings the focus back either way, the text selected so that the
+    // next key replaces it, also when the window comes back from a real
+    // message box only after the box returned.
+    void leavingAField_data() {
+        QTest::addColumn<ControlName>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Qt::Key>("key");  // Qt::Key_unknown: a click on `clicked`
+        QTest::addColumn<ControlName>("clicked");
+        QTest::addColumn<QString>("shown");  // the field's text once left
+        QTest::addColumn<ControlName>("focus");
+        QTest::addColumn<QString>("selected");  // in the field with the focus
+        QTest::addColumn<QString>("message");   // empty: none
+        QTest::addColumn<bool>("realBox");      // the window given back after the box
+        const QString bad = "12/34/45 is not a valid date.";
+        QTest::newRow("Tab: the handler jumps on")
+            << txtRate << "500" << Qt::Key_Tab << txtRate << "500.00" << txtResult << ""
+            << "" << false;
+        QTest::newRow("Backtab: the handler jumps on")
+            << txtRate << "500" << Qt::Key_Backtab << txtRate << "500.00" << txtResult << ""
+            << "" << false;
+        QTest::newRow("click in a field: it gets the focus")
+            << txtRate << "500" << Qt::Key_unknown << txtAge << "500.00" << txtAge << ""
+            << "" << false;
+        QTest::newRow("click on a button: it is pressed")
+            << txtRate << "500" << Qt::Key_unknown << cmdTitled << "500.00" << cmdTitled << ""
+            << "Titled" << false;
+        QTest::newRow("bad date, Tab: refused")
+            << txtDate << "12345" << Qt::Key_Tab << txtDate << "12/34/45" << txtDate << "12/34/45"
+            << bad << false;
+        QTest::newRow("bad date, Tab, a real box: refused")
+            << txtDate << "12345" << Qt::Key_Tab << txtDate << "12/34/45" << txtDate << "12/34/45"
+            << bad << true;
+        QTest::newRow("bad date, click in a field: refused")
+            << txtDate << "12345" << Qt::Key_unknown << txtAge << "12/34/45" << txtDate
+            << "12/34/45" << bad << false;
+        QTest::newRow("bad date, click on a button, a real box: refused")
+            << txtDate << "12345" << Qt::Key_unknown << cmdTitled << "12/34/45" << txtDate
+            << "12/34/45" << bad << true;
+    }
+    void leavingAField() {
+        QFETCH(ControlName, field);
+        QFETCH(QString, typed);
+        QFETCH(Qt::Key, key);
+        QFETCH(ControlName, clicked);
+        QFETCH(ControlName, focus);
+        QFETCH(QString, selected);
+        QFETCH(QString, message);
+        QFETCH(bool, realBox);
         Probe p;
-        type(p.window, txtRate, "500");
-        QTest::keyClick(focused(), Qt::Key_Tab);  // towards txtAge...
-        QCOMPARE(text(p.window, txtRate), QString("500.00"));
-        QCOMPARE(focused(), control(p.window, txtResult));  // ...but the handler sends it on
-        QCOMPARE(lineEdit(p.window, txtResult)->cursorPosition(), 0);
-        // txtAge never had the focus, so it was never left.
+        p.dialogs.messageLeavesNoActiveWindow = realBox;
+        type(p.window, field, typed);
+        if (key == Qt::Key_unknown) {
+            QTest::mouseClick(control(p.window, clicked), Qt::LeftButton);
+        } else {
+            QTest::keyClick(focused(), key);
+        }
+        if (realBox) {
+            QApplication::setActiveWindow(&p.window);
+        }
+        QTEST(text(p.window, field), "shown");
+        QCOMPARE(focused(), control(p.window, focus));
+        if (auto* line = qobject_cast<QLineEdit*>(focused())) {
+            QCOMPARE(line->selectedText(), selected);
+            QCOMPARE(line->cursorPosition(), focus == txtResult ? 0 : line->text().size());
+        }
+        QCOMPARE(p.dialogs.messages.size(), message.isEmpty() ? std::size_t{0} : std::size_t{1});
+        if (!message.isEmpty()) {
+            QCOMPARE(p.dialogs.messages[0].text, message);
+        }
+        // txtResult, reached by the jump, was never left.
         QCOMPARE(p.window.model.resultLeft, 0);
+        if (!selected.isEmpty()) {
+            QTest::keyClick(focused(), Qt::Key_9);
+            QCOMPARE(text(p.window, field), QString("9"));
+        }
     }
 
     // Enter calculates without leaving the field, and when the calculation
@@ -256,6 +339,134 @@ private Q_SLOTS:
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(p.window.model.dateLeft, before + 1);
         QCOMPARE(text(p.window, txtDate), QString("03/15/2004"));
+    }
+
+    // Qt's buttons take Enter only in dialogs; here Enter presses any
+    // focused button, once however long it is held.
+    void keysPressAFocusedButton_data() {
+        QTest::addColumn<ControlName>("buttonName");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("repeats");  // auto-repeated presses of a key held down
+        QTest::addColumn<int>("goClicks");
+        QTest::addColumn<int>("messages");
+        const Qt::KeyboardModifiers none;
+        QTest::newRow("Return") << cmdTitled << Qt::Key_Return << none << 0 << 0 << 1;
+        QTest::newRow("keypad Enter") << cmdTitled << Qt::Key_Enter
+                                      << Qt::KeyboardModifiers(Qt::KeypadModifier) << 0 << 0 << 1;
+        QTest::newRow("Space") << cmdTitled << Qt::Key_Space << none << 0 << 0 << 1;
+        QTest::newRow("Return held down") << cmdTitled << Qt::Key_Return << none << 3 << 0 << 1;
+        QTest::newRow("Return on the default button")
+            << cmdGo << Qt::Key_Return << none << 0 << 1 << 0;
+    }
+    void keysPressAFocusedButton() {
+        QFETCH(ControlName, buttonName);
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, repeats);
+        Probe p;
+        QPushButton* b = button(p.window, buttonName);
+        b->setFocus(Qt::TabFocusReason);
+        QTest::keyPress(b, key, modifiers);
+        for (int i = 0; i < repeats; ++i) {
+            QKeyEvent again(QEvent::KeyPress, key, modifiers, QString(), true);
+            QApplication::sendEvent(b, &again);
+        }
+        QTest::keyRelease(b, key, modifiers);
+        QTEST(p.window.model.goClicks, "goClicks");
+        QTEST(static_cast<int>(p.dialogs.messages.size()), "messages");
+        QCOMPARE(focused(), b);
+    }
+
+    // Enter on the list recalls its selected line, as a double click does; a
+    // line merely current (the list tabbed into) is no choice.
+    void enterRecallsTheSelectedLine_data() {
+        QTest::addColumn<int>("row");  // -1: no line chosen
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("recalled");
+        QTest::newRow("Return on the second line")
+            << 1 << Qt::Key_Return << Qt::KeyboardModifiers() << 1;
+        QTest::newRow("keypad Enter on the third line")
+            << 2 << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << 2;
+        QTest::newRow("Return with no line selected")
+            << -1 << Qt::Key_Return << Qt::KeyboardModifiers() << -1;
+    }
+    void enterRecallsTheSelectedLine() {
+        QFETCH(int, row);
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, recalled);
+        Probe p;
+        auto* list = qobject_cast<QListWidget*>(control(p.window, List1));
+        list->setFocus(Qt::TabFocusReason);
+        if (row >= 0) {
+            list->setCurrentRow(row);
+        }
+        QTest::keyClick(list, key, modifiers);
+        QCOMPARE(p.window.model.recalled, std::vector<int>({recalled}));
+        QCOMPARE(focused(), list);
+    }
+
+    // A text the program writes shows its beginning, however narrow the
+    // field, unless the field keeps the focus.
+    void programWrittenTextShowsItsStart_data() {
+        QTest::addColumn<QString>("rate");  // put in txtRate first, as it stands
+        QTest::addColumn<ControlName>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<ControlName>("written");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("beside the focused field")
+            << "" << txtDate << "01152004" << Qt::Key_Return << txtResult << "go:01152004";
+        QTest::newRow("in the field left")
+            << "" << txtRate << "1234567" << Qt::Key_Tab << txtRate << "1234567.00";
+        QTest::newRow("in the focused field, then focus elsewhere")
+            << "to age" << txtResult << "x" << Qt::Key_Return << txtResult << "go:";
+    }
+    void programWrittenTextShowsItsStart() {
+        QFETCH(QString, rate);
+        QFETCH(ControlName, field);
+        QFETCH(QString, typed);
+        QFETCH(Qt::Key, key);
+        QFETCH(ControlName, written);
+        Probe p;
+        lineEdit(p.window, txtRate)->setText(rate);
+        type(p.window, field, typed);
+        QTest::keyClick(focused(), key);
+        QTEST(text(p.window, written), "shown");
+        QVERIFY(focused() != control(p.window, written));
+        QCOMPARE(lineEdit(p.window, written)->cursorPosition(), 0);
+    }
+
+    // A list whose lines a handler rebuilds scrolls to its end (the ledger's
+    // totals, with the entry just saved above them); one left as it was stays
+    // where the operator scrolled it.
+    void rebuiltListShowsItsEnd_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<bool>("atEnd");
+        QTest::newRow("a line more") << 30 << 31 << true;
+        QTest::newRow("the same lines") << 30 << 30 << false;
+        QTest::newRow("fewer lines") << 30 << 20 << true;
+    }
+    void rebuiltListShowsItsEnd() {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(bool, atEnd);
+        Probe p;
+        auto* list = qobject_cast<QListWidget*>(control(p.window, List1));
+        QScrollBar* bar = list->verticalScrollBar();
+        p.window.model.linesToFill = first;
+        click(p.window, cmdFill);
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+        bar->setValue(0);  // the operator scrolls back to the first line
+        p.window.model.linesToFill = second;
+        click(p.window, cmdFill);
+        QCOMPARE(bar->value(), atEnd ? bar->maximum() : 0);
+        const QRect last = list->visualItemRect(list->item(list->count() - 1));
+        QCOMPARE(list->viewport()->rect().contains(last), atEnd);
     }
 
     void tabOutOfABadDateRefusesOnce() {
@@ -396,15 +607,28 @@ private Q_SLOTS:
         QCOMPARE(threw, throws);
     }
 
-    void everyControlHasItsWidget() {
+    // Every control is named, and Enter presses every button that can take
+    // the focus, on every window.
+    void everyControlIsBound() {
         WindowTest t;
         for (WindowId id :
              {WindowId::BeginForm, WindowId::CalculationForm, WindowId::frmPresentValue,
               WindowId::frmSocialSecurity, WindowId::FrmPension, WindowId::frmOffset,
               WindowId::frmCommutation, WindowId::frmSubrogation}) {
             QWidget& w = t.open(id);
-            for (QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (QWidget* child :
+                 ui::clientArea(w).findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 QVERIFY2(!child->objectName().isEmpty(), qPrintable(w.objectName()));
+            }
+            for (QPushButton* b : w.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+                if (!b->isEnabled()) {
+                    continue;
+                }
+                t.open(id);  // a navigation button pressed before put it away
+                QSignalSpy clicks(b, &QPushButton::clicked);
+                b->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(b, Qt::Key_Return);
+                QVERIFY2(clicks.count() == 1, qPrintable(w.objectName() + " " + b->objectName()));
             }
         }
     }

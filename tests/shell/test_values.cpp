@@ -123,7 +123,8 @@ private Q_SLOTS:
 
     void fieldNumber_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");
+        QTest::addColumn<double>("expected");  // NaN: a number beyond the range of a double
+        const double outOfRange = std::numeric_limits<double>::quiet_NaN();
         QTest::newRow("thousands read whole") << "1,000.00" << 1000.0;
         QTest::newRow("dollar read whole") << "$75" << 75.0;
         QTest::newRow("rate with grouping") << "1,250" << 1250.0;
@@ -131,11 +132,23 @@ private Q_SLOTS:
         QTest::newRow("word") << "abc" << 0.0;
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("number then letters") << "100000x" << 100000.0;
+        QTest::newRow("largest double as shown")
+            << "1.79769313486232E+308" << std::numeric_limits<double>::max();
+        QTest::newRow("too small is 0") << "1e-400" << 0.0;
+        QTest::newRow("1.8e308") << "1.8e308" << outOfRange;
+        QTest::newRow("-1e309") << "-1e309" << outOfRange;
+        QTest::newRow("400 digits") << QString(400, '9') << outOfRange;
+        QTest::newRow("grouped, whole too large") << "1,000e308" << outOfRange;
+        QTest::newRow("too large then letters") << "1e309x" << outOfRange;
     }
     void fieldNumber() {
         QFETCH(QString, text);
         QFETCH(double, expected);
-        QCOMPARE(FieldNumber(text.toStdString()), expected);
+        const std::optional<double> got = FieldNumber(text.toStdString());
+        QCOMPARE(got.has_value(), !std::isnan(expected));
+        if (got) {
+            QCOMPARE(*got, expected);
+        }
     }
 
     void rounding_data() {

@@ -47,7 +47,8 @@ private Q_SLOTS:
         WindowTest t;
         for (WindowId id : kAll) {
             QWidget& w = t.open(id);
-            for (QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (QWidget* child :
+                 ui::clientArea(w).findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 const bool input = qobject_cast<QLineEdit*>(child) != nullptr ||
                                    qobject_cast<QPlainTextEdit*>(child) != nullptr;
                 auto* b = qobject_cast<QPushButton*>(child);

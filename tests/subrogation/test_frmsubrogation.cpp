@@ -75,7 +75,7 @@ private Q_SLOTS:
             } while (!(at->focusPolicy() & Qt::TabFocus));
         }
         QVERIFY(button(*w_, cmdSSCalculate)->isDefault());
-        QCOMPARE(w_->size(), QSize(635, 403));  // 9525 x 6045 twips
+        QCOMPARE(ui::clientArea(*w_).size(), QSize(635, 403));  // 9525 x 6045 twips
         QCOMPARE(control(*w_, txtForWeeks)->geometry(), QRect(296, 136, 129, 25));
     }
 
@@ -144,6 +144,10 @@ private Q_SLOTS:
         QTest::newRow("rate 0") << "100000"
                                 << "0"
                                 << "Rate must be greater than 0." << txtRate;
+        QTest::newRow("total beyond a double")
+            << "1e309"
+            << "450"
+            << "1e309 is not a valid number." << txtTotalRecovery;
     }
     void refusals() {
         QFETCH(QString, total);

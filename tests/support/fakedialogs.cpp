@@ -1,17 +1,47 @@
 #include "tests/support/fakedialogs.h"
 
+#include <QApplication>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "shell/ui/printsetup.h"
+
 namespace corvell::test {
+namespace {
+
+// Paints on a PDF printer set up as the program sets its own up, with the
+// copies asked for as a printer dialog would leave them, and reads it back.
+PdfResult paintToPdf(const ui::ReportPainter& paint, int copyCount) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("preview.pdf"));
+    bool painted = false;
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        ui::preparePrinter(printer);
+        printer.setCopyCount(copyCount);
+        painted = paint(printer);
+    }
+    return painted ? readPdf(path) : PdfResult{};
+}
+
+}  // namespace
 
 void FakeDialogs::showMessage(QWidget*, const QString& text, const QString& title) {
     messages.push_back({text, title});
+    if (messageLeavesNoActiveWindow) {
+        QApplication::setActiveWindow(nullptr);
+    }
 }
 
-std::optional<int> FakeDialogs::choosePrinter(QWidget*) {
+std::optional<int> FakeDialogs::choosePrinter(QWidget*, const ui::PrintRequest& request) {
     ++printerDialogs;
+    printerRequests.push_back(request);
     return copies;
 }
 
-bool FakeDialogs::print(const report::Document& document, int copies) {
+bool FakeDialogs::print(WindowId, const report::Document& document, int copies) {
     for (int copy = 0; copy < copies; ++copy) {
         if (failOnDocument && static_cast<int>(printed.size()) == *failOnDocument) {
             return false;
@@ -21,9 +51,36 @@ bool FakeDialogs::print(const report::Document& document, int copies) {
     return true;
 }
 
+void FakeDialogs::showPreview(QWidget*, const ui::PrintRequest& request,
+                              const ui::ReportPainter& paint) {
+    previewRequests.push_back(request);
+    previewed = paintToPdf(paint, 1);
+    if (printFromPreview) {
+        printedFromPreview = paintToPdf(paint, *printFromPreview);
+    }
+}
+
+std::optional<QString> FakeDialogs::chooseSaveFile(QWidget*, WindowId, const QString&,
+                                                   const QString& proposedPath, const QString&) {
+    proposedFiles.push_back(proposedPath);
+    if (whileFileDialogOpen) {
+        whileFileDialogOpen();
+    }
+    return saveAs;
+}
+
+QPageLayout FakeDialogs::pageLayout(WindowId) {
+    QPrinter printer(QPrinter::HighResolution);
+    ui::preparePrinter(printer);
+    return printer.pageLayout();
+}
+
 void FakeDialogs::clear() {
     messages.clear();
     printed.clear();
+    printerRequests.clear();
+    previewRequests.clear();
+    proposedFiles.clear();
     printerDialogs = 0;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
-// Stands in for message boxes, the printer dialog and the printer, so tests
-// see what the operator would have seen and what would have been printed.
+// Stands in for message boxes, the printer dialog, the print preview, the
+// file dialog and the printer, so tests see what the operator would have seen
+// and what would have been printed or drawn.
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "shell/ui/dialogs.h"
+#include "tests/support/pdftext.h"
 
 namespace corvell::test {
 
@@ -18,17 +21,44 @@ struct ShownMessage {
 class FakeDialogs final : public ui::Dialogs {
 public:
     void showMessage(QWidget* parent, const QString& text, const QString& title) override;
-    std::optional<int> choosePrinter(QWidget* parent) override;
+    std::optional<int> choosePrinter(QWidget* parent, const ui::PrintRequest& request) override;
     // Keeps one document per copy, as a printer would receive them.
-    bool print(const report::Document& document, int copies) override;
+    bool print(WindowId window, const report::Document& document, int copies) override;
+    // Draws the preview into a PDF on paper set up as the program's printers
+    // are, and keeps what it reads back; then prints from the preview when
+    // `printFromPreview` asks for copies.
+    void showPreview(QWidget* parent, const ui::PrintRequest& request,
+                     const ui::ReportPainter& paint) override;
+    // Answers `saveAs`, after running `whileFileDialogOpen`.
+    std::optional<QString> chooseSaveFile(QWidget* parent, WindowId window, const QString& caption,
+                                          const QString& proposedPath,
+                                          const QString& filter) override;
+    // The paper and margins of a printer set up as the program's are.
+    QPageLayout pageLayout(WindowId window) override;
 
     // What the next printer dialog answers: the copies, or std::nullopt to cancel.
     std::optional<int> copies = 1;
     // Makes the printer fail on the document with this index (0: the first).
     std::optional<int> failOnDocument;
+    // What the file dialog answers: the file chosen, or std::nullopt to cancel.
+    std::optional<QString> saveAs;
+    // Runs while the file dialog is open, as time passes while the operator
+    // chooses a file.
+    std::function<void()> whileFileDialogOpen;
+    // The copies the operator prints from the preview; none by default.
+    std::optional<int> printFromPreview;
+    // Leaves no window active after a message, as a real message box does
+    // until the window system gives the window back, some time after it
+    // closed (a test then activates the window itself).
+    bool messageLeavesNoActiveWindow = false;
 
     std::vector<ShownMessage> messages;
     std::vector<report::Document> printed;
+    std::vector<ui::PrintRequest> printerRequests;  // one per printer dialog
+    std::vector<ui::PrintRequest> previewRequests;  // one per preview
+    std::vector<QString> proposedFiles;             // one per file dialog
+    PdfResult previewed;                            // what the last preview drew
+    PdfResult printedFromPreview;                   // what printing from it printed
     int printerDialogs = 0;
 
     QString lastMessage() const { return messages.empty() ? QString() : messages.back().text; }

@@ -1,5 +1,6 @@
 #include "tests/support/pdftext.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -22,6 +23,15 @@ PdfResult renderToPdf(const report::Document& document, int copies) {
         ui::preparePrinter(printer);
         result.rendered = ui::printCopies(document, printer, copies);
     }
+    if (!result.rendered) {
+        return result;
+    }
+    return readPdf(path);
+}
+
+PdfResult readPdf(const QString& path) {
+    PdfResult result;
+    result.rendered = QFileInfo(path).isFile();
     if (!result.rendered) {
         return result;
     }

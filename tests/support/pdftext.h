@@ -35,6 +35,9 @@ struct PdfResult {
 // sets up its own.
 PdfResult renderToPdf(const report::Document& document, int copies = 1);
 
+// Reads a PDF file back: its pages, paper, text and words.
+PdfResult readPdf(const QString& path);
+
 // The lines of a fixed-pitch table as a fixed-pitch printer lays them out,
 // rebuilt character for character from the positions of the PDF's words.
 // The pitch and the left margin are those of the first word `anchor`, which

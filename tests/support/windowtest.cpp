@@ -13,7 +13,8 @@ LocalTime testMoment() {
 }
 
 WindowTest::WindowTest()
-    : windows(app::createWindow, dialogs, fixedClock(testMoment()), [this] { ++quitCalls; }) {
+    : windows(
+          app::createWindow, dialogs, [this] { return now; }, [this] { ++quitCalls; }) {
     ui::installFontSubstitutes();
 }
 

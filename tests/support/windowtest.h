@@ -1,7 +1,8 @@
 #pragma once
 // Drives real windows as the operator would: type into a field, leave it with
 // Tab or a click elsewhere, press buttons and Enter, double-click list lines.
-// Every test builds a fresh WindowManager with fake dialogs and a fixed clock.
+// Every test builds a fresh WindowManager with fake dialogs and a clock that
+// stands still unless the test moves it.
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include "shell/controlname.h"
+#include "shell/ui/formlayout.h"
 #include "shell/ui/windowmanager.h"
 #include "tests/support/controlnames.h"
 #include "tests/support/fakedialogs.h"
@@ -32,6 +34,8 @@ public:
     }
 
     FakeDialogs dialogs;
+    // The moment the windows' clock tells; a test may move it on.
+    LocalTime now = testMoment();
     ui::WindowManager windows;
     int quitCalls = 0;
 };

@@ -37,13 +37,23 @@ public:
     void showMessage(QWidget*, const QString& text, const QString& title) override {
         std::printf("message [%s]: %s\n", qPrintable(title), qPrintable(text));
     }
-    std::optional<int> choosePrinter(QWidget*) override { return 1; }
-    bool print(const report::Document& document, int copies) override {
+    std::optional<int> choosePrinter(QWidget*, const ui::PrintRequest&) override { return 1; }
+    bool print(WindowId, const report::Document& document, int copies) override {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder_.filePath(name + ".pdf"));
         ui::preparePrinter(printer);
         return ui::printCopies(document, printer, copies);
+    }
+    void showPreview(QWidget*, const ui::PrintRequest&, const ui::ReportPainter&) override {}
+    std::optional<QString> chooseSaveFile(QWidget*, WindowId, const QString&, const QString&,
+                                          const QString&) override {
+        return std::nullopt;
+    }
+    QPageLayout pageLayout(WindowId) override {
+        QPrinter printer(QPrinter::HighResolution);
+        ui::preparePrinter(printer);
+        return printer.pageLayout();
     }
 
 private:

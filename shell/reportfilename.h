@@ -1,0 +1,24 @@
+#pragma once
+// The name a report's PDF file is given unless the operator chooses another:
+// the report's title, the first line of its case caption and the day, joined
+// by " - ", as in "Interest Calculation - Smith v. Acme Mills - 2026-12-08.pdf".
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "shell/clock.h"
+
+namespace corvell {
+
+// The longest caption part a name takes, in bytes: with the longest title and
+// the date the name stays well inside the 255 bytes a file name may have.
+inline constexpr std::size_t kFileNameCaptionBytes = 120;
+
+// Characters no file name can hold (/ \ : * ? " < > | and control
+// characters) are left out, blanks at either end trimmed; a part that
+// leaves nothing is left out with its " - ".
+std::string reportFileName(std::string_view title, std::string_view caseCaption,
+                           const LocalTime& day);
+
+}  // namespace corvell

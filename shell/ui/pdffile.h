@@ -1,0 +1,27 @@
+#pragma once
+// Reports as PDF files: where a report's file is proposed, and writing one
+// without the printer dialog.
+
+#include <QPageLayout>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "shell/clock.h"
+#include "shell/report.h"
+
+namespace corvell::ui {
+
+// The report's file name of `day` (shell/reportfilename.h) in the
+// operator's Documents folder, or the home folder when there is none.
+QString proposedReportPath(const std::string& title, const std::string& caseCaption,
+                           const LocalTime& day);
+
+// Writes one copy of the document into the PDF file `path` on the paper and
+// margins of `layout`, painted as the printer paints it. The file appears
+// whole or not at all, and a file already there is replaced only once the new
+// one is complete. The reason it failed, or std::nullopt.
+std::optional<QString> writePdf(const report::Document& document, const QPageLayout& layout,
+                                const QString& path);
+
+}  // namespace corvell::ui

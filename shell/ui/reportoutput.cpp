@@ -1,0 +1,93 @@
+#include "shell/ui/reportoutput.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QWidget>
+#include <algorithm>
+
+#include "shell/ui/dialogs.h"
+#include "shell/ui/look.h"
+#include "shell/ui/pdffile.h"
+#include "shell/ui/printsetup.h"
+
+namespace corvell::ui {
+namespace {
+
+void printerError(QWidget& window, const Services& services) {
+    services.dialogs.showMessage(&window, QStringLiteral("Printer error has occurred"),
+                                 applicationTitle());
+}
+
+QString proposedFile(const PrintJob& job, const Services& services) {
+    return proposedReportPath(job.title, job.caseCaption, services.clock());
+}
+
+// The report is made here only to read its orientation: the one printed,
+// drawn or written is made at that moment.
+PrintRequest requestFor(const PrintJob& job, WindowId id, const Services& services) {
+    return {id, job.make(services.clock()).pageOrientation(), proposedFile(job, services)};
+}
+
+void print(const PrintJob& job, QWidget& window, WindowId id, const Services& services) {
+    const std::optional<int> copies =
+        services.dialogs.choosePrinter(&window, requestFor(job, id, services));
+    if (!copies) {
+        return;  // cancelled: nothing printed, nothing changed
+    }
+    const int documents = job.copiesApply ? std::max(1, *copies) : 1;
+    // Made now, after the dialog: every copy shows the moment it was made.
+    if (!services.dialogs.print(id, job.make(services.clock()), documents)) {
+        printerError(window, services);
+    }
+}
+
+void preview(const PrintJob& job, QWidget& window, WindowId id, const Services& services) {
+    const auto paint = [&job, &window, &services](QPrinter& printer) {
+        // The preview shows one copy; printing from it asks for copies anew.
+        const int copies = job.copiesApply ? std::max(1, printer.copyCount()) : 1;
+        keepMargins(printer);
+        if (!printCopies(job.make(services.clock()), printer, copies)) {
+            printerError(window, services);
+            return false;
+        }
+        return true;
+    };
+    services.dialogs.showPreview(&window, requestFor(job, id, services), paint);
+}
+
+void exportPdf(const PrintJob& job, QWidget& window, WindowId id, const Services& services) {
+    const std::optional<QString> path = services.dialogs.chooseSaveFile(
+        &window, id, QStringLiteral("Export PDF"), proposedFile(job, services),
+        QStringLiteral("PDF files (*.pdf)"));
+    if (!path) {
+        return;
+    }
+    // Made now, after the dialog, as a printed report is.
+    const report::Document document = job.make(services.clock());
+    if (const std::optional<QString> failure =
+            writePdf(document, services.dialogs.pageLayout(id), *path)) {
+        services.dialogs.showMessage(&window,
+                                     QStringLiteral("Could not save the report as %1: %2.")
+                                         .arg(QDir::toNativeSeparators(*path), *failure),
+                                     applicationTitle());
+    }
+}
+
+}  // namespace
+
+void sendReport(const PrintJob& job, PrintRoute route, QWidget& window, WindowId id,
+                const Services& services) {
+    switch (route) {
+        case PrintRoute::Printer:
+            print(job, window, id, services);
+            return;
+        case PrintRoute::Preview:
+            preview(job, window, id, services);
+            return;
+        case PrintRoute::PdfFile:
+            exportPdf(job, window, id, services);
+            return;
+    }
+}
+
+}  // namespace corvell::ui

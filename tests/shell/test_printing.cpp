@@ -1,0 +1,365 @@
+// The File menu of every window and the three ways a report leaves a window:
+// Print..., Print Preview... and Export PDF... each run the window's own
+// Print handler, refuse as it refuses, and put out the same pages; an export
+// writes the report made after its file dialog, or nothing at all; and each
+// window keeps print settings of its own.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "interest/calculationformcontrols.h"
+#include "offsets/frmsocialsecuritycontrols.h"
+#include "shell/ui/formwindow.h"
+#include "tests/support/pdftext.h"
+#include "tests/support/windowtest.h"
+
+using namespace corvell;
+using namespace corvell::test;
+namespace menu = corvell::ui::menu;
+
+Q_DECLARE_METATYPE(corvell::WindowId)
+
+namespace {
+
+constexpr const char* kUnsaved = "You must save the present entry before printing!";
+
+QAction* command(QWidget& window, ControlName name) {
+    auto* action = window.findChild<QAction*>(qtName(name));
+    if (action == nullptr) {
+        qFatal("no menu command %s", qPrintable(qtName(name)));
+    }
+    return action;
+}
+
+// The worked example's first period, calculated and saved.
+void saveOnePeriod(QWidget& w) {
+    using namespace calculationform;
+    type(w, txtCaseCaption, "Smith v. Acme Mills\nClaim 04-1187");
+    typeAndLeave(w, txtBeginningDate, "01/01/2004", cmdClear);
+    typeAndLeave(w, txtEndingDate, "12/31/2004", cmdClear);
+    typeAndLeave(w, txtRate, "500", cmdClear);
+    typeAndLeave(w, txtPaymentDate, "06/30/2005", cmdClear);
+    typeAndLeave(w, txtPaymentAmount, "1000", cmdClear);
+    click(w, cmdCalculate);
+    click(w, cmdSave);
+}
+
+void calculateOffset(QWidget& w) {
+    using namespace frmsocialsecurity;
+    type(w, txtCaseCaption, "Smith v. Acme Mills");
+    type(w, txtSocialSecurity, "1000");
+    typeAndLeave(w, txtRate, "500", cmdSSClear);
+    click(w, cmdSSCalculate);
+}
+
+// A window with a report ready to print.
+QWidget& readyToPrint(WindowTest& t, WindowId id) {
+    QWidget& w = t.open(id);
+    if (id == WindowId::CalculationForm) {
+        saveOnePeriod(w);
+    } else {
+        calculateOffset(w);
+    }
+    return w;
+}
+
+QStringList textLines(const QString& text) {
+    return simplifiedLines(text.split(QRegularExpression(QStringLiteral("[\n\f]"))));
+}
+
+QStringList filesIn(const QTemporaryDir& dir) {
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+// Opens the printer dialog and reads the file it proposes for printing to a
+// file, then cancels it.
+QString proposedByPrinterDialog(ui::SystemDialogs& dialogs, const ui::PrintRequest& request) {
+    QString shown = QStringLiteral("(no dialog)");
+    QTimer::singleShot(0, qApp, [&shown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
+                shown = file->text();
+            }
+            dialog->reject();
+        }
+    });
+    dialogs.choosePrinter(nullptr, request);
+    return shown;
+}
+
+// Stands for a desktop whose fields take Ctrl+E for themselves (to the end
+// of the line), as X11 desktops do: the field claims the key before any
+// shortcut may have it.
+class FieldTakesCtrlE final : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->keyCombination() == (Qt::CTRL | Qt::Key_E)) {
+            event->accept();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
+
+    // Each window is a main window whose controls sit in the client area
+    // under one menu, File. A calculator's File menu prints; the main menu's
+    // only closes. Close does what the window's Close button does.
+    void fileMenus() {
+        WindowTest t;
+        QWidget& begin = t.open(WindowId::BeginForm);
+        for (WindowId id :
+             {WindowId::BeginForm, WindowId::CalculationForm, WindowId::frmPresentValue,
+              WindowId::frmSocialSecurity, WindowId::FrmPension, WindowId::frmOffset,
+              WindowId::frmCommutation, WindowId::frmSubrogation}) {
+            QWidget& w = t.open(id);
+            auto* frame = qobject_cast<QMainWindow*>(&w);
+            QVERIFY(frame != nullptr);
+            QCOMPARE(frame->centralWidget(), &ui::clientArea(w));
+            auto* file = w.findChild<QMenu*>(qtName(menu::mnuFile));
+            QCOMPARE(frame->menuBar()->actions(), QList<QAction*>{file->menuAction()});
+            QCOMPARE(file->title(), QString("&File"));
+            QStringList entries;
+            for (const QAction* a : file->actions()) {
+                QString entry = a->isSeparator() ? QString("-") : a->text().remove('&');
+                if (!a->shortcut().isEmpty()) {
+                    entry += " " + a->shortcut().toString();
+                }
+                entries << entry;
+            }
+            const QStringList calculator = {"Print Preview...", "Export PDF... Ctrl+E",
+                                            "Print... Ctrl+P", "-", "Close"};
+            QCOMPARE(entries, id == WindowId::BeginForm ? QStringList{"Close"} : calculator);
+            if (id != WindowId::BeginForm) {
+                command(w, menu::mnuClose)->trigger();
+                QVERIFY(!w.isVisible());
+                QVERIFY(begin.isVisible());
+            }
+        }
+        QCOMPARE(t.quitCalls, 0);
+        command(begin, menu::mnuClose)->trigger();
+        QCOMPARE(t.quitCalls, 1);
+    }
+
+    // A menu command runs the Print button's handler: while the button is
+    // disabled the command is too, and the ledger's refusal of an unsaved
+    // entry stops it before any dialog, as it stops the button.
+    void commandsRefuseAsPrintDoes_data() {
+        QTest::addColumn<ControlName>("name");
+        QTest::newRow("Print Preview...") << menu::mnuPrintPreview;
+        QTest::newRow("Export PDF...") << menu::mnuExportPdf;
+        QTest::newRow("Print...") << menu::mnuPrint;
+    }
+    void commandsRefuseAsPrintDoes() {
+        QFETCH(ControlName, name);
+        WindowTest t;
+        QTemporaryDir dir;
+        t.dialogs.saveAs = dir.filePath("ledger.pdf");
+        QWidget& w = t.open(WindowId::CalculationForm);
+        QAction* action = command(w, name);
+        QVERIFY(!action->isEnabled());
+        action->trigger();
+        saveOnePeriod(w);
+        QVERIFY(action->isEnabled());
+        click(w, calculationform::cmdNextEntry);
+        click(w, calculationform::cmdPrint);
+        QCOMPARE(t.dialogs.lastMessage(), QString(kUnsaved));
+        t.dialogs.clear();
+
+        action->trigger();
+        QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(t.dialogs.lastMessage(), QString(kUnsaved));
+        QCOMPARE(t.dialogs.messages[0].title, QString("Calculate"));
+        QCOMPARE(t.dialogs.printerDialogs, 0);
+        QVERIFY(t.dialogs.previewRequests.empty());
+        QVERIFY(t.dialogs.proposedFiles.empty());
+        QVERIFY(filesIn(dir).isEmpty());
+    }
+
+    // Export PDF proposes the report's file in the Documents folder, then
+    // writes one copy of the report as made once the file was chosen: the
+    // text the printer would get at that moment, on the report's paper.
+    void exportWritesTheReportMadeAfterTheDialog() {
+        WindowTest t;
+        QTemporaryDir dir;
+        t.dialogs.saveAs = dir.filePath("ledger.pdf");
+        t.dialogs.whileFileDialogOpen = [&t] { t.now.minute += 1; };
+        t.dialogs.copies = 3;
+        QWidget& w = readyToPrint(t, WindowId::CalculationForm);
+        command(w, menu::mnuExportPdf)->trigger();
+
+        QCOMPARE(t.dialogs.proposedFiles.size(), std::size_t{1});
+        const QFileInfo proposed(t.dialogs.proposedFiles[0]);
+        QCOMPARE(proposed.fileName(),
+                 QString("Interest Calculation - Smith v. Acme Mills - 2026-03-04.pdf"));
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(proposed.absolutePath(), QDir(documents).exists() ? documents : QDir::homePath());
+        QVERIFY(t.dialogs.messages.empty());
+        QCOMPARE(t.dialogs.printerDialogs, 0);
+
+        const PdfResult pdf = readPdf(*t.dialogs.saveAs);
+        QVERIFY(pdf.rendered);
+        QVERIFY(pdf.landscape);
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY(pdf.text.contains("09:06:07"));
+        click(w, calculationform::cmdPrint);  // the same report, on the printer, at 09:06:07
+        QCOMPARE(t.dialogs.printed.size(), std::size_t{3});
+        QCOMPARE(textLines(pdf.text), simplifiedLines(pdfLines(t.dialogs.printed[0])));
+        QCOMPARE(filesIn(dir), QStringList{"ledger.pdf"});
+    }
+
+    // A file that cannot be written leaves nothing behind, says which file
+    // and why, and leaves what was there as it was.
+    void unwritableTargetLeavesNothing_data() {
+        QTest::addColumn<QString>("target");  // in the temporary folder
+        QTest::newRow("inside a regular file") << "notes.txt/report.pdf";
+        QTest::newRow("the name of a folder") << "reports.pdf";
+    }
+    void unwritableTargetLeavesNothing() {
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        QFile notes(dir.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("kept");
+        notes.close();
+        QVERIFY(QDir(dir.path()).mkdir("reports.pdf"));
+        const QStringList before = filesIn(dir);
+        WindowTest t;
+        t.dialogs.saveAs = dir.filePath(target);
+        QWidget& w = readyToPrint(t, WindowId::frmSocialSecurity);
+        command(w, menu::mnuExportPdf)->trigger();
+
+        QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
+        const QString message = t.dialogs.lastMessage();
+        const QString start = "Could not save the report as " + dir.filePath(target) + ": ";
+        QVERIFY2(
+            message.startsWith(start) && message.endsWith('.') && message.size() > start.size() + 1,
+            qPrintable(message));
+        QCOMPARE(filesIn(dir), before);
+        QVERIFY(QDir(dir.filePath("reports.pdf")).isEmpty());
+        QVERIFY(notes.open(QIODevice::ReadOnly));
+        QCOMPARE(notes.readAll(), QByteArray("kept"));
+    }
+
+    // The preview runs the Print handler and draws the very pages an export
+    // writes; printing from it prints the ledger's copies, once any other
+    // report.
+    void previewDrawsWhatExportWrites_data() {
+        QTest::addColumn<WindowId>("window");
+        QTest::addColumn<int>("printedCopies");  // of 2 asked for
+        QTest::newRow("ledger") << WindowId::CalculationForm << 2;
+        QTest::newRow("social security") << WindowId::frmSocialSecurity << 1;
+    }
+    void previewDrawsWhatExportWrites() {
+        QFETCH(WindowId, window);
+        QFETCH(int, printedCopies);
+        WindowTest t;
+        QTemporaryDir dir;
+        t.dialogs.saveAs = dir.filePath("report.pdf");
+        t.dialogs.printFromPreview = 2;
+        QWidget& w = readyToPrint(t, window);
+        command(w, menu::mnuPrintPreview)->trigger();
+        QCOMPARE(t.dialogs.previewRequests.size(), std::size_t{1});
+        QCOMPARE(t.dialogs.previewRequests[0].window, window);
+        QVERIFY(t.dialogs.previewRequests[0].proposedFile.endsWith(
+            " - Smith v. Acme Mills - 2026-03-04.pdf"));
+        const PdfResult& previewed = t.dialogs.previewed;
+        QVERIFY(previewed.rendered);
+
+        command(w, menu::mnuExportPdf)->trigger();
+        const PdfResult exported = readPdf(*t.dialogs.saveAs);
+        QCOMPARE(previewed.pages, exported.pages);
+        QCOMPARE(previewed.landscape, exported.landscape);
+        QCOMPARE(t.dialogs.previewRequests[0].orientation == report::Orientation::Landscape,
+                 window == WindowId::CalculationForm);
+        QCOMPARE(previewed.text, exported.text);
+        QCOMPARE(t.dialogs.printedFromPreview.pages, printedCopies * previewed.pages);
+        QVERIFY(t.dialogs.messages.empty());
+    }
+
+    // The shortcuts work while a field has the focus, even a key the field
+    // would take for itself.
+    void shortcutsFromAField_data() {
+        QTest::addColumn<ControlName>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("exports");
+        QTest::newRow("Ctrl+E in a date")
+            << calculationform::txtEndingDate << int(Qt::Key_E) << true;
+        QTest::newRow("Ctrl+E in the caption")
+            << calculationform::txtCaseCaption << int(Qt::Key_E) << true;
+        QTest::newRow("Ctrl+P in a date")
+            << calculationform::txtEndingDate << int(Qt::Key_P) << false;
+    }
+    void shortcutsFromAField() {
+        QFETCH(ControlName, field);
+        QFETCH(int, key);
+        QFETCH(bool, exports);
+        WindowTest t;
+        QWidget& w = readyToPrint(t, WindowId::CalculationForm);
+        FieldTakesCtrlE takesCtrlE;
+        control(w, field)->installEventFilter(&takesCtrlE);
+        control(w, field)->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(focused(), Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(t.dialogs.proposedFiles.size(), std::size_t{exports ? 1U : 0U});
+        QCOMPARE(t.dialogs.printerDialogs, exports ? 0 : 1);
+        QCOMPARE(focused(), control(w, field));
+    }
+
+    // Two windows, two sets of print settings: the ledger's printer turned to
+    // landscape and printing to a file leaves the present value window's
+    // printer portrait, on its own paper, proposing its own report's file.
+    void eachWindowKeepsItsPrintSettings() {
+        ui::SystemDialogs dialogs;
+        QTemporaryDir dir;
+        const QString ledgerFile = dir.filePath("ledger.pdf");
+        QPrinter& ledger = dialogs.printer(WindowId::CalculationForm);
+        QPrinter& presentValue = dialogs.printer(WindowId::frmPresentValue);
+        QVERIFY(&ledger != &presentValue);
+        ledger.setOutputFormat(QPrinter::PdfFormat);
+        ledger.setOutputFileName(ledgerFile);
+        report::Document landscape;
+        landscape.orientation(report::Orientation::Landscape).line({report::text("Ledger")});
+        QVERIFY(dialogs.print(WindowId::CalculationForm, landscape, 1));
+        presentValue.setPageSize(QPageSize(QPageSize::Legal));
+
+        QCOMPARE(dialogs.lastFile(WindowId::CalculationForm), ledgerFile);
+        QCOMPARE(dialogs.lastFile(WindowId::frmPresentValue), QString());
+        QCOMPARE(dialogs.pageLayout(WindowId::CalculationForm).orientation(),
+                 QPageLayout::Landscape);
+        QCOMPARE(dialogs.pageLayout(WindowId::frmPresentValue).orientation(),
+                 QPageLayout::Portrait);
+        QCOMPARE(dialogs.pageLayout(WindowId::CalculationForm).pageSize().id(), QPageSize::Letter);
+        QCOMPARE(dialogs.pageLayout(WindowId::frmPresentValue).pageSize().id(), QPageSize::Legal);
+
+        const QString pvFile = dir.filePath("Present Value Calculation - 2026-03-04.pdf");
+        const auto portrait = report::Orientation::Portrait;
+        QCOMPARE(proposedByPrinterDialog(dialogs, {WindowId::frmPresentValue, portrait, pvFile}),
+                 pvFile);
+        QCOMPARE(proposedByPrinterDialog(dialogs, {WindowId::CalculationForm, portrait, pvFile}),
+                 ledgerFile);
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "test_printing.moc"
