@@ -439,6 +439,7 @@ void InterestModel::loadKept(const StateReader& kept) {
         if (!panel.empty()) {
             kept.fail("has panel lines but no ledger entries");
         }
+        put(Label11, std::string(kPanelHeading));
         return;
     }
     const LedgerTotals saved = totals_;

@@ -100,7 +100,7 @@ void FormModel::addList(ControlName name) {
 }
 
 void FormModel::addLabel(ControlName name, std::string text) {
-    add(name, Control{std::move(text), true, {}});
+    add(name, Control{Control::Kind::Label, std::move(text), true, {}});
 }
 
 void FormModel::addNavigationRow() {
@@ -179,6 +179,8 @@ nlohmann::json FormModel::saveState() const {
             case Control::Kind::List:
                 lists[key] = c.lines;
                 break;
+            case Control::Kind::Label:
+                break;  // a label shows what the window's kept values make it
         }
     }
     nlohmann::json kept = nlohmann::json::object();
@@ -211,6 +213,8 @@ void FormModel::loadState(const StateReader& state) {
                 ++listCount;
                 break;
             }
+            case Control::Kind::Label:
+                break;
         }
     }
     if (fields.json().size() != fieldCount) {

@@ -96,7 +96,7 @@ protected:
 
 private:
     struct Control {
-        enum class Kind { Field, Button, List } kind = Kind::Field;
+        enum class Kind { Field, Button, List, Label } kind = Kind::Field;
         std::string text;
         bool enabled = true;
         std::vector<std::string> lines;
