@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Window window = interestWindow(model);
     std::erase_if(window.actions,
                   [](const Action& a) { return a.control == cmdNextEntry || a.control == List1; });
-    Session session(model, std::move(window),
-                    [&model](const Fired& f) { checkInterestStep(model, f); });
+    InterestChecks checks(model);
+    Session session(model, std::move(window), [&checks](const Fired& f) { checks.check(f); });
     Script script(data, size);
     session.run(script);
     return 0;

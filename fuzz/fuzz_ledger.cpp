@@ -32,8 +32,8 @@ void saveWholeEntry(Session& session, const std::string& weeksAndRate) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     InterestModel model;
-    Session session(model, interestWindow(model),
-                    [&model](const Fired& f) { checkInterestStep(model, f); });
+    InterestChecks checks(model);
+    Session session(model, interestWindow(model), [&checks](const Fired& f) { checks.check(f); });
     const std::size_t fields = session.window().fields.size();
     const std::size_t actions = session.window().actions.size();
     Script script(data, size);

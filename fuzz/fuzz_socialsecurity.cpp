@@ -1,14 +1,18 @@
 // The social security offset window under any script: a refused Calculate
-// changes nothing, a new rate shown is the offset of the amounts as they
-// read, and Clear empties every field.
+// changes nothing, the new rate shown is the one the rule makes of the
+// amounts as they read (worked out here: half the weekly equivalent of the
+// monthly amount, a month being 4.34 weeks, comes off the rate, and half a
+// cent is added before it is shown), and Clear empties every field.
 
 #include <cstdint>
 
+#include <cmath>
+
+#include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/socialsecuritymodel.h"
-#include "offsets/weeklyrateoffset.h"
 #include "shell/values.h"
 
 using namespace corvell;
@@ -27,11 +31,13 @@ void check(const Fired& f) {
     if (f.action.control == cmdSSCalculate) {
         const std::string changed = firstChange(f.before, f.after, {txtNewRate});
         FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
-        const double monthly = *CDbl(f.before.text(txtSocialSecurity));
-        const double rate = *CDbl(f.before.text(txtRate));
-        const double newRate = socialSecurityNewRate(monthly, rate);
-        FUZZ_CHECK(showsValue(shown(f.after, txtNewRate), newRate, 2), "%s shows %s for %.17g",
-                   what.c_str(), f.after.text(txtNewRate).c_str(), newRate);
+        const auto monthly = CDbl(f.before.text(txtSocialSecurity));
+        const auto rate = CDbl(f.before.text(txtRate));
+        FUZZ_CHECK(monthly && rate, "%s on \"%s\" and \"%s\"", what.c_str(),
+                   f.before.text(txtSocialSecurity).c_str(), f.before.text(txtRate).c_str());
+        const double offset = *monthly / 4.34 / 2;
+        expectFigure(f, txtNewRate, *rate - offset + 0.005,
+                     std::fabs(*rate) + std::fabs(offset) + 0.005, "##,##0.00");
     } else if (f.action.control == cmdSSClear) {
         for (ControlName name : {txtSocialSecurity, txtRate, txtNewRate, txtCaseCaption}) {
             FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),

@@ -4,8 +4,10 @@
 // keep:
 // - a refused Calculate, Save, Next Entry or Print changes nothing;
 // - only Save and Clear touch the ledger, its panel and its totals;
-// - a calculation shows the days, weeks and amounts it keeps, each reading
-//   back as the value it stands for;
+// - a calculation shows the days, weeks and amounts the rules make of the
+//   fields and of the earlier entries (interestfigures.h), which the checks
+//   keep in a ledger of their own, entry by entry as Save writes them,
+//   following recalls, Next Entry and Clear;
 // - Save writes the current entry only; Next Entry opens the day after the
 //   last entry; a double click recalls the entry on its line and nothing
 //   for any other line; Clear empties the fields and the ledger;
@@ -14,6 +16,11 @@
 //   are the sums of the entries;
 // - the printed ledger shows every entry and the totals.
 
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "fuzz/interestfigures.h"
 #include "fuzz/session.h"
 #include "interest/interestmodel.h"
 
@@ -21,6 +28,34 @@ namespace corvell::fuzz {
 
 Window interestWindow(const InterestModel& model);
 
-void checkInterestStep(const InterestModel& model, const Fired& fired);
+class InterestChecks {
+public:
+    explicit InterestChecks(const InterestModel& model) : model_(model) {}
+
+    void check(const Fired& fired);
+
+private:
+    void checkCalculation(const Fired& f);
+    void checkSave(const Fired& f);
+    void checkNextEntry(const Fired& f);
+    void checkRecall(const Fired& f);
+    void checkClear(const Fired& f);
+    void checkPrint(const Fired& f) const;
+    void checkLedger(const Fired& f);
+    // The entries the model holds are those last seen, amounts and dates
+    // (cheap enough for every step) or everything.
+    void expectLedgerAsSeen(const Fired& f, bool everything) const;
+    void expectState(const Fired& f) const;
+    std::span<const ExpectedEntry> earlierEntries() const;
+
+    const InterestModel& model_;
+    // The ledger as these checks keep it.
+    std::vector<ExpectedEntry> entries_;
+    int currentEntry_ = 0;
+    bool newEntryPending_ = false;
+    std::optional<ExpectedEntry> calculated_;  // what the next Save writes
+    // The model's entries as the last Save or Clear left them.
+    std::vector<LedgerEntry> seen_;
+};
 
 }  // namespace corvell::fuzz

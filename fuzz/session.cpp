@@ -35,10 +35,39 @@ std::string nameOf(ControlName control) {
     return std::string(control.name());
 }
 
-const std::string& Snapshot::text(ControlName control) const {
-    const auto it = controls.find(control);
-    FUZZ_CHECK(it != controls.end(), "no control %s", nameOf(control).c_str());
-    return it->second.text;
+const Lines& ControlState::listLines() const {
+    static const Lines none;
+    return lines ? *lines : none;
+}
+
+bool ControlState::operator==(const ControlState& other) const {
+    return text == other.text && enabled == other.enabled &&
+           (lines == other.lines || listLines() == other.listLines());
+}
+
+ControlIndex::ControlIndex(std::vector<ControlName> names) : names_(std::move(names)) {
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        byAddress_.emplace(names_[i].name().data(), i);
+    }
+}
+
+std::size_t ControlIndex::of(ControlName control) const {
+    const char* address = control.name().data();
+    if (const auto it = byAddress_.find(address); it != byAddress_.end()) {
+        return it->second;
+    }
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] == control) {
+            byAddress_.emplace(address, i);
+            return i;
+        }
+    }
+    FUZZ_CHECK(false, "no control %s", nameOf(control).c_str());
+    return 0;
+}
+
+const ControlState& Snapshot::control(ControlName control) const {
+    return controls[index->of(control)];
 }
 
 double Snapshot::number(std::string_view keptName) const {
@@ -65,29 +94,26 @@ const std::string& Snapshot::keptText(std::string_view keptName) const {
 std::string firstChangeWhere(const Snapshot& before, const Snapshot& after,
                              const std::function<bool(ControlName)>& controlMayChange,
                              const std::function<bool(std::string_view)>& keptMayChange) {
-    for (const auto& [name, state] : before.controls) {
-        const auto it = after.controls.find(name);
-        if (it == after.controls.end()) {
-            return nameOf(name);
-        }
-        if (!(it->second == state) && !controlMayChange(name)) {
-            return nameOf(name);
+    const std::vector<ControlName>& names = before.index->names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!(before.controls[i] == after.controls[i]) && !controlMayChange(names[i])) {
+            return nameOf(names[i]);
         }
     }
-    const auto& a = before.kept;
-    const auto& b = after.kept;
+    const Kept& a = before.kept;
+    const Kept& b = after.kept;
     if (a.numbers.size() != b.numbers.size() || a.texts.size() != b.texts.size()) {
         return "the number of kept values";
     }
     for (std::size_t i = 0; i < a.numbers.size(); ++i) {
         if (!sameNumber(a.numbers[i].second, b.numbers[i].second) &&
             !keptMayChange(a.numbers[i].first)) {
-            return a.numbers[i].first;
+            return std::string(a.numbers[i].first);
         }
     }
     for (std::size_t i = 0; i < a.texts.size(); ++i) {
         if (a.texts[i].second != b.texts[i].second && !keptMayChange(a.texts[i].first)) {
-            return a.texts[i].first;
+            return std::string(a.texts[i].first);
         }
     }
     return {};
@@ -109,8 +135,16 @@ std::string firstChange(const Snapshot& before, const Snapshot& after,
 }
 
 bool hasNonNumberWord(std::string_view text) {
-    const std::string upper = UCase(text);
-    return upper.find("INF") != std::string::npos || upper.find("NAN") != std::string::npos;
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+        const char a = upper(text[i]);
+        const char b = upper(text[i + 1]);
+        const char c = upper(text[i + 2]);
+        if ((a == 'I' && b == 'N' && c == 'F') || (a == 'N' && b == 'A' && c == 'N')) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string Fired::describe() const {
@@ -122,85 +156,131 @@ std::string Fired::describe() const {
 }
 
 Session::Session(FormModel& model, Window window, WindowCheck check)
-    : model_(model), window_(std::move(window)), check_(std::move(check)) {}
+    : model_(model),
+      window_(std::move(window)),
+      check_(std::move(check)),
+      index_(std::make_shared<const ControlIndex>(model.controlNames())) {
+    for (const FieldRule& rule : window_.fields) {
+        fieldIndex_.push_back(index_->of(rule.name));
+    }
+    const auto row = navigationRow(model_.id());
+    for (const ControlName name : index_->names()) {
+        texts_.push_back(&model_.text(name));
+        lines_.push_back(&model_.lines(name));
+        const bool typed = std::any_of(window_.fields.begin(), window_.fields.end(),
+                                       [name](const FieldRule& rule) { return rule.name == name; });
+        const bool navigates = std::any_of(
+            row.begin(), row.end(), [name](const auto& button) { return button.control == name; });
+        disables_.push_back(!typed && !navigates);
+    }
+    takeSnapshot(shots_[now_], nullptr);
+}
 
-Snapshot Session::snapshot() const {
-    Snapshot s;
-    for (const ControlName name : model_.controlNames()) {
-        s.controls.emplace(
-            name, ControlState{model_.text(name), model_.isEnabled(name), model_.lines(name)});
+Session::~Session() {
+    const std::vector<ControlName>& names = index_->names();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        FUZZ_CHECK(disables_[i] || model_.isEnabled(names[i]), "%s ended disabled",
+                   nameOf(names[i]).c_str());
     }
+}
+
+void Session::takeSnapshot(Snapshot& s, const Snapshot* previous) const {
+    s.index = index_;
+    const std::vector<ControlName>& names = index_->names();
+    s.controls.resize(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        ControlState& state = s.controls[i];
+        state.text.assign(*texts_[i]);
+        state.enabled = !disables_[i] || model_.isEnabled(names[i]);
+        const Lines& lines = *lines_[i];
+        if (lines.empty()) {
+            state.lines.reset();
+            continue;
+        }
+        // Keep sharing the lines the window showed before while they stand.
+        const std::shared_ptr<const Lines>& was = previous ? previous->controls[i].lines : nullptr;
+        state.lines = was && *was == lines ? was : std::make_shared<const Lines>(lines);
+    }
+    s.kept.numbers.clear();
+    s.kept.texts.clear();
     if (window_.kept) {
-        s.kept = window_.kept();
+        window_.kept(s.kept);
     }
-    return s;
 }
 
 void Session::type(ControlName field, std::string text) {
-    model_.setText(field, std::move(text));
+    model_.setText(field, text);
+    shots_[now_].controls[index_->of(field)].text = std::move(text);
     if (model_.handles(field, Event::Change)) {
         fire(Action{field, Event::Change});
     }
 }
 
-Fired Session::fire(const Action& action, int line) {
-    Fired fired{action, line, snapshot(), {}, {}};
+void Session::fire(const Action& action, int line) {
+    const Snapshot& before = shots_[now_];
+    Snapshot& after = shots_[1 - now_];
+    Reaction reaction;
     try {
-        fired.reaction = model_.fire(action.control, action.event, line);
+        reaction = model_.fire(action.control, action.event, line);
     } catch (const std::exception& e) {
-        FUZZ_CHECK(false, "%s threw: %s", fired.describe().c_str(), e.what());
+        FUZZ_CHECK(false, "%s %s threw: %s", nameOf(action.control).c_str(),
+                   eventName(action.event), e.what());
     }
-    fired.after = snapshot();
+    takeSnapshot(after, &before);
+    Fired fired{action, line, before, after, std::move(reaction), {}};
+    if (fired.reaction.print) {
+        fired.printed = fired.reaction.print->make(LocalTime{2026, 12, 8, 12, 0, 0}).plainLines();
+    }
     checkFired(fired);
     if (check_) {
         check_(fired);
     }
-    return fired;
+    now_ = 1 - now_;
 }
 
 void Session::checkFired(const Fired& fired) const {
-    const std::string what = fired.describe();
-    for (const FieldRule& rule : window_.fields) {
-        const std::string& was = fired.before.text(rule.name);
-        const std::string& now = fired.after.text(rule.name);
+    for (std::size_t i = 0; i < window_.fields.size(); ++i) {
+        const FieldRule& rule = window_.fields[i];
+        const std::string& was = fired.before.controls[fieldIndex_[i]].text;
+        const std::string& now = fired.after.controls[fieldIndex_[i]].text;
         if (now == was) {
             continue;
         }
-        const std::string field = nameOf(rule.name);
         FUZZ_CHECK(!hasNonNumberWord(now) || hasNonNumberWord(was),
-                   "%s wrote \"%s\" into %s (it held \"%s\")", what.c_str(), now.c_str(),
-                   field.c_str(), was.c_str());
+                   "%s wrote \"%s\" into %s (it held \"%s\")", fired.describe().c_str(),
+                   now.c_str(), nameOf(rule.name).c_str(), was.c_str());
         if (now.empty()) {
             continue;
         }
         if (rule.shows == Shows::Number) {
             const auto back = CDbl(now);
-            FUZZ_CHECK(back && std::isfinite(*back), "%s wrote \"%s\" into %s", what.c_str(),
-                       now.c_str(), field.c_str());
+            FUZZ_CHECK(back && std::isfinite(*back), "%s wrote \"%s\" into %s",
+                       fired.describe().c_str(), now.c_str(), nameOf(rule.name).c_str());
         } else if (rule.shows == Shows::Date) {
             const auto date = CDate(now);
             FUZZ_CHECK((date && inRange(*date)) || (fired.refused() && fired.focusOn(rule.name)),
-                       "%s wrote \"%s\" into %s", what.c_str(), now.c_str(), field.c_str());
+                       "%s wrote \"%s\" into %s", fired.describe().c_str(), now.c_str(),
+                       nameOf(rule.name).c_str());
         }
     }
     for (const auto& [name, value] : fired.after.kept.numbers) {
-        FUZZ_CHECK(std::isfinite(value), "%s left %s at %g", what.c_str(), name.c_str(), value);
+        FUZZ_CHECK(std::isfinite(value), "%s left %.*s at %g", fired.describe().c_str(),
+                   static_cast<int>(name.size()), name.data(), value);
     }
     if (fired.reaction.focus) {
-        FUZZ_CHECK(model_.hasControl(fired.reaction.focus->control), "%s focuses %s", what.c_str(),
-                   nameOf(fired.reaction.focus->control).c_str());
+        FUZZ_CHECK(model_.hasControl(fired.reaction.focus->control), "%s focuses %s",
+                   fired.describe().c_str(), nameOf(fired.reaction.focus->control).c_str());
     }
     if (fired.reaction.print) {
         const std::string changed = firstChange(fired.before, fired.after);
-        FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
+        FUZZ_CHECK(changed.empty(), "%s changed %s", fired.describe().c_str(), changed.c_str());
         bool typedNonNumber = false;
-        for (const auto& [name, state] : fired.before.controls) {
+        for (const ControlState& state : fired.before.controls) {
             typedNonNumber = typedNonNumber || hasNonNumberWord(state.text);
         }
-        for (const std::string& line :
-             fired.reaction.print->make(LocalTime{2026, 12, 8, 12, 0, 0}).plainLines()) {
-            FUZZ_CHECK(!hasNonNumberWord(line) || typedNonNumber, "%s printed \"%s\"", what.c_str(),
-                       line.c_str());
+        for (const std::string& line : fired.printed) {
+            FUZZ_CHECK(!hasNonNumberWord(line) || typedNonNumber, "%s printed \"%s\"",
+                       fired.describe().c_str(), line.c_str());
         }
     }
 }
@@ -224,11 +304,6 @@ double shown(const Snapshot& s, ControlName field) {
     FUZZ_CHECK(value.has_value(), "%s shows \"%s\", no number", nameOf(field).c_str(),
                text.c_str());
     return *value;
-}
-
-bool showsValue(double shown, double value, int decimals) {
-    const double halfLastPlace = 0.5 * std::pow(10.0, -decimals);
-    return std::fabs(shown - value) <= halfLastPlace * (1 + 1e-9) + std::fabs(value) * 1e-14;
 }
 
 }  // namespace corvell::fuzz

@@ -12,12 +12,20 @@
 // - Print changes nothing, and its report lays out;
 // - the focus it asks for goes to a control the window has.
 // Each window's own rules are checked by the callback its target passes.
+//
+// The session takes one snapshot of the window after each handler and uses
+// it as the "before" of the next one (typing updates it); it takes them into
+// two buffers in turn, which keep their memory, and a list's lines are shared
+// between snapshots for as long as they do not change, so that a long ledger
+// panel is not copied at every step.
 
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -43,29 +51,53 @@ struct Action {
     Event event = Event::Click;
 };
 
-// The values a model keeps besides its controls, by name.
+// The values a model keeps besides its controls, by name (a literal).
 struct Kept {
-    std::vector<std::pair<std::string, double>> numbers;
-    std::vector<std::pair<std::string, std::string>> texts;
-    void add(std::string name, double value) { numbers.emplace_back(std::move(name), value); }
-    void add(std::string name, std::string text) {
-        texts.emplace_back(std::move(name), std::move(text));
-    }
+    std::vector<std::pair<std::string_view, double>> numbers;
+    std::vector<std::pair<std::string_view, std::string>> texts;
+    void add(std::string_view name, double value) { numbers.emplace_back(name, value); }
+    void add(std::string_view name, std::string text) { texts.emplace_back(name, std::move(text)); }
 };
+
+using Lines = std::vector<std::string>;
 
 struct ControlState {
     std::string text;
     bool enabled = true;
-    std::vector<std::string> lines;
-    bool operator==(const ControlState&) const = default;
+    // Shared with the previous snapshot while the list is unchanged; null
+    // for a control without lines.
+    std::shared_ptr<const Lines> lines;
+
+    const Lines& listLines() const;
+    bool operator==(const ControlState& other) const;
+};
+
+// The controls of one window, in a fixed order, found by name.
+class ControlIndex {
+public:
+    explicit ControlIndex(std::vector<ControlName> names);
+    const std::vector<ControlName>& names() const { return names_; }
+    // The place of the control; the control must be one of the window's.
+    std::size_t of(ControlName control) const;
+
+private:
+    std::vector<ControlName> names_;
+    // By the address of the name's text, learnt as names are looked up:
+    // each piece of code names a control by one constant, whose text stays
+    // put, so after the first look-up no text is compared.
+    mutable std::unordered_map<const char*, std::size_t> byAddress_;
 };
 
 // Everything a model shows and keeps at one moment.
 struct Snapshot {
-    std::map<ControlName, ControlState> controls;
+    std::shared_ptr<const ControlIndex> index;
+    std::vector<ControlState> controls;  // in the index's order
     Kept kept;
 
-    const std::string& text(ControlName control) const;
+    const ControlState& control(ControlName control) const;
+    const std::string& text(ControlName control) const { return this->control(control).text; }
+    bool enabled(ControlName control) const { return this->control(control).enabled; }
+    const Lines& lines(ControlName control) const { return this->control(control).listLines(); }
     double number(std::string_view keptName) const;
     const std::string& keptText(std::string_view keptName) const;
 };
@@ -91,9 +123,10 @@ bool hasNonNumberWord(std::string_view text);
 struct Fired {
     Action action;
     int line = -1;  // the list line of a double click
-    Snapshot before;
-    Snapshot after;
+    const Snapshot& before;
+    const Snapshot& after;
     Reaction reaction;
+    Lines printed;  // the plain lines of the report it printed, if it printed
 
     bool refused() const { return reaction.message.has_value(); }
     bool focusOn(ControlName control) const {
@@ -105,22 +138,23 @@ struct Fired {
 using WindowCheck = std::function<void(const Fired&)>;
 
 struct Window {
-    std::vector<FieldRule> fields;  // every field the operator can type into
-    std::vector<Action> actions;    // what the operator can press or leave
-    std::function<Kept()> kept;     // the model's kept values
+    std::vector<FieldRule> fields;    // every field the operator can type into
+    std::vector<Action> actions;      // what the operator can press or leave
+    std::function<void(Kept&)> kept;  // adds the model's kept values
 };
 
 class Session {
 public:
     Session(FormModel& model, Window window, WindowCheck check);
-
-    Snapshot snapshot() const;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+    ~Session();
 
     // The operator types: the text replaces the field's, then the field's
     // Change handler runs and is checked like any other.
     void type(ControlName field, std::string text);
-    // Fires the handler, checks it, and returns what it did.
-    Fired fire(const Action& action, int line = -1);
+    // Fires the handler and checks it.
+    void fire(const Action& action, int line = -1);
     // Runs a whole script: each step types into one of the window's fields
     // or fires one of its actions (a list's double click on the line the
     // step's text names).
@@ -129,18 +163,30 @@ public:
     const Window& window() const { return window_; }
 
 private:
+    // Takes what the window shows and keeps now into `s`, sharing the lines
+    // of `previous` that still stand.
+    void takeSnapshot(Snapshot& s, const Snapshot* previous) const;
     void checkFired(const Fired& fired) const;
 
     FormModel& model_;
     Window window_;
     WindowCheck check_;
+    std::shared_ptr<const ControlIndex> index_;
+    // Each control's text and lines where the model holds them (they stay
+    // put for the model's life), in the index's order.
+    std::vector<const std::string*> texts_;
+    std::vector<const Lines*> lines_;
+    // The window's own buttons and lists, which handlers enable and disable.
+    // No handler disables a field the operator types into or a button of the
+    // navigation row: their enabled state is checked once, when the session
+    // ends, rather than at every step.
+    std::vector<bool> disables_;
+    std::vector<std::size_t> fieldIndex_;  // of each of the window's fields
+    Snapshot shots_[2];
+    int now_ = 0;  // shots_[now_]: the window as the last handler (or typing) left it
 };
 
 // The number a field shows, read back as its text reads; the text must be one.
 double shown(const Snapshot& s, ControlName field);
-
-// True when `shown` is what `value` shows as under a pattern of `decimals`
-// decimals: off by at most half the last place, with 15 significant digits.
-bool showsValue(double shown, double value, int decimals);
 
 }  // namespace corvell::fuzz

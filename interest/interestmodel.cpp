@@ -219,6 +219,7 @@ Reaction InterestModel::cmdSave_Click() {
         state_.NewEntryPending = false;
     }
     ledger_.StoreEntry(state_.CurrentEntry, *calculated_);
+    panel_.entryWritten(ledger_, state_.CurrentEntry);
     rebuildPanel();
     enable(cmdSave, false);
     return {};
@@ -226,10 +227,10 @@ Reaction InterestModel::cmdSave_Click() {
 
 void InterestModel::rebuildPanel() {
     // A figure too wide for its column widens it on every line, headings included.
-    LedgerLines entries = panelLines(ledger_);
+    const LedgerLines& entries = panel_.lines();
     put(Label11, panelHeading(entries.widths));
     std::vector<std::string>& panel = listLines(List1);
-    panel = std::move(entries.lines);
+    panel = entries.lines;
     totals_ = sumLedger(ledger_);
     panel.emplace_back();
     panel.push_back(panelTotalsLine(totals_));
@@ -314,6 +315,7 @@ Reaction InterestModel::cmdClear_Click() {
     listLines(List1).clear();
     put(Label11, std::string(kPanelHeading));
     ledger_.ClearLedger();
+    panel_.reset(ledger_);
     values_.BeginDate = kNoDate;
     values_.EndDate = kNoDate;
     values_.PaymentDate = kNoDate;
@@ -440,9 +442,11 @@ void InterestModel::loadKept(const StateReader& kept) {
             kept.fail("has panel lines but no ledger entries");
         }
         put(Label11, std::string(kPanelHeading));
+        panel_.reset(ledger_);
         return;
     }
     const LedgerTotals saved = totals_;
+    panel_.reset(ledger_);
     rebuildPanel();
     if (totals_ != saved) {
         totals.fail("disagree with the ledger entries");

@@ -13,6 +13,7 @@
 #include "interest/calculation.h"
 #include "interest/ledger.h"
 #include "interest/ledgerentry.h"
+#include "interest/ledgerlines.h"
 #include "shared/calculationvalues.h"
 #include "shell/formmodel.h"
 
@@ -69,6 +70,7 @@ private:
     Ledger ledger_;
     LedgerState state_;
     LedgerTotals totals_;
+    PanelLines panel_;  // the entries' panel lines, kept up to date by each Save
     std::optional<nlohmann::json> beforeClear_;
 };
 

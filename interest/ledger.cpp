@@ -15,7 +15,9 @@ std::size_t slot(int n) {
 }  // namespace
 
 const LedgerEntry& Ledger::entry(int n) const {
-    return entries_[slot(n)];
+    static const LedgerEntry kEmpty;
+    const std::size_t i = slot(n);
+    return i < entries_.size() ? entries_[i] : kEmpty;
 }
 
 std::optional<std::string> Ledger::refuseWrite(int n, bool appends) const {
@@ -30,14 +32,21 @@ void Ledger::grow() {
         throw std::logic_error("the ledger is full");
     }
     ++count_;
+    if (entries_.size() < static_cast<std::size_t>(count_)) {
+        entries_.resize(static_cast<std::size_t>(count_));
+    }
 }
 
 void Ledger::StoreEntry(int n, LedgerEntry entry) {
-    entries_[slot(n)] = std::move(entry);
+    const std::size_t i = slot(n);
+    if (i >= entries_.size()) {
+        entries_.resize(i + 1);
+    }
+    entries_[i] = std::move(entry);
 }
 
 void Ledger::ClearLedger() {
-    entries_.fill(LedgerEntry{});
+    entries_.clear();
     count_ = 0;
 }
 

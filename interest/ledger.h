@@ -3,9 +3,9 @@
 // 100, and the state of the entry being worked on. Every Save rebuilds the
 // totals from all entries, so a corrected entry changes them too.
 
-#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "interest/ledgerentry.h"
 
@@ -23,7 +23,8 @@ public:
     // message is the one the window shows; std::nullopt when n may be written.
     std::optional<std::string> refuseWrite(int n, bool appends) const;
 
-    // Entry n, 1 <= n <= 100 (std::out_of_range otherwise).
+    // Entry n, 1 <= n <= 100 (std::out_of_range otherwise); an entry never
+    // written is empty.
     const LedgerEntry& entry(int n) const;
 
     // Makes room for one more saved entry (EntryCount + 1); std::logic_error
@@ -35,7 +36,9 @@ public:
     void ClearLedger();
 
 private:
-    std::array<LedgerEntry, kLedgerCapacity> entries_{};
+    // Entries 1 to entries_.size(): the saved ones, and any written beyond
+    // them; every later entry is empty.
+    std::vector<LedgerEntry> entries_;
     int count_ = 0;
 };
 

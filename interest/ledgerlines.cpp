@@ -103,6 +103,16 @@ std::string dates(const LedgerEntry& e, LedgerView view) {
     return panelDate(e.BeginText) + panelDate(e.EndText) + panelDate(e.PayDateText);
 }
 
+// The amounts of an entry as its columns show them: no surrounding blanks,
+// "0" for zero.
+AmountTexts shownTexts(const LedgerEntry& e, LedgerView view) {
+    AmountTexts texts = amountTexts(e, view);
+    for (std::string& text : texts) {
+        text = shown(text);
+    }
+    return texts;
+}
+
 // Every entry's amounts are formatted once, for its width and its line.
 LedgerLines linesOf(const Ledger& ledger, LedgerView view) {
     std::vector<AmountTexts> texts;
@@ -151,6 +161,49 @@ std::string PadColumn(std::string_view value, int width) {
 
 LedgerLines panelLines(const Ledger& ledger) {
     return linesOf(ledger, LedgerView::Panel);
+}
+
+void PanelLines::reset(const Ledger& ledger) {
+    rows_.clear();
+    lines_ = LedgerLines{ColumnWidth, {}};
+    for (int n = 1; n <= ledger.EntryCount(); ++n) {
+        entryWritten(ledger, n);
+    }
+}
+
+void PanelLines::entryWritten(const Ledger& ledger, int n) {
+    const auto row = static_cast<std::size_t>(n - 1);
+    const LedgerEntry& e = ledger.entry(n);
+    rows_.resize(std::max(rows_.size(), row + 1));
+    Row& written = rows_[row];
+    written.dates = dates(e, LedgerView::Panel);
+    written.amounts = shownTexts(e, LedgerView::Panel);
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        written.lengths[c] = static_cast<int>(written.amounts[c].size());
+    }
+    // A column whose widest value fills it or more is one wider than that value.
+    ColumnWidths widths = ColumnWidth;
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        int widest = 0;
+        for (const Row& r : rows_) {
+            widest = std::max(widest, r.lengths[c]);
+        }
+        int& width = widths.*kColumns[c].width;
+        width = widest >= width ? widest + 1 : width;
+    }
+    lines_.lines.resize(rows_.size());
+    if (widths == lines_.widths) {
+        layOut(row);
+        return;
+    }
+    lines_.widths = widths;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        layOut(r);
+    }
+}
+
+void PanelLines::layOut(std::size_t row) {
+    lines_.lines[row] = rows_[row].dates + amountColumns(rows_[row].amounts, lines_.widths);
 }
 
 LedgerLines reportLines(const Ledger& ledger) {

@@ -6,6 +6,7 @@
 // fills or overflows a column widens that column on every line of the panel
 // or of the report, its headings included.
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,7 @@ struct ColumnWidths {
     int simple = 10;
     int total = 12;
     int netTotal = 12;
+    bool operator==(const ColumnWidths&) const = default;
 };
 inline constexpr ColumnWidths ColumnWidth{};
 
@@ -45,6 +47,31 @@ struct LedgerLines {
 };
 LedgerLines panelLines(const Ledger& ledger);
 LedgerLines reportLines(const Ledger& ledger);
+
+// The panel's lines kept up to date as entries are written: each entry's
+// figures are formatted once, when it is written, and the other lines are
+// laid out again only when a column's width changes. Always the same lines
+// as panelLines of the ledger.
+class PanelLines {
+public:
+    // Every line again, from the whole ledger (a new or reopened ledger).
+    void reset(const Ledger& ledger);
+    // Entry n (1 for the first) was just written, or appended.
+    void entryWritten(const Ledger& ledger, int n);
+
+    const LedgerLines& lines() const { return lines_; }
+
+private:
+    struct Row {
+        std::string dates;
+        std::array<std::string, 9> amounts;  // as the columns show them
+        std::array<int, 9> lengths;          // of what each shows
+    };
+    void layOut(std::size_t row);
+
+    std::vector<Row> rows_;
+    LedgerLines lines_{ColumnWidth, {}};
+};
 
 // The column headings over the panel at the written widths, and at wider
 // ones: a widened column's name moves right by as many blanks as the column

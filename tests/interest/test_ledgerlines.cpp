@@ -197,6 +197,22 @@ private Q_SLOTS:
         }
         QTEST(lines, "lines");
         QTEST(q(panelHeading(panel.widths)), "heading");
+
+        // Kept up to date Save by Save, the panel reads the same; and when
+        // the widest entry is written again narrower, its columns narrow.
+        Ledger ledger;
+        PanelLines kept;
+        for (const PeriodFacts& s : entries) {
+            ledger.grow();
+            ledger.StoreEntry(ledger.EntryCount(), entryOf(s));
+            kept.entryWritten(ledger, ledger.EntryCount());
+        }
+        QCOMPARE(kept.lines().lines, panel.lines);
+        QVERIFY(kept.lines().widths == panel.widths);
+        ledger.StoreEntry(ledger.EntryCount(), entryOf(kFirst));
+        kept.entryWritten(ledger, ledger.EntryCount());
+        QCOMPARE(kept.lines().lines, corvell::panelLines(ledger).lines);
+        QVERIFY(kept.lines().widths == corvell::panelLines(ledger).widths);
     }
 
     void totalsLines() {
