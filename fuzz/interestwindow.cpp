@@ -294,7 +294,10 @@ void InterestChecks::checkLedger(const Fired& f) {
     const Lines& panel = model_.lines(List1);
     if (panel.empty()) {
         FUZZ_CHECK(n == 0, "%s leaves %d entries and no panel", f.describe().c_str(), n);
+        FUZZ_CHECK(model_.text(Label11) == kPanelHeading, "%s leaves wide headings over no panel",
+                   f.describe().c_str());
         seen_.clear();
+        panelWidths_ = ColumnWidth;
         return;
     }
     FUZZ_CHECK(panel.size() == static_cast<std::size_t>(n) + 2, "%s: %zu panel lines, %d entries",
@@ -303,12 +306,12 @@ void InterestChecks::checkLedger(const Fired& f) {
     const ControlName control = f.action.control;
     // While no figure widens a column, an entry's line is its line alone;
     // when the widths change, every line is laid out again in them.
-    const bool widened = model_.text(Label11) != kPanelHeading;
+    // The widths are worked out from the whole ledger again when they change
+    // (the headings show it), and lines checked in them.
     const bool widthsChanged = model_.text(Label11) != f.before.text(Label11);
-    std::optional<LedgerLines> whole;
-    if (widened) {
-        whole = panelLines(ledger);
-        FUZZ_CHECK(model_.text(Label11) == panelHeading(whole->widths),
+    if (widthsChanged) {
+        panelWidths_ = panelLines(ledger).widths;
+        FUZZ_CHECK(model_.text(Label11) == panelHeading(panelWidths_),
                    "%s: the panel headings do not fit its columns", f.describe().c_str());
     }
     LedgerTotals sums;
@@ -322,8 +325,10 @@ void InterestChecks::checkLedger(const Fired& f) {
         // recalled.
         const bool written = control == cmdSave && i == currentEntry_;
         if (written || widthsChanged || !sameFigures(e, seen_[line]) || line + 2 >= before.size()) {
-            FUZZ_CHECK(panel[line] == (whole ? whole->lines[line] : BuildPanelLine(e)),
-                       "%s: panel line %zu is not its entry", f.describe().c_str(), line);
+            FUZZ_CHECK(panel[line] == panelLine(e, panelWidths_),
+                       "%s: panel line %zu is not its entry:\n  \"%s\"\n  \"%s\"",
+                       f.describe().c_str(), line, panel[line].c_str(),
+                       panelLine(e, panelWidths_).c_str());
             checkEntry(e, i, f);
             seen_[line] = e;
         } else {

@@ -56,6 +56,7 @@ private:
     std::optional<ExpectedEntry> calculated_;  // what the next Save writes
     // The model's entries as the last Save or Clear left them.
     std::vector<LedgerEntry> seen_;
+    ColumnWidths panelWidths_ = ColumnWidth;  // of the panel as last checked
 };
 
 }  // namespace corvell::fuzz

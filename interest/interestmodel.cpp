@@ -219,8 +219,11 @@ Reaction InterestModel::cmdSave_Click() {
         state_.NewEntryPending = false;
     }
     ledger_.StoreEntry(state_.CurrentEntry, *calculated_);
-    panel_.entryWritten(ledger_, state_.CurrentEntry);
-    rebuildPanel();
+    if (panel_.entryWritten(ledger_, state_.CurrentEntry)) {
+        rebuildPanel();
+    } else {
+        updatePanel(state_.CurrentEntry);
+    }
     enable(cmdSave, false);
     return {};
 }
@@ -234,6 +237,24 @@ void InterestModel::rebuildPanel() {
     totals_ = sumLedger(ledger_);
     panel.emplace_back();
     panel.push_back(panelTotalsLine(totals_));
+}
+
+// Only the written entry's line and the totals changed.
+void InterestModel::updatePanel(int entry) {
+    std::vector<std::string>& panel = listLines(List1);
+    const std::size_t count = panel_.lines().lines.size();
+    const auto row = static_cast<std::size_t>(entry - 1);
+    if (panel.size() == count + 1 && row + 1 == count) {
+        // An entry appended: its line goes before the empty line and the totals.
+        panel.insert(panel.end() - 2, panel_.lines().lines[row]);
+    } else if (panel.size() == count + 2) {
+        panel[row] = panel_.lines().lines[row];
+    } else {
+        rebuildPanel();
+        return;
+    }
+    totals_ = sumLedger(ledger_);
+    panel.back() = panelTotalsLine(totals_);
 }
 
 Reaction InterestModel::cmdNextEntry_Click() {

@@ -56,6 +56,7 @@ private:
     void putDate(ControlName control, std::string text);
     void showCalculation(const Calculation& c);
     void rebuildPanel();
+    void updatePanel(int entry);
     void put(ControlName control, std::string text) { field(control) = std::move(text); }
 
     CalculationValues values_;

@@ -98,7 +98,12 @@ std::string dates(const LedgerEntry& e, LedgerView view) {
         return e.BeginText + " " + e.EndText + " " + e.PayDateText + " ";
     }
     const auto panelDate = [](const std::string& stored) {
-        return Format(stored, "mm/dd/yy") + "  ";
+        // A stored date is nearly always mm/dd/yyyy: drop the century
+        // straight away rather than reading the date again.
+        const bool usual = stored.size() == 10 && stored[2] == '/' && stored[5] == '/' &&
+                           std::all_of(stored.begin() + 6, stored.end(),
+                                       [](char c) { return c >= '0' && c <= '9'; });
+        return (usual ? stored.substr(0, 6) + stored.substr(8) : Format(stored, "mm/dd/yy")) + "  ";
     };
     return panelDate(e.BeginText) + panelDate(e.EndText) + panelDate(e.PayDateText);
 }
@@ -171,7 +176,7 @@ void PanelLines::reset(const Ledger& ledger) {
     }
 }
 
-void PanelLines::entryWritten(const Ledger& ledger, int n) {
+bool PanelLines::entryWritten(const Ledger& ledger, int n) {
     const auto row = static_cast<std::size_t>(n - 1);
     const LedgerEntry& e = ledger.entry(n);
     rows_.resize(std::max(rows_.size(), row + 1));
@@ -194,12 +199,13 @@ void PanelLines::entryWritten(const Ledger& ledger, int n) {
     lines_.lines.resize(rows_.size());
     if (widths == lines_.widths) {
         layOut(row);
-        return;
+        return false;
     }
     lines_.widths = widths;
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         layOut(r);
     }
+    return true;
 }
 
 void PanelLines::layOut(std::size_t row) {
@@ -216,6 +222,10 @@ std::string panelHeading(const ColumnWidths& widths) {
 
 std::string BuildPanelLine(const LedgerEntry& e) {
     return lineAlone(e, LedgerView::Panel);
+}
+
+std::string panelLine(const LedgerEntry& e, const ColumnWidths& widths) {
+    return dates(e, LedgerView::Panel) + amountColumns(amountTexts(e, LedgerView::Panel), widths);
 }
 
 std::string panelTotalsLine(const LedgerTotals& totals) {

@@ -56,8 +56,10 @@ class PanelLines {
 public:
     // Every line again, from the whole ledger (a new or reopened ledger).
     void reset(const Ledger& ledger);
-    // Entry n (1 for the first) was just written, or appended.
-    void entryWritten(const Ledger& ledger, int n);
+    // Entry n (1 for the first) was just written, or appended. True when
+    // every line was laid out again (a column's width changed); otherwise
+    // only line n changed.
+    bool entryWritten(const Ledger& ledger, int n);
 
     const LedgerLines& lines() const { return lines_; }
 
@@ -85,6 +87,8 @@ std::string panelHeading(const ColumnWidths& widths);
 // 120 characters at the written widths, two more when the entry has no
 // payment date.
 std::string BuildPanelLine(const LedgerEntry& entry);
+// The panel line of an entry in the widths of a whole panel.
+std::string panelLine(const LedgerEntry& entry, const ColumnWidths& widths);
 
 // The totals line under the panel.
 std::string panelTotalsLine(const LedgerTotals& totals);

@@ -142,11 +142,18 @@ std::vector<std::string>& FormModel::listLines(ControlName name) {
 }
 
 FormModel::Control& FormModel::control(ControlName name) {
+    // Every handler looks its controls up many times, nearly always through
+    // the same constant: remember where each constant's text led.
+    if (const auto known = byText_.find(name.name().data());
+        known != byText_.end() && known->second.first == name.name().size()) {
+        return *known->second.second;
+    }
     const auto it = controls_.find(name);
     if (it == controls_.end()) {
         throw std::out_of_range("no control named " + std::string(name.name()) + " on " +
                                 std::string(windowClassName(id_)));
     }
+    byText_.insert_or_assign(name.name().data(), std::pair{name.name().size(), &it->second});
     return it->second;
 }
 

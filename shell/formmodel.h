@@ -18,6 +18,7 @@
 #include <nlohmann/json_fwd.hpp>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -108,6 +109,8 @@ private:
 
     WindowId id_;
     std::map<ControlName, Control> controls_;
+    // Where the text of a name constant led (the map's nodes never move).
+    std::unordered_map<const char*, std::pair<std::size_t, Control*>> byText_;
     std::map<std::pair<ControlName, Event>, std::function<Reaction(int)>> handlers_;
 };
 
