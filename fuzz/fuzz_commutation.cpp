@@ -11,6 +11,7 @@
 #include "commutation/frmcommutationcontrols.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "shell/format.h"
 #include "shell/values.h"
 
@@ -115,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             k.add("CommRate", model.CommRate().value_or(0));
             return k;
         }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdCommCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fuzz/interestwindow.h"
+#include "fuzz/worksheetcheck.h"
 #include "interest/calculationformcontrols.h"
 
 using namespace corvell;
@@ -18,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::erase_if(window.actions,
                   [](const Action& a) { return a.control == cmdNextEntry || a.control == List1; });
     Session session(model, std::move(window),
-                    [&model](const Fired& f) { checkInterestStep(model, f); });
+                    withWorksheetCheck(model, cmdCalculate,
+                                       [&model](const Fired& f) { checkInterestStep(model, f); }));
     Script script(data, size);
     session.run(script);
     return 0;

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "fuzz/interestwindow.h"
+#include "fuzz/worksheetcheck.h"
 #include "interest/calculationformcontrols.h"
 
 using namespace corvell;
@@ -33,7 +34,8 @@ void saveWholeEntry(Session& session, const std::string& weeksAndRate) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     InterestModel model;
     Session session(model, interestWindow(model),
-                    [&model](const Fired& f) { checkInterestStep(model, f); });
+                    withWorksheetCheck(model, cmdCalculate,
+                                       [&model](const Fired& f) { checkInterestStep(model, f); }));
     const std::size_t fields = session.window().fields.size();
     const std::size_t actions = session.window().actions.size();
     Script script(data, size);

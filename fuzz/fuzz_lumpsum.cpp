@@ -8,6 +8,7 @@
 
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "offsets/frmoffsetcontrols.h"
 #include "offsets/lumpsummodel.h"
 #include "shell/format.h"
@@ -115,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             k.add("CompRate", model.values().CompRate);
             return k;
         }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdCommCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

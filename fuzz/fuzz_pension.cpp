@@ -6,6 +6,7 @@
 
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "offsets/frmpensioncontrols.h"
 #include "offsets/pensionmodel.h"
 
@@ -58,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       k.add("NewWeeklyRate", model.newWeeklyRate());
                       return k;
                   }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdSSCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

@@ -11,6 +11,7 @@
 
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/presentvaluemodel.h"
 #include "shell/values.h"
@@ -142,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       k.add("PresentValue", model.presentValue());
                       return k;
                   }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdPVCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

@@ -8,6 +8,7 @@
 
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "shell/values.h"
 #include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationmodel.h"
@@ -84,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       k.add("NewWeeklyRate", model.NewWeeklyRate());
                       return k;
                   }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdSSCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;
