@@ -12,6 +12,10 @@
 
 namespace corvell {
 
+// How the window shows its results.
+inline constexpr const char* kCommutationEndPattern = "MM/DD/YYYY";
+inline constexpr const char* kCommutationRatePattern = "##,##0.00";
+
 // The days of `weeks` weeks, or std::nullopt when the weeks are not more
 // than 0 or their days do not fit the 16-bit day count (above 32767).
 std::optional<std::int16_t> commutationDays(double weeks);

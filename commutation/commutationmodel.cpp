@@ -10,6 +10,7 @@
 #include "shell/refusals.h"
 #include "shell/savedstate.h"
 #include "shell/values.h"
+#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -36,6 +37,15 @@ Reaction CommutationModel::txtBeginningDate_LostFocus() {
 }
 
 Reaction CommutationModel::cmdCommCalculate_Click() {
+    Reaction reaction = calculate();
+    if (reaction.message) {
+        log_.refused(reaction.message->text, refusedField(reaction));
+    }
+    return reaction;
+}
+
+Reaction CommutationModel::calculate() {
+    const std::string beginText = text(txtBeginningDate);
     // The beginning date is kept only once it is known to be a date, so a
     // refused calculation never leaves a stray BeginDate for the report.
     const auto checked = requiredBeginningDate(field(txtBeginningDate), txtBeginningDate);
@@ -67,7 +77,7 @@ Reaction CommutationModel::cmdCommCalculate_Click() {
     }
     values_.Days = *days;
     values_.EndDate = *end;
-    field(txtComputedEndDate) = Format(*end, "MM/DD/YYYY");
+    field(txtComputedEndDate) = Format(*end, kCommutationEndPattern);
 
     // The end date stays shown when the amount is missing.
     const std::string& amountText = text(txtCommAmount);
@@ -86,7 +96,9 @@ Reaction CommutationModel::cmdCommCalculate_Click() {
     }
     commAmount_ = amount;
     commRate_ = *rate;
-    field(txtComputedRate) = Format(*rate, "##,##0.00");
+    field(txtComputedRate) = Format(*rate, kCommutationRatePattern);
+    log_.passed(CommutationRecord{beginText, weeksText, amountText, values_.BeginDate, weeks,
+                                  amount, *days, *end, *rate});
     return {};
 }
 
@@ -104,14 +116,19 @@ Reaction CommutationModel::cmdCommPrint_Click() {
     return printOnce(kCommutationReportTitle, figures, &commutationReport);
 }
 
+std::optional<Worksheet> CommutationModel::worksheet() const {
+    return commutationWorksheet(log_);
+}
+
 void CommutationModel::saveKept(nlohmann::json& kept) const {
     kept["values"] = saveValues(values_);
     kept["CommAmount"] = commAmount_ ? nlohmann::json(*commAmount_) : nlohmann::json();
     kept["CommRate"] = commRate_ ? nlohmann::json(*commRate_) : nlohmann::json();
+    kept["worksheet"] = saveLog(log_, &saveCommutationRecord);
 }
 
 void CommutationModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"values", "CommAmount", "CommRate"});
+    kept.expectMembers({"values", "CommAmount", "CommRate", "worksheet"});
     values_ = loadValues(kept["values"]);
     // Both are absent until a calculation has run to its end.
     const StateReader amount = kept["CommAmount"];
@@ -124,6 +141,14 @@ void CommutationModel::loadKept(const StateReader& kept) {
     if (!amount.json().is_null()) {
         commAmount_ = amount.number();
         commRate_ = rate.number();
+    }
+    // The amount and rate kept are those of the last Calculate that ran to its end.
+    log_ = loadLog(kept["worksheet"], &loadCommutationRecord, fieldNames());
+    const bool agrees = log_.record
+                            ? commAmount_ == log_.record->amount && commRate_ == log_.record->rate
+                            : !commRate_.has_value();
+    if (!agrees) {
+        kept["worksheet"].fail("disagrees with the amount and rate kept");
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "commutation/frmcommutationworksheet.h"
 #include "shared/calculationvalues.h"
 #include "shell/formmodel.h"
 
@@ -20,18 +21,23 @@ public:
     std::optional<double> CommAmount() const { return commAmount_; }
     std::optional<double> CommRate() const { return commRate_; }
 
+    std::optional<Worksheet> worksheet() const override;
+
 private:
     void saveKept(nlohmann::json& kept) const override;
     void loadKept(const StateReader& kept) override;
 
     Reaction txtBeginningDate_LostFocus();
     Reaction cmdCommCalculate_Click();
+    Reaction calculate();
     Reaction cmdCommClear_Click();
     Reaction cmdCommPrint_Click();
 
     CalculationValues values_;
     std::optional<double> commAmount_;
     std::optional<double> commRate_;
+    // Like the amount and the rate, kept through Clear.
+    CalculationLog<CommutationRecord> log_;
 };
 
 }  // namespace corvell

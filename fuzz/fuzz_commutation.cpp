@@ -15,6 +15,7 @@
 #include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "shell/format.h"
 #include "shell/values.h"
 
@@ -125,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             k.add("CommAmount", model.CommAmount().value_or(0));
             k.add("CommRate", model.CommRate().value_or(0));
         }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdCommCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fuzz/interestwindow.h"
+#include "fuzz/worksheetcheck.h"
 #include "interest/calculationformcontrols.h"
 
 using namespace corvell;
@@ -18,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::erase_if(window.actions,
                   [](const Action& a) { return a.control == cmdNextEntry || a.control == List1; });
     InterestChecks checks(model);
-    Session session(model, std::move(window), [&checks](const Fired& f) { checks.check(f); });
+    Session session(
+        model, std::move(window),
+        withWorksheetCheck(model, cmdCalculate, [&checks](const Fired& f) { checks.check(f); }));
     Script script(data, size);
     session.run(script);
     return 0;

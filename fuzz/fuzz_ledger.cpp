@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "fuzz/interestwindow.h"
+#include "fuzz/worksheetcheck.h"
 #include "interest/calculationformcontrols.h"
 
 using namespace corvell;
@@ -33,7 +34,9 @@ void saveWholeEntry(Session& session, const std::string& weeksAndRate) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     InterestModel model;
     InterestChecks checks(model);
-    Session session(model, interestWindow(model), [&checks](const Fired& f) { checks.check(f); });
+    Session session(
+        model, interestWindow(model),
+        withWorksheetCheck(model, cmdCalculate, [&checks](const Fired& f) { checks.check(f); }));
     const std::size_t fields = session.window().fields.size();
     const std::size_t actions = session.window().actions.size();
     Script script(data, size);

@@ -14,6 +14,7 @@
 #include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "offsets/frmoffsetcontrols.h"
 #include "offsets/lumpsummodel.h"
 #include "shell/format.h"
@@ -157,7 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             k.add("BeginDate", model.values().BeginDate.day);
             k.add("CompRate", model.values().CompRate);
         }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdCommCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

@@ -12,6 +12,7 @@
 #include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "offsets/frmpensioncontrols.h"
 #include "offsets/pensionmodel.h"
 #include "shell/values.h"
@@ -70,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    {txtNewWeeklyRate, Shows::Number}},
                   {{cmdSSCalculate}, {cmdSSClear}, {cmdSSPrint}, {txtRate, Event::LostFocus}},
                   [&model](Kept& k) { k.add("NewWeeklyRate", model.newWeeklyRate()); }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdSSCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

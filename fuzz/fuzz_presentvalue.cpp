@@ -17,6 +17,7 @@
 #include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/lifeexpectancy.h"
 #include "presentvalue/presentvaluemodel.h"
@@ -217,7 +218,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       k.add("DiscountRate", model.discountRate());
                       k.add("PresentValue", model.presentValue());
                   }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdPVCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

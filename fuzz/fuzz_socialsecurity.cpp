@@ -11,6 +11,7 @@
 #include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/socialsecuritymodel.h"
 #include "shell/values.h"
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    {txtNewRate, Shows::Number}},
                   {{cmdSSCalculate}, {cmdSSClear}, {cmdSSPrint}, {txtRate, Event::LostFocus}},
                   {}};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdSSCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

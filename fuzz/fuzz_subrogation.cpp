@@ -16,6 +16,7 @@
 #include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
 #include "fuzz/session.h"
+#include "fuzz/worksheetcheck.h"
 #include "shell/values.h"
 #include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationmodel.h"
@@ -133,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    {txtForWeeks}},
                   {{cmdSSCalculate}, {cmdSSClear}, {cmdSSPrint}, {txtLienAmount, Event::LostFocus}},
                   [&model](Kept& k) { k.add("NewWeeklyRate", model.NewWeeklyRate()); }};
-    Session session(model, std::move(window), check);
+    Session session(model, std::move(window), withWorksheetCheck(model, cmdSSCalculate, check));
     Script script(data, size);
     session.run(script);
     return 0;

@@ -37,6 +37,11 @@ std::string paymentBeforeEndingMessage(const std::string& paymentDateText) {
 }
 
 CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
+    return calculate(
+        in, in.CurrentEntry > 1 ? SumPriorBalance(ledger, in.CurrentEntry - 1) : PriorBalance{});
+}
+
+CalculationOutcome calculate(const CalculationInput& in, const PriorBalance& prior) {
     Calculation c;
     if (in.beginningDate.empty()) {
         return refuse("Beginning Date is required for any calculation.", txtBeginningDate);
@@ -75,6 +80,7 @@ CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
             return refuse("The ending date would fall after 12/31/9999.", txtWeeks);
         }
         c.endingDateFromWeeks = true;
+        c.weeksRead = *weeks;
         c.Days = *days;
         c.EndDate = *end;
     } else {
@@ -115,7 +121,7 @@ CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger) {
         c.interest =
             calculateInterest(InterestInput{c.EndDate, *paid, c.period.Weeks, c.period.CompRate,
                                             c.period.TotalComp, in.CurrentEntry},
-                              ledger);
+                              prior);
     }
     if (c.payment != PaymentOutcome::Figured) {
         // Without a payment date there is no interest: what is owed is the

@@ -45,6 +45,7 @@ struct Calculation {
     Date EndDate;
     Date PaymentDate;  // kNoDate unless the interest was figured
     bool endingDateFromWeeks = false;
+    double weeksRead = 0;   // the weeks as read, when endingDateFromWeeks
     std::int16_t Days = 0;  // days the weeks gave, when endingDateFromWeeks
     bool hasRate = false;
     PeriodFigures period;
@@ -64,6 +65,9 @@ using CalculationOutcome = std::variant<CalculationRefusal, Calculation>;
 // before the ending date does not refuse: the period is figured without
 // interest.
 CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger);
+// The same, with what the earlier entries left owing already summed
+// (SumPriorBalance of the entries before in.CurrentEntry).
+CalculationOutcome calculate(const CalculationInput& in, const PriorBalance& prior);
 
 // The message shown when the payment date is before the ending date.
 std::string paymentBeforeEndingMessage(const std::string& paymentDateText);

@@ -11,6 +11,7 @@
 #include "shell/refusals.h"
 #include "shell/savedstate.h"
 #include "shell/values.h"
+#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -139,9 +140,12 @@ Reaction InterestModel::cmdCalculate_Click() {
         text(txtPaymentDate),   text(txtPaymentAmount), state_.CurrentEntry};
     const CalculationOutcome outcome = calculate(input, ledger_);
     if (const auto* refusal = std::get_if<CalculationRefusal>(&outcome)) {
+        log_.refused(refusal->message, std::string(refusal->control.name()));
         return Reaction::refuse(refusal->message, refusal->control);
     }
     const Calculation& c = std::get<Calculation>(outcome);
+    log_.passed(CalculationRecord{input, c});
+    calculatedRecord_ = log_.record;
 
     state_.EntryCalculated = true;
     state_.EntrySaved = false;
@@ -156,14 +160,8 @@ Reaction InterestModel::cmdCalculate_Click() {
     values_.Weeks = c.period.Weeks;
     values_.CompRate = c.period.CompRate;
     values_.TotalComp = c.period.TotalComp;
-    figures_.PartWeekDays = c.period.PartWeekDays;
-    figures_.TotalDays = c.period.TotalDays;
-    figures_.PaymentAmount = c.PaymentAmount;
-    figures_.SimpleDays = c.interest.SimpleDays;
-    figures_.AccruedInterest = c.interest.AccruedInterest;
-    figures_.SimpleInterest = c.interest.SimpleInterest;
-    figures_.TotalAmount = c.interest.TotalAmount;
-    calculated_ = makeLedgerEntry(values_, figures_);
+    figures_ = figuresOf(c);
+    calculated_ = entryOf(c);
 
     showCalculation(c);
     if (c.payment == PaymentOutcome::BeforeEndingDate) {
@@ -173,28 +171,13 @@ Reaction InterestModel::cmdCalculate_Click() {
 }
 
 void InterestModel::showCalculation(const Calculation& c) {
-    if (c.endingDateFromWeeks) {
-        putDate(txtEndingDate, Format(c.EndDate, "mm/dd/yyyy"));
+    for (ShownField& shown : shownFields(c)) {
+        if (shown.field == txtEndingDate) {
+            putDate(txtEndingDate, std::move(shown.text));
+        } else {
+            put(shown.field, std::move(shown.text));
+        }
     }
-    put(txtTotalDays, c.period.TotalDays);
-    put(txtWeeks, CStr(c.period.Weeks));
-    put(lblDays, CStr(c.period.PartWeekDays));
-    // Without a rate there is no compensation to show.
-    put(txtTotalComp, c.hasRate ? money(c.period.TotalComp) : std::string());
-    if (c.payment == PaymentOutcome::Figured) {
-        put(txtAccruedInterest, money(c.interest.AccruedInterest));
-    } else {
-        put(txtAccruedInterest, {});
-    }
-    if (c.interest.SimpleInterest > 0) {
-        put(txtSimpleInterest, Format(c.interest.SimpleInterest, "###,##0.00"));
-        put(txtSimpleDays, CStr(c.interest.SimpleDays + c.interest.PriorDays));
-    } else {
-        put(txtSimpleInterest, {});
-        put(txtSimpleDays, {});
-    }
-    put(txtTotalAmount, money(c.interest.TotalAmount));
-    put(txtNetAmount, money(c.netAmount));
 }
 
 Reaction InterestModel::cmdSave_Click() {
@@ -219,6 +202,8 @@ Reaction InterestModel::cmdSave_Click() {
         state_.NewEntryPending = false;
     }
     ledger_.StoreEntry(state_.CurrentEntry, *calculated_);
+    entryRecords_.resize(static_cast<std::size_t>(ledger_.EntryCount()));
+    entryRecords_[static_cast<std::size_t>(state_.CurrentEntry - 1)] = *calculatedRecord_;
     if (panel_.entryWritten(ledger_, state_.CurrentEntry)) {
         rebuildPanel();
     } else {
@@ -292,6 +277,7 @@ Reaction InterestModel::cmdNextEntry_Click() {
     values_.CompRate = 0;
     values_.TotalComp = 0;
     figures_.PaymentAmount = 0;
+    log_.clear();  // the new entry shows no figures yet
     return Reaction::focusOn(txtBeginningDate);
 }
 
@@ -328,6 +314,10 @@ Reaction InterestModel::List1_DblClick(int line) {
     // The recalled figures are not a calculation: Save waits for the next one.
     enable(cmdSave, false);
     calculated_.reset();
+    calculatedRecord_.reset();
+    // The worksheet explains the entry the fields now show.
+    log_.clear();
+    log_.record = entryRecords_[static_cast<std::size_t>(n - 1)];
     return {};
 }
 
@@ -357,6 +347,9 @@ Reaction InterestModel::cmdClear_Click() {
     enable(cmdPrint, false);
     enable(cmdSave, false);
     calculated_.reset();
+    calculatedRecord_.reset();
+    log_.clear();
+    entryRecords_.clear();
     return Reaction::focusOn(txtBeginningDate, Caret::AtStart);
 }
 
@@ -380,6 +373,14 @@ Reaction InterestModel::cmdPrint_Click() {
          }});
 }
 
+std::optional<Worksheet> InterestModel::worksheet() const {
+    return calculationWorksheet(log_);
+}
+
+std::optional<Worksheet> InterestModel::reportWorksheet() const {
+    return ledgerWorksheet(ledger_, entryRecords_, totals_);
+}
+
 // --- Claim files -------------------------------------------------------------
 
 void InterestModel::saveKept(nlohmann::json& kept) const {
@@ -401,11 +402,20 @@ void InterestModel::saveKept(nlohmann::json& kept) const {
         {"PaymentsTotal", totals_.PaymentsTotal}, {"AccruedTotal", totals_.AccruedTotal},
         {"SimpleTotal", totals_.SimpleTotal},     {"CompTotal", totals_.CompTotal},
         {"AmountTotal", totals_.AmountTotal},     {"NetTotal", totals_.NetTotal}};
+    kept["worksheet"] = saveLog(log_, &saveCalculationRecord);
+    kept["calculatedWorksheet"] =
+        calculatedRecord_ ? saveCalculationRecord(*calculatedRecord_) : nlohmann::json();
+    nlohmann::json records = nlohmann::json::array();
+    for (const CalculationRecord& record : entryRecords_) {
+        records.push_back(saveCalculationRecord(record));
+    }
+    kept["entryWorksheets"] = records;
 }
 
 void InterestModel::loadKept(const StateReader& kept) {
     kept.expectMembers({"values", "figures", "calculated", "lastBeginningDate", "lastEndingDate",
-                        "ledger", "state", "totals"});
+                        "ledger", "state", "totals", "worksheet", "calculatedWorksheet",
+                        "entryWorksheets"});
     values_ = loadValues(kept["values"]);
     figures_ = loadFigures(kept["figures"]);
     const StateReader calculated = kept["calculated"];
@@ -455,6 +465,8 @@ void InterestModel::loadKept(const StateReader& kept) {
     totals_.AmountTotal = totals["AmountTotal"].number();
     totals_.NetTotal = totals["NetTotal"].number();
 
+    loadWorksheets(kept);
+
     // The panel and the totals follow from the entries (a Clear empties the
     // panel and leaves the totals of the last Save until the next one).
     const std::vector<std::string> panel = lines(List1);
@@ -474,6 +486,35 @@ void InterestModel::loadKept(const StateReader& kept) {
     }
     if (lines(List1) != panel) {
         kept.fail("has panel lines that disagree with its ledger entries");
+    }
+}
+
+// Each saved entry is what its Calculate made, and so is the entry the next
+// Save writes.
+void InterestModel::loadWorksheets(const StateReader& kept) {
+    log_ = loadLog(kept["worksheet"], &loadCalculationRecord, fieldNames());
+    const StateReader calculated = kept["calculatedWorksheet"];
+    calculatedRecord_.reset();
+    if (!calculated.json().is_null()) {
+        calculatedRecord_ = loadCalculationRecord(calculated);
+    }
+    const bool agrees = calculatedRecord_
+                            ? calculated_ && entryOf(calculatedRecord_->result) == *calculated_
+                            : !calculated_;
+    if (!agrees) {
+        calculated.fail("disagrees with the calculated entry");
+    }
+    const StateReader records = kept["entryWorksheets"];
+    if (records.size() != static_cast<std::size_t>(ledger_.EntryCount())) {
+        records.fail("does not hold one calculation per ledger entry");
+    }
+    entryRecords_.clear();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        CalculationRecord record = loadCalculationRecord(records[i]);
+        if (entryOf(record.result) != ledger_.entry(static_cast<int>(i) + 1)) {
+            records[i].fail("disagrees with its ledger entry");
+        }
+        entryRecords_.push_back(std::move(record));
     }
 }
 

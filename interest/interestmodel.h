@@ -11,6 +11,8 @@
 #include <string>
 
 #include "interest/calculation.h"
+#include "interest/calculationformworksheet.h"
+#include "interest/calculationrecord.h"
 #include "interest/ledger.h"
 #include "interest/ledgerentry.h"
 #include "interest/ledgerlines.h"
@@ -35,6 +37,12 @@ public:
     bool canUndoClear() const { return beforeClear_.has_value(); }
     Reaction undoClear();
 
+    // The worksheet of the figures the fields show: the last Calculate, or
+    // the entry recalled. The printed ledger goes with the worksheet of every
+    // saved entry and of the totals.
+    std::optional<Worksheet> worksheet() const override;
+    std::optional<Worksheet> reportWorksheet() const override;
+
 private:
     Reaction txtBeginningDate_LostFocus();
     Reaction txtEndingDate_LostFocus();
@@ -49,6 +57,7 @@ private:
 
     void saveKept(nlohmann::json& kept) const override;
     void loadKept(const StateReader& kept) override;
+    void loadWorksheets(const StateReader& kept);
 
     Reaction leaveDateField(ControlName control, Date& stored, std::string& lastText);
     // Writes a date field as the program does, so that leaving it unchanged
@@ -73,6 +82,11 @@ private:
     LedgerTotals totals_;
     PanelLines panel_;  // the entries' panel lines, kept up to date by each Save
     std::optional<nlohmann::json> beforeClear_;
+    // What the figures in the fields were calculated from, what `calculated_`
+    // was, and what each saved entry was.
+    CalculationLog<CalculationRecord> log_;
+    std::optional<CalculationRecord> calculatedRecord_;
+    std::vector<CalculationRecord> entryRecords_;
 };
 
 }  // namespace corvell

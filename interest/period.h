@@ -14,6 +14,8 @@ namespace corvell {
 struct PeriodFigures {
     std::int64_t DayCount = 0;  // beginning to ending date, both included
     std::string TotalDays;      // DayCount as shown, "##,###"
+    double exactWeeks = 0;      // DayCount / 7
+    double partWeekHalfUp = 0;  // the days beyond the whole weeks, plus a half, before Int
     double Weeks = 0;           // whole weeks
     double PartWeekDays = 0;    // days beyond the whole weeks, 0 to 6
     double CompRate = 0;        // weekly rate; 0 without one

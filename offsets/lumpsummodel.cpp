@@ -11,6 +11,7 @@
 #include "shell/refusals.h"
 #include "shell/savedstate.h"
 #include "shell/values.h"
+#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -47,6 +48,15 @@ Reaction LumpSumModel::txtBeginningDate_LostFocus() {
 }
 
 Reaction LumpSumModel::cmdCommCalculate_Click() {
+    Reaction reaction = calculate();
+    if (reaction.message) {
+        log_.refused(reaction.message->text, refusedField(reaction));
+    }
+    return reaction;
+}
+
+Reaction LumpSumModel::calculate() {
+    const std::string beginText = text(txtBeginningDate);
     const auto checked = requiredBeginningDate(field(txtBeginningDate), txtBeginningDate);
     if (const auto* refusal = std::get_if<Reaction>(&checked)) {
         return *refusal;
@@ -94,8 +104,9 @@ Reaction LumpSumModel::cmdCommCalculate_Click() {
     field(txtComputedWeeks) = CStr(offset.weeks);
     field(txtComputedDays) = CStr(offset.days);
     field(txtComputedEndDate) = Format(offset.endDate, kDateFormat);
-    field(txtRemainder) = Format(offset.remainder, "$##0.00");
+    field(txtRemainder) = Format(offset.remainder, kRemainderPattern);
     values_.CompRate = rate;
+    log_.passed({beginText, rateText, amountText, begin, rate, *amount, offset});
     return {};
 }
 
@@ -105,6 +116,7 @@ Reaction LumpSumModel::cmdCommClear_Click() {
         field(name).clear();
     }
     values_.CompRate = 0;
+    log_.clear();  // the report prints the fields, and they are empty now
     return {};
 }
 
@@ -117,13 +129,19 @@ Reaction LumpSumModel::cmdCommPrint_Click() {
         &lumpSumReport);
 }
 
+std::optional<Worksheet> LumpSumModel::worksheet() const {
+    return lumpSumWorksheet(log_);
+}
+
 void LumpSumModel::saveKept(nlohmann::json& kept) const {
     kept["values"] = saveValues(values_);
+    kept["worksheet"] = saveLog(log_, &saveLumpSumRecord);
 }
 
 void LumpSumModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"values"});
+    kept.expectMembers({"values", "worksheet"});
     values_ = loadValues(kept["values"]);
+    log_ = loadLog(kept["worksheet"], &loadLumpSumRecord, fieldNames());
 }
 
 }  // namespace corvell

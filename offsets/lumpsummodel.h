@@ -5,6 +5,7 @@
 // its last calculation in its own calculation values; no other window sees
 // them.
 
+#include "offsets/frmoffsetworksheet.h"
 #include "shared/calculationvalues.h"
 #include "shell/formmodel.h"
 
@@ -16,16 +17,20 @@ public:
 
     const CalculationValues& values() const { return values_; }
 
+    std::optional<Worksheet> worksheet() const override;
+
 private:
     void saveKept(nlohmann::json& kept) const override;
     void loadKept(const StateReader& kept) override;
 
     Reaction txtBeginningDate_LostFocus();
     Reaction cmdCommCalculate_Click();
+    Reaction calculate();
     Reaction cmdCommClear_Click();
     Reaction cmdCommPrint_Click();
 
     CalculationValues values_;
+    CalculationLog<LumpSumRecord> log_;
 };
 
 }  // namespace corvell

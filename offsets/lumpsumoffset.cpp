@@ -13,7 +13,8 @@ double wholeDaysBought(double amount, double weeklyRate) {
 
 LumpSumOffset lumpSumOffset(Date begin, double amount, double weeklyRate) {
     LumpSumOffset offset;
-    offset.totalDays = wholeDaysBought(amount, weeklyRate);
+    offset.rawDays = amount / weeklyRate * kDaysPerWeek;
+    offset.totalDays = wholeDays(offset.rawDays);
     // The beginning date is the first day of the offset.
     const double lastDay = static_cast<double>(begin.day) + offset.totalDays - 1;
     if (std::isnan(lastDay) || lastDay > kLastDate.day) {
@@ -27,7 +28,8 @@ LumpSumOffset lumpSumOffset(Date begin, double amount, double weeklyRate) {
     offset.weeks = Int(offset.totalDays / kDaysPerWeek);
     offset.days = Int(offset.totalDays - offset.weeks * kDaysPerWeek);
     offset.endDate = *DateAdd(static_cast<std::int64_t>(offset.totalDays) - 1, begin);
-    offset.remainder = amount - offset.totalDays * (weeklyRate / kDaysPerWeek);
+    offset.dailyRate = weeklyRate / kDaysPerWeek;
+    offset.remainder = amount - offset.totalDays * offset.dailyRate;
     return offset;
 }
 

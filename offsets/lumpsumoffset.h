@@ -9,6 +9,9 @@
 
 namespace corvell {
 
+// How the window shows the remainder.
+inline constexpr const char* kRemainderPattern = "$##0.00";
+
 struct LumpSumOffset {
     // Whether the last day of the offset is a date the calendar holds.
     enum class End {
@@ -18,10 +21,12 @@ struct LumpSumOffset {
     };
 
     End end = End::OnCalendar;
-    double totalDays = 0;
+    double rawDays = 0;    // amount / weekly rate x 7, before taking whole days
+    double totalDays = 0;  // the whole days of rawDays
     double weeks = 0;
-    double days = 0;  // beyond the whole weeks, 0 to 6
-    Date endDate;     // the day before `begin` when the amount buys no whole day
+    double days = 0;       // beyond the whole weeks, 0 to 6
+    Date endDate;          // the day before `begin` when the amount buys no whole day
+    double dailyRate = 0;  // the weekly rate over 7
     double remainder = 0;
 };
 

@@ -12,6 +12,7 @@
 #include "shell/refusals.h"
 #include "shell/savedstate.h"
 #include "shell/values.h"
+#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -29,6 +30,14 @@ PensionModel::PensionModel()
 // rate as it is, but a number too large for a double is refused; the rate
 // itself must be a number.
 Reaction PensionModel::cmdSSCalculate_Click() {
+    Reaction reaction = calculate();
+    if (reaction.message) {
+        log_.refused(reaction.message->text, refusedField(reaction));
+    }
+    return reaction;
+}
+
+Reaction PensionModel::calculate() {
     const std::string& pensionText = text(txtMonthlyPension);
     const std::optional<double> pension = FieldNumber(pensionText);
     if (!pension) {
@@ -39,7 +48,6 @@ Reaction PensionModel::cmdSSCalculate_Click() {
     if (!percent) {
         return notValidNumber(percentText, txtEmployerPercent);
     }
-    const double employerMonthly = employerFundedMonthly(*pension, *percent);
     const std::string& rateText = text(txtRate);
     if (trim(rateText).empty()) {
         return Reaction::refuse("Rate is required for any calculation.", txtRate);
@@ -48,12 +56,13 @@ Reaction PensionModel::cmdSSCalculate_Click() {
     if (!rate) {
         return notValidNumber(rateText, txtRate);
     }
-    const double newRate = pensionNewRate(*rate, employerMonthly);
-    if (!std::isfinite(newRate)) {
+    const PensionOffset offset = pensionOffset(*pension, *percent, *rate);
+    if (!std::isfinite(offset.newRate)) {
         return tooLargeToCalculate(txtMonthlyPension);
     }
-    newWeeklyRate_ = newRate;
-    field(txtNewWeeklyRate) = Format(newRate, "$##,##0.00");
+    newWeeklyRate_ = offset.newRate;
+    field(txtNewWeeklyRate) = Format(offset.newRate, kPensionRatePattern);
+    log_.passed({pensionText, percentText, rateText, *pension, *percent, *rate, offset});
     return {};
 }
 
@@ -72,13 +81,22 @@ Reaction PensionModel::cmdSSPrint_Click() {
                      &pensionReport);
 }
 
+std::optional<Worksheet> PensionModel::worksheet() const {
+    return pensionWorksheet(log_);
+}
+
 void PensionModel::saveKept(nlohmann::json& kept) const {
     kept["NewWeeklyRate"] = newWeeklyRate_;
+    kept["worksheet"] = saveLog(log_, &savePensionRecord);
 }
 
 void PensionModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"NewWeeklyRate"});
+    kept.expectMembers({"NewWeeklyRate", "worksheet"});
     newWeeklyRate_ = kept["NewWeeklyRate"].number();
+    log_ = loadLog(kept["worksheet"], &loadPensionRecord, fieldNames());
+    if (log_.record && log_.record->offset.newRate != newWeeklyRate_) {
+        kept["worksheet"].fail("disagrees with the new weekly rate kept");
+    }
 }
 
 }  // namespace corvell

@@ -4,6 +4,7 @@
 // the new weekly rate of its last Calculate, which its report prints and
 // Clear leaves alone.
 
+#include "offsets/frmpensionworksheet.h"
 #include "offsets/rateoffsetmodel.h"
 
 namespace corvell {
@@ -15,15 +16,20 @@ public:
     // 0 until the first Calculate.
     double newWeeklyRate() const { return newWeeklyRate_; }
 
+    std::optional<Worksheet> worksheet() const override;
+
 private:
     void saveKept(nlohmann::json& kept) const override;
     void loadKept(const StateReader& kept) override;
 
     Reaction cmdSSCalculate_Click() override;
+    Reaction calculate();
     Reaction cmdSSClear_Click() override;
     Reaction cmdSSPrint_Click() override;
 
     double newWeeklyRate_ = 0;
+    // Like the new weekly rate, kept through Clear.
+    CalculationLog<PensionRecord> log_;
 };
 
 }  // namespace corvell

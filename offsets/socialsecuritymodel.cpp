@@ -8,7 +8,9 @@
 #include "offsets/weeklyrateoffset.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
+#include "shell/savedstate.h"
 #include "shell/values.h"
+#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -22,6 +24,14 @@ SocialSecurityModel::SocialSecurityModel()
 }
 
 Reaction SocialSecurityModel::cmdSSCalculate_Click() {
+    Reaction reaction = calculate();
+    if (reaction.message) {
+        log_.refused(reaction.message->text, refusedField(reaction));
+    }
+    return reaction;
+}
+
+Reaction SocialSecurityModel::calculate() {
     const std::string& monthlyText = text(txtSocialSecurity);
     const std::string& rateText = text(txtRate);
     const std::optional<double> monthlyRead = FieldNumber(monthlyText);
@@ -48,11 +58,12 @@ Reaction SocialSecurityModel::cmdSSCalculate_Click() {
     if (!rate) {
         return notValidNumber(rateText, txtRate);
     }
-    const double newRate = socialSecurityNewRate(*monthly, *rate);
-    if (!std::isfinite(newRate)) {
+    const SocialSecurityOffset offset = socialSecurityOffset(*monthly, *rate);
+    if (!std::isfinite(offset.newRate)) {
         return tooLargeToCalculate(txtSocialSecurity);
     }
-    field(txtNewRate) = Format(newRate, "##,##0.00");
+    field(txtNewRate) = Format(offset.newRate, kSocialSecurityRatePattern);
+    log_.passed({monthlyText, rateText, *monthly, *rate, offset});
     return {};
 }
 
@@ -61,6 +72,7 @@ Reaction SocialSecurityModel::cmdSSClear_Click() {
     field(txtRate).clear();
     field(txtNewRate).clear();
     field(txtCaseCaption).clear();
+    log_.clear();  // the window keeps nothing of its calculation
     return Reaction::focusOn(txtSocialSecurity);
 }
 
@@ -69,6 +81,19 @@ Reaction SocialSecurityModel::cmdSSPrint_Click() {
                      SocialSecurityReportFields{text(txtCaseCaption), text(txtSocialSecurity),
                                                 text(txtRate), text(txtNewRate)},
                      &socialSecurityReport);
+}
+
+std::optional<Worksheet> SocialSecurityModel::worksheet() const {
+    return socialSecurityWorksheet(log_);
+}
+
+void SocialSecurityModel::saveKept(nlohmann::json& kept) const {
+    kept["worksheet"] = saveLog(log_, &saveSocialSecurityRecord);
+}
+
+void SocialSecurityModel::loadKept(const StateReader& kept) {
+    kept.expectMembers({"worksheet"});
+    log_ = loadLog(kept["worksheet"], &loadSocialSecurityRecord, fieldNames());
 }
 
 }  // namespace corvell

@@ -1,8 +1,10 @@
 #pragma once
 // The social security offset window: the weekly rate less half the weekly
-// equivalent of the net monthly social security. Everything it knows lives
-// in its fields; it keeps no other value.
+// equivalent of the net monthly social security. Everything it shows lives
+// in its fields; besides them it keeps only what its last Calculate read and
+// worked out, for its worksheet.
 
+#include "offsets/frmsocialsecurityworksheet.h"
 #include "offsets/rateoffsetmodel.h"
 
 namespace corvell {
@@ -11,10 +13,18 @@ class SocialSecurityModel final : public RateOffsetModel {
 public:
     SocialSecurityModel();
 
+    std::optional<Worksheet> worksheet() const override;
+
 private:
+    void saveKept(nlohmann::json& kept) const override;
+    void loadKept(const StateReader& kept) override;
+
     Reaction cmdSSCalculate_Click() override;
+    Reaction calculate();
     Reaction cmdSSClear_Click() override;
     Reaction cmdSSPrint_Click() override;
+
+    CalculationLog<SocialSecurityRecord> log_;
 };
 
 }  // namespace corvell

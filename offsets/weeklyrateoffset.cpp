@@ -10,20 +10,49 @@ double weeklyEquivalent(double monthly) {
     return monthly / kWeeksPerMonth;
 }
 
-double socialSecurityNewRate(double monthlyNet, double weeklyRate) {
-    return weeklyRate - weeklyEquivalent(monthlyNet) / 2 + 0.005;
+SocialSecurityOffset socialSecurityOffset(double monthlyNet, double weeklyRate) {
+    SocialSecurityOffset o;
+    o.weeklySocialSecurity = weeklyEquivalent(monthlyNet);
+    o.offset = o.weeklySocialSecurity / 2;
+    o.beforeHalfCent = weeklyRate - o.offset;
+    o.newRate = o.beforeHalfCent + 0.005;
+    return o;
 }
 
-double employerFundedMonthly(double monthlyPension, double employerPercent) {
-    const double amount = monthlyPension * employerPercent * 0.01;
+double socialSecurityNewRate(double monthlyNet, double weeklyRate) {
+    return socialSecurityOffset(monthlyNet, weeklyRate).newRate;
+}
+
+namespace {
+
+double employerShare(double monthlyPension, double employerPercent) {
+    return monthlyPension * employerPercent * 0.01;
+}
+
+double toFifteenDigits(double amount) {
     if (!std::isfinite(amount)) {
         return amount;  // written out it would read back as 0
     }
     return Val(CStr(amount));
 }
 
+}  // namespace
+
+double employerFundedMonthly(double monthlyPension, double employerPercent) {
+    return toFifteenDigits(employerShare(monthlyPension, employerPercent));
+}
+
 double pensionNewRate(double weeklyRate, double employerMonthly) {
     return weeklyRate - weeklyEquivalent(employerMonthly);
+}
+
+PensionOffset pensionOffset(double monthlyPension, double employerPercent, double weeklyRate) {
+    PensionOffset o;
+    o.employerShare = employerShare(monthlyPension, employerPercent);
+    o.employerMonthly = toFifteenDigits(o.employerShare);
+    o.weeklyEquivalent = weeklyEquivalent(o.employerMonthly);
+    o.newRate = weeklyRate - o.weeklyEquivalent;
+    return o;
 }
 
 }  // namespace corvell

@@ -22,18 +22,24 @@ bool discountRateInRange(double discountRate) {
     return discountRate > -1 && discountRate <= kLargestFractionRate;
 }
 
-std::optional<double> discountedSum(double compRate, double weeks, double discountRate) {
-    const double factor = 1 + discountRate / kDiscountPeriodsPerYear;
-    double sum = 0;
+std::optional<DiscountedSum> discountWeeks(double compRate, double weeks, double discountRate) {
+    DiscountedSum d;
+    d.factor = 1 + discountRate / kDiscountPeriodsPerYear;
     // The bound is read once; weeks never exceed what two dates 01/01/100
     // and 12/31/9999 span, so the loop stays short.
     for (double i = 1; i <= weeks; ++i) {
-        sum += compRate / std::pow(factor, i);
-        if (!std::isfinite(sum)) {
+        d.sum += compRate / std::pow(d.factor, i);
+        d.terms = i;
+        if (!std::isfinite(d.sum)) {
             return std::nullopt;
         }
     }
-    return sum;
+    return d;
+}
+
+std::optional<double> discountedSum(double compRate, double weeks, double discountRate) {
+    const std::optional<DiscountedSum> d = discountWeeks(compRate, weeks, discountRate);
+    return d ? std::optional<double>(d->sum) : std::nullopt;
 }
 
 }  // namespace corvell

@@ -48,4 +48,15 @@ bool discountRateInRange(double discountRate);
 // factor of zero, or one so small that the terms overflow).
 std::optional<double> discountedSum(double compRate, double weeks, double discountRate);
 
+// The same sum with what it was made of.
+struct DiscountedSum {
+    double factor = 1;  // 1 + discountRate / 52: each week's payment is divided by it once more
+    double terms = 0;   // the whole weeks summed
+    double sum = 0;
+};
+std::optional<DiscountedSum> discountWeeks(double compRate, double weeks, double discountRate);
+
+// How the window shows its amounts.
+inline constexpr const char* kPresentValueAmountPattern = "#,###,##0.00";
+
 }  // namespace corvell

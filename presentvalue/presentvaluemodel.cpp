@@ -15,6 +15,7 @@
 #include "shell/refusals.h"
 #include "shell/savedstate.h"
 #include "shell/values.h"
+#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -23,7 +24,7 @@ using namespace frmpresentvalue;
 namespace {
 
 constexpr const char* kDatePattern = "mm/dd/yyyy";
-constexpr const char* kAmountPattern = "#,###,##0.00";
+constexpr const char* kAmountPattern = kPresentValueAmountPattern;
 
 // Every field but the Interest Rate, which Clear keeps, in the order in which
 // Clear empties them.
@@ -98,10 +99,29 @@ Reaction PresentValueModel::txtAge_Change() {
 // --- Calculate --------------------------------------------------------------
 
 Reaction PresentValueModel::cmdPVCalculate_Click() {
+    PresentValueRecord record;
+    record.fromText = text(txtFromDate);
+    record.toText = text(txtToDate);
+    record.weeksText = text(txtWeeks);
+    record.ageText = text(txtAge);
+    record.genderText = text(txtGender);
+    record.rateText = text(txtRate);
+    record.interestText = text(txtInterestRate);
+    Reaction reaction = calculate(record);
+    if (reaction.message) {
+        log_.refused(reaction.message->text, refusedField(reaction));
+    } else {
+        log_.passed(std::move(record));
+    }
+    return reaction;
+}
+
+Reaction PresentValueModel::calculate(PresentValueRecord& record) {
     Date from;
     if (auto refusal = checkFromDate(from)) {
         return *refusal;
     }
+    record.from = from;
     if (text(txtWeeks).empty() && text(txtToDate).empty() && text(txtAge).empty()) {
         return Reaction::say("You must enter either a To Date, Weeks or Age");
     }
@@ -109,8 +129,9 @@ Reaction PresentValueModel::cmdPVCalculate_Click() {
     if (auto refusal = checkToDate(to)) {
         return *refusal;
     }
+    record.to = to;
     if (!text(txtAge).empty()) {
-        if (auto refusal = weeksFromAge()) {
+        if (auto refusal = weeksFromAge(record)) {
             return *refusal;
         }
     }
@@ -118,13 +139,14 @@ Reaction PresentValueModel::cmdPVCalculate_Click() {
     // one, the weeks field is filled: typed, or written from the age.
     if (to) {
         periodFromDates(from, *to);
-    } else if (auto refusal = periodFromWeeks(from)) {
+    } else if (auto refusal = periodFromWeeks(from, record)) {
         return *refusal;
     }
-    if (auto refusal = totalComp()) {
+    record.Weeks = values_.Weeks;
+    if (auto refusal = totalComp(record)) {
         return *refusal;
     }
-    if (auto refusal = discountedPresentValue()) {
+    if (auto refusal = discountedPresentValue(record)) {
         return *refusal;
     }
     return {};
@@ -156,7 +178,7 @@ std::optional<Reaction> PresentValueModel::checkToDate(std::optional<Date>& to) 
     return std::nullopt;
 }
 
-std::optional<Reaction> PresentValueModel::weeksFromAge() {
+std::optional<Reaction> PresentValueModel::weeksFromAge(PresentValueRecord& record) {
     const std::string& ageText = text(txtAge);
     const std::optional<double> ageRead = FieldNumber(ageText);
     if (!ageRead) {
@@ -178,12 +200,15 @@ std::optional<Reaction> PresentValueModel::weeksFromAge() {
     // Ages round half to even (44.5 looks up 44, 45.5 looks up 46); after the
     // checks above the key lies within the table.
     const int key = static_cast<int>(roundHalfEven(age));
-    const double lifeYears = lifeExpectancy(gender == "M" ? Gender::Male : Gender::Female, key);
-    field(txtWeeks) = CStr(weeksOfLife(lifeYears));
+    const bool male = gender == "M";
+    const double lifeYears = lifeExpectancy(male ? Gender::Male : Gender::Female, key);
+    const double lifeWeeks = weeksOfLife(lifeYears);
+    field(txtWeeks) = CStr(lifeWeeks);
+    record.life = PresentValueRecord::Life{age, key, male, lifeYears, lifeWeeks};
     return std::nullopt;
 }
 
-std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from) {
+std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from, PresentValueRecord& record) {
     const std::string& weeksText = text(txtWeeks);
     const std::optional<double> weeksRead = FieldNumber(weeksText);
     if (!weeksRead) {
@@ -204,6 +229,9 @@ std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from) {
     values_.Days = *days;
     field(txtToDate) = CStr(*to);
     values_.Weeks = weeks;
+    record.weeksRead = weeksText;
+    record.days = *days;
+    record.toDate = *to;
     return std::nullopt;
 }
 
@@ -212,10 +240,12 @@ void PresentValueModel::periodFromDates(Date from, Date to) {
     field(txtWeeks) = CStr(values_.Weeks);
 }
 
-std::optional<Reaction> PresentValueModel::totalComp() {
+std::optional<Reaction> PresentValueModel::totalComp(PresentValueRecord& record) {
     // Without a Comp Rate the rate and total of the last calculation stay.
     const std::string& rateText = text(txtRate);
     if (rateText.empty()) {
+        record.CompRate = values_.CompRate;
+        record.TotalComp = values_.TotalComp;
         return std::nullopt;
     }
     const std::optional<double> rateRead = FieldNumber(rateText);
@@ -230,12 +260,15 @@ std::optional<Reaction> PresentValueModel::totalComp() {
     values_.CompRate = rate;
     values_.TotalComp = total;
     field(txtTotalComp) = Format(total, kAmountPattern);
+    record.rateGiven = true;
+    record.CompRate = rate;
+    record.TotalComp = total;
     return std::nullopt;
 }
 
 // The rate is read, checked and used before anything is written, so that a
 // refused rate stays as typed and the next Calculate reads it the same way.
-std::optional<Reaction> PresentValueModel::discountedPresentValue() {
+std::optional<Reaction> PresentValueModel::discountedPresentValue(PresentValueRecord& record) {
     const std::string& typed = text(txtInterestRate);
     const std::string rateText = typed.empty() ? kDefaultInterestRate : typed;
     const std::optional<double> rateRead = FieldNumber(rateText);
@@ -243,16 +276,20 @@ std::optional<Reaction> PresentValueModel::discountedPresentValue() {
         return notValidNumber(rateText, txtInterestRate);
     }
     const double rate = discountRateOf(*rateRead);
-    const std::optional<double> sum = discountRateInRange(rate)
-                                          ? discountedSum(values_.CompRate, values_.Weeks, rate)
-                                          : std::nullopt;
+    const std::optional<DiscountedSum> sum =
+        discountRateInRange(rate) ? discountWeeks(values_.CompRate, values_.Weeks, rate)
+                                  : std::nullopt;
     if (!sum) {
         return Reaction::refuse("Interest Rate is out of range.", txtInterestRate);
     }
     discountRate_ = rate;
     field(txtInterestRate) = Str(rate);
-    presentValue_ = *sum;
+    presentValue_ = sum->sum;
     field(txtPresentValue) = Format(presentValue_, kAmountPattern);
+    record.interestRead = rateText;
+    record.interest = *rateRead;
+    record.DiscountRate = rate;
+    record.discount = *sum;
     return std::nullopt;
 }
 
@@ -282,17 +319,31 @@ Reaction PresentValueModel::cmdPVPrint_Click() {
     return printOnce(kPresentValueReportTitle, data, &presentValueReport);
 }
 
+std::optional<Worksheet> PresentValueModel::worksheet() const {
+    return presentValueWorksheet(log_);
+}
+
 void PresentValueModel::saveKept(nlohmann::json& kept) const {
     kept["values"] = saveValues(values_);
     kept["DiscountRate"] = discountRate_;
     kept["PresentValue"] = presentValue_;
+    kept["worksheet"] = saveLog(log_, &savePresentValueRecord);
 }
 
 void PresentValueModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"values", "DiscountRate", "PresentValue"});
+    kept.expectMembers({"values", "DiscountRate", "PresentValue", "worksheet"});
     values_ = loadValues(kept["values"]);
     discountRate_ = kept["DiscountRate"].number();
     presentValue_ = kept["PresentValue"].number();
+    // The discount rate and the present value kept are those of the last
+    // Calculate that passed its checks.
+    log_ = loadLog(kept["worksheet"], &loadPresentValueRecord, fieldNames());
+    const bool agrees = log_.record ? log_.record->DiscountRate == discountRate_ &&
+                                          log_.record->discount.sum == presentValue_
+                                    : discountRate_ == 0 && presentValue_ == 0;
+    if (!agrees) {
+        kept["worksheet"].fail("disagrees with the discount rate and present value kept");
+    }
 }
 
 }  // namespace corvell

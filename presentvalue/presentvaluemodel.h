@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "presentvalue/frmpresentvalueworksheet.h"
 #include "shared/calculationvalues.h"
 #include "shell/formmodel.h"
 
@@ -23,11 +24,14 @@ public:
     double discountRate() const { return discountRate_; }
     double presentValue() const { return presentValue_; }
 
+    std::optional<Worksheet> worksheet() const override;
+
 private:
     void saveKept(nlohmann::json& kept) const override;
     void loadKept(const StateReader& kept) override;
 
     Reaction cmdPVCalculate_Click();
+    Reaction calculate(PresentValueRecord& record);
     Reaction cmdPVClear_Click();
     Reaction cmdPVPrint_Click();
     Reaction txtFromDate_LostFocus();
@@ -37,17 +41,20 @@ private:
     Reaction txtAge_Change();
 
     // Calculate, step by step; each returns the refusal that stops it.
+    // Each writes what it read and worked out into the record.
     std::optional<Reaction> checkFromDate(Date& from);
     std::optional<Reaction> checkToDate(std::optional<Date>& to);
-    std::optional<Reaction> weeksFromAge();
-    std::optional<Reaction> periodFromWeeks(Date from);
+    std::optional<Reaction> weeksFromAge(PresentValueRecord& record);
+    std::optional<Reaction> periodFromWeeks(Date from, PresentValueRecord& record);
     void periodFromDates(Date from, Date to);
-    std::optional<Reaction> totalComp();
-    std::optional<Reaction> discountedPresentValue();
+    std::optional<Reaction> totalComp(PresentValueRecord& record);
+    std::optional<Reaction> discountedPresentValue(PresentValueRecord& record);
 
     CalculationValues values_;
     double discountRate_ = 0;
     double presentValue_ = 0;
+    // Like the figures above, kept through Clear.
+    CalculationLog<PresentValueRecord> log_;
 };
 
 }  // namespace corvell

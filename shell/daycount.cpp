@@ -7,8 +7,12 @@
 
 namespace corvell {
 
+double unroundedDays(double weeks) {
+    return weeks * kDaysPerWeek;
+}
+
 std::optional<std::int16_t> daysInWeeks(double weeks) {
-    return CInt(weeks * kDaysPerWeek);
+    return CInt(unroundedDays(weeks));
 }
 
 double wholeDays(double days) {

@@ -17,6 +17,8 @@ inline constexpr double kDaysPerWeek = 7;
 // not fit the 16-bit day count (-32768..32767: beyond about 4681 weeks) or the
 // weeks are no finite number. Each calculator refuses the counts it cannot use.
 std::optional<std::int16_t> daysInWeeks(double weeks);
+// The days of `weeks` weeks before they are rounded: weeks x 7.
+double unroundedDays(double weeks);
 
 // A quotient of typed amounts that is a whole number of days on paper can
 // come out of double division a few units in the last place below it (42075

@@ -65,6 +65,14 @@ const std::vector<std::string>& FormModel::lines(ControlName name) const {
     return control(name).lines;
 }
 
+std::optional<Worksheet> FormModel::worksheet() const {
+    return std::nullopt;
+}
+
+std::optional<Worksheet> FormModel::reportWorksheet() const {
+    return worksheet();
+}
+
 bool FormModel::handles(ControlName name, Event event) const {
     return handlers_.contains({name, event});
 }
@@ -83,6 +91,9 @@ Reaction FormModel::fire(ControlName name, Event event, int line) {
                                std::string(windowClassName(id_)) + " focuses " +
                                std::string(reaction.focus->control.name()) +
                                ", which the window lacks");
+    }
+    if (reaction.print) {
+        reaction.print->worksheet = reportWorksheet();
     }
     return reaction;
 }

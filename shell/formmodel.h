@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <nlohmann/json_fwd.hpp>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -25,6 +26,7 @@
 #include "shell/controlname.h"
 #include "shell/navigation.h"
 #include "shell/reaction.h"
+#include "shell/worksheet.h"
 
 namespace corvell {
 
@@ -51,8 +53,16 @@ public:
     bool isEnabled(ControlName control) const;
     const std::vector<std::string>& lines(ControlName list) const;
 
+    // "How was this calculated?": the worksheet of the figures the window
+    // shows, std::nullopt for a window that calculates nothing.
+    virtual std::optional<Worksheet> worksheet() const;
+    // The worksheet that goes with the window's printed report: the same,
+    // unless the report prints more than the last calculation.
+    virtual std::optional<Worksheet> reportWorksheet() const;
+
     bool handles(ControlName control, Event event) const;
-    // Runs the handler of that control and event, if the window has one.
+    // Runs the handler of that control and event, if the window has one. A
+    // report it asks for carries the window's report worksheet.
     // `line` is the selected list line for a double click (-1: none). A
     // handler asking for the focus on a control this window lacks is a
     // fault in the handler: it throws std::logic_error.

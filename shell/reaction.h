@@ -13,6 +13,7 @@
 #include "shell/controlname.h"
 #include "shell/navigation.h"
 #include "shell/report.h"
+#include "shell/worksheet.h"
 
 namespace corvell {
 
@@ -45,6 +46,9 @@ struct PrintJob {
     // asks for; every other report prints once.
     bool copiesApply = false;
     std::function<report::Document(const LocalTime& madeAt)> make;
+    // How the report's figures were calculated, as the window held it when
+    // the command was given; std::nullopt for a window without calculations.
+    std::optional<Worksheet> worksheet = std::nullopt;
 };
 
 struct Reaction {

@@ -10,4 +10,8 @@ Reaction notValidNumber(const std::string& text, ControlName control) {
     return Reaction::refuse(text + " is not a valid number.", control);
 }
 
+std::string refusedField(const Reaction& refusal) {
+    return refusal.focus ? std::string(refusal.focus->control.name()) : std::string();
+}
+
 }  // namespace corvell

@@ -14,4 +14,8 @@ Reaction notValidDate(const std::string& text, ControlName control);
 // "<text> is not a valid number."
 Reaction notValidNumber(const std::string& text, ControlName control);
 
+// The field a refusal puts the focus back into, by name; empty when it puts
+// it nowhere.
+std::string refusedField(const Reaction& refusal);
+
 }  // namespace corvell

@@ -8,25 +8,30 @@
 
 namespace corvell {
 WeeksAndDays weeksAndDaysAt(double amount, double weeklyRate) {
-    const double days = wholeDays(kDaysPerWeek * amount / weeklyRate);
+    const double rawDays = kDaysPerWeek * amount / weeklyRate;
+    const double days = wholeDays(rawDays);
     double weeks = Int(days / kDaysPerWeek);
     if (weeks == 0) {
         weeks = 0;  // no "-0" weeks when nothing is left over
     }
     // Beyond 15 digits of days the rest of a week is noise; keep it a day of the week.
     const double rest = std::clamp(days - kDaysPerWeek * weeks, 0.0, 6.0);
-    return WeeksAndDays{weeks, static_cast<int>(rest)};
+    return WeeksAndDays{rawDays, days, weeks, static_cast<int>(rest)};
 }
 
 std::optional<SubrogationDistribution> distribute(const SubrogationAmounts& a) {
     const double costRatio = a.costs / a.total;
     SubrogationDistribution d;
+    d.costRatio = costRatio;
     if (a.lien != 0) {
         d.lienRecovery = a.lien - a.lien * costRatio;
+        d.excessFrom = SubrogationDistribution::Excess::LessLien;
         d.excessRecovery = a.total - a.lien;
     } else if (a.agreedRecovery > 0) {
+        d.excessFrom = SubrogationDistribution::Excess::LessAgreed;
         d.excessRecovery = a.total - a.agreedRecovery;
     } else {
+        d.excessFrom = SubrogationDistribution::Excess::Whole;
         d.excessRecovery = a.total;
     }
     d.newWeeklyRate = a.rate * costRatio;

@@ -17,14 +17,28 @@ struct SubrogationAmounts {
     double agreedRecovery = 0;  // agreed net lien recovery, used when no lien is given
 };
 
+// How the window shows its results.
+inline constexpr const char* kLienRecoveryPattern = "##,###,##0.00";
+inline constexpr const char* kSubrogationRatePattern = "$#,##0.00";
+
 struct WeeksAndDays {
-    double weeks = 0;  // whole weeks, rounded down
-    int days = 0;      // whole days of the week begun, 0..6
+    double rawDays = 0;    // 7 x amount / rate
+    double wholeDays = 0;  // the whole days of rawDays
+    double weeks = 0;      // whole weeks, rounded down
+    int days = 0;          // whole days of the week begun, 0..6
 };
 
 struct SubrogationDistribution {
+    // Where the excess recovery comes from.
+    enum class Excess {
+        LessLien,    // the total less the lien
+        LessAgreed,  // no lien: the total less the agreed net recovery
+        Whole,       // neither: the whole total
+    };
+    double costRatio = 0;  // costs / total
     // The lien holder's net recovery, worked out only when a lien is given.
     std::optional<double> lienRecovery;
+    Excess excessFrom = Excess::Whole;
     double excessRecovery = 0;
     double newWeeklyRate = 0;
     WeeksAndDays period;

@@ -6,6 +6,7 @@
 #include "shell/refusals.h"
 #include "shell/savedstate.h"
 #include "shell/values.h"
+#include "shell/worksheetstate.h"
 #include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationcalc.h"
 #include "subrogation/subrogationreport.h"
@@ -46,6 +47,14 @@ Reaction SubrogationModel::txtLienAmount_LostFocus() {
 }
 
 Reaction SubrogationModel::cmdSSCalculate_Click() {
+    Reaction reaction = calculate();
+    if (reaction.message) {
+        log_.refused(reaction.message->text, refusedField(reaction));
+    }
+    return reaction;
+}
+
+Reaction SubrogationModel::calculate() {
     const std::string& rateText = text(txtRate);
     if (rateText.empty()) {
         return Reaction::refuse("Rate is required for any calculation.", txtRate);
@@ -100,11 +109,12 @@ Reaction SubrogationModel::cmdSSCalculate_Click() {
                                 txtTotalRecovery);
     }
 
+    log_.passed({totalText, costsText, rateText, lienText, text(txtLienRecovery), amounts, *d});
     if (d->lienRecovery) {
-        field(txtLienRecovery) = Format(*d->lienRecovery, "##,###,##0.00");
+        field(txtLienRecovery) = Format(*d->lienRecovery, kLienRecoveryPattern);
     }
     newWeeklyRate_ = d->newWeeklyRate;
-    field(txtNewWeeklyRate) = Format(d->newWeeklyRate, "$#,##0.00");
+    field(txtNewWeeklyRate) = Format(d->newWeeklyRate, kSubrogationRatePattern);
     field(txtForWeeks) = CStr(d->period.weeks) + " / " + std::to_string(d->period.days);
     return {};
 }
@@ -130,13 +140,22 @@ Reaction SubrogationModel::cmdSSPrint_Click() {
     return printOnce(kSubrogationReportTitle, figures, &subrogationReport);
 }
 
+std::optional<Worksheet> SubrogationModel::worksheet() const {
+    return subrogationWorksheet(log_);
+}
+
 void SubrogationModel::saveKept(nlohmann::json& kept) const {
     kept["NewWeeklyRate"] = newWeeklyRate_;
+    kept["worksheet"] = saveLog(log_, &saveSubrogationRecord);
 }
 
 void SubrogationModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"NewWeeklyRate"});
+    kept.expectMembers({"NewWeeklyRate", "worksheet"});
     newWeeklyRate_ = kept["NewWeeklyRate"].number();
+    log_ = loadLog(kept["worksheet"], &loadSubrogationRecord, fieldNames());
+    if (log_.record && log_.record->distribution.newWeeklyRate != newWeeklyRate_) {
+        kept["worksheet"].fail("disagrees with the new weekly rate kept");
+    }
 }
 
 }  // namespace corvell

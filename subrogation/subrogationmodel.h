@@ -4,6 +4,7 @@
 // new weekly rate of its last calculation for the report; Clear leaves it.
 
 #include "shell/formmodel.h"
+#include "subrogation/frmsubrogationworksheet.h"
 
 namespace corvell {
 
@@ -14,16 +15,21 @@ public:
     // 0 until the first calculation.
     double NewWeeklyRate() const { return newWeeklyRate_; }
 
+    std::optional<Worksheet> worksheet() const override;
+
 private:
     void saveKept(nlohmann::json& kept) const override;
     void loadKept(const StateReader& kept) override;
 
     Reaction txtLienAmount_LostFocus();
     Reaction cmdSSCalculate_Click();
+    Reaction calculate();
     Reaction cmdSSClear_Click();
     Reaction cmdSSPrint_Click();
 
     double newWeeklyRate_ = 0;
+    // Like the new weekly rate, kept through Clear.
+    CalculationLog<SubrogationRecord> log_;
 };
 
 }  // namespace corvell

@@ -185,6 +185,13 @@ void FormBinder::push() {
         w->setEnabled(model_.isEnabled(name));
     }
     pushing_ = false;
+    for (const auto& listener : pushListeners_) {
+        listener();
+    }
+}
+
+void FormBinder::onPushed(std::function<void()> listener) {
+    pushListeners_.push_back(std::move(listener));
 }
 
 Reaction FormBinder::run(ControlName name, Event event, int line) {

@@ -22,6 +22,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -54,6 +55,11 @@ public:
     // the focus keeps it, as with Enter, and a report the handler asks for
     // goes by `route`. A disabled button does nothing.
     void command(ControlName button, PrintRoute route = PrintRoute::Printer);
+
+    const FormModel& model() const { return model_; }
+    // Runs `listener` each time the widgets have been brought up to date
+    // with the model, after every handler.
+    void onPushed(std::function<void()> listener);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +104,7 @@ private:
     bool movingFocus_ = false;  // a handler's reaction is moving the focus
     // Where a report the handler running asks for goes.
     PrintRoute printRoute_ = PrintRoute::Printer;
+    std::vector<std::function<void()>> pushListeners_;
 };
 
 }  // namespace corvell::ui

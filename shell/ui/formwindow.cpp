@@ -12,6 +12,7 @@
 
 #include "shell/ui/formbinder.h"
 #include "shell/ui/formlayout.h"
+#include "shell/ui/worksheetwindow.h"
 
 namespace corvell::ui {
 namespace {
@@ -20,9 +21,12 @@ QString qs(ControlName name) {
     return QString::fromUtf8(name.name().data(), static_cast<qsizetype>(name.name().size()));
 }
 
+// Appends the command, or inserts it in front of `before`.
 QAction* addCommand(QMenu& menu, ControlName name, const QString& text,
-                    const QKeySequence& shortcut, std::function<void()> run) {
-    QAction* action = menu.addAction(text);
+                    const QKeySequence& shortcut, std::function<void()> run,
+                    QAction* before = nullptr) {
+    auto* action = new QAction(text, &menu);
+    menu.insertAction(before, action);
     action->setObjectName(qs(name));
     action->setShortcut(shortcut);
     QObject::connect(action, &QAction::triggered, &menu, [run = std::move(run)] { run(); });
@@ -123,7 +127,39 @@ void FormWindow::addMenus(FormBinder& binder, const MenuCommands& commands) {
     }
     addCommand(*file, menu::mnuClose, QStringLiteral("&Close"), {},
                [&binder, close = commands.close] { binder.command(close); });
+    addWorksheetCommands(binder, commands, *file);
     new MenuShortcutsFirst(clientArea(), menuBar()->findChildren<QAction*>());
+}
+
+QMenu& FormWindow::helpMenu() {
+    const QString name = qs(menu::mnuHelp);
+    if (auto* help = menuBar()->findChild<QMenu*>(name)) {
+        return *help;
+    }
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(name);
+    return *help;
+}
+
+void FormWindow::addWorksheetCommands(FormBinder& binder, const MenuCommands& commands,
+                                      QMenu& file) {
+    if (!binder.model().worksheet()) {
+        return;  // a window that calculates nothing
+    }
+    if (commands.print) {
+        const ControlName print = *commands.print;
+        // Beside Export PDF...: in front of the command that follows it.
+        QAction* exportSheet = addCommand(
+            file, menu::mnuExportWorksheetPdf, QStringLiteral("Export &Worksheet PDF..."), {},
+            [&binder, print] { binder.command(print, PrintRoute::PdfFileWithWorksheet); },
+            findChild<QAction*>(qs(menu::mnuPrint)));
+        if (QWidget* button = findControl<QPushButton>(*this, print)) {
+            new FollowEnabled(*button, {exportSheet});
+        }
+    }
+    addCommand(helpMenu(), menu::mnuWorksheet, QStringLiteral("&How Was This Calculated?"),
+               QKeySequence(Qt::Key_F1),
+               [this, &binder] { worksheetWindow(*this, binder).showWorksheet(); });
 }
 
 }  // namespace corvell::ui

@@ -12,6 +12,8 @@
 #include "shell/controlname.h"
 #include "shell/navigation.h"
 
+class QMenu;
+
 namespace corvell::ui {
 
 class FormBinder;
@@ -23,6 +25,9 @@ inline constexpr ControlName mnuPrintPreview{"mnuPrintPreview"};
 inline constexpr ControlName mnuExportPdf{"mnuExportPdf"};
 inline constexpr ControlName mnuPrint{"mnuPrint"};
 inline constexpr ControlName mnuClose{"mnuClose"};
+inline constexpr ControlName mnuExportWorksheetPdf{"mnuExportWorksheetPdf"};
+inline constexpr ControlName mnuHelp{"mnuHelp"};
+inline constexpr ControlName mnuWorksheet{"mnuWorksheet"};
 }  // namespace menu
 
 // The buttons of a window its menus stand for; a window without a Print
@@ -40,11 +45,18 @@ public:
 
     QWidget& clientArea() { return *clientArea_; }
 
+    // The Help menu, made the first time it is asked for.
+    QMenu& helpMenu();
+
 protected:
     // Builds the menu bar, once the binder is bound.
     void addMenus(FormBinder& binder, const MenuCommands& commands);
 
 private:
+    // Help > How Was This Calculated? (F1) and, beside Export PDF..., Export
+    // Worksheet PDF..., which goes where Print goes and is refused as Print is.
+    void addWorksheetCommands(FormBinder& binder, const MenuCommands& commands, QMenu& file);
+
     QWidget* clientArea_;
 };
 

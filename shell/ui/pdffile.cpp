@@ -22,6 +22,11 @@ QString proposedReportPath(const std::string& title, const std::string& caseCapt
 
 std::optional<QString> writePdf(const report::Document& document, const QPageLayout& layout,
                                 const QString& path) {
+    return writePdf(std::vector<report::Document>{document}, layout, path);
+}
+
+std::optional<QString> writePdf(const std::vector<report::Document>& documents,
+                                const QPageLayout& layout, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
@@ -31,7 +36,7 @@ std::optional<QString> writePdf(const report::Document& document, const QPageLay
         QPdfWriter writer(&file);
         writer.setCreator(applicationTitle());
         writer.setPageLayout(layout);
-        painted = renderReport(document, writer);
+        painted = renderReports(documents, writer);
     }
     if (!painted) {
         file.cancelWriting();

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/clock.h"
 #include "shell/report.h"
@@ -23,5 +24,8 @@ QString proposedReportPath(const std::string& title, const std::string& caseCapt
 // one is complete. The reason it failed, or std::nullopt.
 std::optional<QString> writePdf(const report::Document& document, const QPageLayout& layout,
                                 const QString& path);
+// The same with several documents, each from a new page (reportrenderer.h).
+std::optional<QString> writePdf(const std::vector<report::Document>& documents,
+                                const QPageLayout& layout, const QString& path);
 
 }  // namespace corvell::ui

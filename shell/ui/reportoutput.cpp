@@ -55,17 +55,28 @@ void preview(const PrintJob& job, QWidget& window, WindowId id, const Services& 
     services.dialogs.showPreview(&window, requestFor(job, id, services), paint);
 }
 
-void exportPdf(const PrintJob& job, QWidget& window, WindowId id, const Services& services) {
+// The worksheet's file is named after the report's title with " Worksheet".
+void exportPdf(const PrintJob& job, QWidget& window, WindowId id, const Services& services,
+               bool withWorksheet) {
+    withWorksheet = withWorksheet && job.worksheet.has_value();
+    const QString proposed = withWorksheet ? proposedReportPath(job.title + " Worksheet",
+                                                                job.caseCaption, services.clock())
+                                           : proposedFile(job, services);
     const std::optional<QString> path = services.dialogs.chooseSaveFile(
-        &window, id, QStringLiteral("Export PDF"), proposedFile(job, services),
-        QStringLiteral("PDF files (*.pdf)"));
+        &window, id,
+        withWorksheet ? QStringLiteral("Export Worksheet PDF") : QStringLiteral("Export PDF"),
+        proposed, QStringLiteral("PDF files (*.pdf)"));
     if (!path) {
         return;
     }
     // Made now, after the dialog, as a printed report is.
-    const report::Document document = job.make(services.clock());
+    const LocalTime now = services.clock();
+    std::vector<report::Document> documents{job.make(now)};
+    if (withWorksheet) {
+        documents.push_back(job.worksheet->document(job.caseCaption, now));
+    }
     if (const std::optional<QString> failure =
-            writePdf(document, services.dialogs.pageLayout(id), *path)) {
+            writePdf(documents, services.dialogs.pageLayout(id), *path)) {
         services.dialogs.showMessage(&window,
                                      QStringLiteral("Could not save the report as %1: %2.")
                                          .arg(QDir::toNativeSeparators(*path), *failure),
@@ -85,7 +96,10 @@ void sendReport(const PrintJob& job, PrintRoute route, QWidget& window, WindowId
             preview(job, window, id, services);
             return;
         case PrintRoute::PdfFile:
-            exportPdf(job, window, id, services);
+            exportPdf(job, window, id, services, false);
+            return;
+        case PrintRoute::PdfFileWithWorksheet:
+            exportPdf(job, window, id, services, true);
             return;
     }
 }

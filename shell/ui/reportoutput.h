@@ -16,6 +16,9 @@ enum class PrintRoute {
     Printer,  // the printer dialog, then the printer
     Preview,  // the print preview, from which the operator may print
     PdfFile,  // a file dialog, then one copy written to that PDF file
+    // A file dialog, then one copy followed by the report's worksheet, from
+    // a new page, written to that PDF file.
+    PdfFileWithWorksheet,
 };
 
 void sendReport(const PrintJob& job, PrintRoute route, QWidget& window, WindowId id,

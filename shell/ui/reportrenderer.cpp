@@ -50,4 +50,39 @@ bool renderReport(const report::Document& document, QPagedPaintDevice& device, i
     return painter.end() && ok;
 }
 
+bool renderReports(const std::vector<report::Document>& documents, QPagedPaintDevice& device) {
+    if (documents.empty()) {
+        return false;
+    }
+    orient(documents.front(), device);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    bool ok = true;
+    bool firstPage = true;
+    for (const report::Document& document : documents) {
+        if (!firstPage) {
+            // A new orientation applies from the next page on.
+            orient(document, device);
+            ok = device.newPage();
+        }
+        const QSizeF printable = device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
+        const std::vector<PageRuns> pages = layoutReport(document, device, printable);
+        for (std::size_t page = 0; ok && page < pages.size(); ++page) {
+            if (page > 0) {
+                ok = device.newPage();
+            }
+            if (ok) {
+                paintPage(painter, pages[page]);
+            }
+        }
+        firstPage = false;
+        if (!ok) {
+            break;
+        }
+    }
+    return painter.end() && ok;
+}
+
 }  // namespace corvell::ui

@@ -3,6 +3,8 @@
 // into pages first (lines, zones, wrapping, fitted tables, repeated headings
 // and page numbers), then each page is painted, once per copy.
 
+#include <vector>
+
 #include "shell/report.h"
 
 class QPagedPaintDevice;
@@ -13,5 +15,10 @@ namespace corvell::ui {
 // device (a printer, a PDF writer), each numbered on its own. False when the
 // device could not start, continue or finish the document.
 bool renderReport(const report::Document& document, QPagedPaintDevice& device, int copies = 1);
+
+// Paints the documents one after the other into one document on the device,
+// each from a new page turned as it asks, each numbered on its own. False
+// as above, or when there is no document.
+bool renderReports(const std::vector<report::Document>& documents, QPagedPaintDevice& device);
 
 }  // namespace corvell::ui

@@ -97,6 +97,9 @@ void fill(Claim& c) {
         type(m, txtCommWeeks, "104");
         type(m, txtCommAmount, "52000");
         press(m, cmdCommCalculate);
+        type(m, txtCommAmount, "");
+        press(m, cmdCommCalculate);  // refused: its worksheet says so
+        type(m, txtCommAmount, "52000");
     }
     {
         using namespace frmsubrogation;
@@ -136,6 +139,10 @@ private Q_SLOTS:
         Claim after;
         QCOMPARE(readClaimFile(after, text), std::optional<std::string>());
         QCOMPARE(after.save().dump(), before.save().dump());
+        for (WindowId id : kCalculators) {
+            QCOMPARE(after.model(id).worksheet(), before.model(id).worksheet());
+            QCOMPARE(after.model(id).reportWorksheet(), before.model(id).reportWorksheet());
+        }
 
         for (Claim* c : {&before, &after}) {
             using namespace calculationform;
@@ -245,6 +252,15 @@ private Q_SLOTS:
                                                     << "is not a button of this window";
         QTest::newRow("more than 100 entries") << "101 entries"
                                                << "more than 100 entries";
+        QTest::newRow("worksheet not read from its texts")
+            << "/windows/FrmPension/kept/worksheet/calculation/rate=400"
+            << "FrmPension.kept.worksheet.calculation is not what a Calculate reads";
+        QTest::newRow("entry worksheet disagrees with its entry")
+            << "/windows/CalculationForm/kept/entryWorksheets/0/rate=\"600\""
+            << "entryWorksheets[1] disagrees with its ledger entry";
+        QTest::newRow("refusal in a field the window lacks")
+            << "/windows/frmCommutation/kept/worksheet/refusal/field=\"txtNone\""
+            << "refusal.field is not a field of this window";
     }
     void damagedFileChangesNothing() {
         QFETCH(QString, change);

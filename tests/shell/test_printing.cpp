@@ -123,8 +123,9 @@ private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::system()); }
 
     // Each window is a main window whose controls sit in the client area
-    // under one menu, File. A calculator's File menu prints; the main menu's
-    // only closes. Close does what the window's Close button does.
+    // under its menus: File, and on a calculator Help. A calculator's File
+    // menu prints; the main menu's only closes. Close does what the window's
+    // Close button does.
     void fileMenus() {
         WindowTest t;
         QWidget& begin = t.open(WindowId::BeginForm);
@@ -137,7 +138,12 @@ private Q_SLOTS:
             QVERIFY(frame != nullptr);
             QCOMPARE(frame->centralWidget(), &ui::clientArea(w));
             auto* file = w.findChild<QMenu*>(qtName(menu::mnuFile));
-            QCOMPARE(frame->menuBar()->actions(), QList<QAction*>{file->menuAction()});
+            auto* help = w.findChild<QMenu*>(qtName(menu::mnuHelp));
+            QList<QAction*> menus{file->menuAction()};
+            if (id != WindowId::BeginForm) {
+                menus << help->menuAction();
+            }
+            QCOMPARE(frame->menuBar()->actions(), menus);
             QCOMPARE(file->title(), QString("&File"));
             QStringList entries;
             for (const QAction* a : file->actions()) {
@@ -147,10 +153,18 @@ private Q_SLOTS:
                 }
                 entries << entry;
             }
-            const QStringList calculator = {"Print Preview...", "Export PDF... Ctrl+E",
-                                            "Print... Ctrl+P", "-", "Close"};
+            const QStringList calculator = {"Print Preview...",
+                                            "Export PDF... Ctrl+E",
+                                            "Export Worksheet PDF...",
+                                            "Print... Ctrl+P",
+                                            "-",
+                                            "Close"};
             QCOMPARE(entries, id == WindowId::BeginForm ? QStringList{"Close"} : calculator);
             if (id != WindowId::BeginForm) {
+                QCOMPARE(help->actions().size(), 1);
+                QCOMPARE(help->actions()[0]->text().remove('&'),
+                         QString("How Was This Calculated?"));
+                QCOMPARE(help->actions()[0]->shortcut(), QKeySequence(Qt::Key_F1));
                 command(w, menu::mnuClose)->trigger();
                 QVERIFY(!w.isVisible());
                 QVERIFY(begin.isVisible());
@@ -168,6 +182,7 @@ private Q_SLOTS:
         QTest::addColumn<ControlName>("name");
         QTest::newRow("Print Preview...") << menu::mnuPrintPreview;
         QTest::newRow("Export PDF...") << menu::mnuExportPdf;
+        QTest::newRow("Export Worksheet PDF...") << menu::mnuExportWorksheetPdf;
         QTest::newRow("Print...") << menu::mnuPrint;
     }
     void commandsRefuseAsPrintDoes() {

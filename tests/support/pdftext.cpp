@@ -49,6 +49,17 @@ PdfResult readPdf(const QString& path) {
         result.pageHeight = match.captured(2).toDouble();
         result.landscape = result.pageWidth > result.pageHeight;
     }
+    QProcess pages;
+    pages.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                            QStringLiteral("-l"), QStringLiteral("100000"), path});
+    pages.waitForFinished(30000);
+    const QRegularExpression pageSize(
+        QStringLiteral("Page +[0-9]+ size:\\s+([0-9.]+) x ([0-9.]+)"));
+    for (auto it = pageSize.globalMatch(QString::fromUtf8(pages.readAllStandardOutput()));
+         it.hasNext();) {
+        const auto m = it.next();
+        result.pagesLandscape << (m.captured(1).toDouble() > m.captured(2).toDouble());
+    }
     QProcess process;
     process.start(tool, {QStringLiteral("-layout"), path, QStringLiteral("-")});
     process.waitForFinished(30000);

@@ -27,7 +27,8 @@ struct PdfResult {
     bool landscape = false;  // the first page is wider than it is high
     double pageWidth = 0;    // of the first page, in points
     double pageHeight = 0;
-    QString text;  // pdftotext -layout output, pages separated by form feeds
+    QList<bool> pagesLandscape;  // of each page, wider than it is high
+    QString text;                // pdftotext -layout output, pages separated by form feeds
     QList<PdfWord> words;
 };
 

@@ -1,0 +1,96 @@
+#include "offsets/frmoffsetworksheet.h"
+
+#include <nlohmann/json.hpp>
+
+#include "offsets/frmoffsetcontrols.h"
+#include "shell/format.h"
+#include "shell/savedstate.h"
+#include "shell/values.h"
+
+namespace corvell {
+
+using namespace frmoffset;
+
+nlohmann::json saveLumpSumRecord(const LumpSumRecord& r) {
+    return {{"beginText", r.beginText},   {"rateText", r.rateText}, {"amountText", r.amountText},
+            {"begin", dateJson(r.begin)}, {"rate", r.rate},         {"amount", r.amount}};
+}
+
+// The figures follow from the values as read, which follow from the texts.
+LumpSumRecord loadLumpSumRecord(const StateReader& saved) {
+    saved.expectMembers({"beginText", "rateText", "amountText", "begin", "rate", "amount"});
+    LumpSumRecord r;
+    r.beginText = saved["beginText"].text();
+    r.rateText = saved["rateText"].text();
+    r.amountText = saved["amountText"].text();
+    r.begin = saved["begin"].date();
+    r.rate = saved["rate"].number();
+    r.amount = saved["amount"].number();
+    if (CDate(r.beginText) != std::optional<Date>(r.begin) || FieldNumber(r.rateText) != r.rate ||
+        CDbl(r.amountText) != r.amount || r.rate == 0) {
+        saved.fail("is not what a Calculate reads from its texts");
+    }
+    r.offset = lumpSumOffset(r.begin, r.amount, r.rate);
+    if (r.offset.end != LumpSumOffset::End::OnCalendar) {
+        saved.fail("holds an offset that ends off the calendar");
+    }
+    return r;
+}
+
+namespace {
+
+Worksheet calculated(const LumpSumRecord& r) {
+    const LumpSumOffset& o = r.offset;
+    Worksheet sheet("Lump Sum Offset");
+    sheet.heading("Inputs as typed and as read");
+    sheet.text("Beginning Date: " + typed(r.beginText) + " read as " + dateFigure(r.begin));
+    sheet.text("Rate (weekly): " + typed(r.rateText) + " read as " + figure(r.rate));
+    sheet.text("Net Offset Amount: " + typed(r.amountText) + " read as " + figure(r.amount));
+    sheet.heading("Constants");
+    sheet.text("7: days in a week; the daily rate is the weekly rate over 7");
+    sheet.heading("Steps");
+    sheet.text("Days the amount buys = " + figure(r.amount) + " / " + figure(r.rate) +
+               " x 7 = " + figure(o.rawDays));
+    sheet.text("Whole days = " + figure(o.totalDays));
+    if (o.totalDays != Int(o.rawDays)) {
+        sheet.rule(
+            "A count of days a hair short of a whole number (within a millionth of a millionth "
+            "of it) is that whole number, so " +
+            exactFigure(o.rawDays) + " counts as " + figure(o.totalDays) + " whole days.");
+    } else {
+        sheet.rule("Only whole days count: the part of a day is left over as the remainder.");
+    }
+    const std::string weeks = CStr(o.weeks);
+    const std::string days = CStr(o.days);
+    sheet.text("Computed Weeks = Int(" + figure(o.totalDays) + " / 7) = " + weeks);
+    sheet.text("Days = Int(" + figure(o.totalDays) + " - " + weeks + " x 7) = " + days);
+    const std::string end = Format(o.endDate, "mm/dd/yyyy");
+    sheet.text("Computed End Date = " + dateFigure(r.begin) + " + " + figure(o.totalDays) +
+               " - 1 days = " + end);
+    sheet.rule("The beginning date is the first day of the offset, so one day is taken off.");
+    sheet.text("Daily rate = " + figure(r.rate) + " / 7 = " + figure(o.dailyRate));
+    const std::string remainder = Format(o.remainder, kRemainderPattern);
+    sheet.text("Remainder = " + figure(r.amount) + " - " + figure(o.totalDays) + " x " +
+               figure(o.dailyRate) + " = " + figure(o.remainder) + ", shown " + remainder);
+    sheet.result(txtComputedWeeks, "Computed Weeks", weeks);
+    sheet.result(txtComputedDays, "Days", days);
+    sheet.result(txtComputedEndDate, "Computed End Date", end);
+    sheet.result(txtRemainder, "Remainder", remainder);
+    return sheet;
+}
+
+}  // namespace
+
+Worksheet lumpSumWorksheet(const CalculationLog<LumpSumRecord>& log) {
+    std::optional<Worksheet> built;
+    if (log.record) {
+        built = calculated(*log.record);
+    }
+    return loggedWorksheet("Lump Sum Offset: how the figures were calculated", log.refusal, built,
+                           {{txtBeginningDate, "Beginning Date"},
+                            {txtRate, "Rate"},
+                            {txtNetOffsetAmount, "Net Offset Amount"}},
+                           "A refused Calculate changes no figure the window shows.");
+}
+
+}  // namespace corvell

@@ -1,0 +1,87 @@
+#include "offsets/frmpensionworksheet.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "offsets/frmpensioncontrols.h"
+#include "shell/format.h"
+#include "shell/savedstate.h"
+#include "shell/values.h"
+
+namespace corvell {
+
+using namespace frmpension;
+
+nlohmann::json savePensionRecord(const PensionRecord& r) {
+    return {{"pensionText", r.pensionText}, {"percentText", r.percentText},
+            {"rateText", r.rateText},       {"pension", r.pension},
+            {"percent", r.percent},         {"rate", r.rate}};
+}
+
+// The figures follow from the amounts as read, which follow from the texts.
+PensionRecord loadPensionRecord(const StateReader& saved) {
+    saved.expectMembers({"pensionText", "percentText", "rateText", "pension", "percent", "rate"});
+    PensionRecord r;
+    r.pensionText = saved["pensionText"].text();
+    r.percentText = saved["percentText"].text();
+    r.rateText = saved["rateText"].text();
+    r.pension = saved["pension"].number();
+    r.percent = saved["percent"].number();
+    r.rate = saved["rate"].number();
+    if (FieldNumber(r.pensionText) != r.pension || FieldNumber(r.percentText) != r.percent ||
+        CDbl(r.rateText) != r.rate) {
+        saved.fail("is not what a Calculate reads from its texts");
+    }
+    r.offset = pensionOffset(r.pension, r.percent, r.rate);
+    if (!std::isfinite(r.offset.newRate)) {
+        saved.fail("holds amounts too large to calculate");
+    }
+    return r;
+}
+
+namespace {
+
+Worksheet calculated(const PensionRecord& r) {
+    const PensionOffset& o = r.offset;
+    Worksheet sheet("Pension Offset");
+    sheet.heading("Inputs as typed and as read");
+    sheet.text("Monthly Pension: " + typed(r.pensionText) + " read as " + figure(r.pension));
+    sheet.text("Employer %: " + typed(r.percentText) + " read as " + figure(r.percent));
+    sheet.text("Weekly Comp. Rate: " + typed(r.rateText) + " read as " + figure(r.rate));
+    if (r.pensionText.empty() || r.percentText.empty()) {
+        sheet.rule("An empty pension or percentage counts as 0, which leaves the rate as it is.");
+    }
+    sheet.heading("Constants");
+    sheet.text("0.01: turns the employer's percentage into a fraction");
+    sheet.text("4.34: weeks in a month, turning the monthly amount into a weekly one");
+    sheet.heading("Steps");
+    sheet.text("Employer-funded monthly amount = " + figure(r.pension) + " x " + figure(r.percent) +
+               " x 0.01 = " + figure(o.employerMonthly));
+    sheet.rule(
+        "The employer-funded monthly amount is kept to 15 significant digits, as if written out "
+        "and read back.");
+    sheet.text("Weekly equivalent = " + figure(o.employerMonthly) +
+               " / 4.34 = " + figure(o.weeklyEquivalent));
+    const std::string shown = Format(o.newRate, kPensionRatePattern);
+    sheet.text("New Weekly Rate = " + figure(r.rate) + " - " + figure(o.weeklyEquivalent) + " = " +
+               figure(o.newRate) + ", shown " + shown);
+    sheet.result(txtNewWeeklyRate, "New Weekly Rate", shown);
+    return sheet;
+}
+
+}  // namespace
+
+Worksheet pensionWorksheet(const CalculationLog<PensionRecord>& log) {
+    std::optional<Worksheet> built;
+    if (log.record) {
+        built = calculated(*log.record);
+    }
+    return loggedWorksheet(
+        "Pension Offset: how the figures were calculated", log.refusal, built,
+        {{txtMonthlyPension, "Monthly Pension"},
+         {txtEmployerPercent, "Employer %"},
+         {txtRate, "Weekly Comp. Rate"}},
+        "A refused Calculate changes no figure the window shows or keeps for its report.");
+}
+
+}  // namespace corvell

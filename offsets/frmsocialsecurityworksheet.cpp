@@ -1,0 +1,83 @@
+#include "offsets/frmsocialsecurityworksheet.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "offsets/frmsocialsecuritycontrols.h"
+#include "shell/format.h"
+#include "shell/savedstate.h"
+#include "shell/values.h"
+
+namespace corvell {
+
+using namespace frmsocialsecurity;
+
+nlohmann::json saveSocialSecurityRecord(const SocialSecurityRecord& r) {
+    return {{"monthlyText", r.monthlyText},
+            {"rateText", r.rateText},
+            {"monthly", r.monthly},
+            {"rate", r.rate}};
+}
+
+// The figures follow from the amounts as read, which follow from the texts.
+SocialSecurityRecord loadSocialSecurityRecord(const StateReader& saved) {
+    saved.expectMembers({"monthlyText", "rateText", "monthly", "rate"});
+    SocialSecurityRecord r;
+    r.monthlyText = saved["monthlyText"].text();
+    r.rateText = saved["rateText"].text();
+    r.monthly = saved["monthly"].number();
+    r.rate = saved["rate"].number();
+    if (CDbl(r.monthlyText) != r.monthly || CDbl(r.rateText) != r.rate || r.monthly == 0 ||
+        r.rate == 0) {
+        saved.fail("is not what a Calculate reads from its texts");
+    }
+    r.offset = socialSecurityOffset(r.monthly, r.rate);
+    if (!std::isfinite(r.offset.newRate)) {
+        saved.fail("holds amounts too large to calculate");
+    }
+    return r;
+}
+
+namespace {
+
+Worksheet calculated(const SocialSecurityRecord& r) {
+    const SocialSecurityOffset& o = r.offset;
+    Worksheet sheet("Social Security Offset");
+    sheet.heading("Inputs as typed and as read");
+    sheet.text("Net Social Security Amount (a month): " + typed(r.monthlyText) + " read as " +
+               figure(r.monthly));
+    sheet.text("Weekly Comp. Rate: " + typed(r.rateText) + " read as " + figure(r.rate));
+    sheet.heading("Constants");
+    sheet.text("4.34: weeks in a month, turning the monthly amount into a weekly one");
+    sheet.text("2: one half of the weekly social security is offset");
+    sheet.text("0.005: half a cent, added before the new rate is shown to two decimals");
+    sheet.heading("Steps");
+    sheet.text("Weekly social security = " + figure(r.monthly) +
+               " / 4.34 = " + figure(o.weeklySocialSecurity));
+    sheet.text("Offset = " + figure(o.weeklySocialSecurity) + " / 2 = " + figure(o.offset));
+    sheet.text("Rate less offset = " + figure(r.rate) + " - " + figure(o.offset) + " = " +
+               figure(o.beforeHalfCent));
+    const std::string shown = Format(o.newRate, kSocialSecurityRatePattern);
+    sheet.text("New Weekly Rate = " + figure(o.beforeHalfCent) + " + 0.005 = " + figure(o.newRate) +
+               ", shown " + shown);
+    sheet.rule("Half a cent is added before the new rate is rounded to cents, so it shows " +
+               shown + " where the rate less the offset alone would show " +
+               Format(o.beforeHalfCent, kSocialSecurityRatePattern) + ".");
+    sheet.result(txtNewRate, "New Weekly Rate", shown);
+    return sheet;
+}
+
+}  // namespace
+
+Worksheet socialSecurityWorksheet(const CalculationLog<SocialSecurityRecord>& log) {
+    std::optional<Worksheet> built;
+    if (log.record) {
+        built = calculated(*log.record);
+    }
+    return loggedWorksheet(
+        "Social Security Offset: how the figures were calculated", log.refusal, built,
+        {{txtSocialSecurity, "Net Social Security Amount"}, {txtRate, "Weekly Comp. Rate"}},
+        "A refused Calculate changes no figure the window shows.");
+}
+
+}  // namespace corvell

@@ -1,0 +1,280 @@
+#include "presentvalue/frmpresentvalueworksheet.h"
+
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "presentvalue/frmpresentvaluecontrols.h"
+#include "presentvalue/lifeexpectancy.h"
+#include "shell/daycount.h"
+#include "shell/format.h"
+#include "shell/savedstate.h"
+#include "shell/values.h"
+
+namespace corvell {
+
+using namespace frmpresentvalue;
+
+nlohmann::json savePresentValueRecord(const PresentValueRecord& r) {
+    nlohmann::json life = nullptr;
+    if (r.life) {
+        life = {{"age", r.life->age},
+                {"ageKey", r.life->ageKey},
+                {"male", r.life->male},
+                {"years", r.life->years},
+                {"weeks", r.life->weeks}};
+    }
+    return {{"fromText", r.fromText},
+            {"toText", r.toText},
+            {"weeksText", r.weeksText},
+            {"ageText", r.ageText},
+            {"genderText", r.genderText},
+            {"rateText", r.rateText},
+            {"interestText", r.interestText},
+            {"from", dateJson(r.from)},
+            {"to", r.to ? dateJson(*r.to) : nlohmann::json()},
+            {"life", life},
+            {"weeksRead", r.weeksRead},
+            {"days", r.days},
+            {"toDate", dateJson(r.toDate)},
+            {"Weeks", r.Weeks},
+            {"rateGiven", r.rateGiven},
+            {"CompRate", r.CompRate},
+            {"TotalComp", r.TotalComp},
+            {"interestRead", r.interestRead},
+            {"interest", r.interest},
+            {"DiscountRate", r.DiscountRate}};
+}
+
+// The values read and worked out are kept as they were; the life
+// expectancy must be the table's and the present value the sum of the
+// weeks at the discount rate.
+PresentValueRecord loadPresentValueRecord(const StateReader& saved) {
+    saved.expectMembers({"fromText",  "toText",       "weeksText",    "ageText",  "genderText",
+                         "rateText",  "interestText", "from",         "to",       "life",
+                         "weeksRead", "days",         "toDate",       "Weeks",    "rateGiven",
+                         "CompRate",  "TotalComp",    "interestRead", "interest", "DiscountRate"});
+    PresentValueRecord r;
+    r.fromText = saved["fromText"].text();
+    r.toText = saved["toText"].text();
+    r.weeksText = saved["weeksText"].text();
+    r.ageText = saved["ageText"].text();
+    r.genderText = saved["genderText"].text();
+    r.rateText = saved["rateText"].text();
+    r.interestText = saved["interestText"].text();
+    r.from = saved["from"].date();
+    if (!saved["to"].json().is_null()) {
+        r.to = saved["to"].date();
+    }
+    const StateReader life = saved["life"];
+    if (!life.json().is_null()) {
+        life.expectMembers({"age", "ageKey", "male", "years", "weeks"});
+        PresentValueRecord::Life l;
+        l.age = life["age"].number();
+        l.ageKey = static_cast<int>(life["ageKey"].whole(kFirstTableAge, kLastTableAge));
+        l.male = life["male"].flag();
+        l.years = life["years"].number();
+        l.weeks = life["weeks"].number();
+        if (l.years != lifeExpectancy(l.male ? Gender::Male : Gender::Female, l.ageKey) ||
+            l.weeks != weeksOfLife(l.years)) {
+            life.fail("is not the life expectancy table's");
+        }
+        r.life = l;
+    }
+    r.weeksRead = saved["weeksRead"].text();
+    r.days = static_cast<std::int16_t>(saved["days"].whole(
+        std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+    r.toDate = saved["toDate"].date();
+    r.Weeks = saved["Weeks"].number();
+    r.rateGiven = saved["rateGiven"].flag();
+    r.CompRate = saved["CompRate"].number();
+    r.TotalComp = saved["TotalComp"].number();
+    r.interestRead = saved["interestRead"].text();
+    r.interest = saved["interest"].number();
+    r.DiscountRate = saved["DiscountRate"].number();
+    const std::optional<DiscountedSum> discount =
+        discountRateInRange(r.DiscountRate) ? discountWeeks(r.CompRate, r.Weeks, r.DiscountRate)
+                                            : std::nullopt;
+    if (!discount) {
+        saved["DiscountRate"].fail("cannot discount the weeks");
+    }
+    r.discount = *discount;
+    return r;
+}
+
+namespace {
+
+std::string readAs(std::string_view caption, const std::string& text, const std::string& read) {
+    return std::string(caption) + ": " + typed(text) + " read as " + read;
+}
+
+void inputs(Worksheet& sheet, const PresentValueRecord& r) {
+    sheet.heading("Inputs as typed and as read");
+    sheet.text(readAs("From Date", r.fromText, dateFigure(r.from)));
+    if (r.to) {
+        sheet.text(readAs("To Date", r.toText, dateFigure(*r.to)));
+    } else {
+        sheet.text("To Date: " + typed(r.toText) + " (none)");
+    }
+    if (r.life) {
+        sheet.text(readAs("Age", r.ageText, figure(r.life->age)));
+        sheet.text(readAs("M/F", r.genderText, r.life->male ? "M" : "F"));
+    }
+    if (!r.to && !r.life) {
+        sheet.text(readAs("Weeks", r.weeksText, figure(r.Weeks)));
+    } else if (!r.weeksText.empty()) {
+        sheet.text("Weeks: " + typed(r.weeksText) + " (not read: " +
+                   (r.to ? "the To Date is given)" : "the weeks come from the age)"));
+    }
+    if (r.rateGiven) {
+        sheet.text(readAs("Comp Rate", r.rateText, figure(r.CompRate)));
+    } else {
+        sheet.text("Comp Rate: " + typed(r.rateText) +
+                   " (none: the rate of the last calculation, " + figure(r.CompRate) + ", stays)");
+    }
+    if (r.interestText.empty()) {
+        sheet.text("Interest Rate: \"\" (none: " + r.interestRead + " is taken) read as " +
+                   figure(r.interest));
+    } else {
+        sheet.text(readAs("Interest Rate", r.interestText, figure(r.interest)));
+    }
+}
+
+void constants(Worksheet& sheet, const PresentValueRecord& r) {
+    sheet.heading("Constants");
+    if (r.life) {
+        sheet.text("52.25: weeks in a year of life expectancy");
+    }
+    if (!r.to) {
+        sheet.text("7: days in a week");
+    }
+    sheet.text("52: weekly discount periods in a year");
+    sheet.text("0.99: a typed Interest Rate above this is a percentage");
+}
+
+// The weeks of the period, and the To Date they give when there is none.
+void period(Worksheet& sheet, const PresentValueRecord& r) {
+    if (r.life) {
+        const PresentValueRecord::Life& l = *r.life;
+        sheet.text("Age looked up = " + std::to_string(l.ageKey));
+        if (l.age != std::floor(l.age)) {
+            sheet.rule(
+                "Ages are rounded to the nearest whole year, halves to the even one (44.5 "
+                "looks up 44, 45.5 looks up 46).");
+        }
+        sheet.text(std::string("Life expectancy (") + (l.male ? "male" : "female") + ", age " +
+                   std::to_string(l.ageKey) + ") = " + figure(l.years) + " years, from the table");
+        sheet.text("Weeks of life = " + figure(l.years) + " x 52.25 = " + figure(l.weeks) +
+                   ", written into Weeks as " + typed(CStr(l.weeks)));
+        sheet.rule(
+            "Life expectancy turns into weeks at 52.25 weeks a year, while the discount "
+            "runs over 52 weeks a year.");
+    }
+    if (r.to) {
+        const std::int64_t days = DateDiff(r.from, *r.to);
+        sheet.text("Weeks = (" + dateFigure(*r.to) + " - " + dateFigure(r.from) +
+                   ") / 7 = " + figure(static_cast<double>(days)) + " / 7 = " + figure(r.Weeks));
+        sheet.rule("No day is added for the last date.");
+        if (r.life) {
+            sheet.rule("A To Date wins over the weeks of the life expectancy.");
+        }
+        return;
+    }
+    if (r.life) {
+        sheet.text("Weeks read back = " + typed(r.weeksRead) + " = " + figure(r.Weeks));
+    }
+    const double unrounded = unroundedDays(r.Weeks);
+    sheet.text("Days = " + figure(r.Weeks) + " x 7 = " + figure(unrounded) +
+               ", rounded: " + figure(r.days));
+    if (unrounded - std::floor(unrounded) == 0.5) {
+        sheet.rule("Days are rounded half to even: " + figure(unrounded) + " days count as " +
+                   figure(r.days) + ".");
+    }
+    sheet.text("To Date = " + dateFigure(r.from) + " + " + figure(r.days) +
+               " days = " + dateFigure(r.toDate));
+    sheet.rule("The To Date is the From Date plus the days, with no day taken off.");
+}
+
+void presentValue(Worksheet& sheet, const PresentValueRecord& r) {
+    const DiscountedSum& d = r.discount;
+    if (r.rateGiven) {
+        sheet.text("Total Comp = " + figure(r.Weeks) + " x " + figure(r.CompRate) + " = " +
+                   figure(r.TotalComp) + ", shown " +
+                   Format(r.TotalComp, kPresentValueAmountPattern));
+    } else {
+        sheet.text("Total Comp stays " + figure(r.TotalComp) + ", from the last calculation");
+    }
+    if (r.DiscountRate != r.interest) {
+        sheet.text("Discount rate = " + figure(r.interest) + " / 100 = " + figure(r.DiscountRate));
+        sheet.rule("An Interest Rate above 0.99 is a percentage: it is divided by 100.");
+    } else {
+        sheet.text("Discount rate = " + figure(r.DiscountRate) + " a year");
+    }
+    const double weekly = r.DiscountRate / kDiscountPeriodsPerYear;
+    sheet.text("Weekly discount rate = " + figure(r.DiscountRate) + " / 52 = " + figure(weekly));
+    sheet.text("v = 1 / (1 + " + figure(weekly) + ") = 1 / " + figure(d.factor) + " = " +
+               figure(1 / d.factor));
+    const std::string n = CStr(d.terms);
+    const std::string shown = Format(d.sum, kPresentValueAmountPattern);
+    sheet.text("Present Value = the sum over i = 1 to " + n + " of " + figure(r.CompRate) +
+               " x v^i = " + figure(d.sum) + ", shown " + shown);
+    sheet.rule("Only whole weeks count, each week's payment discounted from one week out: " +
+               figure(r.Weeks) + " weeks give " + n + " payments.");
+    // The closed form of the same sum, for a hand calculator.
+    const double vn = std::pow(1 / d.factor, d.terms);
+    if (weekly != 0) {
+        const double closed = r.CompRate * (1 - vn) / weekly;
+        sheet.text("Check: " + figure(r.CompRate) + " x (1 - v^" + n + ") / (" +
+                   figure(r.DiscountRate) + " / 52) with v^" + n + " = " + figure(vn) + " gives " +
+                   Format(closed, kPresentValueAmountPattern));
+    } else {
+        sheet.text("Check: with no discount the sum is " + n + " x " + figure(r.CompRate) + " = " +
+                   Format(d.terms * r.CompRate, kPresentValueAmountPattern));
+    }
+}
+
+Worksheet calculated(const PresentValueRecord& r) {
+    Worksheet sheet("Present Value");
+    inputs(sheet, r);
+    constants(sheet, r);
+    sheet.heading("Steps");
+    period(sheet, r);
+    presentValue(sheet, r);
+    if (r.to) {
+        sheet.result(txtWeeks, "Weeks", CStr(r.Weeks));
+    } else {
+        if (r.life) {
+            sheet.result(txtWeeks, "Weeks", r.weeksRead);
+        }
+        sheet.result(txtToDate, "To Date", CStr(r.toDate));
+    }
+    if (r.rateGiven) {
+        sheet.result(txtTotalComp, "Total Comp", Format(r.TotalComp, kPresentValueAmountPattern));
+    }
+    sheet.result(txtInterestRate, "Interest Rate", Str(r.DiscountRate));
+    sheet.result(txtPresentValue, "Present Value",
+                 Format(r.discount.sum, kPresentValueAmountPattern));
+    return sheet;
+}
+
+}  // namespace
+
+Worksheet presentValueWorksheet(const CalculationLog<PresentValueRecord>& log) {
+    std::optional<Worksheet> built;
+    if (log.record) {
+        built = calculated(*log.record);
+    }
+    return loggedWorksheet(
+        "Present Value: how the figures were calculated", log.refusal, built,
+        {{txtFromDate, "From Date"},
+         {txtToDate, "To Date"},
+         {txtWeeks, "Weeks"},
+         {txtAge, "Age"},
+         {txtGender, "M/F"},
+         {txtRate, "Comp Rate"},
+         {txtInterestRate, "Interest Rate"}},
+        "What the Calculate had worked out before the check that refused it (the Weeks, the To "
+        "Date, the Total Comp) stays on show; the Present Value is that of the Calculate before.");
+}
+
+}  // namespace corvell

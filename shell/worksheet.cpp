@@ -1,0 +1,172 @@
+#include "shell/worksheet.h"
+
+#include <charconv>
+
+#include "shell/format.h"
+#include "shell/values.h"
+
+namespace corvell {
+namespace {
+
+constexpr std::string_view kResultsHeading = "As the window shows it";
+constexpr const char* kIndent = "   ";
+
+std::string grouped(std::string_view digits) {
+    std::string out;
+    const std::size_t n = digits.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) {
+            out += ',';
+        }
+        out += digits[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+Worksheet::Worksheet(std::string title) : title_(std::move(title)) {}
+
+Worksheet& Worksheet::heading(std::string text) {
+    lines_.push_back(WorksheetLine{WorksheetLine::Kind::Heading, std::move(text), std::nullopt});
+    return *this;
+}
+
+Worksheet& Worksheet::text(std::string text) {
+    lines_.push_back(WorksheetLine{WorksheetLine::Kind::Text, std::move(text), std::nullopt});
+    return *this;
+}
+
+Worksheet& Worksheet::rule(std::string sentence) {
+    lines_.push_back(
+        WorksheetLine{WorksheetLine::Kind::Rule, "Rule: " + std::move(sentence), std::nullopt});
+    return *this;
+}
+
+Worksheet& Worksheet::result(ControlName field, std::string label, std::string shown) {
+    const bool opensSection = lines_.empty() || lines_.back().kind != WorksheetLine::Kind::Result;
+    if (opensSection) {
+        heading(std::string(kResultsHeading));
+    }
+    // An empty field reads as such, not as a line cut short.
+    std::string line = label + ": " + (shown.empty() ? std::string("(empty)") : shown);
+    lines_.push_back(WorksheetLine{WorksheetLine::Kind::Result, std::move(line),
+                                   WorksheetResult{field, std::move(label), std::move(shown)}});
+    return *this;
+}
+
+Worksheet& Worksheet::append(const Worksheet& part) {
+    heading(part.title());
+    return extend(part);
+}
+
+Worksheet& Worksheet::extend(const Worksheet& part) {
+    lines_.insert(lines_.end(), part.lines().begin(), part.lines().end());
+    return *this;
+}
+
+std::vector<WorksheetResult> Worksheet::results() const {
+    std::vector<WorksheetResult> found;
+    for (const WorksheetLine& line : lines_) {
+        if (line.result) {
+            found.push_back(*line.result);
+        }
+    }
+    return found;
+}
+
+bool Worksheet::tellsOfRefusal() const {
+    return !lines_.empty() && lines_.front().kind == WorksheetLine::Kind::Heading &&
+           lines_.front().text == kRefusedHeading;
+}
+
+std::vector<std::string> Worksheet::textLines() const {
+    std::vector<std::string> out{title_};
+    for (const WorksheetLine& line : lines_) {
+        if (line.kind == WorksheetLine::Kind::Heading) {
+            out.emplace_back();
+            out.push_back(line.text);
+        } else {
+            out.push_back(kIndent + line.text);
+        }
+    }
+    return out;
+}
+
+report::Document Worksheet::document(const std::string& caseCaption, const LocalTime& now) const {
+    using report::text;
+    report::Document doc;
+    doc.font("Times New Roman").orientation(report::Orientation::Portrait);
+    doc.size(14).bold(true);
+    doc.line({text(title_)});
+    doc.size(11).bold(false);
+    doc.line(report::dateTimeItems(now));
+    doc.line({text(caseCaption)});
+    for (const WorksheetLine& line : lines_) {
+        if (line.kind == WorksheetLine::Kind::Heading) {
+            doc.line();
+            doc.bold(true).line({text(line.text)}).bold(false);
+        } else {
+            doc.line({text(kIndent + line.text)});
+        }
+    }
+    return doc;
+}
+
+std::string figure(double x) {
+    const std::string plain = CStr(x);
+    if (plain.find_first_of("EeIiNn") != std::string::npos) {
+        return plain;  // exponent form, or no finite number
+    }
+    const bool negative = !plain.empty() && plain.front() == '-';
+    const std::string_view body = std::string_view(plain).substr(negative ? 1 : 0);
+    const std::size_t point = body.find('.');
+    const std::string_view whole = body.substr(0, point);
+    const std::string_view rest = point == std::string_view::npos ? "" : body.substr(point);
+    return (negative ? "-" : "") + grouped(whole) + std::string(rest);
+}
+
+std::string exactFigure(double x) {
+    char text[64];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, x);
+    return error == std::errc() ? std::string(text, end) : figure(x);
+}
+
+std::string dateFigure(Date date) {
+    return date == kNoDate ? std::string("no date") : Format(date, "mm/dd/yyyy");
+}
+
+std::string typed(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+Worksheet loggedWorksheet(std::string title, const std::optional<CalculateRefusal>& refusal,
+                          const std::optional<Worksheet>& built,
+                          const std::vector<FieldCaption>& captions,
+                          std::string_view afterRefusal) {
+    Worksheet sheet(std::move(title));
+    if (!refusal && !built) {
+        sheet.text(std::string(kNoCalculationYet));
+        return sheet;
+    }
+    if (refusal) {
+        sheet.heading(std::string(kRefusedHeading));
+        std::string check = "A check refused it";
+        for (const FieldCaption& c : captions) {
+            if (c.field.name() == refusal->field) {
+                check = "The check of " + std::string(c.caption) + " (" + refusal->field +
+                        ") refused it";
+            }
+        }
+        sheet.text(check + ", with the message " + typed(refusal->message) + ".");
+        sheet.text(std::string(afterRefusal));
+        if (!built) {
+            sheet.text(std::string(kNoCalculationYet));
+            return sheet;
+        }
+        sheet.text("The figures below are those of the last Calculate that passed its checks.");
+    }
+    return sheet.extend(*built);
+}
+
+}  // namespace corvell

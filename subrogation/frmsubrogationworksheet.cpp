@@ -1,0 +1,152 @@
+#include "subrogation/frmsubrogationworksheet.h"
+
+#include <nlohmann/json.hpp>
+
+#include "shell/daycount.h"
+#include "shell/format.h"
+#include "shell/savedstate.h"
+#include "shell/values.h"
+#include "subrogation/frmsubrogationcontrols.h"
+
+namespace corvell {
+
+using namespace frmsubrogation;
+
+nlohmann::json saveSubrogationRecord(const SubrogationRecord& r) {
+    const SubrogationAmounts& a = r.amounts;
+    return {{"totalText", r.totalText},
+            {"costsText", r.costsText},
+            {"rateText", r.rateText},
+            {"lienText", r.lienText},
+            {"agreedText", r.agreedText},
+            {"total", a.total},
+            {"costs", a.costs},
+            {"rate", a.rate},
+            {"lien", a.lien},
+            {"agreedRecovery", a.agreedRecovery}};
+}
+
+// The figures follow from the amounts as read, which follow from the texts.
+SubrogationRecord loadSubrogationRecord(const StateReader& saved) {
+    saved.expectMembers({"totalText", "costsText", "rateText", "lienText", "agreedText", "total",
+                         "costs", "rate", "lien", "agreedRecovery"});
+    SubrogationRecord r;
+    r.totalText = saved["totalText"].text();
+    r.costsText = saved["costsText"].text();
+    r.rateText = saved["rateText"].text();
+    r.lienText = saved["lienText"].text();
+    r.agreedText = saved["agreedText"].text();
+    SubrogationAmounts& a = r.amounts;
+    a.total = saved["total"].number();
+    a.costs = saved["costs"].number();
+    a.rate = saved["rate"].number();
+    a.lien = saved["lien"].number();
+    a.agreedRecovery = saved["agreedRecovery"].number();
+    // The agreed recovery is read only without a lien.
+    const bool agreedRead =
+        a.lien == 0 ? FieldNumber(r.agreedText) == a.agreedRecovery : a.agreedRecovery == 0;
+    if (FieldNumber(r.totalText) != a.total || FieldNumber(r.costsText) != a.costs ||
+        CDbl(r.rateText) != a.rate || FieldNumber(r.lienText) != a.lien || !agreedRead ||
+        a.total == 0 || a.rate == 0) {
+        saved.fail("is not what a Calculate reads from its texts");
+    }
+    const std::optional<SubrogationDistribution> d = distribute(a);
+    if (!d) {
+        saved.fail("holds amounts too large or too small to calculate");
+    }
+    r.distribution = *d;
+    return r;
+}
+
+namespace {
+
+Worksheet calculated(const SubrogationRecord& r) {
+    const SubrogationAmounts& a = r.amounts;
+    const SubrogationDistribution& d = r.distribution;
+    Worksheet sheet("Subrogation");
+    sheet.heading("Inputs as typed and as read");
+    sheet.text("Total Recovery: " + typed(r.totalText) + " read as " + figure(a.total));
+    sheet.text("Costs and Fees: " + typed(r.costsText) + " read as " + figure(a.costs));
+    sheet.text("Weekly Comp. Rate: " + typed(r.rateText) + " read as " + figure(a.rate));
+    sheet.text("Lien Amount: " + typed(r.lienText) + " read as " + figure(a.lien));
+    if (a.lien == 0) {
+        sheet.text("Lien Recovery (an agreed net recovery): " + typed(r.agreedText) + " read as " +
+                   figure(a.agreedRecovery));
+    } else {
+        sheet.text("Lien Recovery: not read, since a lien is given; it is worked out below");
+    }
+    sheet.heading("Constants");
+    sheet.text("7: days in a week");
+    sheet.heading("Steps");
+    sheet.text("Cost ratio = " + figure(a.costs) + " / " + figure(a.total) + " = " +
+               figure(d.costRatio));
+    sheet.rule(
+        "The lien holder bears its share of the costs of recovery in the ratio costs / "
+        "total.");
+    std::string lienShown;
+    if (d.lienRecovery) {
+        lienShown = Format(*d.lienRecovery, kLienRecoveryPattern);
+        sheet.text("Lien Recovery = " + figure(a.lien) + " - " + figure(a.lien) + " x " +
+                   figure(d.costRatio) + " = " + figure(*d.lienRecovery) + ", shown " + lienShown);
+    }
+    switch (d.excessFrom) {
+        case SubrogationDistribution::Excess::LessLien:
+            sheet.text("Excess recovery = " + figure(a.total) + " - " + figure(a.lien) + " = " +
+                       figure(d.excessRecovery));
+            break;
+        case SubrogationDistribution::Excess::LessAgreed:
+            sheet.text("Excess recovery = " + figure(a.total) + " - " + figure(a.agreedRecovery) +
+                       " = " + figure(d.excessRecovery));
+            sheet.rule(
+                "With no lien given, the agreed net recovery typed as Lien Recovery is "
+                "taken from the total.");
+            break;
+        case SubrogationDistribution::Excess::Whole:
+            sheet.text("Excess recovery = the whole total = " + figure(d.excessRecovery));
+            sheet.rule(
+                "With neither a lien nor an agreed net recovery, the whole total is the "
+                "excess recovery.");
+            break;
+    }
+    const std::string rateShown = Format(d.newWeeklyRate, kSubrogationRatePattern);
+    sheet.text("New Weekly Rate = " + figure(a.rate) + " x " + figure(d.costRatio) + " = " +
+               figure(d.newWeeklyRate) + ", shown " + rateShown);
+    const WeeksAndDays& p = d.period;
+    sheet.text("Days at the full rate = 7 x " + figure(d.excessRecovery) + " / " + figure(a.rate) +
+               " = " + figure(p.rawDays) + ", whole days " + figure(p.wholeDays));
+    if (p.wholeDays != Int(p.rawDays)) {
+        sheet.rule(
+            "A count of days a hair short of a whole number (within a millionth of a millionth "
+            "of it) is that whole number, so " +
+            exactFigure(p.rawDays) + " counts as " + figure(p.wholeDays) + " whole days.");
+    }
+    const std::string weeks = CStr(p.weeks);
+    const std::string days = std::to_string(p.days);
+    sheet.text("Weeks = Int(" + figure(p.wholeDays) + " / 7) = " + weeks +
+               "; days = " + figure(p.wholeDays) + " - " + weeks + " x 7 = " + days);
+    if (d.lienRecovery) {
+        sheet.result(txtLienRecovery, "Lien Recovery", lienShown);
+    }
+    sheet.result(txtNewWeeklyRate, "New Weekly Rate", rateShown);
+    sheet.result(txtForWeeks, "For Weeks / Days", weeks + " / " + days);
+    return sheet;
+}
+
+}  // namespace
+
+Worksheet subrogationWorksheet(const CalculationLog<SubrogationRecord>& log) {
+    std::optional<Worksheet> built;
+    if (log.record) {
+        built = calculated(*log.record);
+    }
+    return loggedWorksheet(
+        "Subrogation: how the figures were calculated", log.refusal, built,
+        {{txtTotalRecovery, "Total Recovery"},
+         {txtCostsAndFees, "Costs and Fees"},
+         {txtRate, "Weekly Comp. Rate"},
+         {txtLienAmount, "Lien Amount"},
+         {txtLienRecovery, "Lien Recovery"}},
+        "A refused Calculate changes no figure the window shows or keeps for its report.");
+}
+
+}  // namespace corvell

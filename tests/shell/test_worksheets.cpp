@@ -1,0 +1,219 @@
+// The worksheet of every calculator window ends with the figures the window
+// shows: for each worked example, its last line is the window's result field
+// as shown, and every result it states is the field as the window shows it.
+// Before any Calculate, and after a refused one, it says so.
+
+#include <QTest>
+
+#include "claim/claim.h"
+
+using namespace corvell;
+
+Q_DECLARE_METATYPE(corvell::WindowId)
+
+namespace {
+
+ControlName named(const FormModel& m, const QString& name) {
+    for (ControlName c : m.controlNames()) {
+        if (QString::fromUtf8(c.name().data(), static_cast<qsizetype>(c.name().size())) == name) {
+            return c;
+        }
+    }
+    qFatal("no control %s", qPrintable(name));
+}
+
+// Steps separated by "|": "field=text" types, "@field" leaves the field,
+// "!button" presses the button.
+void play(FormModel& m, const QString& script) {
+    for (const QString& step : script.split('|')) {
+        if (step.startsWith('!')) {
+            m.fire(named(m, step.mid(1)), Event::Click);
+        } else if (step.startsWith('@')) {
+            m.fire(named(m, step.mid(1)), Event::LostFocus);
+        } else {
+            const qsizetype eq = step.indexOf('=');
+            m.setText(named(m, step.left(eq)), step.mid(eq + 1).toStdString());
+        }
+    }
+}
+
+QString lastLine(const Worksheet& sheet) {
+    return QString::fromStdString(sheet.textLines().back()).trimmed();
+}
+
+}  // namespace
+
+class TestWorksheets : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void finalLineIsTheResultShown_data() {
+        QTest::addColumn<WindowId>("window");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("field");  // the window's last result field
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shown");
+
+        const QString period =
+            "txtBeginningDate=01/01/2004|@txtBeginningDate|txtEndingDate=12/31/"
+            "2004|@txtEndingDate|txtRate=500|@txtRate|";
+        const QString firstEntry =
+            period + "txtPaymentDate=06/30/2005|txtPaymentAmount=1000|!cmdCalculate";
+        const auto interest = [](const char* name, const QString& script, const char* shown) {
+            QTest::newRow(name) << WindowId::CalculationForm << script << "txtNetAmount"
+                                << "Net Amount" << shown;
+        };
+        interest("a year at 500", period + "!cmdCalculate", "26,142.86");
+        interest("one day at 700",
+                 "txtBeginningDate=01/01/2004|txtEndingDate=01/01/2004|txtRate=700|!cmdCalculate",
+                 "100.00");
+        interest("10.5 weeks, no rate", "txtBeginningDate=01/01/2005|txtWeeks=10.5|!cmdCalculate",
+                 "0.00");
+        interest("first entry", firstEntry, "27,848.88");
+        interest("second entry, on the first's balance",
+                 firstEntry +
+                     "|!cmdSave|!cmdNextEntry|txtEndingDate=01/28/2005|@txtEndingDate|"
+                     "txtRate=500|txtPaymentDate=12/31/2005|!cmdCalculate",
+                 "3,621.12");
+        interest("paid on the ending date", period + "txtPaymentDate=12/31/2004|!cmdCalculate",
+                 "27,467.86");
+        interest("six days",
+                 "txtBeginningDate=01/01/2004|txtEndingDate=01/06/2004|txtRate=700|"
+                 "txtPaymentDate=01/31/2004|!cmdCalculate",
+                 "604.17");
+        interest("payment typed with a separator",
+                 period + "txtPaymentDate=06/30/2005|txtPaymentAmount=1,000.00|!cmdCalculate",
+                 "27,848.88");
+
+        const auto presentValue = [](const char* name, const QString& script, const char* shown) {
+            QTest::newRow(name) << WindowId::frmPresentValue << script << "txtPresentValue"
+                                << "Present Value" << shown;
+        };
+        presentValue("a year of dates, no rate",
+                     "txtFromDate=01/01/2005|txtToDate=01/01/2006|!cmdPVCalculate", "0.00");
+        presentValue("10 weeks, no rate", "txtFromDate=01/01/2005|txtWeeks=10|!cmdPVCalculate",
+                     "0.00");
+        presentValue("age 45, m", "txtFromDate=01/01/2005|txtAge=45|txtGender=m|!cmdPVCalculate",
+                     "0.00");
+        presentValue("age 45, m, at 500",
+                     "txtFromDate=01/01/2005|txtAge=45|txtGender=m|txtRate=500|!cmdPVCalculate",
+                     "408,160.20");
+        presentValue("52 weeks at 500",
+                     "txtFromDate=01/01/2005|txtWeeks=52|txtRate=500|txtInterestRate=|"
+                     "!cmdPVCalculate",
+                     "25,348.82");
+        presentValue("interest rate 6",
+                     "txtFromDate=01/01/2005|txtWeeks=52|txtRate=500|txtInterestRate=6|"
+                     "!cmdPVCalculate",
+                     "25,221.25");
+        presentValue("To Date before From Date",
+                     "txtFromDate=01/01/2006|txtToDate=01/01/2005|txtRate=500|!cmdPVCalculate",
+                     "0.00");
+
+        QTest::newRow("social security 1000 against 500")
+            << WindowId::frmSocialSecurity
+            << "txtSocialSecurity=1000|txtRate=500|@txtRate|!cmdSSCalculate"
+            << "txtNewRate"
+            << "New Weekly Rate"
+            << "384.80";
+        QTest::newRow("pension 1200 at 60 % against 500")
+            << WindowId::FrmPension
+            << "txtMonthlyPension=1200|txtEmployerPercent=60|txtRate=500|!cmdSSCalculate"
+            << "txtNewWeeklyRate"
+            << "New Weekly Rate"
+            << "$334.10";
+        QTest::newRow("pension without a percentage")
+            << WindowId::FrmPension << "txtMonthlyPension=1200|txtRate=500|!cmdSSCalculate"
+            << "txtNewWeeklyRate"
+            << "New Weekly Rate"
+            << "$500.00";
+
+        QTest::newRow("lump sum 5000 at 400")
+            << WindowId::frmOffset
+            << "txtBeginningDate=01/05/2004|txtNetOffsetAmount=5000|txtRate=400|!cmdCommCalculate"
+            << "txtRemainder"
+            << "Remainder"
+            << "$28.57";
+        QTest::newRow("lump sum worth less than a day")
+            << WindowId::frmOffset
+            << "txtBeginningDate=01/05/2004|txtNetOffsetAmount=100|txtRate=800|!cmdCommCalculate"
+            << "txtRemainder"
+            << "Remainder"
+            << "$100.00";
+
+        const auto commutation = [](const char* name, const char* weeks, const char* shown) {
+            QTest::newRow(name) << WindowId::frmCommutation
+                                << QString("txtBeginningDate=01/05/2004|txtCommWeeks=") + weeks +
+                                       "|txtCommAmount=52000|!cmdCommCalculate"
+                                << "txtComputedRate"
+                                << "Computed Rate" << shown;
+        };
+        commutation("commutation over 104 weeks", "104", "500.00");
+        commutation("commutation over 1 week", "1", "52,000.00");
+        commutation("commutation over 1.5 weeks", "1.5", "34,666.67");
+
+        const auto subrogation = [](const char* name, const char* fields, const char* shown) {
+            QTest::newRow(name) << WindowId::frmSubrogation
+                                << QString("txtTotalRecovery=100000|txtRate=450|") + fields +
+                                       "|!cmdSSCalculate"
+                                << "txtForWeeks"
+                                << "For Weeks / Days" << shown;
+        };
+        subrogation("subrogation with a lien", "txtCostsAndFees=40000|txtLienAmount=30000",
+                    "155 / 3");
+        subrogation("subrogation with an agreed recovery",
+                    "txtCostsAndFees=40000|txtLienRecovery=20000", "177 / 5");
+        subrogation("subrogation with neither", "txtCostsAndFees=40000", "222 / 1");
+        subrogation("subrogation without costs", "txtLienAmount=30000", "155 / 3");
+    }
+    void finalLineIsTheResultShown() {
+        QFETCH(WindowId, window);
+        QFETCH(QString, script);
+        QFETCH(QString, field);
+        QFETCH(QString, label);
+        QFETCH(QString, shown);
+        Claim claim;
+        FormModel& m = claim.model(window);
+        play(m, script);
+        const QString fieldText = QString::fromStdString(m.text(named(m, field)));
+        QCOMPARE(fieldText, shown);
+        const std::optional<Worksheet> sheet = m.worksheet();
+        QVERIFY(sheet.has_value());
+        QCOMPARE(lastLine(*sheet), label + ": " + fieldText);
+        // Every result it states is the field as the window shows it.
+        const std::vector<WorksheetResult> results = sheet->results();
+        QVERIFY(!results.empty());
+        for (const WorksheetResult& r : results) {
+            QCOMPARE(QString::fromStdString(r.shown), QString::fromStdString(m.text(r.field)));
+        }
+    }
+
+    // Before any Calculate the worksheet says there is none; after a refused
+    // one, which check refused it with the message shown, and then the last
+    // Calculate that passed.
+    void beforeAnyCalculateAndAfterARefusal() {
+        Claim claim;
+        FormModel& m = claim.model(WindowId::frmSocialSecurity);
+        QCOMPARE(lastLine(*m.worksheet()), QString("No calculation yet: press Calculate."));
+        play(m, "txtRate=500|!cmdSSCalculate");
+        std::vector<std::string> lines = m.worksheet()->textLines();
+        QVERIFY(std::find(lines.begin(), lines.end(),
+                          "   The check of Net Social Security Amount (txtSocialSecurity) refused "
+                          "it, with the message \"Please enter monthly social security payment "
+                          "received\".") != lines.end());
+        QCOMPARE(lastLine(*m.worksheet()), QString("No calculation yet: press Calculate."));
+
+        play(m, "txtSocialSecurity=1000|!cmdSSCalculate|txtRate=|!cmdSSCalculate");
+        lines = m.worksheet()->textLines();
+        QVERIFY(std::find(lines.begin(), lines.end(),
+                          "   The check of Weekly Comp. Rate (txtRate) refused it, with the "
+                          "message \"Please enter weekly compensation rate before "
+                          "adjustment\".") != lines.end());
+        QCOMPARE(lastLine(*m.worksheet()), QString("New Weekly Rate: 384.80"));
+        play(m, "!cmdSSClear");
+        QCOMPARE(lastLine(*m.worksheet()), QString("No calculation yet: press Calculate."));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWorksheets)
+#include "test_worksheets.moc"
