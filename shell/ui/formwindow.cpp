@@ -8,25 +8,20 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <functional>
+#include <string_view>
 #include <vector>
 
+#include "shell/ui/claimcommands.h"
+#include "shell/ui/claimmenu.h"
 #include "shell/ui/formbinder.h"
 #include "shell/ui/formlayout.h"
+#include "shell/ui/helpmenu.h"
 
 namespace corvell::ui {
 namespace {
 
-QString qs(ControlName name) {
-    return QString::fromUtf8(name.name().data(), static_cast<qsizetype>(name.name().size()));
-}
-
-QAction* addCommand(QMenu& menu, ControlName name, const QString& text,
-                    const QKeySequence& shortcut, std::function<void()> run) {
-    QAction* action = menu.addAction(text);
-    action->setObjectName(qs(name));
-    action->setShortcut(shortcut);
-    QObject::connect(action, &QAction::triggered, &menu, [run = std::move(run)] { run(); });
-    return action;
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Menu commands that stand for a button are enabled while the button is: a
@@ -93,7 +88,7 @@ private:
 }  // namespace
 
 FormWindow::FormWindow(WindowId id, int widthTwips, int heightTwips, QWidget* parent)
-    : QMainWindow(parent), clientArea_(new QWidget(this)) {
+    : QMainWindow(parent), id_(id), clientArea_(new QWidget(this)) {
     clientArea_->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(clientArea_);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
@@ -101,29 +96,91 @@ FormWindow::FormWindow(WindowId id, int widthTwips, int heightTwips, QWidget* pa
 }
 
 void FormWindow::addMenus(FormBinder& binder, const MenuCommands& commands) {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(qs(menu::mnuFile));
+    binder_ = &binder;
+    const Services& services = binder.services();
+    QMenu& file = addMenu(*menuBar(), menu::mnuFile, QStringLiteral("&File"));
+    addClaimCommands(file, *this, services.claims);
+    file.addSeparator();
+    if (!commands.file.empty()) {
+        addWindowCommands(file, commands.file);
+        file.addSeparator();
+    }
     if (commands.print) {
-        const ControlName print = *commands.print;
-        const auto send = [&binder, print](PrintRoute route) {
-            return [&binder, print, route] { binder.command(print, route); };
-        };
-        std::vector<QAction*> printing = {
-            addCommand(*file, menu::mnuPrintPreview, QStringLiteral("Print Pre&view..."), {},
-                       send(PrintRoute::Preview)),
-            addCommand(*file, menu::mnuExportPdf, QStringLiteral("&Export PDF..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_E), send(PrintRoute::PdfFile)),
-            addCommand(*file, menu::mnuPrint, QStringLiteral("&Print..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_P), send(PrintRoute::Printer)),
-        };
-        file->addSeparator();
-        if (QWidget* button = findControl<QPushButton>(*this, print)) {
-            new FollowEnabled(*button, std::move(printing));
+        addPrintCommands(file, binder, *commands.print);
+        file.addSeparator();
+    }
+    addCommand(file, menu::mnuClose, QStringLiteral("&Close"), {},
+               [&binder, close = commands.close] { binder.command(close); });
+    if (!commands.edit.empty()) {
+        addWindowCommands(addMenu(*menuBar(), menu::mnuEdit, QStringLiteral("&Edit")),
+                          commands.edit);
+    }
+    QMenu& help = addMenu(*menuBar(), menu::mnuHelp, QStringLiteral("&Help"));
+    addHelpCommands(help, *this, services.dialogs);
+
+    connect(&binder, &FormBinder::modelChanged, this, [this, &claims = services.claims] {
+        updateCommands();
+        claims.modelChanged();
+    });
+    updateCommands();
+    services.claims.attach(*this);
+    // Last, so that it knows every command above.
+    new MenuShortcutsFirst(clientArea(), menuBar()->findChildren<QAction*>());
+}
+
+void FormWindow::addPrintCommands(QMenu& file, FormBinder& binder, ControlName print) {
+    const auto send = [&binder, print](PrintRoute route) {
+        return [&binder, print, route] { binder.command(print, route); };
+    };
+    std::vector<QAction*> printing = {
+        addCommand(file, menu::mnuPrintPreview, QStringLiteral("Print Pre&view..."), {},
+                   send(PrintRoute::Preview)),
+        addCommand(file, menu::mnuExportPdf, QStringLiteral("&Export PDF..."),
+                   QKeySequence(Qt::CTRL | Qt::Key_E), send(PrintRoute::PdfFile)),
+        addCommand(file, menu::mnuPrint, QStringLiteral("&Print..."),
+                   QKeySequence(Qt::CTRL | Qt::Key_P), send(PrintRoute::Printer)),
+    };
+    if (QWidget* button = findControl<QPushButton>(*this, print)) {
+        new FollowEnabled(*button, std::move(printing));
+    }
+}
+
+void FormWindow::addWindowCommands(QMenu& menu, const std::vector<MenuCommand>& commands) {
+    for (const MenuCommand& command : commands) {
+        QAction* action =
+            addCommand(menu, command.name, command.text, command.shortcut, command.run);
+        if (command.enabled) {
+            conditional_.emplace_back(action, command.enabled);
         }
     }
-    addCommand(*file, menu::mnuClose, QStringLiteral("&Close"), {},
-               [&binder, close = commands.close] { binder.command(close); });
-    new MenuShortcutsFirst(clientArea(), menuBar()->findChildren<QAction*>());
+}
+
+void FormWindow::updateCommands() {
+    for (const auto& [action, enabled] : conditional_) {
+        action->setEnabled(enabled());
+    }
+}
+
+void FormWindow::showModel() {
+    if (binder_ != nullptr) {
+        binder_->push();
+    }
+    updateCommands();
+}
+
+void FormWindow::showClaimFile(const QString& fileName, bool modified) {
+    const QString title = qs(corvell::windowTitle(id_));
+    if (fileName.isEmpty()) {
+        setWindowTitle(title);
+        setWindowModified(false);
+        return;
+    }
+    // "[*]" marks where the window system shows a change; one in the name
+    // itself is written twice to stand for itself.
+    QString name = fileName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(title + QStringLiteral(" - ") + name + QStringLiteral("[*]"));
+    setWindowModified(modified);
 }
 
 }  // namespace corvell::ui

@@ -1,4 +1,4 @@
-// The File menu of every window and the three ways a report leaves a window:
+// The menus of every window and the three ways a report leaves a window:
 // Print..., Print Preview... and Export PDF... each run the window's own
 // Print handler, refuse as it refuses, and put out the same pages; an export
 // writes the report made after its file dialog, or nothing at all; and each
@@ -75,6 +75,20 @@ QWidget& readyToPrint(WindowTest& t, WindowId id) {
     return w;
 }
 
+// The entries of a menu as the operator reads them: text and shortcut, "-"
+// for a separator.
+QStringList menuEntries(QWidget& window, ControlName name) {
+    QStringList entries;
+    for (const QAction* a : window.findChild<QMenu*>(qtName(name))->actions()) {
+        QString entry = a->isSeparator() ? QString("-") : a->text().remove('&');
+        if (!a->shortcut().isEmpty()) {
+            entry += " " + a->shortcut().toString();
+        }
+        entries << entry;
+    }
+    return entries;
+}
+
 QStringList textLines(const QString& text) {
     return simplifiedLines(text.split(QRegularExpression(QStringLiteral("[\n\f]"))));
 }
@@ -123,9 +137,10 @@ private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::system()); }
 
     // Each window is a main window whose controls sit in the client area
-    // under one menu, File. A calculator's File menu prints; the main menu's
-    // only closes. Close does what the window's Close button does.
-    void fileMenus() {
+    // under its menus: File, Edit on the interest window alone, Help. Every
+    // File menu holds the claim's commands; a calculator's prints; the main
+    // menu's does not. Close does what the window's Close button does.
+    void menus() {
         WindowTest t;
         QWidget& begin = t.open(WindowId::BeginForm);
         for (WindowId id :
@@ -136,20 +151,34 @@ private Q_SLOTS:
             auto* frame = qobject_cast<QMainWindow*>(&w);
             QVERIFY(frame != nullptr);
             QCOMPARE(frame->centralWidget(), &ui::clientArea(w));
-            auto* file = w.findChild<QMenu*>(qtName(menu::mnuFile));
-            QCOMPARE(frame->menuBar()->actions(), QList<QAction*>{file->menuAction()});
-            QCOMPARE(file->title(), QString("&File"));
-            QStringList entries;
-            for (const QAction* a : file->actions()) {
-                QString entry = a->isSeparator() ? QString("-") : a->text().remove('&');
-                if (!a->shortcut().isEmpty()) {
-                    entry += " " + a->shortcut().toString();
-                }
-                entries << entry;
+            QStringList bar;
+            for (const QAction* a : frame->menuBar()->actions()) {
+                bar << a->text();
             }
-            const QStringList calculator = {"Print Preview...", "Export PDF... Ctrl+E",
-                                            "Print... Ctrl+P", "-", "Close"};
-            QCOMPARE(entries, id == WindowId::BeginForm ? QStringList{"Close"} : calculator);
+            const bool interest = id == WindowId::CalculationForm;
+            QCOMPARE(bar, (interest ? QStringList{"&File", "&Edit", "&Help"}
+                                    : QStringList{"&File", "&Help"}));
+            QCOMPARE(w.findChild<QMenu*>(qtName(menu::mnuFile))->menuAction(),
+                     frame->menuBar()->actions().front());
+
+            const QStringList claim = {
+                "New Claim Ctrl+N",  "Open Claim... Ctrl+O",          "Open Recent",
+                "Save Claim Ctrl+S", "Save Claim As... Ctrl+Shift+S", "-"};
+            const QStringList printing = {"Print Preview...", "Export PDF... Ctrl+E",
+                                          "Print... Ctrl+P", "-"};
+            const QStringList file =
+                id == WindowId::BeginForm
+                    ? claim + QStringList{"Close"}
+                    : claim +
+                          (interest ? QStringList{"Export Ledger as CSV...", "-"} : QStringList{}) +
+                          printing + QStringList{"Close"};
+            QCOMPARE(menuEntries(w, menu::mnuFile), file);
+            QCOMPARE(menuEntries(w, menu::mnuHelp),
+                     (QStringList{"Keyboard Shortcuts", "-", "About Corvell's Calculator"}));
+            if (interest) {
+                QCOMPARE(menuEntries(w, menu::mnuEdit),
+                         (QStringList{"Undo Clear Ctrl+Z", "Copy Ledger"}));
+            }
             if (id != WindowId::BeginForm) {
                 command(w, menu::mnuClose)->trigger();
                 QVERIFY(!w.isVisible());
