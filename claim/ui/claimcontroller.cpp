@@ -63,27 +63,29 @@ void ClaimController::openRecentClaim(QWidget& window, const QString& path) {
 }
 
 bool ClaimController::open(QWidget& window, const QString& path) {
-    const ClaimFileText file = readClaimFileText(path);
-    const std::string_view text(file.text.constData(), static_cast<std::size_t>(file.text.size()));
-    std::optional<QString> wrong = file.failure;
-    if (!wrong) {
-        // Checked before the question: a file that cannot be opened asks
-        // nothing and changes nothing.
-        Claim checked;
-        if (const std::optional<std::string> problem = readClaimFile(checked, text)) {
-            wrong = QString::fromStdString(*problem);
-        }
-    }
-    if (wrong) {
+    const auto refuse = [&](const QString& wrong) {
         dialogs_.showMessage(
-            &window, QStringLiteral("Could not open %1: %2").arg(shown(path), sentence(*wrong)),
+            &window, QStringLiteral("Could not open %1: %2").arg(shown(path), sentence(wrong)),
             applicationTitle());
         return false;
+    };
+    const ClaimFileText file = readClaimFileText(path);
+    if (file.failure) {
+        return refuse(*file.failure);
+    }
+    const std::string_view text(file.text.constData(), static_cast<std::size_t>(file.text.size()));
+    // Checked before the question: a file that cannot be opened asks nothing
+    // and changes nothing.
+    Claim checked;
+    if (const std::optional<std::string> wrong = readClaimFile(checked, text)) {
+        return refuse(QString::fromStdString(*wrong));
     }
     if (!mayCloseClaim(window)) {
         return false;
     }
-    readClaimFile(claim_, text);
+    if (const std::optional<std::string> wrong = readClaimFile(claim_, text)) {
+        return refuse(QString::fromStdString(*wrong));  // read once already: cannot happen
+    }
     startFrom(QFileInfo(path).absoluteFilePath());
     recent_.add(file_);
     showClaim();

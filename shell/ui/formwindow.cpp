@@ -95,6 +95,9 @@ FormWindow::FormWindow(WindowId id, int widthTwips, int heightTwips, QWidget* pa
     setUpWindow(*this, id, widthTwips, heightTwips);
 }
 
+// File: the claim's commands, the window's own, the report's, Close. Edit:
+// the window's own, if any. Help: Keyboard Shortcuts and About, after any
+// help of the window's own.
 void FormWindow::addMenus(FormBinder& binder, const MenuCommands& commands) {
     binder_ = &binder;
     const Services& services = binder.services();
