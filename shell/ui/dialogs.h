@@ -1,8 +1,9 @@
 #pragma once
 // The one seam between the windows and everything modal or physical: message
 // boxes, the question about unsaved changes, the printer dialog, the print
-// preview, the file dialogs and the printer. The program uses SystemDialogs; tests put in their own
-// to capture messages and printed documents without a modal loop.
+// preview, the file dialogs and the printer. The program uses SystemDialogs;
+// tests put in their own to capture messages and printed documents without a
+// modal loop.
 //
 // Each window has print settings of its own for as long as the program runs:
 // its printer and paper, the orientation of its report, and the last file it

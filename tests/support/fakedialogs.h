@@ -1,7 +1,8 @@
 #pragma once
 // Stands in for message boxes, the unsaved-changes question, the printer
-// dialog, the print preview, the file dialogs and the printer, so tests see what the operator would
-// have seen and what would have been printed or drawn.
+// dialog, the print preview, the file dialogs and the printer, so tests see
+// what the operator would have seen and what would have been printed or
+// drawn.
 
 #include <QString>
 #include <deque>
