@@ -1,5 +1,6 @@
 #include "app/windowfactory.h"
 
+#include "claim/claim.h"
 #include "commutation/ui/frmcommutation.h"
 #include "interest/ui/calculationform.h"
 #include "offsets/ui/frmoffset.h"
@@ -11,24 +12,24 @@
 
 namespace corvell::app {
 
-std::unique_ptr<QWidget> createWindow(WindowId id, const ui::Services& services) {
+std::unique_ptr<QWidget> createWindow(WindowId id, const ui::Services& services, Claim& claim) {
     switch (id) {
         case WindowId::BeginForm:
             return std::make_unique<ui::BeginForm>(services);
         case WindowId::CalculationForm:
-            return std::make_unique<ui::CalculationForm>(services);
+            return std::make_unique<ui::CalculationForm>(claim.interest(), services);
         case WindowId::frmPresentValue:
-            return std::make_unique<ui::frmPresentValue>(services);
+            return std::make_unique<ui::frmPresentValue>(claim.presentValue(), services);
         case WindowId::frmSocialSecurity:
-            return std::make_unique<ui::frmSocialSecurity>(services);
+            return std::make_unique<ui::frmSocialSecurity>(claim.socialSecurity(), services);
         case WindowId::FrmPension:
-            return std::make_unique<ui::FrmPension>(services);
+            return std::make_unique<ui::FrmPension>(claim.pension(), services);
         case WindowId::frmOffset:
-            return std::make_unique<ui::frmOffset>(services);
+            return std::make_unique<ui::frmOffset>(claim.lumpSum(), services);
         case WindowId::frmCommutation:
-            return std::make_unique<ui::frmCommutation>(services);
+            return std::make_unique<ui::frmCommutation>(claim.commutation(), services);
         case WindowId::frmSubrogation:
-            return std::make_unique<ui::frmSubrogation>(services);
+            return std::make_unique<ui::frmSubrogation>(claim.subrogation(), services);
     }
     return nullptr;
 }

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -20,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "app/windowfactory.h"
+#include "app/program.h"
 #include "bench/benchreport.h"
 #include "interest/calculationformcontrols.h"
 #include "interest/interestmodel.h"
@@ -50,6 +51,9 @@ public:
     void showMessage(QWidget*, const QString& text, const QString&) override {
         fail("the window said: " + text.toStdString());
     }
+    ui::SaveChanges askToSaveChanges(QWidget*, const QString& question) override {
+        fail("the window asked: " + question.toStdString());
+    }
     std::optional<int> choosePrinter(QWidget*, const ui::PrintRequest&) override { return 1; }
     bool print(WindowId, const report::Document& document, int copies) override {
         printed.insert(printed.end(), static_cast<std::size_t>(copies), document);
@@ -60,6 +64,10 @@ public:
     }
     std::optional<QString> chooseSaveFile(QWidget*, WindowId, const QString&, const QString&,
                                           const QString&) override {
+        fail("no file dialog is asked for");
+    }
+    std::optional<QString> chooseFile(QWidget*, ui::FileAction, const QString&, const QString&,
+                                      const QString&) override {
         fail("no file dialog is asked for");
     }
     QPageLayout pageLayout(WindowId) override { fail("no page layout is asked for"); }
@@ -136,7 +144,11 @@ void checkFullLedger(const InterestModel& model, QWidget& window) {
 // One fresh window, 100 entries saved; the total time of the Saves. With
 // `print`, the full ledger is then printed into `dialogs`.
 double hundredSaves(QuietDialogs& dialogs, bool print) {
-    ui::WindowManager windows(app::createWindow, dialogs, systemNow, [] {});
+    QTemporaryDir settingsFolder;
+    QSettings settings(settingsFolder.filePath(QStringLiteral("settings.conf")),
+                       QSettings::IniFormat);
+    app::Program program(dialogs, settings, systemNow, [] {});
+    ui::WindowManager& windows = program.windows;
     windows.show(WindowId::CalculationForm);
     QWidget& window = *windows.window(WindowId::CalculationForm);
     QApplication::setActiveWindow(&window);

@@ -35,7 +35,14 @@ public:
     // The model of a calculator window (std::out_of_range for the main menu).
     FormModel& model(WindowId window);
 
+    // Each window's model, as its window takes it.
     InterestModel& interest() { return interest_; }
+    PresentValueModel& presentValue() { return presentValue_; }
+    SocialSecurityModel& socialSecurity() { return socialSecurity_; }
+    PensionModel& pension() { return pension_; }
+    LumpSumModel& lumpSum() { return lumpSum_; }
+    CommutationModel& commutation() { return commutation_; }
+    SubrogationModel& subrogation() { return subrogation_; }
 
     // The whole claim as its file holds it.
     nlohmann::json save() const;

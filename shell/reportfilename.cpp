@@ -47,7 +47,7 @@ std::string cutTo(std::string s, std::size_t bytes) {
 }  // namespace
 
 std::string reportFileName(std::string_view title, std::string_view caseCaption,
-                           const LocalTime& day) {
+                           const LocalTime& day, std::string_view extension) {
     const std::string_view firstLine = caseCaption.substr(0, caseCaption.find_first_of("\r\n"));
     const std::string caption = cutTo(cleaned(firstLine), kFileNameCaptionBytes);
     char date[32];
@@ -58,7 +58,7 @@ std::string reportFileName(std::string_view title, std::string_view caseCaption,
             name += part + " - ";
         }
     }
-    return name + date + ".pdf";
+    return name + date + "." + std::string(extension);
 }
 
 }  // namespace corvell

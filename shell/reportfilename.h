@@ -2,6 +2,8 @@
 // The name a report's PDF file is given unless the operator chooses another:
 // the report's title, the first line of its case caption and the day, joined
 // by " - ", as in "Interest Calculation - Smith v. Acme Mills - 2026-12-08.pdf".
+// Other files made from a report's figures (the ledger as CSV) are named
+// alike, with their own extension.
 
 #include <cstddef>
 #include <string>
@@ -19,6 +21,6 @@ inline constexpr std::size_t kFileNameCaptionBytes = 120;
 // characters) are left out, blanks at either end trimmed; a part that
 // leaves nothing is left out with its " - ".
 std::string reportFileName(std::string_view title, std::string_view caseCaption,
-                           const LocalTime& day);
+                           const LocalTime& day, std::string_view extension = "pdf");
 
 }  // namespace corvell

@@ -50,8 +50,10 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-frmCommutation::frmCommutation(const Services& services, QWidget* parent)
-    : FormWindow(WindowId::frmCommutation, 9525, 4500, parent), binder_(*this, model_, services) {
+frmCommutation::frmCommutation(CommutationModel& model, const Services& services, QWidget* parent)
+    : FormWindow(WindowId::frmCommutation, 9525, 4500, parent),
+      model_(model),
+      binder_(*this, model_, services) {
     buildControls(*this, WindowId::frmCommutation, kLayout);
     binder_.bind(cmdCommCalculate);
     addMenus(binder_, {.print = cmdCommPrint, .close = nav::cmdQuit});

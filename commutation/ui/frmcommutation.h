@@ -8,11 +8,12 @@ namespace corvell::ui {
 
 class frmCommutation final : public FormWindow {
 public:
-    explicit frmCommutation(const Services& services, QWidget* parent = nullptr);
+    // Shows and drives `model`, which the claim keeps.
+    frmCommutation(CommutationModel& model, const Services& services, QWidget* parent = nullptr);
     CommutationModel& model() { return model_; }
 
 private:
-    CommutationModel model_;
+    CommutationModel& model_;
     FormBinder binder_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "interest/calculationformcontrols.h"
 #include "interest/ledgerlines.h"
+#include "interest/ui/ledgerexport.h"
 #include "shell/ui/formlayout.h"
 
 namespace corvell::ui {
@@ -223,8 +224,10 @@ public:
 
 }  // namespace
 
-CalculationForm::CalculationForm(const Services& services, QWidget* parent)
-    : FormWindow(WindowId::CalculationForm, 13260, 8100, parent), binder_(*this, model_, services) {
+CalculationForm::CalculationForm(InterestModel& model, const Services& services, QWidget* parent)
+    : FormWindow(WindowId::CalculationForm, 13260, 8100, parent),
+      model_(model),
+      binder_(*this, model_, services) {
     buildControls(*this, WindowId::CalculationForm, kLayout);
     auto* caption = findControl<QLabel>(*this, Label11);
     auto* panel = findControl<QListWidget>(*this, List1);
@@ -233,7 +236,31 @@ CalculationForm::CalculationForm(const Services& services, QWidget* parent)
     panel->setItemDelegate(new PanelLineSize(panel));
     // No default button on this window: Enter does not calculate.
     binder_.bind();
-    addMenus(binder_, {.print = cmdPrint, .close = nav::cmdQuit});
+    addMenus(binder_, {.print = cmdPrint,
+                       .close = nav::cmdQuit,
+                       .file = ledgerFileCommands(),
+                       .edit = ledgerEditCommands()});
+}
+
+// The ledger leaves the window only once a Save has made it: after Clear
+// there is nothing to export or copy.
+std::vector<MenuCommand> CalculationForm::ledgerFileCommands() {
+    return {{.name = menu::mnuExportLedgerCsv,
+             .text = QStringLiteral("Export &Ledger as CSV..."),
+             .run = [this] { exportLedgerCsv(*this, model_, binder_.services()); },
+             .enabled = [this] { return model_.ledger().EntryCount() > 0; }}};
+}
+
+std::vector<MenuCommand> CalculationForm::ledgerEditCommands() {
+    return {{.name = menu::mnuUndoClear,
+             .text = QStringLiteral("&Undo Clear"),
+             .shortcut = QKeySequence(Qt::CTRL | Qt::Key_Z),
+             .run = [this] { binder_.perform([this] { return model_.undoClear(); }); },
+             .enabled = [this] { return model_.canUndoClear(); }},
+            {.name = menu::mnuCopyLedger,
+             .text = QStringLiteral("&Copy Ledger"),
+             .run = [this] { copyLedger(model_); },
+             .enabled = [this] { return model_.ledger().EntryCount() > 0; }}};
 }
 
 }  // namespace corvell::ui

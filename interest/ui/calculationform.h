@@ -6,13 +6,25 @@
 
 namespace corvell::ui {
 
+// The ledger's own menu commands on this window.
+namespace menu {
+inline constexpr ControlName mnuExportLedgerCsv{"mnuExportLedgerCsv"};
+inline constexpr ControlName mnuUndoClear{"mnuUndoClear"};
+inline constexpr ControlName mnuCopyLedger{"mnuCopyLedger"};
+}  // namespace menu
+
 class CalculationForm final : public FormWindow {
 public:
-    explicit CalculationForm(const Services& services, QWidget* parent = nullptr);
+    // Shows and drives `model`, which the claim keeps.
+    CalculationForm(InterestModel& model, const Services& services, QWidget* parent = nullptr);
     InterestModel& model() { return model_; }
 
 private:
-    InterestModel model_;
+    // File > Export Ledger as CSV...; Edit > Undo Clear and Copy Ledger.
+    std::vector<MenuCommand> ledgerFileCommands();
+    std::vector<MenuCommand> ledgerEditCommands();
+
+    InterestModel& model_;
     FormBinder binder_;
 };
 

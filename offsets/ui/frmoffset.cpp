@@ -57,8 +57,10 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-frmOffset::frmOffset(const Services& services, QWidget* parent)
-    : FormWindow(WindowId::frmOffset, 9630, 6075, parent), binder_(*this, model_, services) {
+frmOffset::frmOffset(LumpSumModel& model, const Services& services, QWidget* parent)
+    : FormWindow(WindowId::frmOffset, 9630, 6075, parent),
+      model_(model),
+      binder_(*this, model_, services) {
     // This window shows the desktop's own face colour; only its labels keep
     // the light grey.
     paintBackground(*this, QApplication::palette().color(QPalette::Window));

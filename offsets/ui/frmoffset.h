@@ -8,11 +8,12 @@ namespace corvell::ui {
 
 class frmOffset final : public FormWindow {
 public:
-    explicit frmOffset(const Services& services, QWidget* parent = nullptr);
+    // Shows and drives `model`, which the claim keeps.
+    frmOffset(LumpSumModel& model, const Services& services, QWidget* parent = nullptr);
     LumpSumModel& model() { return model_; }
 
 private:
-    LumpSumModel model_;
+    LumpSumModel& model_;
     FormBinder binder_;
 };
 

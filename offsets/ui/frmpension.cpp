@@ -41,8 +41,10 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-FrmPension::FrmPension(const Services& services, QWidget* parent)
-    : FormWindow(WindowId::FrmPension, 9510, 6075, parent), binder_(*this, model_, services) {
+FrmPension::FrmPension(PensionModel& model, const Services& services, QWidget* parent)
+    : FormWindow(WindowId::FrmPension, 9510, 6075, parent),
+      model_(model),
+      binder_(*this, model_, services) {
     buildControls(*this, WindowId::FrmPension, kLayout);
     binder_.bind(cmdSSCalculate);
     addMenus(binder_, {.print = cmdSSPrint, .close = nav::cmdQuit});

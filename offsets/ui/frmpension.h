@@ -8,11 +8,12 @@ namespace corvell::ui {
 
 class FrmPension final : public FormWindow {
 public:
-    explicit FrmPension(const Services& services, QWidget* parent = nullptr);
+    // Shows and drives `model`, which the claim keeps.
+    FrmPension(PensionModel& model, const Services& services, QWidget* parent = nullptr);
     PensionModel& model() { return model_; }
 
 private:
-    PensionModel model_;
+    PensionModel& model_;
     FormBinder binder_;
 };
 

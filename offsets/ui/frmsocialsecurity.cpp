@@ -39,8 +39,10 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-frmSocialSecurity::frmSocialSecurity(const Services& services, QWidget* parent)
+frmSocialSecurity::frmSocialSecurity(SocialSecurityModel& model, const Services& services,
+                                     QWidget* parent)
     : FormWindow(WindowId::frmSocialSecurity, 9525, 6105, parent),
+      model_(model),
       binder_(*this, model_, services) {
     buildControls(*this, WindowId::frmSocialSecurity, kLayout);
     binder_.bind(cmdSSCalculate);

@@ -8,11 +8,13 @@ namespace corvell::ui {
 
 class frmSocialSecurity final : public FormWindow {
 public:
-    explicit frmSocialSecurity(const Services& services, QWidget* parent = nullptr);
+    // Shows and drives `model`, which the claim keeps.
+    frmSocialSecurity(SocialSecurityModel& model, const Services& services,
+                      QWidget* parent = nullptr);
     SocialSecurityModel& model() { return model_; }
 
 private:
-    SocialSecurityModel model_;
+    SocialSecurityModel& model_;
     FormBinder binder_;
 };
 

@@ -60,8 +60,11 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-frmPresentValue::frmPresentValue(const Services& services, QWidget* parent)
-    : FormWindow(WindowId::frmPresentValue, 9525, 5940, parent), binder_(*this, model_, services) {
+frmPresentValue::frmPresentValue(PresentValueModel& model, const Services& services,
+                                 QWidget* parent)
+    : FormWindow(WindowId::frmPresentValue, 9525, 5940, parent),
+      model_(model),
+      binder_(*this, model_, services) {
     buildControls(*this, WindowId::frmPresentValue, kLayout);
     // The caption is a single-line field of several lines' height: its text
     // sits at the top, where the operator starts reading.

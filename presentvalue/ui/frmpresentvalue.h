@@ -8,11 +8,12 @@ namespace corvell::ui {
 
 class frmPresentValue final : public FormWindow {
 public:
-    explicit frmPresentValue(const Services& services, QWidget* parent = nullptr);
+    // Shows and drives `model`, which the claim keeps.
+    frmPresentValue(PresentValueModel& model, const Services& services, QWidget* parent = nullptr);
     PresentValueModel& model() { return model_; }
 
 private:
-    PresentValueModel model_;
+    PresentValueModel& model_;
     FormBinder binder_;
 };
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "shell/beginformcontrols.h"
+#include "shell/ui/claimcommands.h"
 #include "shell/ui/formlayout.h"
 #include "shell/ui/look.h"
 
@@ -50,6 +51,7 @@ void styleBanner(QWidget& window, ControlName name, const QFont& font, Qt::Align
 BeginForm::BeginForm(const Services& services, QWidget* parent)
     : FormWindow(WindowId::BeginForm, 11520, 3600, parent),
       navigator_(services.navigator),
+      claims_(services.claims),
       binder_(*this, model_, services) {
     buildControls(*this, WindowId::BeginForm, kLayout);
     const QString times = QStringLiteral("Times New Roman");
@@ -62,6 +64,10 @@ BeginForm::BeginForm(const Services& services, QWidget* parent)
 }
 
 void BeginForm::closeEvent(QCloseEvent* event) {
+    if (!claims_.mayEndProgram(*this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     navigator_.endProcess();
 }

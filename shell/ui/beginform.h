@@ -13,12 +13,14 @@ public:
     BeginFormModel& model() { return model_; }
 
 protected:
-    // The window's own close control ends the program like Close does.
+    // The window's own close control ends the program like Close does,
+    // asking first about the claim's unsaved changes.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     BeginFormModel model_;
     Navigator& navigator_;
+    ClaimCommands& claims_;
     FormBinder binder_;
 };
 

@@ -10,6 +10,7 @@
 #include <QPrintPreviewDialog>
 #include <QScreen>
 
+#include "shell/ui/look.h"
 #include "shell/ui/printsetup.h"
 
 namespace corvell::ui {
@@ -58,6 +59,21 @@ void SystemDialogs::rememberFile(WindowId window) {
 void SystemDialogs::showMessage(QWidget* parent, const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+SaveChanges SystemDialogs::askToSaveChanges(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Warning, applicationTitle(), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChanges::Save;
+        case QMessageBox::Discard:
+            return SaveChanges::Discard;
+        default:
+            return SaveChanges::Cancel;
+    }
 }
 
 std::optional<int> SystemDialogs::choosePrinter(QWidget* parent, const PrintRequest& request) {
@@ -123,6 +139,25 @@ std::optional<QString> SystemDialogs::chooseSaveFile(QWidget* parent, WindowId w
     const QString chosen = dialog.selectedFiles().constFirst();
     windows_[window].lastFile = chosen;
     return chosen;
+}
+
+std::optional<QString> SystemDialogs::chooseFile(QWidget* parent, FileAction action,
+                                                 const QString& caption,
+                                                 const QString& proposedPath,
+                                                 const QString& filter) {
+    QFileDialog dialog(parent, caption, proposedPath, filter);
+    if (action == FileAction::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QFileInfo(proposedPath).suffix());
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 QPageLayout SystemDialogs::pageLayout(WindowId window) {

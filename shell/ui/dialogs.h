@@ -1,8 +1,9 @@
 #pragma once
 // The one seam between the windows and everything modal or physical: message
-// boxes, the printer dialog, the print preview, the file dialog and the
-// printer. The program uses SystemDialogs; tests put in their own to capture
-// messages and printed documents without a modal loop.
+// boxes, the question about unsaved changes, the printer dialog, the print
+// preview, the file dialogs and the printer. The program uses SystemDialogs;
+// tests put in their own to capture messages and printed documents without a
+// modal loop.
 //
 // Each window has print settings of its own for as long as the program runs:
 // its printer and paper, the orientation of its report, and the last file it
@@ -37,11 +38,19 @@ struct PrintRequest {
 // more when the operator prints from it.
 using ReportPainter = std::function<bool(QPrinter& printer)>;
 
+// The answers to "Save changes to ... before closing?".
+enum class SaveChanges { Save, Discard, Cancel };
+
+enum class FileAction { Open, Save };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // A modal message with an OK button only.
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title) = 0;
+    // The question asked before unsaved changes would be lost, with Save,
+    // Discard and Cancel buttons.
+    virtual SaveChanges askToSaveChanges(QWidget* parent, const QString& question) = 0;
     // The printer dialog on the window's printer: the copies chosen, or
     // std::nullopt when cancelled. Printing to a file proposes the window's
     // last file, or else the request's.
@@ -59,6 +68,13 @@ public:
                                                   const QString& caption,
                                                   const QString& proposedPath,
                                                   const QString& filter) = 0;
+    // A file dialog for a file of the program's own (a claim): to open one
+    // or to save one. It opens on `proposedPath` (its folder, and for saving
+    // its name); saving adds the proposal's extension to a name typed
+    // without one. The file chosen, or std::nullopt when cancelled.
+    virtual std::optional<QString> chooseFile(QWidget* parent, FileAction action,
+                                              const QString& caption, const QString& proposedPath,
+                                              const QString& filter) = 0;
     // The paper and margins the window's printer prints on.
     virtual QPageLayout pageLayout(WindowId window) = 0;
 };
@@ -71,6 +87,7 @@ public:
     SystemDialogs& operator=(const SystemDialogs&) = delete;
 
     void showMessage(QWidget* parent, const QString& text, const QString& title) override;
+    SaveChanges askToSaveChanges(QWidget* parent, const QString& question) override;
     std::optional<int> choosePrinter(QWidget* parent, const PrintRequest& request) override;
     bool print(WindowId window, const report::Document& document, int copies) override;
     void showPreview(QWidget* parent, const PrintRequest& request,
@@ -78,6 +95,8 @@ public:
     std::optional<QString> chooseSaveFile(QWidget* parent, WindowId window, const QString& caption,
                                           const QString& proposedPath,
                                           const QString& filter) override;
+    std::optional<QString> chooseFile(QWidget* parent, FileAction action, const QString& caption,
+                                      const QString& proposedPath, const QString& filter) override;
     QPageLayout pageLayout(WindowId window) override;
 
     // The window's printer, made on first use: the print system takes a

@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <stdexcept>
 
+#include "shell/ui/claimcommands.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/formlayout.h"
 #include "shell/ui/look.h"
@@ -89,6 +90,7 @@ void FormBinder::bind(std::optional<ControlName> defaultButton) {
         } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
             line->installEventFilter(this);
             watched_.emplace(line, name);
+            follow(*line, name);
             connect(line, &QLineEdit::textEdited, this, [this, name] {
                 if (model_.handles(name, Event::Change)) {
                     fire(name, Event::Change);
@@ -102,6 +104,7 @@ void FormBinder::bind(std::optional<ControlName> defaultButton) {
         } else if (auto* box = qobject_cast<QPlainTextEdit*>(w)) {
             box->installEventFilter(this);
             watched_.emplace(box, name);
+            follow(*box, name);
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             list->installEventFilter(this);
             lists_.emplace(list, name);
@@ -110,6 +113,20 @@ void FormBinder::bind(std::optional<ControlName> defaultButton) {
         }
     }
     push();
+}
+
+void FormBinder::follow(QWidget& field, ControlName name) {
+    const auto typed = [this, &field, name] {
+        if (!pushing_) {
+            model_.setText(name, widgetText(&field));
+            Q_EMIT modelChanged();
+        }
+    };
+    if (auto* line = qobject_cast<QLineEdit*>(&field)) {
+        connect(line, &QLineEdit::textChanged, this, typed);
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(&field)) {
+        connect(box, &QPlainTextEdit::textChanged, this, typed);
+    }
 }
 
 void FormBinder::pull() {
@@ -198,6 +215,7 @@ Reaction FormBinder::run(ControlName name, Event event, int line) {
     pull();
     Reaction reaction = model_.fire(name, event, line);
     push();
+    Q_EMIT modelChanged();
     return reaction;
 }
 
@@ -229,7 +247,8 @@ void FormBinder::apply(const Reaction& reaction) {
     if (reaction.hideSelf) {
         services_.navigator.hide(model_.id());
     }
-    if (reaction.endProcess) {
+    // Ending the program first asks about the claim's unsaved changes.
+    if (reaction.endProcess && services_.claims.mayEndProgram(window_)) {
         services_.navigator.endProcess();
     }
 }
@@ -286,6 +305,14 @@ void FormBinder::command(ControlName button, PrintRoute route) {
     printRoute_ = route;
     const auto reset = qScopeGuard([this] { printRoute_ = PrintRoute::Printer; });
     fire(button, Event::Click);
+}
+
+void FormBinder::perform(const std::function<Reaction()>& command) {
+    pull();
+    const Reaction reaction = command();
+    push();
+    Q_EMIT modelChanged();
+    apply(reaction);
 }
 
 void FormBinder::leave(QWidget& field, Qt::FocusReason reason) {

@@ -1,9 +1,10 @@
 #pragma once
-// Binds a window's widgets to its model by the controls' names. Before a
-// handler runs, the binder copies what the operator typed into the model;
-// afterwards it writes the model's texts, list lines and enabled states back,
-// shows the message, moves the focus, prints or navigates, as the handler's
-// Reaction says. The same code serves every window.
+// Binds a window's widgets to its model by the controls' names. What the
+// operator types goes into the model as it is typed (a claim saved at any
+// moment holds it); after a handler runs, the binder writes the model's
+// texts, list lines and enabled states back, shows the message, moves the
+// focus, prints or navigates, as the handler's Reaction says. The same code
+// serves every window.
 //
 // The keyboard and the mouse, the same on every window:
 // - Enter (either key) on a focused button presses it, as Space does; Enter
@@ -39,6 +40,8 @@ class QWidget;
 namespace corvell::ui {
 
 class FormBinder final : public QObject {
+    Q_OBJECT
+
 public:
     FormBinder(QWidget& window, FormModel& model, const Services& services);
 
@@ -61,6 +64,17 @@ public:
     // with the model, after every handler.
     void onPushed(std::function<void()> listener);
 
+    // Runs a command of the model's own that no button stands for (Undo
+    // Clear) as a handler runs: the model's texts go back to the widgets and
+    // its reaction is applied.
+    void perform(const std::function<Reaction()>& command);
+
+    const Services& services() const { return services_; }
+
+Q_SIGNALS:
+    // The model may have changed: the operator typed, or a handler ran.
+    void modelChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -72,6 +86,8 @@ private:
                                              const QObject* widget);
     [[noreturn]] void fail(const std::string& what) const;
     void pull();
+    // Keeps the model's text of a field in step with what is typed.
+    void follow(QWidget& field, ControlName name);
     static void pushLines(QListWidget& list, const std::vector<std::string>& lines);
     static void placeCaret(QWidget& field, Caret caret);
     static int selectedLine(const QListWidget& list);

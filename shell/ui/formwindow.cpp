@@ -8,29 +8,21 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <functional>
+#include <string_view>
 #include <vector>
 
+#include "shell/ui/claimcommands.h"
+#include "shell/ui/claimmenu.h"
 #include "shell/ui/formbinder.h"
 #include "shell/ui/formlayout.h"
+#include "shell/ui/helpmenu.h"
 #include "shell/ui/worksheetwindow.h"
 
 namespace corvell::ui {
 namespace {
 
-QString qs(ControlName name) {
-    return QString::fromUtf8(name.name().data(), static_cast<qsizetype>(name.name().size()));
-}
-
-// Appends the command, or inserts it in front of `before`.
-QAction* addCommand(QMenu& menu, ControlName name, const QString& text,
-                    const QKeySequence& shortcut, std::function<void()> run,
-                    QAction* before = nullptr) {
-    auto* action = new QAction(text, &menu);
-    menu.insertAction(before, action);
-    action->setObjectName(qs(name));
-    action->setShortcut(shortcut);
-    QObject::connect(action, &QAction::triggered, &menu, [run = std::move(run)] { run(); });
-    return action;
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Menu commands that stand for a button are enabled while the button is: a
@@ -97,69 +89,114 @@ private:
 }  // namespace
 
 FormWindow::FormWindow(WindowId id, int widthTwips, int heightTwips, QWidget* parent)
-    : QMainWindow(parent), clientArea_(new QWidget(this)) {
+    : QMainWindow(parent), id_(id), clientArea_(new QWidget(this)) {
     clientArea_->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(clientArea_);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     setUpWindow(*this, id, widthTwips, heightTwips);
 }
 
+// File: the claim's commands, the window's own, the report's, Close. Edit:
+// the window's own, if any. Help: How Was This Calculated? on a window that
+// calculates, then Keyboard Shortcuts and About.
 void FormWindow::addMenus(FormBinder& binder, const MenuCommands& commands) {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(qs(menu::mnuFile));
-    if (commands.print) {
-        const ControlName print = *commands.print;
-        const auto send = [&binder, print](PrintRoute route) {
-            return [&binder, print, route] { binder.command(print, route); };
-        };
-        std::vector<QAction*> printing = {
-            addCommand(*file, menu::mnuPrintPreview, QStringLiteral("Print Pre&view..."), {},
-                       send(PrintRoute::Preview)),
-            addCommand(*file, menu::mnuExportPdf, QStringLiteral("&Export PDF..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_E), send(PrintRoute::PdfFile)),
-            addCommand(*file, menu::mnuPrint, QStringLiteral("&Print..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_P), send(PrintRoute::Printer)),
-        };
-        file->addSeparator();
-        if (QWidget* button = findControl<QPushButton>(*this, print)) {
-            new FollowEnabled(*button, std::move(printing));
-        }
+    binder_ = &binder;
+    const Services& services = binder.services();
+    QMenu& file = addMenu(*menuBar(), menu::mnuFile, QStringLiteral("&File"));
+    addClaimCommands(file, *this, services.claims);
+    file.addSeparator();
+    if (!commands.file.empty()) {
+        addWindowCommands(file, commands.file);
+        file.addSeparator();
     }
-    addCommand(*file, menu::mnuClose, QStringLiteral("&Close"), {},
+    if (commands.print) {
+        addPrintCommands(file, binder, *commands.print);
+        file.addSeparator();
+    }
+    addCommand(file, menu::mnuClose, QStringLiteral("&Close"), {},
                [&binder, close = commands.close] { binder.command(close); });
-    addWorksheetCommands(binder, commands, *file);
+    if (!commands.edit.empty()) {
+        addWindowCommands(addMenu(*menuBar(), menu::mnuEdit, QStringLiteral("&Edit")),
+                          commands.edit);
+    }
+    QMenu& help = addMenu(*menuBar(), menu::mnuHelp, QStringLiteral("&Help"));
+    if (binder.model().worksheet()) {
+        addCommand(help, menu::mnuWorksheet, QStringLiteral("&How Was This Calculated?"),
+                   QKeySequence(Qt::Key_F1),
+                   [this, &binder] { worksheetWindow(*this, binder).showWorksheet(); });
+        help.addSeparator();
+    }
+    addHelpCommands(help, *this, services.dialogs);
+
+    connect(&binder, &FormBinder::modelChanged, this, [this, &claims = services.claims] {
+        updateCommands();
+        claims.modelChanged();
+    });
+    updateCommands();
+    services.claims.attach(*this);
+    // Last, so that it knows every command above.
     new MenuShortcutsFirst(clientArea(), menuBar()->findChildren<QAction*>());
 }
 
-QMenu& FormWindow::helpMenu() {
-    const QString name = qs(menu::mnuHelp);
-    if (auto* help = menuBar()->findChild<QMenu*>(name)) {
-        return *help;
+void FormWindow::addPrintCommands(QMenu& file, FormBinder& binder, ControlName print) {
+    const auto send = [&binder, print](PrintRoute route) {
+        return [&binder, print, route] { binder.command(print, route); };
+    };
+    std::vector<QAction*> printing = {
+        addCommand(file, menu::mnuPrintPreview, QStringLiteral("Print Pre&view..."), {},
+                   send(PrintRoute::Preview)),
+        addCommand(file, menu::mnuExportPdf, QStringLiteral("&Export PDF..."),
+                   QKeySequence(Qt::CTRL | Qt::Key_E), send(PrintRoute::PdfFile)),
+    };
+    // The report followed by how its figures were reached; refused as Print is.
+    if (binder.model().worksheet()) {
+        printing.push_back(addCommand(file, menu::mnuExportWorksheetPdf,
+                                      QStringLiteral("Export &Worksheet PDF..."), {},
+                                      send(PrintRoute::PdfFileWithWorksheet)));
     }
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(name);
-    return *help;
+    printing.push_back(addCommand(file, menu::mnuPrint, QStringLiteral("&Print..."),
+                                  QKeySequence(Qt::CTRL | Qt::Key_P), send(PrintRoute::Printer)));
+    if (QWidget* button = findControl<QPushButton>(*this, print)) {
+        new FollowEnabled(*button, std::move(printing));
+    }
 }
 
-void FormWindow::addWorksheetCommands(FormBinder& binder, const MenuCommands& commands,
-                                      QMenu& file) {
-    if (!binder.model().worksheet()) {
-        return;  // a window that calculates nothing
-    }
-    if (commands.print) {
-        const ControlName print = *commands.print;
-        // Beside Export PDF...: in front of the command that follows it.
-        QAction* exportSheet = addCommand(
-            file, menu::mnuExportWorksheetPdf, QStringLiteral("Export &Worksheet PDF..."), {},
-            [&binder, print] { binder.command(print, PrintRoute::PdfFileWithWorksheet); },
-            findChild<QAction*>(qs(menu::mnuPrint)));
-        if (QWidget* button = findControl<QPushButton>(*this, print)) {
-            new FollowEnabled(*button, {exportSheet});
+void FormWindow::addWindowCommands(QMenu& menu, const std::vector<MenuCommand>& commands) {
+    for (const MenuCommand& command : commands) {
+        QAction* action =
+            addCommand(menu, command.name, command.text, command.shortcut, command.run);
+        if (command.enabled) {
+            conditional_.emplace_back(action, command.enabled);
         }
     }
-    addCommand(helpMenu(), menu::mnuWorksheet, QStringLiteral("&How Was This Calculated?"),
-               QKeySequence(Qt::Key_F1),
-               [this, &binder] { worksheetWindow(*this, binder).showWorksheet(); });
+}
+
+void FormWindow::updateCommands() {
+    for (const auto& [action, enabled] : conditional_) {
+        action->setEnabled(enabled());
+    }
+}
+
+void FormWindow::showModel() {
+    if (binder_ != nullptr) {
+        binder_->push();
+    }
+    updateCommands();
+}
+
+void FormWindow::showClaimFile(const QString& fileName, bool modified) {
+    const QString title = qs(corvell::windowTitle(id_));
+    if (fileName.isEmpty()) {
+        setWindowTitle(title);
+        setWindowModified(false);
+        return;
+    }
+    // "[*]" marks where the window system shows a change; one in the name
+    // itself is written twice to stand for itself.
+    QString name = fileName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(title + QStringLiteral(" - ") + name + QStringLiteral("[*]"));
+    setWindowModified(modified);
 }
 
 }  // namespace corvell::ui

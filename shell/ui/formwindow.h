@@ -4,37 +4,56 @@
 // top left corner). A menu command stands for a button of the window and runs
 // that button's own handler, so it does, and refuses, exactly what the button
 // does. The menus are built here, once for every window: a window only says
-// which of its buttons they stand for.
+// which of its buttons they stand for, and adds the commands of its own.
+//
+// The menus: File (the claim's commands, the window's own, the report's,
+// Close), Edit when the window has commands for it, Help. The window's title
+// shows the claim's file once it has one.
 
 #include <QMainWindow>
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "shell/controlname.h"
 #include "shell/navigation.h"
+#include "shell/ui/menucommand.h"
 
+class QAction;
 class QMenu;
 
 namespace corvell::ui {
 
 class FormBinder;
 
-// The menu commands, by objectName.
+// The menus and their commands, by objectName.
 namespace menu {
 inline constexpr ControlName mnuFile{"mnuFile"};
+inline constexpr ControlName mnuNewClaim{"mnuNewClaim"};
+inline constexpr ControlName mnuOpenClaim{"mnuOpenClaim"};
+inline constexpr ControlName mnuOpenRecent{"mnuOpenRecent"};
+inline constexpr ControlName mnuSaveClaim{"mnuSaveClaim"};
+inline constexpr ControlName mnuSaveClaimAs{"mnuSaveClaimAs"};
 inline constexpr ControlName mnuPrintPreview{"mnuPrintPreview"};
 inline constexpr ControlName mnuExportPdf{"mnuExportPdf"};
 inline constexpr ControlName mnuPrint{"mnuPrint"};
 inline constexpr ControlName mnuClose{"mnuClose"};
 inline constexpr ControlName mnuExportWorksheetPdf{"mnuExportWorksheetPdf"};
+inline constexpr ControlName mnuEdit{"mnuEdit"};
 inline constexpr ControlName mnuHelp{"mnuHelp"};
 inline constexpr ControlName mnuWorksheet{"mnuWorksheet"};
+inline constexpr ControlName mnuAbout{"mnuAbout"};
+inline constexpr ControlName mnuKeyboardShortcuts{"mnuKeyboardShortcuts"};
 }  // namespace menu
 
-// The buttons of a window its menus stand for; a window without a Print
-// button has no print commands.
+// The buttons of a window its menus stand for (a window without a Print
+// button has no print commands), and the commands of the window's own.
 struct MenuCommands {
     std::optional<ControlName> print = std::nullopt;  // Print Preview..., Export PDF..., Print...
     ControlName close;                                // Close
+    std::vector<MenuCommand> file = {};  // in the File menu, after the claim's commands
+    std::vector<MenuCommand> edit = {};  // the Edit menu; none when empty
 };
 
 class FormWindow : public QMainWindow {
@@ -44,20 +63,30 @@ public:
     FormWindow(WindowId id, int widthTwips, int heightTwips, QWidget* parent = nullptr);
 
     QWidget& clientArea() { return *clientArea_; }
+    WindowId id() const { return id_; }
 
-    // The Help menu, made the first time it is asked for.
-    QMenu& helpMenu();
+    // Shows what the window's model holds now, as after a claim was opened
+    // or started anew.
+    void showModel();
+    // The window's own title, " - " and the name of the claim's file, marked
+    // while the claim has changes not saved; with no file (an empty name)
+    // the window's own title alone.
+    void showClaimFile(const QString& fileName, bool modified);
 
 protected:
     // Builds the menu bar, once the binder is bound.
     void addMenus(FormBinder& binder, const MenuCommands& commands);
 
 private:
-    // Help > How Was This Calculated? (F1) and, beside Export PDF..., Export
-    // Worksheet PDF..., which goes where Print goes and is refused as Print is.
-    void addWorksheetCommands(FormBinder& binder, const MenuCommands& commands, QMenu& file);
+    void addPrintCommands(QMenu& file, FormBinder& binder, ControlName print);
+    void addWindowCommands(QMenu& menu, const std::vector<MenuCommand>& commands);
+    // Enables each of the window's own commands as its condition says.
+    void updateCommands();
 
+    WindowId id_;
     QWidget* clientArea_;
+    FormBinder* binder_ = nullptr;
+    std::vector<std::pair<QAction*, std::function<bool()>>> conditional_;
 };
 
 // The widget whose children are the window's controls: the client area of a

@@ -11,13 +11,15 @@
 
 namespace corvell::ui {
 
+QString documentsFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder.isEmpty() || !QDir(folder).exists() ? QDir::homePath() : folder;
+}
+
 QString proposedReportPath(const std::string& title, const std::string& caseCaption,
-                           const LocalTime& day) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
-    return QDir(folder).filePath(QString::fromStdString(reportFileName(title, caseCaption, day)));
+                           const LocalTime& day, std::string_view extension) {
+    return QDir(documentsFolder())
+        .filePath(QString::fromStdString(reportFileName(title, caseCaption, day, extension)));
 }
 
 std::optional<QString> writePdf(const report::Document& document, const QPageLayout& layout,

@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/clock.h"
@@ -14,9 +15,11 @@
 namespace corvell::ui {
 
 // The report's file name of `day` (shell/reportfilename.h) in the
-// operator's Documents folder, or the home folder when there is none.
+// documentsFolder().
 QString proposedReportPath(const std::string& title, const std::string& caseCaption,
-                           const LocalTime& day);
+                           const LocalTime& day, std::string_view extension = "pdf");
+// The operator's Documents folder, or the home folder when there is none.
+QString documentsFolder();
 
 // Writes one copy of the document into the PDF file `path` on the paper and
 // margins of `layout`, painted as the printer paints it. The file appears

@@ -1,12 +1,14 @@
 #pragma once
 // What every window is given when it is created: the dialogs seam, the
-// navigator that shows and hides windows, and the clock for report headings.
+// navigator that shows and hides windows, the clock for report headings, and
+// the claim whose models the windows show.
 
 #include "shell/clock.h"
 #include "shell/navigation.h"
 
 namespace corvell::ui {
 
+class ClaimCommands;
 class Dialogs;
 
 class Navigator {
@@ -24,6 +26,7 @@ struct Services {
     Dialogs& dialogs;
     Navigator& navigator;
     Clock clock;
+    ClaimCommands& claims;
 };
 
 }  // namespace corvell::ui

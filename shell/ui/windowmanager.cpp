@@ -2,10 +2,10 @@
 
 namespace corvell::ui {
 
-WindowManager::WindowManager(WindowFactory create, Dialogs& dialogs, Clock clock,
-                             std::function<void()> quit)
+WindowManager::WindowManager(WindowFactory create, Dialogs& dialogs, ClaimCommands& claims,
+                             Clock clock, std::function<void()> quit)
     : create_(std::move(create)),
-      services_{dialogs, *this, std::move(clock)},
+      services_{dialogs, *this, std::move(clock), claims},
       quit_(std::move(quit)) {}
 
 WindowManager::~WindowManager() = default;

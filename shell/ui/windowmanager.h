@@ -20,7 +20,8 @@ using WindowFactory =
 class WindowManager final : public Navigator {
 public:
     // `quit` ends the program; the real one leaves Qt's event loop.
-    WindowManager(WindowFactory create, Dialogs& dialogs, Clock clock, std::function<void()> quit);
+    WindowManager(WindowFactory create, Dialogs& dialogs, ClaimCommands& claims, Clock clock,
+                  std::function<void()> quit);
     ~WindowManager() override;
     WindowManager(const WindowManager&) = delete;
     WindowManager& operator=(const WindowManager&) = delete;

@@ -51,8 +51,10 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-frmSubrogation::frmSubrogation(const Services& services, QWidget* parent)
-    : FormWindow(WindowId::frmSubrogation, 9525, 6045, parent), binder_(*this, model_, services) {
+frmSubrogation::frmSubrogation(SubrogationModel& model, const Services& services, QWidget* parent)
+    : FormWindow(WindowId::frmSubrogation, 9525, 6045, parent),
+      model_(model),
+      binder_(*this, model_, services) {
     buildControls(*this, WindowId::frmSubrogation, kLayout);
     binder_.bind(cmdSSCalculate);
     addMenus(binder_, {.print = cmdSSPrint, .close = nav::cmdQuit});

@@ -8,11 +8,12 @@ namespace corvell::ui {
 
 class frmSubrogation final : public FormWindow {
 public:
-    explicit frmSubrogation(const Services& services, QWidget* parent = nullptr);
+    // Shows and drives `model`, which the claim keeps.
+    frmSubrogation(SubrogationModel& model, const Services& services, QWidget* parent = nullptr);
     SubrogationModel& model() { return model_; }
 
 private:
-    SubrogationModel model_;
+    SubrogationModel& model_;
     FormBinder binder_;
 };
 

@@ -8,6 +8,7 @@
 #include "shell/datefield.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
+#include "shell/ui/claimcommands.h"
 #include "shell/ui/formbinder.h"
 #include "shell/ui/formlayout.h"
 #include "tests/support/windowtest.h"
@@ -154,6 +155,19 @@ public:
     void endProcess() override {}
 };
 
+class NoClaim : public ui::ClaimCommands {
+public:
+    void newClaim(QWidget&) override {}
+    void openClaim(QWidget&) override {}
+    void openRecentClaim(QWidget&, const QString&) override {}
+    void saveClaim(QWidget&) override {}
+    void saveClaimAs(QWidget&) override {}
+    QStringList recentClaims() const override { return {}; }
+    void attach(ui::FormWindow&) override {}
+    void modelChanged() override {}
+    bool mayEndProgram(QWidget&) override { return true; }
+};
+
 // A window whose Go button sends the focus to `target`.
 class FocusModel : public FormModel {
 public:
@@ -170,13 +184,14 @@ constexpr ui::ControlSpec kFocusLayout[] = {
 };
 
 struct Probe {
-    Probe() : window(ui::Services{dialogs, navigation, fixedClock(testMoment())}) {
+    Probe() : window(ui::Services{dialogs, navigation, fixedClock(testMoment()), claim}) {
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
     FakeDialogs dialogs;
     NoNavigation navigation;
+    NoClaim claim;
     ProbeWindow window;
 };
 
@@ -589,10 +604,11 @@ private Q_SLOTS:
         QFETCH(bool, throws);
         FakeDialogs dialogs;
         NoNavigation navigation;
+        NoClaim claim;
         QWidget window;
         FocusModel model(focusTarget);
         ui::FormBinder binder(window, model,
-                              ui::Services{dialogs, navigation, fixedClock(testMoment())});
+                              ui::Services{dialogs, navigation, fixedClock(testMoment()), claim});
         const std::span<const ui::ControlSpec> layout(kFocusLayout);
         ui::buildControls(window, WindowId::frmPresentValue,
                           dateHasWidget ? layout : layout.subspan(1));

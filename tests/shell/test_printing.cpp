@@ -1,4 +1,4 @@
-// The File menu of every window and the three ways a report leaves a window:
+// The menus of every window and the three ways a report leaves a window:
 // Print..., Print Preview... and Export PDF... each run the window's own
 // Print handler, refuse as it refuses, and put out the same pages; an export
 // writes the report made after its file dialog, or nothing at all; and each
@@ -75,6 +75,20 @@ QWidget& readyToPrint(WindowTest& t, WindowId id) {
     return w;
 }
 
+// The entries of a menu as the operator reads them: text and shortcut, "-"
+// for a separator.
+QStringList menuEntries(QWidget& window, ControlName name) {
+    QStringList entries;
+    for (const QAction* a : window.findChild<QMenu*>(qtName(name))->actions()) {
+        QString entry = a->isSeparator() ? QString("-") : a->text().remove('&');
+        if (!a->shortcut().isEmpty()) {
+            entry += " " + a->shortcut().toString();
+        }
+        entries << entry;
+    }
+    return entries;
+}
+
 QStringList textLines(const QString& text) {
     return simplifiedLines(text.split(QRegularExpression(QStringLiteral("[\n\f]"))));
 }
@@ -123,10 +137,10 @@ private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::system()); }
 
     // Each window is a main window whose controls sit in the client area
-    // under its menus: File, and on a calculator Help. A calculator's File
-    // menu prints; the main menu's only closes. Close does what the window's
-    // Close button does.
-    void fileMenus() {
+    // under its menus: File, Edit on the interest window alone, Help. Every
+    // File menu holds the claim's commands; a calculator's prints; the main
+    // menu's does not. Close does what the window's Close button does.
+    void menus() {
         WindowTest t;
         QWidget& begin = t.open(WindowId::BeginForm);
         for (WindowId id :
@@ -137,34 +151,38 @@ private Q_SLOTS:
             auto* frame = qobject_cast<QMainWindow*>(&w);
             QVERIFY(frame != nullptr);
             QCOMPARE(frame->centralWidget(), &ui::clientArea(w));
-            auto* file = w.findChild<QMenu*>(qtName(menu::mnuFile));
-            auto* help = w.findChild<QMenu*>(qtName(menu::mnuHelp));
-            QList<QAction*> menus{file->menuAction()};
-            if (id != WindowId::BeginForm) {
-                menus << help->menuAction();
+            QStringList bar;
+            for (const QAction* a : frame->menuBar()->actions()) {
+                bar << a->text();
             }
-            QCOMPARE(frame->menuBar()->actions(), menus);
-            QCOMPARE(file->title(), QString("&File"));
-            QStringList entries;
-            for (const QAction* a : file->actions()) {
-                QString entry = a->isSeparator() ? QString("-") : a->text().remove('&');
-                if (!a->shortcut().isEmpty()) {
-                    entry += " " + a->shortcut().toString();
-                }
-                entries << entry;
+            const bool interest = id == WindowId::CalculationForm;
+            QCOMPARE(bar, (interest ? QStringList{"&File", "&Edit", "&Help"}
+                                    : QStringList{"&File", "&Help"}));
+            QCOMPARE(w.findChild<QMenu*>(qtName(menu::mnuFile))->menuAction(),
+                     frame->menuBar()->actions().front());
+
+            const QStringList claim = {
+                "New Claim Ctrl+N",  "Open Claim... Ctrl+O",          "Open Recent",
+                "Save Claim Ctrl+S", "Save Claim As... Ctrl+Shift+S", "-"};
+            const QStringList printing = {"Print Preview...", "Export PDF... Ctrl+E",
+                                          "Export Worksheet PDF...", "Print... Ctrl+P", "-"};
+            const QStringList file =
+                id == WindowId::BeginForm
+                    ? claim + QStringList{"Close"}
+                    : claim +
+                          (interest ? QStringList{"Export Ledger as CSV...", "-"} : QStringList{}) +
+                          printing + QStringList{"Close"};
+            QCOMPARE(menuEntries(w, menu::mnuFile), file);
+            const QStringList help = {"Keyboard Shortcuts", "-", "About Corvell's Calculator"};
+            QCOMPARE(menuEntries(w, menu::mnuHelp),
+                     id == WindowId::BeginForm
+                         ? help
+                         : QStringList{"How Was This Calculated? F1", "-"} + help);
+            if (interest) {
+                QCOMPARE(menuEntries(w, menu::mnuEdit),
+                         (QStringList{"Undo Clear Ctrl+Z", "Copy Ledger"}));
             }
-            const QStringList calculator = {"Print Preview...",
-                                            "Export PDF... Ctrl+E",
-                                            "Export Worksheet PDF...",
-                                            "Print... Ctrl+P",
-                                            "-",
-                                            "Close"};
-            QCOMPARE(entries, id == WindowId::BeginForm ? QStringList{"Close"} : calculator);
             if (id != WindowId::BeginForm) {
-                QCOMPARE(help->actions().size(), 1);
-                QCOMPARE(help->actions()[0]->text().remove('&'),
-                         QString("How Was This Calculated?"));
-                QCOMPARE(help->actions()[0]->shortcut(), QKeySequence(Qt::Key_F1));
                 command(w, menu::mnuClose)->trigger();
                 QVERIFY(!w.isVisible());
                 QVERIFY(begin.isVisible());

@@ -35,6 +35,16 @@ void FakeDialogs::showMessage(QWidget*, const QString& text, const QString& titl
     }
 }
 
+ui::SaveChanges FakeDialogs::askToSaveChanges(QWidget*, const QString& question) {
+    questions.push_back(question);
+    if (answers.empty()) {
+        return ui::SaveChanges::Cancel;
+    }
+    const ui::SaveChanges answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 std::optional<int> FakeDialogs::choosePrinter(QWidget*, const ui::PrintRequest& request) {
     ++printerDialogs;
     printerRequests.push_back(request);
@@ -69,6 +79,12 @@ std::optional<QString> FakeDialogs::chooseSaveFile(QWidget*, WindowId, const QSt
     return saveAs;
 }
 
+std::optional<QString> FakeDialogs::chooseFile(QWidget*, ui::FileAction action, const QString&,
+                                               const QString& proposedPath, const QString&) {
+    proposedFiles.push_back(proposedPath);
+    return action == ui::FileAction::Save ? saveAs : openPath;
+}
+
 QPageLayout FakeDialogs::pageLayout(WindowId) {
     QPrinter printer(QPrinter::HighResolution);
     ui::preparePrinter(printer);
@@ -81,6 +97,7 @@ void FakeDialogs::clear() {
     printerRequests.clear();
     previewRequests.clear();
     proposedFiles.clear();
+    questions.clear();
     printerDialogs = 0;
 }
 

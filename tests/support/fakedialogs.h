@@ -1,9 +1,11 @@
 #pragma once
-// Stands in for message boxes, the printer dialog, the print preview, the
-// file dialog and the printer, so tests see what the operator would have seen
-// and what would have been printed or drawn.
+// Stands in for message boxes, the unsaved-changes question, the printer
+// dialog, the print preview, the file dialogs and the printer, so tests see
+// what the operator would have seen and what would have been printed or
+// drawn.
 
 #include <QString>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -21,6 +23,9 @@ struct ShownMessage {
 class FakeDialogs final : public ui::Dialogs {
 public:
     void showMessage(QWidget* parent, const QString& text, const QString& title) override;
+    // Keeps the question and gives the next of `answers`; Cancel, which
+    // loses nothing, when they have run out.
+    ui::SaveChanges askToSaveChanges(QWidget* parent, const QString& question) override;
     std::optional<int> choosePrinter(QWidget* parent, const ui::PrintRequest& request) override;
     // Keeps one document per copy, as a printer would receive them.
     bool print(WindowId window, const report::Document& document, int copies) override;
@@ -33,6 +38,10 @@ public:
     std::optional<QString> chooseSaveFile(QWidget* parent, WindowId window, const QString& caption,
                                           const QString& proposedPath,
                                           const QString& filter) override;
+    // Answers `saveAs` when saving and `openPath` when opening.
+    std::optional<QString> chooseFile(QWidget* parent, ui::FileAction action,
+                                      const QString& caption, const QString& proposedPath,
+                                      const QString& filter) override;
     // The paper and margins of a printer set up as the program's are.
     QPageLayout pageLayout(WindowId window) override;
 
@@ -42,6 +51,9 @@ public:
     std::optional<int> failOnDocument;
     // What the file dialog answers: the file chosen, or std::nullopt to cancel.
     std::optional<QString> saveAs;
+    std::optional<QString> openPath;
+    // The answers to the unsaved-changes questions, in turn.
+    std::deque<ui::SaveChanges> answers;
     // Runs while the file dialog is open, as time passes while the operator
     // chooses a file.
     std::function<void()> whileFileDialogOpen;
@@ -57,8 +69,9 @@ public:
     std::vector<ui::PrintRequest> printerRequests;  // one per printer dialog
     std::vector<ui::PrintRequest> previewRequests;  // one per preview
     std::vector<QString> proposedFiles;             // one per file dialog
-    PdfResult previewed;                            // what the last preview drew
-    PdfResult printedFromPreview;                   // what printing from it printed
+    std::vector<QString> questions;
+    PdfResult previewed;           // what the last preview drew
+    PdfResult printedFromPreview;  // what printing from it printed
     int printerDialogs = 0;
 
     QString lastMessage() const { return messages.empty() ? QString() : messages.back().text; }

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/windowfactory.h"
 #include "shell/ui/look.h"
 
 namespace corvell::test {
@@ -13,8 +12,9 @@ LocalTime testMoment() {
 }
 
 WindowTest::WindowTest()
-    : windows(
-          app::createWindow, dialogs, [this] { return now; }, [this] { ++quitCalls; }) {
+    : settings(settingsFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat),
+      program(
+          dialogs, settings, [this] { return now; }, [this] { ++quitCalls; }) {
     ui::installFontSubstitutes();
 }
 

@@ -1,15 +1,20 @@
 #pragma once
 // Drives real windows as the operator would: type into a field, leave it with
 // Tab or a click elsewhere, press buttons and Enter, double-click list lines.
-// Every test builds a fresh WindowManager with fake dialogs and a clock that
-// stands still unless the test moves it.
+// Every test builds a fresh program (a claim, its commands and the windows)
+// with fake dialogs, settings of its own and a clock that stands still unless
+// the test moves it.
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
+
+#include "app/program.h"
 
 #include "shell/controlname.h"
 #include "shell/ui/formlayout.h"
@@ -36,8 +41,14 @@ public:
     FakeDialogs dialogs;
     // The moment the windows' clock tells; a test may move it on.
     LocalTime now = testMoment();
-    ui::WindowManager windows;
     int quitCalls = 0;
+    // The operator's settings (the recent claims), in a file of the test's own.
+    QTemporaryDir settingsFolder;
+    QSettings settings;
+    app::Program program;
+    Claim& claim = program.claim;
+    ui::ClaimController& claims = program.claims;
+    ui::WindowManager& windows = program.windows;
 };
 
 QLineEdit* lineEdit(QWidget& window, ControlName name);

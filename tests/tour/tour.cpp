@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QPrinter>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
-#include "app/windowfactory.h"
+#include "app/program.h"
 #include "commutation/frmcommutationcontrols.h"
 #include "interest/calculationformcontrols.h"
 #include "offsets/frmoffsetcontrols.h"
@@ -37,6 +39,10 @@ public:
     void showMessage(QWidget*, const QString& text, const QString& title) override {
         std::printf("message [%s]: %s\n", qPrintable(title), qPrintable(text));
     }
+    ui::SaveChanges askToSaveChanges(QWidget*, const QString& question) override {
+        std::printf("question: %s\n", qPrintable(question));
+        return ui::SaveChanges::Discard;
+    }
     std::optional<int> choosePrinter(QWidget*, const ui::PrintRequest&) override { return 1; }
     bool print(WindowId, const report::Document& document, int copies) override {
         QPrinter printer(QPrinter::HighResolution);
@@ -48,6 +54,10 @@ public:
     void showPreview(QWidget*, const ui::PrintRequest&, const ui::ReportPainter&) override {}
     std::optional<QString> chooseSaveFile(QWidget*, WindowId, const QString&, const QString&,
                                           const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> chooseFile(QWidget*, ui::FileAction, const QString&, const QString&,
+                                      const QString&) override {
         return std::nullopt;
     }
     QPageLayout pageLayout(WindowId) override {
@@ -78,7 +88,11 @@ int main(int argc, char* argv[]) {
     QDir folder(QString::fromLocal8Bit(argv[1]));
     folder.mkpath(QStringLiteral("."));
     PdfDialogs dialogs(folder);
-    ui::WindowManager windows(app::createWindow, dialogs, systemNow, [] {});
+    QTemporaryDir settingsFolder;  // no recent claims kept from a tour
+    QSettings settings(settingsFolder.filePath(QStringLiteral("settings.conf")),
+                       QSettings::IniFormat);
+    app::Program program(dialogs, settings, systemNow, [] {});
+    ui::WindowManager& windows = program.windows;
 
     struct Visit {
         WindowId window;
