@@ -388,10 +388,11 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusOut && !pushing_) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Switching to another window (a message box included) is not leaving
-        // the field; and a control that never got the focus cannot lose it.
+        // Switching to another window (a message box included) or opening a
+        // menu (Alt+F) is not leaving the field; and a control that never got
+        // the focus cannot lose it.
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-            focused_ != w) {
+            reason == Qt::MenuBarFocusReason || focused_ != w) {
             return false;
         }
         focused_ = nullptr;

@@ -338,6 +338,26 @@ private Q_SLOTS:
         }
     }
 
+    // The focus taken by another window, a menu opened with the mouse or
+    // from the keyboard (Alt+F) does not leave the field: its handler waits
+    // until the operator really leaves it.
+    void focusTakenAwayIsNotLeaving_data() {
+        QTest::addColumn<Qt::FocusReason>("reason");
+        QTest::newRow("another window") << Qt::ActiveWindowFocusReason;
+        QTest::newRow("a menu's popup") << Qt::PopupFocusReason;
+        QTest::newRow("the menu bar") << Qt::MenuBarFocusReason;
+    }
+    void focusTakenAwayIsNotLeaving() {
+        QFETCH(Qt::FocusReason, reason);
+        Probe p;
+        type(p.window, txtRate, "500");
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(control(p.window, txtRate), &out);
+        QCOMPARE(text(p.window, txtRate), QString("500"));
+        QTest::keyClick(control(p.window, txtRate), Qt::Key_Tab);
+        QCOMPARE(text(p.window, txtRate), QString("500.00"));
+    }
+
     // Enter calculates without leaving the field, and when the calculation
     // sends the focus elsewhere, the field's leave handler does not run
     // either: the operator never left it.
