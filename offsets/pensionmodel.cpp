@@ -30,11 +30,7 @@ PensionModel::PensionModel()
 // rate as it is, but a number too large for a double is refused; the rate
 // itself must be a number.
 Reaction PensionModel::cmdSSCalculate_Click() {
-    Reaction reaction = calculate();
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    }
-    return reaction;
+    return logRefusal(log_, calculate());
 }
 
 Reaction PensionModel::calculate() {

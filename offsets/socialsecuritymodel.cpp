@@ -24,11 +24,7 @@ SocialSecurityModel::SocialSecurityModel()
 }
 
 Reaction SocialSecurityModel::cmdSSCalculate_Click() {
-    Reaction reaction = calculate();
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    }
-    return reaction;
+    return logRefusal(log_, calculate());
 }
 
 Reaction SocialSecurityModel::calculate() {

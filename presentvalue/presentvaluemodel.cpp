@@ -107,10 +107,8 @@ Reaction PresentValueModel::cmdPVCalculate_Click() {
     record.genderText = text(txtGender);
     record.rateText = text(txtRate);
     record.interestText = text(txtInterestRate);
-    Reaction reaction = calculate(record);
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    } else {
+    Reaction reaction = logRefusal(log_, calculate(record));
+    if (!reaction.message) {
         log_.passed(std::move(record));
     }
     return reaction;

@@ -47,11 +47,7 @@ Reaction SubrogationModel::txtLienAmount_LostFocus() {
 }
 
 Reaction SubrogationModel::cmdSSCalculate_Click() {
-    Reaction reaction = calculate();
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    }
-    return reaction;
+    return logRefusal(log_, calculate());
 }
 
 Reaction SubrogationModel::calculate() {
