@@ -175,9 +175,9 @@ private Q_SLOTS:
             QCOMPARE(menuEntries(w, menu::mnuFile), file);
             const QStringList help = {"Keyboard Shortcuts", "-", "About Corvell's Calculator"};
             QCOMPARE(menuEntries(w, menu::mnuHelp),
-                     id == WindowId::BeginForm
-                         ? help
-                         : QStringList{"How Was This Calculated? F1", "-"} + help);
+                     (id == WindowId::BeginForm
+                          ? help
+                          : QStringList{"How Was This Calculated? F1", "-"} + help));
             if (interest) {
                 QCOMPARE(menuEntries(w, menu::mnuEdit),
                          (QStringList{"Undo Clear Ctrl+Z", "Copy Ledger"}));
