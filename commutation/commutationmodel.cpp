@@ -42,7 +42,7 @@ Reaction CommutationModel::calculate() {
     if (weeksText.empty()) {
         return Reaction::refuse("Commuted Weeks is a required entry", txtCommWeeks);
     }
-    const std::optional<double> weeksRead = FieldNumber(weeksText);
+    const std::optional<double> weeksRead = fieldNumber(weeksText);
     if (!weeksRead) {
         return notValidNumber(weeksText, txtCommWeeks);
     }
@@ -68,7 +68,7 @@ Reaction CommutationModel::calculate() {
     if (amountText.empty()) {
         return Reaction::refuse("Commuted Amount is a required entry", txtCommAmount);
     }
-    const std::optional<double> amountRead = FieldNumber(amountText);
+    const std::optional<double> amountRead = fieldNumber(amountText);
     if (!amountRead) {
         return notValidNumber(amountText, txtCommAmount);
     }

@@ -31,8 +31,8 @@ nlohmann::json saveCommutationRecord(const CommutationRecord& r) {
 CommutationRecord loadCommutationRecord(const StateReader& saved) {
     CommutationRecord r;
     loadKept(saved, kKept, r);
-    if (CDate(r.beginText) != std::optional<Date>(r.begin) || FieldNumber(r.weeksText) != r.weeks ||
-        FieldNumber(r.amountText) != r.amount) {
+    if (CDate(r.beginText) != std::optional<Date>(r.begin) || fieldNumber(r.weeksText) != r.weeks ||
+        fieldNumber(r.amountText) != r.amount) {
         saved.fail("is not what a Calculate reads from its texts");
     }
     const std::optional<std::int16_t> days = commutationDays(r.weeks);

@@ -50,7 +50,7 @@ void checkFigures(const Fired& f, const std::string& what) {
     const double total = readNumber(b.text(txtTotalRecovery));
     const double costs = readNumber(b.text(txtCostsAndFees));
     const double lien = readNumber(b.text(txtLienAmount));
-    const double agreed = FieldNumber(b.text(txtLienRecovery)).value_or(0);
+    const double agreed = fieldNumber(b.text(txtLienRecovery)).value_or(0);
     const auto rate = CDbl(b.text(txtRate));
     FUZZ_CHECK(rate && *rate != 0 && total != 0, "%s at the rate \"%s\" on \"%s\"", what.c_str(),
                b.text(txtRate).c_str(), b.text(txtTotalRecovery).c_str());
@@ -98,7 +98,7 @@ void check(const Fired& f) {
         return;
     }
     if (f.action.control == cmdSSCalculate) {
-        const bool lienGiven = FieldNumber(f.before.text(txtLienAmount)).value_or(0) != 0;
+        const bool lienGiven = fieldNumber(f.before.text(txtLienAmount)).value_or(0) != 0;
         const std::string changed =
             lienGiven
                 ? firstChange(f.before, f.after, {txtLienRecovery, txtNewWeeklyRate, txtForWeeks},
@@ -128,6 +128,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    {txtNewWeeklyRate, Shows::Number},
                    {txtForWeeks}},
                   {{cmdSSCalculate}, {cmdSSClear}, {cmdSSPrint}, {txtLienAmount, Event::LostFocus}},
-                  [&model](Kept& k) { k.add("NewWeeklyRate", model.NewWeeklyRate()); }};
+                  [&model](Kept& k) { k.add("NewWeeklyRate", model.newWeeklyRate()); }};
     return runWithWorksheetCheck(model, std::move(window), cmdSSCalculate, check, data, size);
 }

@@ -32,7 +32,7 @@ nlohmann::json saveLumpSumRecord(const LumpSumRecord& r) {
 LumpSumRecord loadLumpSumRecord(const StateReader& saved) {
     LumpSumRecord r;
     loadKept(saved, kKept, r);
-    if (CDate(r.beginText) != std::optional<Date>(r.begin) || FieldNumber(r.rateText) != r.rate ||
+    if (CDate(r.beginText) != std::optional<Date>(r.begin) || fieldNumber(r.rateText) != r.rate ||
         CDbl(r.amountText) != r.amount || r.rate == 0) {
         saved.fail("is not what a Calculate reads from its texts");
     }

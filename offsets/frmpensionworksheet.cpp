@@ -30,7 +30,7 @@ nlohmann::json savePensionRecord(const PensionRecord& r) {
 PensionRecord loadPensionRecord(const StateReader& saved) {
     PensionRecord r;
     loadKept(saved, kKept, r);
-    if (FieldNumber(r.pensionText) != r.pension || FieldNumber(r.percentText) != r.percent ||
+    if (fieldNumber(r.pensionText) != r.pension || fieldNumber(r.percentText) != r.percent ||
         CDbl(r.rateText) != r.rate) {
         saved.fail("is not what a Calculate reads from its texts");
     }

@@ -56,7 +56,7 @@ Reaction LumpSumModel::calculate() {
         return Reaction::refuse("Net Offset Amount is required for any calculation.",
                                 txtNetOffsetAmount);
     }
-    const std::optional<double> rateRead = FieldNumber(rateText);
+    const std::optional<double> rateRead = fieldNumber(rateText);
     if (!rateRead) {
         return notValidNumber(rateText, txtRate);
     }

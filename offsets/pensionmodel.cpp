@@ -35,12 +35,12 @@ Reaction PensionModel::cmdSSCalculate_Click() {
 
 Reaction PensionModel::calculate() {
     const std::string& pensionText = text(txtMonthlyPension);
-    const std::optional<double> pension = FieldNumber(pensionText);
+    const std::optional<double> pension = fieldNumber(pensionText);
     if (!pension) {
         return notValidNumber(pensionText, txtMonthlyPension);
     }
     const std::string& percentText = text(txtEmployerPercent);
-    const std::optional<double> percent = FieldNumber(percentText);
+    const std::optional<double> percent = fieldNumber(percentText);
     if (!percent) {
         return notValidNumber(percentText, txtEmployerPercent);
     }

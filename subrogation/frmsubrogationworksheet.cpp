@@ -44,9 +44,9 @@ SubrogationRecord loadSubrogationRecord(const StateReader& saved) {
     a.agreedRecovery = saved["agreedRecovery"].number();
     // The agreed recovery is read only without a lien.
     const bool agreedRead =
-        a.lien == 0 ? FieldNumber(r.agreedText) == a.agreedRecovery : a.agreedRecovery == 0;
-    if (FieldNumber(r.totalText) != a.total || FieldNumber(r.costsText) != a.costs ||
-        CDbl(r.rateText) != a.rate || FieldNumber(r.lienText) != a.lien || !agreedRead ||
+        a.lien == 0 ? fieldNumber(r.agreedText) == a.agreedRecovery : a.agreedRecovery == 0;
+    if (fieldNumber(r.totalText) != a.total || fieldNumber(r.costsText) != a.costs ||
+        CDbl(r.rateText) != a.rate || fieldNumber(r.lienText) != a.lien || !agreedRead ||
         a.total == 0 || a.rate == 0) {
         saved.fail("is not what a Calculate reads from its texts");
     }

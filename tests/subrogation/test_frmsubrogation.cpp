@@ -156,7 +156,7 @@ private Q_SLOTS:
         checkRefusal(*t_, *w_, message, field);
         QCOMPARE(fieldTexts(), before);
         QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$180.00"));
-        QCOMPARE(w_->model().NewWeeklyRate(), 450 * 0.4);
+        QCOMPARE(w_->model().newWeeklyRate(), 450 * 0.4);
     }
 
     void leavingLienAmount_data() {
@@ -196,7 +196,7 @@ private Q_SLOTS:
             QCOMPARE(t, QString());
         }
         QCOMPARE(focused(), control(*w_, txtTotalRecovery));
-        QCOMPARE(w_->model().NewWeeklyRate(), 450 * 0.4);
+        QCOMPARE(w_->model().newWeeklyRate(), 450 * 0.4);
         QVERIFY(t_->dialogs.messages.empty());
     }
 
