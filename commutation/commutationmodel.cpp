@@ -16,32 +16,16 @@ namespace corvell {
 
 using namespace frmcommutation;
 
-CommutationModel::CommutationModel() : FormModel(WindowId::frmCommutation) {
-    for (ControlName name : {txtBeginningDate, txtCommWeeks, txtCommAmount, txtComputedRate,
-                             txtComputedEndDate, txtCaseCaption}) {
+CommutationModel::CommutationModel()
+    : BeginDateModel(WindowId::frmCommutation, {txtBeginningDate, txtCaseCaption, cmdCommCalculate,
+                                                cmdCommPrint, cmdCommClear}) {
+    for (ControlName name : {txtCommWeeks, txtCommAmount, txtComputedRate, txtComputedEndDate}) {
         addField(name);
     }
-    addButton(cmdCommCalculate);
-    addButton(cmdCommClear);
-    addButton(cmdCommPrint);
-    addNavigationRow();
-
-    on(txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
-    on(cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
-    on(cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
-    on(cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });
-}
-
-Reaction CommutationModel::txtBeginningDate_LostFocus() {
-    return leaveKeptDate(field(txtBeginningDate), values_.BeginDate, txtBeginningDate);
 }
 
 Reaction CommutationModel::cmdCommCalculate_Click() {
-    Reaction reaction = calculate();
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    }
-    return reaction;
+    return logRefusal(log_, calculate());
 }
 
 Reaction CommutationModel::calculate() {
@@ -58,7 +42,7 @@ Reaction CommutationModel::calculate() {
     if (weeksText.empty()) {
         return Reaction::refuse("Commuted Weeks is a required entry", txtCommWeeks);
     }
-    const std::optional<double> weeksRead = FieldNumber(weeksText);
+    const std::optional<double> weeksRead = fieldNumber(weeksText);
     if (!weeksRead) {
         return notValidNumber(weeksText, txtCommWeeks);
     }
@@ -84,7 +68,7 @@ Reaction CommutationModel::calculate() {
     if (amountText.empty()) {
         return Reaction::refuse("Commuted Amount is a required entry", txtCommAmount);
     }
-    const std::optional<double> amountRead = FieldNumber(amountText);
+    const std::optional<double> amountRead = fieldNumber(amountText);
     if (!amountRead) {
         return notValidNumber(amountText, txtCommAmount);
     }

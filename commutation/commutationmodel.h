@@ -7,16 +7,14 @@
 #include <optional>
 
 #include "commutation/frmcommutationworksheet.h"
-#include "shared/calculationvalues.h"
-#include "shell/formmodel.h"
+#include "shared/begindatemodel.h"
 
 namespace corvell {
 
-class CommutationModel : public FormModel {
+class CommutationModel final : public BeginDateModel {
 public:
     CommutationModel();
 
-    const CalculationValues& values() const { return values_; }
     // std::nullopt until a calculation has run to its end.
     std::optional<double> CommAmount() const { return commAmount_; }
     std::optional<double> CommRate() const { return commRate_; }
@@ -27,13 +25,11 @@ private:
     void saveKept(nlohmann::json& kept) const override;
     void loadKept(const StateReader& kept) override;
 
-    Reaction txtBeginningDate_LostFocus();
-    Reaction cmdCommCalculate_Click();
+    Reaction cmdCommCalculate_Click() override;
     Reaction calculate();
-    Reaction cmdCommClear_Click();
-    Reaction cmdCommPrint_Click();
+    Reaction cmdCommClear_Click() override;
+    Reaction cmdCommPrint_Click() override;
 
-    CalculationValues values_;
     std::optional<double> commAmount_;
     std::optional<double> commRate_;
     // Like the amount and the rate, kept through Clear.

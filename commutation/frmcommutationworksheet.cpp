@@ -5,32 +5,34 @@
 
 #include "commutation/commutationcalc.h"
 #include "commutation/frmcommutationcontrols.h"
-#include "shell/daycount.h"
 #include "shell/format.h"
-#include "shell/savedstate.h"
+#include "shell/keptrecord.h"
 #include "shell/values.h"
 
 namespace corvell {
 
 using namespace frmcommutation;
 
+namespace {
+
+constexpr KeptMember<CommutationRecord> kKept[] = {
+    {"beginText", &CommutationRecord::beginText},   {"weeksText", &CommutationRecord::weeksText},
+    {"amountText", &CommutationRecord::amountText}, {"begin", &CommutationRecord::begin},
+    {"weeks", &CommutationRecord::weeks},           {"amount", &CommutationRecord::amount},
+};
+
+}  // namespace
+
 nlohmann::json saveCommutationRecord(const CommutationRecord& r) {
-    return {{"beginText", r.beginText},   {"weeksText", r.weeksText}, {"amountText", r.amountText},
-            {"begin", dateJson(r.begin)}, {"weeks", r.weeks},         {"amount", r.amount}};
+    return saveKept(r, kKept);
 }
 
 // The figures follow from the values as read, which follow from the texts.
 CommutationRecord loadCommutationRecord(const StateReader& saved) {
-    saved.expectMembers({"beginText", "weeksText", "amountText", "begin", "weeks", "amount"});
     CommutationRecord r;
-    r.beginText = saved["beginText"].text();
-    r.weeksText = saved["weeksText"].text();
-    r.amountText = saved["amountText"].text();
-    r.begin = saved["begin"].date();
-    r.weeks = saved["weeks"].number();
-    r.amount = saved["amount"].number();
-    if (CDate(r.beginText) != std::optional<Date>(r.begin) || FieldNumber(r.weeksText) != r.weeks ||
-        FieldNumber(r.amountText) != r.amount) {
+    loadKept(saved, kKept, r);
+    if (CDate(r.beginText) != std::optional<Date>(r.begin) || fieldNumber(r.weeksText) != r.weeks ||
+        fieldNumber(r.amountText) != r.amount) {
         saved.fail("is not what a Calculate reads from its texts");
     }
     const std::optional<std::int16_t> days = commutationDays(r.weeks);
@@ -50,19 +52,15 @@ namespace {
 Worksheet calculated(const CommutationRecord& r) {
     Worksheet sheet("Commutation");
     sheet.heading("Inputs as typed and as read");
-    sheet.text("Beginning Date: " + typed(r.beginText) + " read as " + dateFigure(r.begin));
-    sheet.text("Comm Weeks: " + typed(r.weeksText) + " read as " + figure(r.weeks));
-    sheet.text("Commutation Amount: " + typed(r.amountText) + " read as " + figure(r.amount));
+    sheet.text(readAs("Beginning Date", r.beginText, dateFigure(r.begin)));
+    sheet.text(readAs("Comm Weeks", r.weeksText, figure(r.weeks)));
+    sheet.text(readAs("Commutation Amount", r.amountText, figure(r.amount)));
     sheet.heading("Constants");
     sheet.text("7: days in a week");
     sheet.heading("Steps");
-    const double unrounded = unroundedDays(r.weeks);
-    sheet.text("Days = " + figure(r.weeks) + " x 7 = " + figure(unrounded) +
-               ", rounded: " + figure(r.days));
-    if (unrounded - std::floor(unrounded) == 0.5) {
-        sheet.rule("Days are rounded half to even: " + figure(unrounded) + " days count as " +
-                   figure(r.days) + ".");
-    } else if (unrounded != std::floor(unrounded)) {
+    const double unrounded = weeksInDays(sheet, "Days", r.weeks, r.days);
+    const double part = unrounded - std::floor(unrounded);
+    if (part != 0 && part != 0.5) {
         sheet.rule("Days are rounded to the nearest whole day, halves to the even neighbour.");
     }
     const std::string end = Format(r.end, kCommutationEndPattern);
@@ -83,12 +81,8 @@ Worksheet calculated(const CommutationRecord& r) {
 }  // namespace
 
 Worksheet commutationWorksheet(const CalculationLog<CommutationRecord>& log) {
-    std::optional<Worksheet> built;
-    if (log.record) {
-        built = calculated(*log.record);
-    }
     return loggedWorksheet(
-        "Commutation: how the figures were calculated", log.refusal, built,
+        "Commutation: how the figures were calculated", log, calculated,
         {{txtBeginningDate, "Beginning Date"},
          {txtCommWeeks, "Comm Weeks"},
          {txtCommAmount, "Commutation Amount"}},

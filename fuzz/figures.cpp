@@ -11,7 +11,7 @@
 namespace corvell::fuzz {
 
 double readNumber(const std::string& text) {
-    const std::optional<double> number = FieldNumber(text);
+    const std::optional<double> number = fieldNumber(text);
     FUZZ_CHECK(number.has_value(), "Calculate read \"%s\", a number beyond the double range",
                text.c_str());
     return *number;

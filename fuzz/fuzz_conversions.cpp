@@ -68,9 +68,9 @@ void checkText(const std::string& text) {
     const auto whole = CDbl(text);
     if (whole) {
         FUZZ_CHECK(std::isfinite(*whole), "CDbl of %s", text.c_str());
-        FUZZ_CHECK(FieldNumber(text) == *whole, "field number of %s", text.c_str());
+        FUZZ_CHECK(fieldNumber(text) == *whole, "field number of %s", text.c_str());
         checkNumber(*whole);
-    } else if (const auto number = FieldNumber(text)) {
+    } else if (const auto number = fieldNumber(text)) {
         FUZZ_CHECK(*number == val, "field number of %s", text.c_str());
     }
     // Without one, the text holds a number beyond the double range, whole or

@@ -19,10 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::erase_if(window.actions,
                   [](const Action& a) { return a.control == cmdNextEntry || a.control == List1; });
     InterestChecks checks(model);
-    Session session(
-        model, std::move(window),
-        withWorksheetCheck(model, cmdCalculate, [&checks](const Fired& f) { checks.check(f); }));
-    Script script(data, size);
-    session.run(script);
-    return 0;
+    return runWithWorksheetCheck(
+        model, std::move(window), cmdCalculate, [&checks](const Fired& f) { checks.check(f); },
+        data, size);
 }

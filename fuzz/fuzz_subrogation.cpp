@@ -50,7 +50,7 @@ void checkFigures(const Fired& f, const std::string& what) {
     const double total = readNumber(b.text(txtTotalRecovery));
     const double costs = readNumber(b.text(txtCostsAndFees));
     const double lien = readNumber(b.text(txtLienAmount));
-    const double agreed = FieldNumber(b.text(txtLienRecovery)).value_or(0);
+    const double agreed = fieldNumber(b.text(txtLienRecovery)).value_or(0);
     const auto rate = CDbl(b.text(txtRate));
     FUZZ_CHECK(rate && *rate != 0 && total != 0, "%s at the rate \"%s\" on \"%s\"", what.c_str(),
                b.text(txtRate).c_str(), b.text(txtTotalRecovery).c_str());
@@ -94,13 +94,11 @@ void checkFigures(const Fired& f, const std::string& what) {
 
 void check(const Fired& f) {
     const std::string what = f.describe();
-    if (f.refused()) {
-        const std::string changed = firstChange(f.before, f.after);
-        FUZZ_CHECK(changed.empty(), "%s changed %s", what.c_str(), changed.c_str());
+    if (refusedChangingNothing(f)) {
         return;
     }
     if (f.action.control == cmdSSCalculate) {
-        const bool lienGiven = FieldNumber(f.before.text(txtLienAmount)).value_or(0) != 0;
+        const bool lienGiven = fieldNumber(f.before.text(txtLienAmount)).value_or(0) != 0;
         const std::string changed =
             lienGiven
                 ? firstChange(f.before, f.after, {txtLienRecovery, txtNewWeeklyRate, txtForWeeks},
@@ -111,10 +109,7 @@ void check(const Fired& f) {
         checkWeeksAndDays(f.after.text(txtForWeeks), what);
         checkFigures(f, what);
     } else if (f.action.control == cmdSSClear) {
-        for (ControlName name : kFields) {
-            FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", what.c_str(),
-                       nameOf(name).c_str());
-        }
+        expectEmptied(f, kFields);
         FUZZ_CHECK(f.after.number("NewWeeklyRate") == f.before.number("NewWeeklyRate"),
                    "%s reset the kept rate", what.c_str());
     }
@@ -133,9 +128,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    {txtNewWeeklyRate, Shows::Number},
                    {txtForWeeks}},
                   {{cmdSSCalculate}, {cmdSSClear}, {cmdSSPrint}, {txtLienAmount, Event::LostFocus}},
-                  [&model](Kept& k) { k.add("NewWeeklyRate", model.NewWeeklyRate()); }};
-    Session session(model, std::move(window), withWorksheetCheck(model, cmdSSCalculate, check));
-    Script script(data, size);
-    session.run(script);
-    return 0;
+                  [&model](Kept& k) { k.add("NewWeeklyRate", model.newWeeklyRate()); }};
+    return runWithWorksheetCheck(model, std::move(window), cmdSSCalculate, check, data, size);
 }

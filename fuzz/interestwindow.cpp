@@ -436,12 +436,8 @@ void InterestChecks::checkNextEntry(const Fired& f) {
     FUZZ_CHECK(
         a.number("BeginDate") == next.day && a.text(txtBeginningDate) == Format(next, "mm/dd/yyyy"),
         "%s begins on %s", f.describe().c_str(), a.text(txtBeginningDate).c_str());
-    for (ControlName name : {txtEndingDate, txtWeeks, txtRate, txtPaymentAmount}) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", f.describe().c_str(), nameOf(name).c_str());
-    }
-    for (ControlName name : kResults) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", f.describe().c_str(), nameOf(name).c_str());
-    }
+    expectEmptied(f, {txtEndingDate, txtWeeks, txtRate, txtPaymentAmount});
+    expectEmptied(f, kResults);
 }
 
 void InterestChecks::checkRecall(const Fired& f) {
@@ -484,12 +480,8 @@ void InterestChecks::checkClear(const Fired& f) {
     newEntryPending_ = true;
     calculated_.reset();
     const Snapshot& a = f.after;
-    for (ControlName name : kInputs) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", f.describe().c_str(), nameOf(name).c_str());
-    }
-    for (ControlName name : kResults) {
-        FUZZ_CHECK(a.text(name).empty(), "%s left %s", f.describe().c_str(), nameOf(name).c_str());
-    }
+    expectEmptied(f, kInputs);
+    expectEmptied(f, kResults);
     FUZZ_CHECK(a.lines(List1).empty() && !a.enabled(cmdPrint) && !a.enabled(cmdSave),
                "%s left a ledger behind", f.describe().c_str());
     FUZZ_CHECK(a.number("EntryCalculated") == f.before.number("EntryCalculated") &&

@@ -134,6 +134,34 @@ std::string firstChange(const Snapshot& before, const Snapshot& after,
         });
 }
 
+void expectOnlyChanged(const Fired& f, std::initializer_list<ControlName> controlsMayChange,
+                       std::initializer_list<std::string_view> keptMayChange) {
+    const std::string changed = firstChange(f.before, f.after, controlsMayChange, keptMayChange);
+    FUZZ_CHECK(changed.empty(), "%s changed %s", f.describe().c_str(), changed.c_str());
+}
+
+bool refusedChangingNothing(const Fired& f) {
+    if (f.refused()) {
+        expectOnlyChanged(f);
+    }
+    return f.refused();
+}
+
+void expectKeptDateLeft(const Fired& f, ControlName dateField) {
+    if (f.refused()) {
+        expectOnlyChanged(f, {dateField});
+    } else {
+        expectOnlyChanged(f, {dateField}, {"BeginDate"});
+    }
+}
+
+void expectEmptied(const Fired& f, std::span<const ControlName> fields) {
+    for (ControlName name : fields) {
+        FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", f.describe().c_str(),
+                   nameOf(name).c_str());
+    }
+}
+
 bool hasNonNumberWord(std::string_view text) {
     const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
     for (std::size_t i = 0; i + 3 <= text.size(); ++i) {

@@ -23,6 +23,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -136,6 +137,22 @@ struct Fired {
 };
 
 using WindowCheck = std::function<void(const Fired&)>;
+
+// Stops the run when the handler changed a control or kept value other than
+// the ones listed.
+void expectOnlyChanged(const Fired& f, std::initializer_list<ControlName> controlsMayChange = {},
+                       std::initializer_list<std::string_view> keptMayChange = {});
+// Whether the handler was refused; a refused handler must have changed
+// nothing.
+bool refusedChangingNothing(const Fired& f);
+// Leaving a date field whose date the window keeps (as "BeginDate")
+// changes the field and, unless the date is refused, the kept date alone.
+void expectKeptDateLeft(const Fired& f, ControlName dateField);
+// Stops the run when one of the fields is not empty after the handler.
+void expectEmptied(const Fired& f, std::span<const ControlName> fields);
+inline void expectEmptied(const Fired& f, std::initializer_list<ControlName> fields) {
+    expectEmptied(f, std::span<const ControlName>(fields.begin(), fields.size()));
+}
 
 struct Window {
     std::vector<FieldRule> fields;    // every field the operator can type into

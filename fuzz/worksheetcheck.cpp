@@ -35,4 +35,13 @@ WindowCheck withWorksheetCheck(const FormModel& model, ControlName calculate, Wi
     };
 }
 
+int runWithWorksheetCheck(FormModel& model, Window window, ControlName calculate, WindowCheck check,
+                          const std::uint8_t* data, std::size_t size) {
+    Session session(model, std::move(window),
+                    withWorksheetCheck(model, calculate, std::move(check)));
+    Script script(data, size);
+    session.run(script);
+    return 0;
+}
+
 }  // namespace corvell::fuzz

@@ -5,6 +5,9 @@
 // window shows it, the last of them on its last line; a Calculate the
 // worksheet calls refused showed its message.
 
+#include <cstddef>
+#include <cstdint>
+
 #include "fuzz/session.h"
 
 namespace corvell::fuzz {
@@ -13,5 +16,11 @@ void checkWorksheet(const FormModel& model, const Fired& fired, ControlName calc
 
 // `check`, then checkWorksheet.
 WindowCheck withWorksheetCheck(const FormModel& model, ControlName calculate, WindowCheck check);
+
+// A fuzz target's run: the script drives `model` through its window, each
+// step checked by `check` and the worksheet check. Returns 0, as libFuzzer
+// expects.
+int runWithWorksheetCheck(FormModel& model, Window window, ControlName calculate, WindowCheck check,
+                          const std::uint8_t* data, std::size_t size);
 
 }  // namespace corvell::fuzz

@@ -65,7 +65,7 @@ CalculationOutcome calculate(const CalculationInput& in, const PriorBalance& pri
         if (in.weeks.empty()) {
             return refuse("Ending Date or Weeks is required for any calculation.", txtEndingDate);
         }
-        const std::optional<double> weeks = FieldNumber(in.weeks);
+        const std::optional<double> weeks = fieldNumber(in.weeks);
         if (!weeks) {
             return notANumber(in.weeks, txtWeeks);
         }
@@ -105,7 +105,7 @@ CalculationOutcome calculate(const CalculationInput& in, const PriorBalance& pri
             return notADate(in.paymentDate, txtPaymentDate);
         }
     }
-    const std::optional<double> paymentAmount = FieldNumber(in.paymentAmount);
+    const std::optional<double> paymentAmount = fieldNumber(in.paymentAmount);
     if (!paymentAmount) {
         return notANumber(in.paymentAmount, txtPaymentAmount);
     }

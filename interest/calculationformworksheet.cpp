@@ -1,11 +1,8 @@
 #include "interest/calculationformworksheet.h"
 
-#include <cmath>
-
 #include "interest/calculationformcontrols.h"
 #include "interest/interest.h"
 #include "interest/ledgerlines.h"
-#include "shell/daycount.h"
 #include "shell/format.h"
 #include "shell/values.h"
 
@@ -17,10 +14,6 @@ namespace {
 
 std::string money(double amount) {
     return Format(amount, "#,###,##0.00");
-}
-
-std::string readAs(std::string_view caption, const std::string& text, const std::string& read) {
-    return std::string(caption) + ": " + typed(text) + " read as " + read;
 }
 
 // "entry 1" or "entries 1 to n".
@@ -87,13 +80,7 @@ void constants(Worksheet& sheet, const Calculation& c) {
 void period(Worksheet& sheet, const Calculation& c) {
     const PeriodFigures& p = c.period;
     if (c.endingDateFromWeeks) {
-        const double unrounded = unroundedDays(c.weeksRead);
-        sheet.text("Days of the weeks = " + figure(c.weeksRead) + " x 7 = " + figure(unrounded) +
-                   ", rounded: " + figure(c.Days));
-        if (unrounded - std::floor(unrounded) == 0.5) {
-            sheet.rule("Days are rounded half to even: " + figure(unrounded) + " days count as " +
-                       figure(c.Days) + ".");
-        }
+        weeksInDays(sheet, "Days of the weeks", c.weeksRead, c.Days);
         sheet.text("Ending Date = " + dateFigure(c.BeginDate) + " + " + figure(c.Days) +
                    " - 1 days = " + dateFigure(c.EndDate));
         sheet.rule("The period holds exactly that many days, both ends counted.");
@@ -247,19 +234,18 @@ std::string sumOf(const Ledger& ledger, double LedgerEntry::*amount) {
 }  // namespace
 
 Worksheet calculationWorksheet(const CalculationLog<CalculationRecord>& log) {
-    std::optional<Worksheet> built;
-    if (log.record) {
-        built = entrySheet("Compensation and Interest", *log.record);
-    }
-    return loggedWorksheet("Compensation and Interest: how the figures were calculated",
-                           log.refusal, built,
-                           {{txtBeginningDate, "Beginning Date"},
-                            {txtEndingDate, "Ending Date"},
-                            {txtRate, "Rate"},
-                            {txtWeeks, "Weeks"},
-                            {txtPaymentDate, "Payment Date"},
-                            {txtPaymentAmount, "Payment Amt."}},
-                           "A refused Calculate changes no figure the window shows.");
+    return loggedWorksheet(
+        "Compensation and Interest: how the figures were calculated", log,
+        [](const CalculationRecord& record) {
+            return entrySheet("Compensation and Interest", record);
+        },
+        {{txtBeginningDate, "Beginning Date"},
+         {txtEndingDate, "Ending Date"},
+         {txtRate, "Rate"},
+         {txtWeeks, "Weeks"},
+         {txtPaymentDate, "Payment Date"},
+         {txtPaymentAmount, "Payment Amt."}},
+        "A refused Calculate changes no figure the window shows.");
 }
 
 Worksheet ledgerWorksheet(const Ledger& ledger, const std::vector<CalculationRecord>& records,

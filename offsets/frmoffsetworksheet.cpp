@@ -4,29 +4,35 @@
 
 #include "offsets/frmoffsetcontrols.h"
 #include "shell/format.h"
-#include "shell/savedstate.h"
+#include "shell/keptrecord.h"
 #include "shell/values.h"
 
 namespace corvell {
 
 using namespace frmoffset;
 
+namespace {
+
+constexpr KeptMember<LumpSumRecord> kKept[] = {
+    {"beginText", &LumpSumRecord::beginText},
+    {"rateText", &LumpSumRecord::rateText},
+    {"amountText", &LumpSumRecord::amountText},
+    {"begin", &LumpSumRecord::begin},
+    {"rate", &LumpSumRecord::rate},
+    {"amount", &LumpSumRecord::amount},
+};
+
+}  // namespace
+
 nlohmann::json saveLumpSumRecord(const LumpSumRecord& r) {
-    return {{"beginText", r.beginText},   {"rateText", r.rateText}, {"amountText", r.amountText},
-            {"begin", dateJson(r.begin)}, {"rate", r.rate},         {"amount", r.amount}};
+    return saveKept(r, kKept);
 }
 
 // The figures follow from the values as read, which follow from the texts.
 LumpSumRecord loadLumpSumRecord(const StateReader& saved) {
-    saved.expectMembers({"beginText", "rateText", "amountText", "begin", "rate", "amount"});
     LumpSumRecord r;
-    r.beginText = saved["beginText"].text();
-    r.rateText = saved["rateText"].text();
-    r.amountText = saved["amountText"].text();
-    r.begin = saved["begin"].date();
-    r.rate = saved["rate"].number();
-    r.amount = saved["amount"].number();
-    if (CDate(r.beginText) != std::optional<Date>(r.begin) || FieldNumber(r.rateText) != r.rate ||
+    loadKept(saved, kKept, r);
+    if (CDate(r.beginText) != std::optional<Date>(r.begin) || fieldNumber(r.rateText) != r.rate ||
         CDbl(r.amountText) != r.amount || r.rate == 0) {
         saved.fail("is not what a Calculate reads from its texts");
     }
@@ -43,9 +49,9 @@ Worksheet calculated(const LumpSumRecord& r) {
     const LumpSumOffset& o = r.offset;
     Worksheet sheet("Lump Sum Offset");
     sheet.heading("Inputs as typed and as read");
-    sheet.text("Beginning Date: " + typed(r.beginText) + " read as " + dateFigure(r.begin));
-    sheet.text("Rate (weekly): " + typed(r.rateText) + " read as " + figure(r.rate));
-    sheet.text("Net Offset Amount: " + typed(r.amountText) + " read as " + figure(r.amount));
+    sheet.text(readAs("Beginning Date", r.beginText, dateFigure(r.begin)));
+    sheet.text(readAs("Rate (weekly)", r.rateText, figure(r.rate)));
+    sheet.text(readAs("Net Offset Amount", r.amountText, figure(r.amount)));
     sheet.heading("Constants");
     sheet.text("7: days in a week; the daily rate is the weekly rate over 7");
     sheet.heading("Steps");
@@ -82,11 +88,7 @@ Worksheet calculated(const LumpSumRecord& r) {
 }  // namespace
 
 Worksheet lumpSumWorksheet(const CalculationLog<LumpSumRecord>& log) {
-    std::optional<Worksheet> built;
-    if (log.record) {
-        built = calculated(*log.record);
-    }
-    return loggedWorksheet("Lump Sum Offset: how the figures were calculated", log.refusal, built,
+    return loggedWorksheet("Lump Sum Offset: how the figures were calculated", log, calculated,
                            {{txtBeginningDate, "Beginning Date"},
                             {txtRate, "Rate"},
                             {txtNetOffsetAmount, "Net Offset Amount"}},

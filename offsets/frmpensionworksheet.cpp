@@ -5,30 +5,32 @@
 
 #include "offsets/frmpensioncontrols.h"
 #include "shell/format.h"
-#include "shell/savedstate.h"
+#include "shell/keptrecord.h"
 #include "shell/values.h"
 
 namespace corvell {
 
 using namespace frmpension;
 
+namespace {
+
+constexpr KeptMember<PensionRecord> kKept[] = {
+    {"pensionText", &PensionRecord::pensionText}, {"percentText", &PensionRecord::percentText},
+    {"rateText", &PensionRecord::rateText},       {"pension", &PensionRecord::pension},
+    {"percent", &PensionRecord::percent},         {"rate", &PensionRecord::rate},
+};
+
+}  // namespace
+
 nlohmann::json savePensionRecord(const PensionRecord& r) {
-    return {{"pensionText", r.pensionText}, {"percentText", r.percentText},
-            {"rateText", r.rateText},       {"pension", r.pension},
-            {"percent", r.percent},         {"rate", r.rate}};
+    return saveKept(r, kKept);
 }
 
 // The figures follow from the amounts as read, which follow from the texts.
 PensionRecord loadPensionRecord(const StateReader& saved) {
-    saved.expectMembers({"pensionText", "percentText", "rateText", "pension", "percent", "rate"});
     PensionRecord r;
-    r.pensionText = saved["pensionText"].text();
-    r.percentText = saved["percentText"].text();
-    r.rateText = saved["rateText"].text();
-    r.pension = saved["pension"].number();
-    r.percent = saved["percent"].number();
-    r.rate = saved["rate"].number();
-    if (FieldNumber(r.pensionText) != r.pension || FieldNumber(r.percentText) != r.percent ||
+    loadKept(saved, kKept, r);
+    if (fieldNumber(r.pensionText) != r.pension || fieldNumber(r.percentText) != r.percent ||
         CDbl(r.rateText) != r.rate) {
         saved.fail("is not what a Calculate reads from its texts");
     }
@@ -45,9 +47,9 @@ Worksheet calculated(const PensionRecord& r) {
     const PensionOffset& o = r.offset;
     Worksheet sheet("Pension Offset");
     sheet.heading("Inputs as typed and as read");
-    sheet.text("Monthly Pension: " + typed(r.pensionText) + " read as " + figure(r.pension));
-    sheet.text("Employer %: " + typed(r.percentText) + " read as " + figure(r.percent));
-    sheet.text("Weekly Comp. Rate: " + typed(r.rateText) + " read as " + figure(r.rate));
+    sheet.text(readAs("Monthly Pension", r.pensionText, figure(r.pension)));
+    sheet.text(readAs("Employer %", r.percentText, figure(r.percent)));
+    sheet.text(readAs("Weekly Comp. Rate", r.rateText, figure(r.rate)));
     if (r.pensionText.empty() || r.percentText.empty()) {
         sheet.rule("An empty pension or percentage counts as 0, which leaves the rate as it is.");
     }
@@ -72,12 +74,8 @@ Worksheet calculated(const PensionRecord& r) {
 }  // namespace
 
 Worksheet pensionWorksheet(const CalculationLog<PensionRecord>& log) {
-    std::optional<Worksheet> built;
-    if (log.record) {
-        built = calculated(*log.record);
-    }
     return loggedWorksheet(
-        "Pension Offset: how the figures were calculated", log.refusal, built,
+        "Pension Offset: how the figures were calculated", log, calculated,
         {{txtMonthlyPension, "Monthly Pension"},
          {txtEmployerPercent, "Employer %"},
          {txtRate, "Weekly Comp. Rate"}},

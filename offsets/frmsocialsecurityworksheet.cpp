@@ -5,28 +5,32 @@
 
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "shell/format.h"
-#include "shell/savedstate.h"
+#include "shell/keptrecord.h"
 #include "shell/values.h"
 
 namespace corvell {
 
 using namespace frmsocialsecurity;
 
+namespace {
+
+constexpr KeptMember<SocialSecurityRecord> kKept[] = {
+    {"monthlyText", &SocialSecurityRecord::monthlyText},
+    {"rateText", &SocialSecurityRecord::rateText},
+    {"monthly", &SocialSecurityRecord::monthly},
+    {"rate", &SocialSecurityRecord::rate},
+};
+
+}  // namespace
+
 nlohmann::json saveSocialSecurityRecord(const SocialSecurityRecord& r) {
-    return {{"monthlyText", r.monthlyText},
-            {"rateText", r.rateText},
-            {"monthly", r.monthly},
-            {"rate", r.rate}};
+    return saveKept(r, kKept);
 }
 
 // The figures follow from the amounts as read, which follow from the texts.
 SocialSecurityRecord loadSocialSecurityRecord(const StateReader& saved) {
-    saved.expectMembers({"monthlyText", "rateText", "monthly", "rate"});
     SocialSecurityRecord r;
-    r.monthlyText = saved["monthlyText"].text();
-    r.rateText = saved["rateText"].text();
-    r.monthly = saved["monthly"].number();
-    r.rate = saved["rate"].number();
+    loadKept(saved, kKept, r);
     if (CDbl(r.monthlyText) != r.monthly || CDbl(r.rateText) != r.rate || r.monthly == 0 ||
         r.rate == 0) {
         saved.fail("is not what a Calculate reads from its texts");
@@ -44,9 +48,8 @@ Worksheet calculated(const SocialSecurityRecord& r) {
     const SocialSecurityOffset& o = r.offset;
     Worksheet sheet("Social Security Offset");
     sheet.heading("Inputs as typed and as read");
-    sheet.text("Net Social Security Amount (a month): " + typed(r.monthlyText) + " read as " +
-               figure(r.monthly));
-    sheet.text("Weekly Comp. Rate: " + typed(r.rateText) + " read as " + figure(r.rate));
+    sheet.text(readAs("Net Social Security Amount (a month)", r.monthlyText, figure(r.monthly)));
+    sheet.text(readAs("Weekly Comp. Rate", r.rateText, figure(r.rate)));
     sheet.heading("Constants");
     sheet.text("4.34: weeks in a month, turning the monthly amount into a weekly one");
     sheet.text("2: one half of the weekly social security is offset");
@@ -70,12 +73,8 @@ Worksheet calculated(const SocialSecurityRecord& r) {
 }  // namespace
 
 Worksheet socialSecurityWorksheet(const CalculationLog<SocialSecurityRecord>& log) {
-    std::optional<Worksheet> built;
-    if (log.record) {
-        built = calculated(*log.record);
-    }
     return loggedWorksheet(
-        "Social Security Offset: how the figures were calculated", log.refusal, built,
+        "Social Security Offset: how the figures were calculated", log, calculated,
         {{txtSocialSecurity, "Net Social Security Amount"}, {txtRate, "Weekly Comp. Rate"}},
         "A refused Calculate changes no figure the window shows.");
 }

@@ -23,36 +23,19 @@ constexpr const char* kDateFormat = "mm/dd/yyyy";
 
 }  // namespace
 
-LumpSumModel::LumpSumModel() : FormModel(WindowId::frmOffset) {
-    addField(txtBeginningDate);
+LumpSumModel::LumpSumModel()
+    : BeginDateModel(WindowId::frmOffset, {txtBeginningDate, txtCaseCaption, cmdCommCalculate,
+                                           cmdCommPrint, cmdCommClear}) {
     addField(txtRate);
     addField(txtNetOffsetAmount);
-    addField(txtCaseCaption);
     addField(txtComputedEndDate);
     addField(txtComputedWeeks);
     addField(txtComputedDays);
     addField(txtRemainder);
-    addButton(cmdCommCalculate);
-    addButton(cmdCommPrint);
-    addButton(cmdCommClear);
-    addNavigationRow();
-
-    on(txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
-    on(cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
-    on(cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
-    on(cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });
-}
-
-Reaction LumpSumModel::txtBeginningDate_LostFocus() {
-    return leaveKeptDate(field(txtBeginningDate), values_.BeginDate, txtBeginningDate);
 }
 
 Reaction LumpSumModel::cmdCommCalculate_Click() {
-    Reaction reaction = calculate();
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    }
-    return reaction;
+    return logRefusal(log_, calculate());
 }
 
 Reaction LumpSumModel::calculate() {
@@ -73,7 +56,7 @@ Reaction LumpSumModel::calculate() {
         return Reaction::refuse("Net Offset Amount is required for any calculation.",
                                 txtNetOffsetAmount);
     }
-    const std::optional<double> rateRead = FieldNumber(rateText);
+    const std::optional<double> rateRead = fieldNumber(rateText);
     if (!rateRead) {
         return notValidNumber(rateText, txtRate);
     }

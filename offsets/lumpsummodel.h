@@ -6,16 +6,13 @@
 // them.
 
 #include "offsets/frmoffsetworksheet.h"
-#include "shared/calculationvalues.h"
-#include "shell/formmodel.h"
+#include "shared/begindatemodel.h"
 
 namespace corvell {
 
-class LumpSumModel : public FormModel {
+class LumpSumModel final : public BeginDateModel {
 public:
     LumpSumModel();
-
-    const CalculationValues& values() const { return values_; }
 
     std::optional<Worksheet> worksheet() const override;
 
@@ -23,13 +20,11 @@ private:
     void saveKept(nlohmann::json& kept) const override;
     void loadKept(const StateReader& kept) override;
 
-    Reaction txtBeginningDate_LostFocus();
-    Reaction cmdCommCalculate_Click();
+    Reaction cmdCommCalculate_Click() override;
     Reaction calculate();
-    Reaction cmdCommClear_Click();
-    Reaction cmdCommPrint_Click();
+    Reaction cmdCommClear_Click() override;
+    Reaction cmdCommPrint_Click() override;
 
-    CalculationValues values_;
     CalculationLog<LumpSumRecord> log_;
 };
 

@@ -30,21 +30,17 @@ PensionModel::PensionModel()
 // rate as it is, but a number too large for a double is refused; the rate
 // itself must be a number.
 Reaction PensionModel::cmdSSCalculate_Click() {
-    Reaction reaction = calculate();
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    }
-    return reaction;
+    return logRefusal(log_, calculate());
 }
 
 Reaction PensionModel::calculate() {
     const std::string& pensionText = text(txtMonthlyPension);
-    const std::optional<double> pension = FieldNumber(pensionText);
+    const std::optional<double> pension = fieldNumber(pensionText);
     if (!pension) {
         return notValidNumber(pensionText, txtMonthlyPension);
     }
     const std::string& percentText = text(txtEmployerPercent);
-    const std::optional<double> percent = FieldNumber(percentText);
+    const std::optional<double> percent = fieldNumber(percentText);
     if (!percent) {
         return notValidNumber(percentText, txtEmployerPercent);
     }

@@ -24,17 +24,13 @@ SocialSecurityModel::SocialSecurityModel()
 }
 
 Reaction SocialSecurityModel::cmdSSCalculate_Click() {
-    Reaction reaction = calculate();
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    }
-    return reaction;
+    return logRefusal(log_, calculate());
 }
 
 Reaction SocialSecurityModel::calculate() {
     const std::string& monthlyText = text(txtSocialSecurity);
     const std::string& rateText = text(txtRate);
-    const std::optional<double> monthlyRead = FieldNumber(monthlyText);
+    const std::optional<double> monthlyRead = fieldNumber(monthlyText);
     if (!monthlyRead) {
         return notValidNumber(monthlyText, txtSocialSecurity);
     }
@@ -42,7 +38,7 @@ Reaction SocialSecurityModel::calculate() {
         return Reaction::refuse("Please enter monthly social security payment received",
                                 txtSocialSecurity);
     }
-    const std::optional<double> rateRead = FieldNumber(rateText);
+    const std::optional<double> rateRead = fieldNumber(rateText);
     if (!rateRead) {
         return notValidNumber(rateText, txtRate);
     }

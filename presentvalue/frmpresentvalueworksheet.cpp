@@ -6,7 +6,6 @@
 
 #include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/lifeexpectancy.h"
-#include "shell/daycount.h"
 #include "shell/format.h"
 #include "shell/savedstate.h"
 #include "shell/values.h"
@@ -104,10 +103,6 @@ PresentValueRecord loadPresentValueRecord(const StateReader& saved) {
 
 namespace {
 
-std::string readAs(std::string_view caption, const std::string& text, const std::string& read) {
-    return std::string(caption) + ": " + typed(text) + " read as " + read;
-}
-
 void inputs(Worksheet& sheet, const PresentValueRecord& r) {
     sheet.heading("Inputs as typed and as read");
     sheet.text(readAs("From Date", r.fromText, dateFigure(r.from)));
@@ -183,13 +178,7 @@ void period(Worksheet& sheet, const PresentValueRecord& r) {
     if (r.life) {
         sheet.text("Weeks read back = " + typed(r.weeksRead) + " = " + figure(r.Weeks));
     }
-    const double unrounded = unroundedDays(r.Weeks);
-    sheet.text("Days = " + figure(r.Weeks) + " x 7 = " + figure(unrounded) +
-               ", rounded: " + figure(r.days));
-    if (unrounded - std::floor(unrounded) == 0.5) {
-        sheet.rule("Days are rounded half to even: " + figure(unrounded) + " days count as " +
-                   figure(r.days) + ".");
-    }
+    weeksInDays(sheet, "Days", r.Weeks, r.days);
     sheet.text("To Date = " + dateFigure(r.from) + " + " + figure(r.days) +
                " days = " + dateFigure(r.toDate));
     sheet.rule("The To Date is the From Date plus the days, with no day taken off.");
@@ -260,12 +249,8 @@ Worksheet calculated(const PresentValueRecord& r) {
 }  // namespace
 
 Worksheet presentValueWorksheet(const CalculationLog<PresentValueRecord>& log) {
-    std::optional<Worksheet> built;
-    if (log.record) {
-        built = calculated(*log.record);
-    }
     return loggedWorksheet(
-        "Present Value: how the figures were calculated", log.refusal, built,
+        "Present Value: how the figures were calculated", log, calculated,
         {{txtFromDate, "From Date"},
          {txtToDate, "To Date"},
          {txtWeeks, "Weeks"},

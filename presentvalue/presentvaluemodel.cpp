@@ -107,10 +107,8 @@ Reaction PresentValueModel::cmdPVCalculate_Click() {
     record.genderText = text(txtGender);
     record.rateText = text(txtRate);
     record.interestText = text(txtInterestRate);
-    Reaction reaction = calculate(record);
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    } else {
+    Reaction reaction = logRefusal(log_, calculate(record));
+    if (!reaction.message) {
         log_.passed(std::move(record));
     }
     return reaction;
@@ -180,7 +178,7 @@ std::optional<Reaction> PresentValueModel::checkToDate(std::optional<Date>& to) 
 
 std::optional<Reaction> PresentValueModel::weeksFromAge(PresentValueRecord& record) {
     const std::string& ageText = text(txtAge);
-    const std::optional<double> ageRead = FieldNumber(ageText);
+    const std::optional<double> ageRead = fieldNumber(ageText);
     if (!ageRead) {
         return notValidNumber(ageText, txtAge);
     }
@@ -210,7 +208,7 @@ std::optional<Reaction> PresentValueModel::weeksFromAge(PresentValueRecord& reco
 
 std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from, PresentValueRecord& record) {
     const std::string& weeksText = text(txtWeeks);
-    const std::optional<double> weeksRead = FieldNumber(weeksText);
+    const std::optional<double> weeksRead = fieldNumber(weeksText);
     if (!weeksRead) {
         return notValidNumber(weeksText, txtWeeks);
     }
@@ -248,7 +246,7 @@ std::optional<Reaction> PresentValueModel::totalComp(PresentValueRecord& record)
         record.TotalComp = values_.TotalComp;
         return std::nullopt;
     }
-    const std::optional<double> rateRead = FieldNumber(rateText);
+    const std::optional<double> rateRead = fieldNumber(rateText);
     if (!rateRead) {
         return notValidNumber(rateText, txtRate);
     }
@@ -271,7 +269,7 @@ std::optional<Reaction> PresentValueModel::totalComp(PresentValueRecord& record)
 std::optional<Reaction> PresentValueModel::discountedPresentValue(PresentValueRecord& record) {
     const std::string& typed = text(txtInterestRate);
     const std::string rateText = typed.empty() ? kDefaultInterestRate : typed;
-    const std::optional<double> rateRead = FieldNumber(rateText);
+    const std::optional<double> rateRead = fieldNumber(rateText);
     if (!rateRead) {
         return notValidNumber(rateText, txtInterestRate);
     }

@@ -7,7 +7,7 @@
 namespace corvell {
 
 Reaction leaveRateField(std::string& text, ControlName control) {
-    if (!FieldNumber(text)) {
+    if (!fieldNumber(text)) {
         return notValidNumber(text, control);
     }
     text = Format(text, "###0.00");

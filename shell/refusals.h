@@ -6,6 +6,7 @@
 
 #include "shell/controlname.h"
 #include "shell/reaction.h"
+#include "shell/worksheet.h"
 
 namespace corvell {
 
@@ -17,5 +18,15 @@ Reaction notValidNumber(const std::string& text, ControlName control);
 // The field a refusal puts the focus back into, by name; empty when it puts
 // it nowhere.
 std::string refusedField(const Reaction& refusal);
+
+// A Calculate's reaction; a refusal is noted in the window's log for its
+// worksheet.
+template <class Record>
+Reaction logRefusal(CalculationLog<Record>& log, Reaction reaction) {
+    if (reaction.message) {
+        log.refused(reaction.message->text, refusedField(reaction));
+    }
+    return reaction;
+}
 
 }  // namespace corvell

@@ -26,6 +26,10 @@ StateReader StateReader::operator[](std::string_view key) const {
 }
 
 void StateReader::expectMembers(std::initializer_list<std::string_view> keys) const {
+    expectMembers(std::span<const std::string_view>(keys.begin(), keys.size()));
+}
+
+void StateReader::expectMembers(std::span<const std::string_view> keys) const {
     if (!value_.is_object()) {
         fail("is not a group of named values");
     }

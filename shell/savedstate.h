@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -35,6 +36,7 @@ public:
     // This object holds exactly these members: a missing one or one more is
     // an error.
     void expectMembers(std::initializer_list<std::string_view> keys) const;
+    void expectMembers(std::span<const std::string_view> keys) const;
     // This is an array; its length, and one of its elements.
     std::size_t size() const;
     StateReader operator[](std::size_t index) const;

@@ -167,7 +167,7 @@ std::optional<double> CDbl(std::string_view text) {
     return toDouble(*whole);
 }
 
-std::optional<double> FieldNumber(std::string_view text) {
+std::optional<double> fieldNumber(std::string_view text) {
     std::optional<std::string> number = wholeNumber(text);
     if (!number) {
         number = leadingNumber(text);

@@ -30,7 +30,7 @@ std::optional<double> CDbl(std::string_view text);
 // "1,000.00" is 1000 and "$75" is 75, while "12 .5x" is still 12.5 and "abc"
 // is 0. std::nullopt when the number read is beyond the range of a double
 // ("1e309", "-1.8e308", "1e309x"): such a text is refused, never read as 0.
-std::optional<double> FieldNumber(std::string_view text);
+std::optional<double> fieldNumber(std::string_view text);
 
 // Rounds down, toward minus infinity.
 double Int(double x);

@@ -1,7 +1,9 @@
 #include "shell/worksheet.h"
 
 #include <charconv>
+#include <cmath>
 
+#include "shell/daycount.h"
 #include "shell/format.h"
 #include "shell/values.h"
 
@@ -138,6 +140,21 @@ std::string dateFigure(Date date) {
 
 std::string typed(std::string_view text) {
     return "\"" + std::string(text) + "\"";
+}
+
+std::string readAs(std::string_view caption, std::string_view text, const std::string& read) {
+    return std::string(caption) + ": " + typed(text) + " read as " + read;
+}
+
+double weeksInDays(Worksheet& sheet, std::string_view label, double weeks, double days) {
+    const double unrounded = unroundedDays(weeks);
+    sheet.text(std::string(label) + " = " + figure(weeks) + " x 7 = " + figure(unrounded) +
+               ", rounded: " + figure(days));
+    if (unrounded - std::floor(unrounded) == 0.5) {
+        sheet.rule("Days are rounded half to even: " + figure(unrounded) + " days count as " +
+                   figure(days) + ".");
+    }
+    return unrounded;
 }
 
 Worksheet loggedWorksheet(std::string title, const std::optional<CalculateRefusal>& refusal,

@@ -92,6 +92,14 @@ std::string dateFigure(Date date);
 // Text as typed, in quotes so that blanks and empty text show.
 std::string typed(std::string_view text);
 
+// An input line: "<caption>: "<text>" read as <read>".
+std::string readAs(std::string_view caption, std::string_view text, const std::string& read);
+
+// The step that turns weeks into whole days: "<label> = <weeks> x 7 =
+// <unrounded>, rounded: <days>", and the rule when a half day was rounded to
+// even. Returns the unrounded days.
+double weeksInDays(Worksheet& sheet, std::string_view label, double weeks, double days);
+
 // The line every worksheet shows before its window's first Calculate.
 inline constexpr std::string_view kNoCalculationYet = "No calculation yet: press Calculate.";
 // The heading over the refusal of the last Calculate.
@@ -141,5 +149,18 @@ struct FieldCaption {
 Worksheet loggedWorksheet(std::string title, const std::optional<CalculateRefusal>& refusal,
                           const std::optional<Worksheet>& built,
                           const std::vector<FieldCaption>& captions, std::string_view afterRefusal);
+
+// The same from a window's log: `build` makes the worksheet of the last
+// Calculate that passed from its record.
+template <class Record, class Build>
+Worksheet loggedWorksheet(std::string title, const CalculationLog<Record>& log, Build build,
+                          const std::vector<FieldCaption>& captions,
+                          std::string_view afterRefusal) {
+    std::optional<Worksheet> built;
+    if (log.record) {
+        built = build(*log.record);
+    }
+    return loggedWorksheet(std::move(title), log.refusal, built, captions, afterRefusal);
+}
 
 }  // namespace corvell

@@ -44,9 +44,9 @@ SubrogationRecord loadSubrogationRecord(const StateReader& saved) {
     a.agreedRecovery = saved["agreedRecovery"].number();
     // The agreed recovery is read only without a lien.
     const bool agreedRead =
-        a.lien == 0 ? FieldNumber(r.agreedText) == a.agreedRecovery : a.agreedRecovery == 0;
-    if (FieldNumber(r.totalText) != a.total || FieldNumber(r.costsText) != a.costs ||
-        CDbl(r.rateText) != a.rate || FieldNumber(r.lienText) != a.lien || !agreedRead ||
+        a.lien == 0 ? fieldNumber(r.agreedText) == a.agreedRecovery : a.agreedRecovery == 0;
+    if (fieldNumber(r.totalText) != a.total || fieldNumber(r.costsText) != a.costs ||
+        CDbl(r.rateText) != a.rate || fieldNumber(r.lienText) != a.lien || !agreedRead ||
         a.total == 0 || a.rate == 0) {
         saved.fail("is not what a Calculate reads from its texts");
     }
@@ -65,13 +65,13 @@ Worksheet calculated(const SubrogationRecord& r) {
     const SubrogationDistribution& d = r.distribution;
     Worksheet sheet("Subrogation");
     sheet.heading("Inputs as typed and as read");
-    sheet.text("Total Recovery: " + typed(r.totalText) + " read as " + figure(a.total));
-    sheet.text("Costs and Fees: " + typed(r.costsText) + " read as " + figure(a.costs));
-    sheet.text("Weekly Comp. Rate: " + typed(r.rateText) + " read as " + figure(a.rate));
-    sheet.text("Lien Amount: " + typed(r.lienText) + " read as " + figure(a.lien));
+    sheet.text(readAs("Total Recovery", r.totalText, figure(a.total)));
+    sheet.text(readAs("Costs and Fees", r.costsText, figure(a.costs)));
+    sheet.text(readAs("Weekly Comp. Rate", r.rateText, figure(a.rate)));
+    sheet.text(readAs("Lien Amount", r.lienText, figure(a.lien)));
     if (a.lien == 0) {
-        sheet.text("Lien Recovery (an agreed net recovery): " + typed(r.agreedText) + " read as " +
-                   figure(a.agreedRecovery));
+        sheet.text(readAs("Lien Recovery (an agreed net recovery)", r.agreedText,
+                          figure(a.agreedRecovery)));
     } else {
         sheet.text("Lien Recovery: not read, since a lien is given; it is worked out below");
     }
@@ -135,12 +135,8 @@ Worksheet calculated(const SubrogationRecord& r) {
 }  // namespace
 
 Worksheet subrogationWorksheet(const CalculationLog<SubrogationRecord>& log) {
-    std::optional<Worksheet> built;
-    if (log.record) {
-        built = calculated(*log.record);
-    }
     return loggedWorksheet(
-        "Subrogation: how the figures were calculated", log.refusal, built,
+        "Subrogation: how the figures were calculated", log, calculated,
         {{txtTotalRecovery, "Total Recovery"},
          {txtCostsAndFees, "Costs and Fees"},
          {txtRate, "Weekly Comp. Rate"},

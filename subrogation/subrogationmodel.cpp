@@ -47,11 +47,7 @@ Reaction SubrogationModel::txtLienAmount_LostFocus() {
 }
 
 Reaction SubrogationModel::cmdSSCalculate_Click() {
-    Reaction reaction = calculate();
-    if (reaction.message) {
-        log_.refused(reaction.message->text, refusedField(reaction));
-    }
-    return reaction;
+    return logRefusal(log_, calculate());
 }
 
 Reaction SubrogationModel::calculate() {
@@ -61,7 +57,7 @@ Reaction SubrogationModel::calculate() {
     }
     // The total divides the costs: without one there is nothing to share.
     const std::string& totalText = text(txtTotalRecovery);
-    const std::optional<double> totalRead = FieldNumber(totalText);
+    const std::optional<double> totalRead = fieldNumber(totalText);
     if (!totalRead) {
         return notValidNumber(totalText, txtTotalRecovery);
     }
@@ -82,13 +78,13 @@ Reaction SubrogationModel::calculate() {
     amounts.total = total;
     amounts.rate = *rate;
     const std::string& costsText = text(txtCostsAndFees);
-    const std::optional<double> costs = FieldNumber(costsText);
+    const std::optional<double> costs = fieldNumber(costsText);
     if (!costs) {
         return notValidNumber(costsText, txtCostsAndFees);
     }
     amounts.costs = *costs;
     const std::string& lienText = text(txtLienAmount);
-    const std::optional<double> lien = FieldNumber(lienText);
+    const std::optional<double> lien = fieldNumber(lienText);
     if (!lien) {
         return notValidNumber(lienText, txtLienAmount);
     }
@@ -97,7 +93,7 @@ Reaction SubrogationModel::calculate() {
     // recovery is worked out and written over whatever the field holds.
     if (amounts.lien == 0) {
         const std::string& agreedText = text(txtLienRecovery);
-        const std::optional<double> agreed = FieldNumber(agreedText);
+        const std::optional<double> agreed = fieldNumber(agreedText);
         if (!agreed) {
             return notValidNumber(agreedText, txtLienRecovery);
         }

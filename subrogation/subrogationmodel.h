@@ -13,7 +13,7 @@ public:
     SubrogationModel();
 
     // 0 until the first calculation.
-    double NewWeeklyRate() const { return newWeeklyRate_; }
+    double newWeeklyRate() const { return newWeeklyRate_; }
 
     std::optional<Worksheet> worksheet() const override;
 

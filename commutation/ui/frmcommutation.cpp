@@ -1,7 +1,6 @@
 #include "commutation/ui/frmcommutation.h"
 
 #include "commutation/frmcommutationcontrols.h"
-#include "shell/ui/formlayout.h"
 
 namespace corvell::ui {
 
@@ -51,12 +50,9 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 frmCommutation::frmCommutation(CommutationModel& model, const Services& services, QWidget* parent)
-    : FormWindow(WindowId::frmCommutation, 9525, 4500, parent),
-      model_(model),
-      binder_(*this, model_, services) {
-    buildControls(*this, WindowId::frmCommutation, kLayout);
-    binder_.bind(cmdCommCalculate);
-    addMenus(binder_, {.print = cmdCommPrint, .close = nav::cmdQuit});
+    : ModelWindow(WindowId::frmCommutation, 9525, 4500, model, services, parent) {
+    build(kLayout);
+    bind(cmdCommCalculate, {.print = cmdCommPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

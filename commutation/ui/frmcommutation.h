@@ -1,20 +1,14 @@
 #pragma once
 
 #include "commutation/commutationmodel.h"
-#include "shell/ui/formbinder.h"
-#include "shell/ui/formwindow.h"
+#include "shell/ui/modelwindow.h"
 
 namespace corvell::ui {
 
-class frmCommutation final : public FormWindow {
+class frmCommutation final : public ModelWindow<CommutationModel> {
 public:
     // Shows and drives `model`, which the claim keeps.
     frmCommutation(CommutationModel& model, const Services& services, QWidget* parent = nullptr);
-    CommutationModel& model() { return model_; }
-
-private:
-    CommutationModel& model_;
-    FormBinder binder_;
 };
 
 }  // namespace corvell::ui

@@ -225,21 +225,18 @@ public:
 }  // namespace
 
 CalculationForm::CalculationForm(InterestModel& model, const Services& services, QWidget* parent)
-    : FormWindow(WindowId::CalculationForm, 13260, 8100, parent),
-      model_(model),
-      binder_(*this, model_, services) {
-    buildControls(*this, WindowId::CalculationForm, kLayout);
+    : ModelWindow(WindowId::CalculationForm, 13260, 8100, model, services, parent) {
+    build(kLayout);
     auto* caption = findControl<QLabel>(*this, Label11);
     auto* panel = findControl<QListWidget>(*this, List1);
     spreadCaptionOverPanel(*caption, *panel);
     new CaptionOverPanel(*caption, *panel);
     panel->setItemDelegate(new PanelLineSize(panel));
     // No default button on this window: Enter does not calculate.
-    binder_.bind();
-    addMenus(binder_, {.print = cmdPrint,
-                       .close = nav::cmdQuit,
-                       .file = ledgerFileCommands(),
-                       .edit = ledgerEditCommands()});
+    bind(std::nullopt, {.print = cmdPrint,
+                        .close = nav::cmdQuit,
+                        .file = ledgerFileCommands(),
+                        .edit = ledgerEditCommands()});
 }
 
 // The ledger leaves the window only once a Save has made it: after Clear
@@ -247,20 +244,20 @@ CalculationForm::CalculationForm(InterestModel& model, const Services& services,
 std::vector<MenuCommand> CalculationForm::ledgerFileCommands() {
     return {{.name = menu::mnuExportLedgerCsv,
              .text = QStringLiteral("Export &Ledger as CSV..."),
-             .run = [this] { exportLedgerCsv(*this, model_, binder_.services()); },
-             .enabled = [this] { return model_.ledger().EntryCount() > 0; }}};
+             .run = [this] { exportLedgerCsv(*this, model(), binder().services()); },
+             .enabled = [this] { return model().ledger().EntryCount() > 0; }}};
 }
 
 std::vector<MenuCommand> CalculationForm::ledgerEditCommands() {
     return {{.name = menu::mnuUndoClear,
              .text = QStringLiteral("&Undo Clear"),
              .shortcut = QKeySequence(Qt::CTRL | Qt::Key_Z),
-             .run = [this] { binder_.perform([this] { return model_.undoClear(); }); },
-             .enabled = [this] { return model_.canUndoClear(); }},
+             .run = [this] { binder().perform([this] { return model().undoClear(); }); },
+             .enabled = [this] { return model().canUndoClear(); }},
             {.name = menu::mnuCopyLedger,
              .text = QStringLiteral("&Copy Ledger"),
-             .run = [this] { copyLedger(model_); },
-             .enabled = [this] { return model_.ledger().EntryCount() > 0; }}};
+             .run = [this] { copyLedger(model()); },
+             .enabled = [this] { return model().ledger().EntryCount() > 0; }}};
 }
 
 }  // namespace corvell::ui

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "interest/interestmodel.h"
-#include "shell/ui/formbinder.h"
-#include "shell/ui/formwindow.h"
+#include "shell/ui/modelwindow.h"
 
 namespace corvell::ui {
 
@@ -13,19 +12,15 @@ inline constexpr ControlName mnuUndoClear{"mnuUndoClear"};
 inline constexpr ControlName mnuCopyLedger{"mnuCopyLedger"};
 }  // namespace menu
 
-class CalculationForm final : public FormWindow {
+class CalculationForm final : public ModelWindow<InterestModel> {
 public:
     // Shows and drives `model`, which the claim keeps.
     CalculationForm(InterestModel& model, const Services& services, QWidget* parent = nullptr);
-    InterestModel& model() { return model_; }
 
 private:
     // File > Export Ledger as CSV...; Edit > Undo Clear and Copy Ledger.
     std::vector<MenuCommand> ledgerFileCommands();
     std::vector<MenuCommand> ledgerEditCommands();
-
-    InterestModel& model_;
-    FormBinder binder_;
 };
 
 }  // namespace corvell::ui

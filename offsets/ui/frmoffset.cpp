@@ -4,7 +4,6 @@
 #include <QLabel>
 
 #include "offsets/frmoffsetcontrols.h"
-#include "shell/ui/formlayout.h"
 #include "shell/ui/look.h"
 
 namespace corvell::ui {
@@ -58,18 +57,15 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 frmOffset::frmOffset(LumpSumModel& model, const Services& services, QWidget* parent)
-    : FormWindow(WindowId::frmOffset, 9630, 6075, parent),
-      model_(model),
-      binder_(*this, model_, services) {
+    : ModelWindow(WindowId::frmOffset, 9630, 6075, model, services, parent) {
     // This window shows the desktop's own face colour; only its labels keep
     // the light grey.
     paintBackground(*this, QApplication::palette().color(QPalette::Window));
-    buildControls(*this, WindowId::frmOffset, kLayout);
+    build(kLayout);
     for (QLabel* label : clientArea().findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         paintBackground(*label, windowGrey());
     }
-    binder_.bind(cmdCommCalculate);
-    addMenus(binder_, {.print = cmdCommPrint, .close = nav::cmdQuit});
+    bind(cmdCommCalculate, {.print = cmdCommPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

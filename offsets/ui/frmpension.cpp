@@ -1,7 +1,6 @@
 #include "offsets/ui/frmpension.h"
 
 #include "offsets/frmpensioncontrols.h"
-#include "shell/ui/formlayout.h"
 
 namespace corvell::ui {
 
@@ -42,12 +41,9 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 FrmPension::FrmPension(PensionModel& model, const Services& services, QWidget* parent)
-    : FormWindow(WindowId::FrmPension, 9510, 6075, parent),
-      model_(model),
-      binder_(*this, model_, services) {
-    buildControls(*this, WindowId::FrmPension, kLayout);
-    binder_.bind(cmdSSCalculate);
-    addMenus(binder_, {.print = cmdSSPrint, .close = nav::cmdQuit});
+    : ModelWindow(WindowId::FrmPension, 9510, 6075, model, services, parent) {
+    build(kLayout);
+    bind(cmdSSCalculate, {.print = cmdSSPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

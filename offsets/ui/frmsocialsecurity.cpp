@@ -1,7 +1,6 @@
 #include "offsets/ui/frmsocialsecurity.h"
 
 #include "offsets/frmsocialsecuritycontrols.h"
-#include "shell/ui/formlayout.h"
 
 namespace corvell::ui {
 
@@ -41,12 +40,9 @@ constexpr ControlSpec kLayout[] = {
 
 frmSocialSecurity::frmSocialSecurity(SocialSecurityModel& model, const Services& services,
                                      QWidget* parent)
-    : FormWindow(WindowId::frmSocialSecurity, 9525, 6105, parent),
-      model_(model),
-      binder_(*this, model_, services) {
-    buildControls(*this, WindowId::frmSocialSecurity, kLayout);
-    binder_.bind(cmdSSCalculate);
-    addMenus(binder_, {.print = cmdSSPrint, .close = nav::cmdQuit});
+    : ModelWindow(WindowId::frmSocialSecurity, 9525, 6105, model, services, parent) {
+    build(kLayout);
+    bind(cmdSSCalculate, {.print = cmdSSPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 
 #include "presentvalue/frmpresentvaluecontrols.h"
-#include "shell/ui/formlayout.h"
 
 namespace corvell::ui {
 
@@ -62,17 +61,14 @@ constexpr ControlSpec kLayout[] = {
 
 frmPresentValue::frmPresentValue(PresentValueModel& model, const Services& services,
                                  QWidget* parent)
-    : FormWindow(WindowId::frmPresentValue, 9525, 5940, parent),
-      model_(model),
-      binder_(*this, model_, services) {
-    buildControls(*this, WindowId::frmPresentValue, kLayout);
+    : ModelWindow(WindowId::frmPresentValue, 9525, 5940, model, services, parent) {
+    build(kLayout);
     // The caption is a single-line field of several lines' height: its text
     // sits at the top, where the operator starts reading.
     if (auto* caption = findControl<QLineEdit>(*this, txtCaseCaption)) {
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    binder_.bind(cmdPVCalculate);
-    addMenus(binder_, {.print = cmdPVPrint, .close = nav::cmdQuit});
+    bind(cmdPVCalculate, {.print = cmdPVPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

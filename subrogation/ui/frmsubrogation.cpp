@@ -1,6 +1,5 @@
 #include "subrogation/ui/frmsubrogation.h"
 
-#include "shell/ui/formlayout.h"
 #include "subrogation/frmsubrogationcontrols.h"
 
 namespace corvell::ui {
@@ -52,12 +51,9 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 frmSubrogation::frmSubrogation(SubrogationModel& model, const Services& services, QWidget* parent)
-    : FormWindow(WindowId::frmSubrogation, 9525, 6045, parent),
-      model_(model),
-      binder_(*this, model_, services) {
-    buildControls(*this, WindowId::frmSubrogation, kLayout);
-    binder_.bind(cmdSSCalculate);
-    addMenus(binder_, {.print = cmdSSPrint, .close = nav::cmdQuit});
+    : ModelWindow(WindowId::frmSubrogation, 9525, 6045, model, services, parent) {
+    build(kLayout);
+    bind(cmdSSCalculate, {.print = cmdSSPrint, .close = nav::cmdQuit});
 }
 
 }  // namespace corvell::ui

@@ -9,6 +9,7 @@
 #include "shell/format.h"
 #include "shell/ui/look.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -39,11 +40,7 @@ class TestFrmCommutation : public QObject {
     }
 
     void expectRefusal(const QString& message, ControlName field) {
-        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(t_->dialogs.messages.front().text, message);
-        QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
-        QCOMPARE(focused(), control(*w_, field));
-        QCOMPARE(lineEdit(*w_, field)->selectedText(), text(*w_, field));
+        checkRefusal(*t_, *w_, message, field);
     }
 
     QString printedRate() { return QString::fromStdString(Format(*model().CommRate(), "0.00")); }
@@ -56,18 +53,11 @@ private Q_SLOTS:
     void cleanup() { t_.reset(); }
 
     void tabOrderAndDefaultButton() {
-        const ControlName expected[] = {
-            txtBeginningDate,    txtCommWeeks,         txtCommAmount,          txtCaseCaption,
-            cmdCommCalculate,    cmdCommPrint,         cmdCommClear,           nav::cmdQuit,
-            nav::cmdCommutation, nav::cmdPresentValue, nav::cmdSocialSecurity, nav::CmdLumpSum,
-            nav::cmdSubrogation, nav::cmdPension,      txtComputedRate,        txtComputedEndDate};
-        QWidget* at = control(*w_, expected[0]);
-        for (ControlName name : expected) {
-            QCOMPARE(at->objectName(), qtName(name));
-            do {
-                at = at->nextInFocusChain();
-            } while (!(at->focusPolicy() & Qt::TabFocus));
-        }
+        checkTabOrder(
+            *w_, {txtBeginningDate, txtCommWeeks, txtCommAmount, txtCaseCaption, cmdCommCalculate,
+                  cmdCommPrint, cmdCommClear, nav::cmdQuit, nav::cmdCommutation,
+                  nav::cmdPresentValue, nav::cmdSocialSecurity, nav::CmdLumpSum,
+                  nav::cmdSubrogation, nav::cmdPension, txtComputedRate, txtComputedEndDate});
         QVERIFY(button(*w_, cmdCommCalculate)->isDefault());
         QCOMPARE(button(*w_, nav::cmdCommutation)->text(), QString("Interest"));
     }

@@ -11,7 +11,7 @@
 #include "offsets/ui/frmoffset.h"
 #include "shell/format.h"
 #include "shell/ui/look.h"
-#include "tests/offsets/offsetwindowcheck.h"
+#include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -97,10 +97,7 @@ class TestLumpSumWindow : public QObject {
         return r;
     }
 
-    const report::Document& printed() {
-        click(*w_, cmdCommPrint);
-        return t_->dialogs.printed.back();
-    }
+    const report::Document& printed() { return test::printed(*t_, *w_, cmdCommPrint); }
 
 private Q_SLOTS:
     void init() {
@@ -337,12 +334,7 @@ private Q_SLOTS:
         QVERIFY(t_->dialogs.messages.empty());
 
         enterAll(date, rate, amount);
-        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(t_->dialogs.lastMessage(), message);
-        QCOMPARE(t_->dialogs.messages.back().title, ui::applicationTitle());
-        QCOMPARE(focused(), control(*w_, field));
-        auto* line = lineEdit(*w_, field);
-        QCOMPARE(line->selectedText(), line->text());
+        checkRefusal(*t_, *w_, message, field);
         QCOMPARE(text(*w_, txtBeginningDate), dateAfter);
         QCOMPARE(text(*w_, txtRate), rate);
         QCOMPARE(text(*w_, txtNetOffsetAmount), amount);

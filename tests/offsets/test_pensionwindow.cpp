@@ -8,7 +8,7 @@
 #include "offsets/frmpensioncontrols.h"
 #include "offsets/ui/frmpension.h"
 #include "shell/ui/look.h"
-#include "tests/offsets/offsetwindowcheck.h"
+#include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -60,10 +60,7 @@ class TestPensionWindow : public QObject {
         click(*w_, cmdSSCalculate);
     }
 
-    const report::Document& printed() {
-        click(*w_, cmdSSPrint);
-        return t_->dialogs.printed.back();
-    }
+    const report::Document& printed() { return test::printed(*t_, *w_, cmdSSPrint); }
 
 private Q_SLOTS:
     void init() {
@@ -223,12 +220,7 @@ private Q_SLOTS:
         type(*w_, txtEmployerPercent, pension == "1e200" ? "1e200" : "60");
         type(*w_, txtRate, rate);
         click(*w_, cmdSSCalculate);
-        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(t_->dialogs.lastMessage(), message);
-        QCOMPARE(t_->dialogs.messages.back().title, ui::applicationTitle());
-        QCOMPARE(focused(), control(*w_, field));
-        auto* line = lineEdit(*w_, field);
-        QCOMPARE(line->selectedText(), line->text());
+        checkRefusal(*t_, *w_, message, field);
         QCOMPARE(text(*w_, txtRate), rate);
         QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
         QCOMPARE(w_->model().newWeeklyRate(), kept);

@@ -8,7 +8,7 @@
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/ui/frmsocialsecurity.h"
 #include "shell/ui/look.h"
-#include "tests/offsets/offsetwindowcheck.h"
+#include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -62,10 +62,7 @@ class TestSocialSecurityWindow : public QObject {
         click(*w_, cmdSSCalculate);
     }
 
-    const report::Document& printed() {
-        click(*w_, cmdSSPrint);
-        return t_->dialogs.printed.back();
-    }
+    const report::Document& printed() { return test::printed(*t_, *w_, cmdSSPrint); }
 
 private Q_SLOTS:
     void init() {
@@ -238,12 +235,7 @@ private Q_SLOTS:
         QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
 
         calculate(monthly, rate);
-        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(t_->dialogs.messages.back().text, message);
-        QCOMPARE(t_->dialogs.messages.back().title, ui::applicationTitle());
-        QCOMPARE(focused(), control(*w_, field));
-        auto* line = lineEdit(*w_, field);
-        QCOMPARE(line->selectedText(), line->text());
+        checkRefusal(*t_, *w_, message, field);
         QCOMPARE(text(*w_, txtSocialSecurity), monthly);
         QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
     }

@@ -12,6 +12,7 @@
 #include "shell/ui/look.h"
 #include "shell/values.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -39,12 +40,8 @@ class TestFrmPresentValue : public QObject {
     ui::frmPresentValue* w_ = nullptr;
 
     void expectRefusal(const QString& message, ControlName field) {
-        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(t_->dialogs.lastMessage(), message);
-        QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
-        QCOMPARE(focused(), control(*w_, field));
+        checkRefusal(*t_, *w_, message, field);
         QVERIFY(!text(*w_, field).isEmpty());
-        QCOMPARE(lineEdit(*w_, field)->selectedText(), text(*w_, field));
     }
 
     void expectFocusAtStart(ControlName field) {
@@ -168,34 +165,26 @@ private Q_SLOTS:
     }
 
     void tabOrder() {
-        const ControlName expected[] = {txtFromDate,
-                                        txtToDate,
-                                        txtWeeks,
-                                        txtAge,
-                                        txtGender,
-                                        txtRate,
-                                        txtInterestRate,
-                                        txtCaseCaption,
-                                        cmdPVCalculate,
-                                        cmdPVPrint,
-                                        cmdPVClear,
-                                        nav::cmdQuit,
-                                        nav::CmdInterest,
-                                        nav::cmdSocialSecurity,
-                                        nav::cmdCommutation,
-                                        nav::cmdLumpSum,
-                                        nav::cmdSubrogation,
-                                        nav::cmdPension,
-                                        txtTotalComp,
-                                        txtPresentValue};
-        QWidget* at = control(*w_, expected[0]);
-        for (std::size_t i = 1; i < std::size(expected); ++i) {
-            at = at->nextInFocusChain();
-            while (!(at->focusPolicy() & Qt::TabFocus)) {
-                at = at->nextInFocusChain();
-            }
-            QCOMPARE(at->objectName(), qtName(expected[i]));
-        }
+        checkTabOrder(*w_, {txtFromDate,
+                            txtToDate,
+                            txtWeeks,
+                            txtAge,
+                            txtGender,
+                            txtRate,
+                            txtInterestRate,
+                            txtCaseCaption,
+                            cmdPVCalculate,
+                            cmdPVPrint,
+                            cmdPVClear,
+                            nav::cmdQuit,
+                            nav::CmdInterest,
+                            nav::cmdSocialSecurity,
+                            nav::cmdCommutation,
+                            nav::cmdLumpSum,
+                            nav::cmdSubrogation,
+                            nav::cmdPension,
+                            txtTotalComp,
+                            txtPresentValue});
     }
 
     void datesCompleteOnLeaving_data() {

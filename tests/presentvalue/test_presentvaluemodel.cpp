@@ -237,7 +237,7 @@ private Q_SLOTS:
         model.setText(txtGender, gender.toStdString());
         QVERIFY(calculate(model).empty());
         QCOMPARE(text(model, txtWeeks), QString::fromStdString(CStr(lifeYears * 52.25)));
-        QCOMPARE(model.values().Weeks, FieldNumber(CStr(lifeYears * 52.25)));
+        QCOMPARE(model.values().Weeks, fieldNumber(CStr(lifeYears * 52.25)));
     }
 
     void aToDateWinsOverAgeAndWeeks() {

@@ -144,7 +144,7 @@ private Q_SLOTS:
     void fieldNumber() {
         QFETCH(QString, text);
         QFETCH(double, expected);
-        const std::optional<double> got = FieldNumber(text.toStdString());
+        const std::optional<double> got = corvell::fieldNumber(text.toStdString());
         QCOMPARE(got.has_value(), !std::isnan(expected));
         if (got) {
             QCOMPARE(*got, expected);

@@ -8,6 +8,7 @@
 #include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/ui/frmsubrogation.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -60,20 +61,11 @@ private Q_SLOTS:
     void cleanup() { t_.reset(); }
 
     void tabOrderAndDefaultButton() {
-        const ControlName expected[] = {
-            txtTotalRecovery,       txtCostsAndFees,  txtRate,
-            txtLienAmount,          txtLienRecovery,  txtCaseCaption,
-            cmdSSCalculate,         cmdSSPrint,       cmdSSClear,
-            nav::cmdQuit,           nav::CmdInterest, nav::cmdPresentValue,
-            nav::cmdSocialSecurity, nav::cmdLumpSum,  nav::cmdCommutation,
-            nav::cmdPension,        txtNewWeeklyRate, txtForWeeks};
-        QWidget* at = control(*w_, expected[0]);
-        for (ControlName name : expected) {
-            QCOMPARE(at->objectName(), qtName(name));
-            do {
-                at = at->nextInFocusChain();
-            } while (!(at->focusPolicy() & Qt::TabFocus));
-        }
+        checkTabOrder(
+            *w_, {txtTotalRecovery, txtCostsAndFees, txtRate, txtLienAmount, txtLienRecovery,
+                  txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear, nav::cmdQuit,
+                  nav::CmdInterest, nav::cmdPresentValue, nav::cmdSocialSecurity, nav::cmdLumpSum,
+                  nav::cmdCommutation, nav::cmdPension, txtNewWeeklyRate, txtForWeeks});
         QVERIFY(button(*w_, cmdSSCalculate)->isDefault());
         QCOMPARE(ui::clientArea(*w_).size(), QSize(635, 403));  // 9525 x 6045 twips
         QCOMPARE(control(*w_, txtForWeeks)->geometry(), QRect(296, 136, 129, 25));
@@ -161,14 +153,10 @@ private Q_SLOTS:
         const QStringList before = fieldTexts();
         t_->dialogs.clear();
         pressEnter(*w_, txtLienAmount);
-        QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(t_->dialogs.messages.front().text, message);
-        QCOMPARE(t_->dialogs.messages.front().title, ui::applicationTitle());
-        QCOMPARE(focused(), control(*w_, field));
-        QCOMPARE(lineEdit(*w_, field)->selectedText(), text(*w_, field));
+        checkRefusal(*t_, *w_, message, field);
         QCOMPARE(fieldTexts(), before);
         QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$180.00"));
-        QCOMPARE(w_->model().NewWeeklyRate(), 450 * 0.4);
+        QCOMPARE(w_->model().newWeeklyRate(), 450 * 0.4);
     }
 
     void leavingLienAmount_data() {
@@ -208,7 +196,7 @@ private Q_SLOTS:
             QCOMPARE(t, QString());
         }
         QCOMPARE(focused(), control(*w_, txtTotalRecovery));
-        QCOMPARE(w_->model().NewWeeklyRate(), 450 * 0.4);
+        QCOMPARE(w_->model().newWeeklyRate(), 450 * 0.4);
         QVERIFY(t_->dialogs.messages.empty());
     }
 

@@ -65,7 +65,7 @@ private Q_SLOTS:
         QCOMPARE(m.text(txtLienRecovery), std::string("18,000.00"));
         QCOMPARE(m.text(txtNewWeeklyRate), std::string("$180.00"));
         QCOMPARE(m.text(txtForWeeks), std::string("155 / 3"));
-        QCOMPARE(m.NewWeeklyRate(), 450 * 0.4);
+        QCOMPARE(m.newWeeklyRate(), 450 * 0.4);
     }
 
     void reportLines() {

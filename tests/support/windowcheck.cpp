@@ -1,4 +1,4 @@
-#include "tests/offsets/offsetwindowcheck.h"
+#include "tests/support/windowcheck.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -104,6 +104,19 @@ void checkTabOrder(QWidget& window, const std::vector<ControlName>& order) {
         w = w->nextInFocusChain();
     } while (w != first && walked.size() <= expected.size());
     QCOMPARE(walked, expected);
+}
+
+void checkRefusal(const WindowTest& t, QWidget& window, const QString& message, ControlName field) {
+    QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
+    QCOMPARE(t.dialogs.messages.front().text, message);
+    QCOMPARE(t.dialogs.messages.front().title, ui::applicationTitle());
+    QCOMPARE(focused(), control(window, field));
+    QCOMPARE(lineEdit(window, field)->selectedText(), text(window, field));
+}
+
+const report::Document& printed(WindowTest& t, QWidget& window, ControlName print) {
+    click(window, print);
+    return t.dialogs.printed.back();
 }
 
 void checkFonts(QWidget& window, const std::vector<ControlName>& fields,

@@ -1,7 +1,9 @@
 #pragma once
-// Checks the three offset window tests share: where each control sits and
-// what it says, the tab order, and a printed report read back from paper.
+// Checks the window tests share: where each control sits and what it says,
+// the tab order, a refusal as the operator sees it, and a printed report
+// read back from paper.
 
+#include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <span>
@@ -10,6 +12,7 @@
 
 #include "shell/controlname.h"
 #include "shell/report.h"
+#include "tests/support/windowtest.h"
 
 namespace corvell::test {
 
@@ -30,6 +33,13 @@ void checkPlaces(QWidget& window, std::span<const Placed> controls);
 
 // The controls Tab walks through, starting from the first one listed.
 void checkTabOrder(QWidget& window, const std::vector<ControlName>& order);
+
+// The one message a refused handler showed, under the program's title, and
+// the refused field focused with its whole text selected.
+void checkRefusal(const WindowTest& t, QWidget& window, const QString& message, ControlName field);
+
+// The report the window's Print button prints.
+const report::Document& printed(WindowTest& t, QWidget& window, ControlName print);
 
 // Fonts: text fields in bold Times New Roman 9.75 point, labels and buttons
 // in bold MS Sans Serif 8.25 point, the Case Caption label in bold MS Serif.

@@ -1,0 +1,39 @@
+#pragma once
+// What the commutation and lump sum offset windows share: a beginning date
+// that is re-written and kept in the window's own calculation values when it
+// is left, the case caption, the Calculate, Print and Clear buttons and the
+// navigation row. Each window adds its own fields and rules.
+
+#include "shared/calculationvalues.h"
+#include "shell/formmodel.h"
+
+namespace corvell {
+
+// The names each of the two windows gives the shared controls.
+struct BeginDateControls {
+    ControlName txtBeginningDate;
+    ControlName txtCaseCaption;
+    ControlName cmdCommCalculate;
+    ControlName cmdCommPrint;
+    ControlName cmdCommClear;
+};
+
+class BeginDateModel : public FormModel {
+public:
+    const CalculationValues& values() const { return values_; }
+
+protected:
+    BeginDateModel(WindowId id, const BeginDateControls& controls);
+
+    CalculationValues values_;
+
+private:
+    Reaction txtBeginningDate_LostFocus();
+    virtual Reaction cmdCommCalculate_Click() = 0;
+    virtual Reaction cmdCommClear_Click() = 0;
+    virtual Reaction cmdCommPrint_Click() = 0;
+
+    ControlName beginningDate_;
+};
+
+}  // namespace corvell

@@ -1,0 +1,44 @@
+#pragma once
+// A calculator window: the controls of its layout table, bound to its model
+// (which the claim keeps) by the one FormBinder, under the menus every window
+// shares. A window class adds only its layout table and what is its own.
+
+#include <optional>
+#include <span>
+
+#include "shell/ui/formbinder.h"
+#include "shell/ui/formlayout.h"
+#include "shell/ui/formwindow.h"
+
+namespace corvell::ui {
+
+template <class Model>
+class ModelWindow : public FormWindow {
+public:
+    Model& model() { return model_; }
+
+protected:
+    ModelWindow(WindowId id, int widthTwips, int heightTwips, Model& model,
+                const Services& services, QWidget* parent)
+        : FormWindow(id, widthTwips, heightTwips, parent),
+          model_(model),
+          binder_(*this, model_, services) {}
+
+    // Creates the table's controls in the client area.
+    void build(std::span<const ControlSpec> layout) { buildControls(*this, id(), layout); }
+
+    // Binds the controls to the model, Enter in a single-line field pressing
+    // `defaultButton` if there is one, then builds the menus.
+    void bind(std::optional<ControlName> defaultButton, const MenuCommands& commands) {
+        binder_.bind(defaultButton);
+        addMenus(binder_, commands);
+    }
+
+    FormBinder& binder() { return binder_; }
+
+private:
+    Model& model_;
+    FormBinder binder_;
+};
+
+}  // namespace corvell::ui
