@@ -1,11 +1,15 @@
 #include "interest/ui/calculationform.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStaticText>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include "interest/calculationformcontrols.h"
@@ -202,7 +206,11 @@ private:
 // height), and would scroll sideways only as far as that line, the totals.
 // Every line is measured as wide as the longest one, so that the panel
 // scrolls to the end of an entry line that a widened column made longer.
-class PanelLineSize final : public QStyledItemDelegate {
+//
+// A Save scrolls the panel to its end, which repaints every line in view:
+// each line is laid out once and kept, instead of being shaped again at
+// every repaint.
+class PanelLineDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
@@ -220,6 +228,62 @@ public:
         }
         return QStyledItemDelegate::sizeHint(option, longest);
     }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QWidget* view = item.widget;
+        QStyle* style = view != nullptr ? view->style() : QApplication::style();
+        // The selection's background, then the text, then the focus frame,
+        // as the style draws a view's item of text alone.
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, view);
+
+        const QStaticText& line = laidOut(item.text, item.font);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QPalette::ColorGroup group =
+            !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
+            : (item.state & QStyle::State_Active) ? QPalette::Active
+                                                  : QPalette::Inactive;
+        painter->save();
+        painter->setFont(item.font);
+        painter->setPen(item.palette.color(group, (item.state & QStyle::State_Selected)
+                                                      ? QPalette::HighlightedText
+                                                      : QPalette::Text));
+        painter->drawStaticText(
+            QPointF(item.rect.left() + margin,
+                    item.rect.top() + (item.rect.height() - line.size().height()) / 2),
+            line);
+        painter->restore();
+        if (item.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(item);
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+            focus.backgroundColor = item.palette.color(group, (item.state & QStyle::State_Selected)
+                                                                  ? QPalette::Highlight
+                                                                  : QPalette::Window);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+        }
+    }
+
+private:
+    const QStaticText& laidOut(const QString& text, const QFont& font) const {
+        if (auto found = lines_.constFind(text); found != lines_.cend()) {
+            return *found;
+        }
+        if (lines_.size() >= kKeptLines) {
+            lines_.clear();
+        }
+        QStaticText line(text);
+        line.setTextFormat(Qt::PlainText);
+        line.setPerformanceHint(QStaticText::AggressiveCaching);
+        line.prepare(QTransform(), font);
+        return *lines_.insert(text, line);
+    }
+
+    // More than the ledger's lines and its totals, fewer than would matter.
+    static constexpr qsizetype kKeptLines = 512;
+    mutable QHash<QString, QStaticText> lines_;
 };
 
 }  // namespace
@@ -231,7 +295,7 @@ CalculationForm::CalculationForm(InterestModel& model, const Services& services,
     auto* panel = findControl<QListWidget>(*this, List1);
     spreadCaptionOverPanel(*caption, *panel);
     new CaptionOverPanel(*caption, *panel);
-    panel->setItemDelegate(new PanelLineSize(panel));
+    panel->setItemDelegate(new PanelLineDelegate(panel));
     // No default button on this window: Enter does not calculate.
     bind(std::nullopt, {.print = cmdPrint,
                         .close = nav::cmdQuit,

@@ -16,6 +16,7 @@
 #include "shell/ui/formbinder.h"
 #include "shell/ui/formlayout.h"
 #include "shell/ui/helpmenu.h"
+#include "shell/ui/look.h"
 #include "shell/ui/worksheetwindow.h"
 
 namespace corvell::ui {
@@ -93,6 +94,7 @@ FormWindow::FormWindow(WindowId id, int widthTwips, int heightTwips, QWidget* pa
     clientArea_->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(clientArea_);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
+    menuBar()->setFont(menuFont());
     setUpWindow(*this, id, widthTwips, heightTwips);
 }
 

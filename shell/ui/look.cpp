@@ -34,6 +34,12 @@ QFont captionFont(QFont font) {
     return font;
 }
 
+// Menus are captions too; in the navigation row's face they add no typeface
+// of their own to what a window loads.
+QFont menuFont() {
+    return defaultFont();
+}
+
 QFont fieldFont() {
     return makeFont(QStringLiteral("Times New Roman"), 9.75, true);
 }

@@ -29,6 +29,7 @@ QFont captionLabelFont();       // "MS Serif" bold 9.75 point: the "Case Caption
 QFont defaultFont();            // "MS Sans Serif" 8.25 point: the navigation row
 QFont panelFont();              // "Courier New" bold 8.25 point: the ledger panel
 QFont captionFont(QFont font);  // for the program's own captions, not for fields
+QFont menuFont();               // the navigation row's, for the menu bar and its menus
 QFont makeFont(const QString& family, double points, bool bold, bool italic = false);
 
 QColor windowGrey();  // red, green and blue 192

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "shell/ui/look.h"
+
 namespace corvell::ui {
 namespace {
 
@@ -16,12 +18,14 @@ QString qs(ControlName name) {
 QMenu& addMenu(QMenuBar& bar, ControlName name, const QString& title) {
     QMenu* menu = bar.addMenu(title);
     menu->setObjectName(qs(name));
+    menu->setFont(menuFont());
     return *menu;
 }
 
 QMenu& addSubmenu(QMenu& menu, ControlName name, const QString& title) {
     QMenu* submenu = menu.addMenu(title);
     submenu->setObjectName(qs(name));
+    submenu->setFont(menuFont());
     return *submenu;
 }
 
