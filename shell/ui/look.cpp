@@ -18,8 +18,17 @@ void installFontSubstitutes() {
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }
 
+// The layouts and reports name Windows fonts; the program draws them with
+// their metric-compatible stand-ins, which it depends on, so that windows
+// and reports look alike on every machine. Asking for the stand-in itself
+// also spares the font lookup a search through every fallback font for a
+// family most machines lack, a good part of start-up.
+QString standInFamily(const QString& family) {
+    return QFont::substitute(family);
+}
+
 QFont makeFont(const QString& family, double points, bool bold, bool italic) {
-    QFont font(family);
+    QFont font(standInFamily(family));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);

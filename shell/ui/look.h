@@ -30,6 +30,9 @@ QFont defaultFont();            // "MS Sans Serif" 8.25 point: the navigation ro
 QFont panelFont();              // "Courier New" bold 8.25 point: the ledger panel
 QFont captionFont(QFont font);  // for the program's own captions, not for fields
 QFont menuFont();               // the navigation row's, for the menu bar and its menus
+// The stand-in the program draws a Windows font with (Liberation Serif for
+// Times New Roman, and so on), once installFontSubstitutes has run.
+QString standInFamily(const QString& family);
 QFont makeFont(const QString& family, double points, bool bold, bool italic = false);
 
 QColor windowGrey();  // red, green and blue 192

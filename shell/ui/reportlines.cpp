@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "shell/ui/look.h"
+
 namespace corvell::ui {
 namespace {
 
@@ -63,13 +65,15 @@ QString withoutLeadingBlanks(const QString& text) {
 class LineComposer {
 public:
     LineComposer(const QPaintDevice& device, double width)
-        : device_(&device), width_(width), font_(QStringLiteral("Times New Roman")) {}
+        : device_(&device),
+          width_(width),
+          font_(standInFamily(QStringLiteral("Times New Roman"))) {}
 
     void apply(const report::Statement& statement) {
         if (const auto* p = std::get_if<report::Print>(&statement)) {
             print(*p);
         } else if (const auto* f = std::get_if<report::SetFont>(&statement)) {
-            font_.setFamily(QString::fromStdString(f->name));
+            font_.setFamily(standInFamily(QString::fromStdString(f->name)));
         } else if (const auto* s = std::get_if<report::SetSize>(&statement)) {
             points_ = s->points;
         } else if (const auto* b = std::get_if<report::SetBold>(&statement)) {

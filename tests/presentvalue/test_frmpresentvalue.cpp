@@ -114,11 +114,11 @@ private Q_SLOTS:
                                       ui::pixels(twips.width()), ui::pixels(twips.height())));
         QCOMPARE(c->toolTip(), toolTip);
         if (auto* field = qobject_cast<QLineEdit*>(c)) {
-            QCOMPARE(field->font().family(), QStringLiteral("Times New Roman"));
+            QCOMPARE(field->font().family(), ui::standInFamily("Times New Roman"));
             QVERIFY(field->font().bold());
             QCOMPARE(field->font().pointSizeF(), 9.75);
         } else if (name == cmdPVCalculate || name == cmdPVPrint || name == cmdPVClear) {
-            QCOMPARE(c->font().family(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(c->font().family(), ui::standInFamily("MS Sans Serif"));
             QVERIFY(c->font().bold());
             QCOMPARE(c->font().pointSizeF(), 8.25);
         }
@@ -158,7 +158,7 @@ private Q_SLOTS:
             QCOMPARE(found->height(), ui::pixels(255));
             const bool caseCaption = QLatin1String(e.caption) == QLatin1String("Case Caption");
             QCOMPARE(found->font().family(),
-                     caseCaption ? QStringLiteral("MS Serif") : QStringLiteral("MS Sans Serif"));
+                     ui::standInFamily(caseCaption ? "MS Serif" : "MS Sans Serif"));
             QCOMPARE(found->font().pointSizeF(), caseCaption ? 9.75 : 8.25);
             QVERIFY(found->font().bold());
         }

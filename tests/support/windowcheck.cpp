@@ -26,7 +26,7 @@ void checkFont(QWidget& window, ControlName control, const QString& family, doub
     const QString name = qtName(control);
     QWidget* w = test::control(window, control);
     const QFont font = w->font();
-    QCOMPARE(font.family(), family);
+    QCOMPARE(font.family(), ui::standInFamily(family));
     QVERIFY2(font.bold(), qPrintable(name));
     auto* label = qobject_cast<QLabel*>(w);
     QFont designed = font;
