@@ -3,11 +3,13 @@
 #include <QFontMetricsF>
 #include <map>
 
+#include "shell/ui/look.h"
+
 namespace corvell::ui {
 namespace {
 
 QFont pageNumberFont() {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font(standInFamily(QStringLiteral("Times New Roman")));
     font.setPointSizeF(10);
     return font;
 }
