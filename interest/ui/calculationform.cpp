@@ -1,14 +1,14 @@
 #include "interest/ui/calculationform.h"
 
 #include <QApplication>
+#include <QCache>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
-#include <QStaticText>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -208,8 +208,8 @@ private:
 // scrolls to the end of an entry line that a widened column made longer.
 //
 // A Save scrolls the panel to its end, which repaints every line in view:
-// each line is laid out once and kept, instead of being shaped again at
-// every repaint.
+// each line is drawn once and kept as a picture, instead of being shaped and
+// drawn glyph by glyph again at every repaint.
 class PanelLineDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -239,51 +239,70 @@ public:
         // as the style draws a view's item of text alone.
         style->drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, view);
 
-        const QStaticText& line = laidOut(item.text, item.font);
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QRect textRect = item.rect.adjusted(margin, 0, 0, 0);
         const QPalette::ColorGroup group =
             !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
             : (item.state & QStyle::State_Active) ? QPalette::Active
                                                   : QPalette::Inactive;
-        painter->save();
-        painter->setFont(item.font);
-        painter->setPen(item.palette.color(group, (item.state & QStyle::State_Selected)
-                                                      ? QPalette::HighlightedText
-                                                      : QPalette::Text));
-        painter->drawStaticText(
-            QPointF(item.rect.left() + margin,
-                    item.rect.top() + (item.rect.height() - line.size().height()) / 2),
-            line);
-        painter->restore();
+        const bool selected = (item.state & QStyle::State_Selected) != 0;
+        const QColor ink =
+            item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+        if (selected) {
+            drawLine(*painter, textRect, item.font, ink, item.text);
+        } else {
+            painter->drawPixmap(textRect.topLeft(),
+                                drawn(item.text, textRect.size(), item.font, ink,
+                                      item.palette.color(group, QPalette::Base),
+                                      painter->device()->devicePixelRatioF()));
+        }
         if (item.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(item);
             focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-            focus.backgroundColor = item.palette.color(group, (item.state & QStyle::State_Selected)
-                                                                  ? QPalette::Highlight
-                                                                  : QPalette::Window);
+            focus.backgroundColor =
+                item.palette.color(group, selected ? QPalette::Highlight : QPalette::Window);
             style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
         }
     }
 
 private:
-    const QStaticText& laidOut(const QString& text, const QFont& font) const {
-        if (auto found = lines_.constFind(text); found != lines_.cend()) {
-            return *found;
-        }
-        if (lines_.size() >= kKeptLines) {
-            lines_.clear();
-        }
-        QStaticText line(text);
-        line.setTextFormat(Qt::PlainText);
-        line.setPerformanceHint(QStaticText::AggressiveCaching);
-        line.prepare(QTransform(), font);
-        return *lines_.insert(text, line);
+    static void drawLine(QPainter& painter, const QRect& rect, const QFont& font, const QColor& ink,
+                         const QString& text) {
+        painter.save();
+        painter.setFont(font);
+        painter.setPen(ink);
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        painter.restore();
     }
 
-    // More than the ledger's lines and its totals, fewer than would matter.
-    static constexpr qsizetype kKeptLines = 512;
-    mutable QHash<QString, QStaticText> lines_;
+    // The line as painted on the panel's background, kept for the next
+    // repaint.
+    const QPixmap& drawn(const QString& text, QSize size, const QFont& font, const QColor& ink,
+                         const QColor& background, qreal pixelRatio) const {
+        const QString key = QStringLiteral("%1x%2@%3 %4 %5|")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(pixelRatio)
+                                .arg(ink.rgba())
+                                .arg(background.rgba()) +
+                            text;
+        if (const QPixmap* kept = lines_.object(key)) {
+            return *kept;
+        }
+        auto* line = new QPixmap((QSizeF(size) * pixelRatio).toSize());
+        line->setDevicePixelRatio(pixelRatio);
+        line->fill(background);
+        QPainter painter(line);
+        drawLine(painter, QRect(QPoint(0, 0), size), font, ink, text);
+        painter.end();
+        lines_.insert(key, line);
+        return *line;
+    }
+
+    // More than the panel shows at once, few enough to stay small (a line
+    // is about 45 KB).
+    mutable QCache<QString, QPixmap> lines_{64};
 };
 
 }  // namespace
