@@ -49,10 +49,8 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-frmCommutation::frmCommutation(CommutationModel& model, const Services& services, QWidget* parent)
-    : ModelWindow(WindowId::frmCommutation, 9525, 4500, model, services, parent) {
-    build(kLayout);
-    bind(cmdCommCalculate, {.print = cmdCommPrint, .close = nav::cmdQuit});
-}
+const WindowDesign frmCommutationDesign{
+    WindowId::frmCommutation, 9525,         4500,         kLayout,
+    cmdCommCalculate,         cmdCommPrint, nav::cmdQuit, nullptr};
 
 }  // namespace corvell::ui

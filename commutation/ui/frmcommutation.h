@@ -5,10 +5,8 @@
 
 namespace corvell::ui {
 
-class frmCommutation final : public ModelWindow<CommutationModel> {
-public:
-    // Shows and drives `model`, which the claim keeps.
-    frmCommutation(CommutationModel& model, const Services& services, QWidget* parent = nullptr);
-};
+// The commutation window.
+extern const WindowDesign frmCommutationDesign;
+using frmCommutation = DesignedWindow<CommutationModel, frmCommutationDesign>;
 
 }  // namespace corvell::ui

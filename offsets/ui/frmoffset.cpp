@@ -54,18 +54,19 @@ constexpr ControlSpec kLayout[] = {
      1335, 360},
 };
 
-}  // namespace
-
-frmOffset::frmOffset(LumpSumModel& model, const Services& services, QWidget* parent)
-    : ModelWindow(WindowId::frmOffset, 9630, 6075, model, services, parent) {
+void paintFaceColour(FormWindow& window) {
     // This window shows the desktop's own face colour; only its labels keep
     // the light grey.
-    paintBackground(*this, QApplication::palette().color(QPalette::Window));
-    build(kLayout);
-    for (QLabel* label : clientArea().findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    paintBackground(window, QApplication::palette().color(QPalette::Window));
+    for (QLabel* label : window.clientArea().findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         paintBackground(*label, windowGrey());
     }
-    bind(cmdCommCalculate, {.print = cmdCommPrint, .close = nav::cmdQuit});
 }
+
+}  // namespace
+
+const WindowDesign frmOffsetDesign{
+    WindowId::frmOffset, 9630,         6075,         kLayout,
+    cmdCommCalculate,    cmdCommPrint, nav::cmdQuit, &paintFaceColour};
 
 }  // namespace corvell::ui

@@ -5,10 +5,8 @@
 
 namespace corvell::ui {
 
-class frmOffset final : public ModelWindow<LumpSumModel> {
-public:
-    // Shows and drives `model`, which the claim keeps.
-    frmOffset(LumpSumModel& model, const Services& services, QWidget* parent = nullptr);
-};
+// The lump sum offset window.
+extern const WindowDesign frmOffsetDesign;
+using frmOffset = DesignedWindow<LumpSumModel, frmOffsetDesign>;
 
 }  // namespace corvell::ui

@@ -40,10 +40,7 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-FrmPension::FrmPension(PensionModel& model, const Services& services, QWidget* parent)
-    : ModelWindow(WindowId::FrmPension, 9510, 6075, model, services, parent) {
-    build(kLayout);
-    bind(cmdSSCalculate, {.print = cmdSSPrint, .close = nav::cmdQuit});
-}
+const WindowDesign frmPensionDesign{WindowId::FrmPension, 9510,       6075,         kLayout,
+                                    cmdSSCalculate,       cmdSSPrint, nav::cmdQuit, nullptr};
 
 }  // namespace corvell::ui

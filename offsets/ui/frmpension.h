@@ -5,10 +5,8 @@
 
 namespace corvell::ui {
 
-class FrmPension final : public ModelWindow<PensionModel> {
-public:
-    // Shows and drives `model`, which the claim keeps.
-    FrmPension(PensionModel& model, const Services& services, QWidget* parent = nullptr);
-};
+// The pension offset window.
+extern const WindowDesign frmPensionDesign;
+using FrmPension = DesignedWindow<PensionModel, frmPensionDesign>;
 
 }  // namespace corvell::ui

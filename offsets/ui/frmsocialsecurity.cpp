@@ -38,11 +38,13 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-frmSocialSecurity::frmSocialSecurity(SocialSecurityModel& model, const Services& services,
-                                     QWidget* parent)
-    : ModelWindow(WindowId::frmSocialSecurity, 9525, 6105, model, services, parent) {
-    build(kLayout);
-    bind(cmdSSCalculate, {.print = cmdSSPrint, .close = nav::cmdQuit});
-}
+const WindowDesign frmSocialSecurityDesign{WindowId::frmSocialSecurity,
+                                           9525,
+                                           6105,
+                                           kLayout,
+                                           cmdSSCalculate,
+                                           cmdSSPrint,
+                                           nav::cmdQuit,
+                                           nullptr};
 
 }  // namespace corvell::ui

@@ -5,11 +5,8 @@
 
 namespace corvell::ui {
 
-class frmSocialSecurity final : public ModelWindow<SocialSecurityModel> {
-public:
-    // Shows and drives `model`, which the claim keeps.
-    frmSocialSecurity(SocialSecurityModel& model, const Services& services,
-                      QWidget* parent = nullptr);
-};
+// The social security offset window.
+extern const WindowDesign frmSocialSecurityDesign;
+using frmSocialSecurity = DesignedWindow<SocialSecurityModel, frmSocialSecurityDesign>;
 
 }  // namespace corvell::ui

@@ -57,18 +57,18 @@ constexpr ControlSpec kLayout[] = {
      1920, 1815, 360},
 };
 
-}  // namespace
-
-frmPresentValue::frmPresentValue(PresentValueModel& model, const Services& services,
-                                 QWidget* parent)
-    : ModelWindow(WindowId::frmPresentValue, 9525, 5940, model, services, parent) {
-    build(kLayout);
+void alignCaptionTop(FormWindow& window) {
     // The caption is a single-line field of several lines' height: its text
     // sits at the top, where the operator starts reading.
-    if (auto* caption = findControl<QLineEdit>(*this, txtCaseCaption)) {
+    if (auto* caption = findControl<QLineEdit>(window, txtCaseCaption)) {
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    bind(cmdPVCalculate, {.print = cmdPVPrint, .close = nav::cmdQuit});
 }
+
+}  // namespace
+
+const WindowDesign frmPresentValueDesign{
+    WindowId::frmPresentValue, 9525, 5940, kLayout, cmdPVCalculate, cmdPVPrint, nav::cmdQuit,
+    &alignCaptionTop};
 
 }  // namespace corvell::ui

@@ -5,10 +5,8 @@
 
 namespace corvell::ui {
 
-class frmPresentValue final : public ModelWindow<PresentValueModel> {
-public:
-    // Shows and drives `model`, which the claim keeps.
-    frmPresentValue(PresentValueModel& model, const Services& services, QWidget* parent = nullptr);
-};
+// The present value window.
+extern const WindowDesign frmPresentValueDesign;
+using frmPresentValue = DesignedWindow<PresentValueModel, frmPresentValueDesign>;
 
 }  // namespace corvell::ui

@@ -41,4 +41,33 @@ private:
     FormBinder binder_;
 };
 
+// A calculator window with no menus of its own: its size, its layout table,
+// the button Enter presses, its Print and Close buttons, and what it does to
+// its controls once they are built.
+struct WindowDesign {
+    WindowId id;
+    int widthTwips;
+    int heightTwips;
+    std::span<const ControlSpec> layout;
+    ControlName defaultButton;
+    ControlName print;
+    ControlName close;
+    void (*finish)(FormWindow& window) = nullptr;
+};
+
+template <class Model, const WindowDesign& design>
+class DesignedWindow final : public ModelWindow<Model> {
+public:
+    // Shows and drives `model`, which the claim keeps.
+    DesignedWindow(Model& model, const Services& services, QWidget* parent = nullptr)
+        : ModelWindow<Model>(design.id, design.widthTwips, design.heightTwips, model, services,
+                             parent) {
+        this->build(design.layout);
+        if (design.finish != nullptr) {
+            design.finish(*this);
+        }
+        this->bind(design.defaultButton, {.print = design.print, .close = design.close});
+    }
+};
+
 }  // namespace corvell::ui

@@ -50,10 +50,8 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-frmSubrogation::frmSubrogation(SubrogationModel& model, const Services& services, QWidget* parent)
-    : ModelWindow(WindowId::frmSubrogation, 9525, 6045, model, services, parent) {
-    build(kLayout);
-    bind(cmdSSCalculate, {.print = cmdSSPrint, .close = nav::cmdQuit});
-}
+const WindowDesign frmSubrogationDesign{
+    WindowId::frmSubrogation, 9525,       6045,         kLayout,
+    cmdSSCalculate,           cmdSSPrint, nav::cmdQuit, nullptr};
 
 }  // namespace corvell::ui

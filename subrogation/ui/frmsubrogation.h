@@ -5,10 +5,8 @@
 
 namespace corvell::ui {
 
-class frmSubrogation final : public ModelWindow<SubrogationModel> {
-public:
-    // Shows and drives `model`, which the claim keeps.
-    frmSubrogation(SubrogationModel& model, const Services& services, QWidget* parent = nullptr);
-};
+// The subrogation window.
+extern const WindowDesign frmSubrogationDesign;
+using frmSubrogation = DesignedWindow<SubrogationModel, frmSubrogationDesign>;
 
 }  // namespace corvell::ui
