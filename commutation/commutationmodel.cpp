@@ -19,9 +19,10 @@ using namespace frmcommutation;
 CommutationModel::CommutationModel()
     : BeginDateModel(WindowId::frmCommutation, {txtBeginningDate, txtCaseCaption, cmdCommCalculate,
                                                 cmdCommPrint, cmdCommClear}) {
-    for (ControlName name : {txtCommWeeks, txtCommAmount, txtComputedRate, txtComputedEndDate}) {
-        addField(name);
-    }
+    addFields({txtCommWeeks, txtCommAmount, txtComputedRate, txtComputedEndDate});
+    keepNumber("CommAmount", commAmount_);
+    keepNumber("CommRate", commRate_);
+    keepLog(log_, {&saveCommutationRecord, &loadCommutationRecord, &commutationWorksheet});
 }
 
 Reaction CommutationModel::cmdCommCalculate_Click() {
@@ -100,34 +101,12 @@ Reaction CommutationModel::cmdCommPrint_Click() {
     return printOnce(kCommutationReportTitle, figures, &commutationReport);
 }
 
-std::optional<Worksheet> CommutationModel::worksheet() const {
-    return commutationWorksheet(log_);
-}
-
-void CommutationModel::saveKept(nlohmann::json& kept) const {
-    kept["values"] = saveValues(values_);
-    kept["CommAmount"] = commAmount_ ? nlohmann::json(*commAmount_) : nlohmann::json();
-    kept["CommRate"] = commRate_ ? nlohmann::json(*commRate_) : nlohmann::json();
-    kept["worksheet"] = saveLog(log_, &saveCommutationRecord);
-}
-
-void CommutationModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"values", "CommAmount", "CommRate", "worksheet"});
-    values_ = loadValues(kept["values"]);
+void CommutationModel::keptLoaded(const StateReader& kept) {
     // Both are absent until a calculation has run to its end.
-    const StateReader amount = kept["CommAmount"];
-    const StateReader rate = kept["CommRate"];
-    if (amount.json().is_null() != rate.json().is_null()) {
+    if (commAmount_.has_value() != commRate_.has_value()) {
         kept.fail("holds a commutation amount without its rate, or a rate without its amount");
     }
-    commAmount_.reset();
-    commRate_.reset();
-    if (!amount.json().is_null()) {
-        commAmount_ = amount.number();
-        commRate_ = rate.number();
-    }
     // The amount and rate kept are those of the last Calculate that ran to its end.
-    log_ = loadLog(kept["worksheet"], &loadCommutationRecord, fieldNames());
     const bool agrees = log_.record
                             ? commAmount_ == log_.record->amount && commRate_ == log_.record->rate
                             : !commRate_.has_value();

@@ -19,11 +19,8 @@ public:
     std::optional<double> CommAmount() const { return commAmount_; }
     std::optional<double> CommRate() const { return commRate_; }
 
-    std::optional<Worksheet> worksheet() const override;
-
 private:
-    void saveKept(nlohmann::json& kept) const override;
-    void loadKept(const StateReader& kept) override;
+    void keptLoaded(const StateReader& kept) override;
 
     Reaction cmdCommCalculate_Click() override;
     Reaction calculate();

@@ -65,6 +65,7 @@ InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) {
     on(cmdClear, Event::Click, [this] { return cmdClear_Click(); });
     on(cmdPrint, Event::Click, [this] { return cmdPrint_Click(); });
     onLine(List1, Event::DblClick, [this](int line) { return List1_DblClick(line); });
+    keepLedger();
 }
 
 // Leaving a date field completes digits typed as mmddyyyy or mmddyy, writes
@@ -383,52 +384,64 @@ std::optional<Worksheet> InterestModel::reportWorksheet() const {
 
 // --- Claim files -------------------------------------------------------------
 
-void InterestModel::saveKept(nlohmann::json& kept) const {
+// Everything the window keeps, in the order a claim file's values are taken
+// back: the ledger before the state and the records that are checked
+// against it.
+void InterestModel::keepLedger() {
+    keep(
+        "values", [this] { return saveValues(values_); },
+        [this](const StateReader& saved) { values_ = loadValues(saved); });
+    keep(
+        "figures", [this] { return saveFigures(figures_); },
+        [this](const StateReader& saved) { figures_ = loadFigures(saved); });
+    keep(
+        "calculated", [this] { return calculated_ ? saveEntry(*calculated_) : nlohmann::json(); },
+        [this](const StateReader& saved) {
+            calculated_.reset();
+            if (!saved.json().is_null()) {
+                calculated_ = loadEntry(saved);
+            }
+        });
+    keep(
+        "lastBeginningDate", [this] { return nlohmann::json(lastBeginningDate_); },
+        [this](const StateReader& saved) { lastBeginningDate_ = saved.text(); });
+    keep(
+        "lastEndingDate", [this] { return nlohmann::json(lastEndingDate_); },
+        [this](const StateReader& saved) { lastEndingDate_ = saved.text(); });
+    keep(
+        "ledger", [this] { return saveEntries(); },
+        [this](const StateReader& saved) { loadEntries(saved); });
+    keep(
+        "state", [this] { return saveLedgerState(); },
+        [this](const StateReader& saved) { loadLedgerState(saved); });
+    keep(
+        "totals", [this] { return saveTotals(); },
+        [this](const StateReader& saved) { loadTotals(saved); });
+    keep(
+        "worksheet", [this] { return saveLog(log_, &saveCalculationRecord); },
+        [this](const StateReader& saved) {
+            log_ = loadLog(saved, &loadCalculationRecord, fieldNames());
+        });
+    keep(
+        "calculatedWorksheet",
+        [this] {
+            return calculatedRecord_ ? saveCalculationRecord(*calculatedRecord_) : nlohmann::json();
+        },
+        [this](const StateReader& saved) { loadCalculatedRecord(saved); });
+    keep(
+        "entryWorksheets", [this] { return saveEntryRecords(); },
+        [this](const StateReader& saved) { loadEntryRecords(saved); });
+}
+
+nlohmann::json InterestModel::saveEntries() const {
     nlohmann::json entries = nlohmann::json::array();
     for (int i = 1; i <= ledger_.EntryCount(); ++i) {
         entries.push_back(saveEntry(ledger_.entry(i)));
     }
-    kept["values"] = saveValues(values_);
-    kept["figures"] = saveFigures(figures_);
-    kept["calculated"] = calculated_ ? saveEntry(*calculated_) : nlohmann::json();
-    kept["lastBeginningDate"] = lastBeginningDate_;
-    kept["lastEndingDate"] = lastEndingDate_;
-    kept["ledger"] = entries;
-    kept["state"] = {{"CurrentEntry", state_.CurrentEntry},
-                     {"NewEntryPending", state_.NewEntryPending},
-                     {"EntryCalculated", state_.EntryCalculated},
-                     {"EntrySaved", state_.EntrySaved}};
-    kept["totals"] = {
-        {"PaymentsTotal", totals_.PaymentsTotal}, {"AccruedTotal", totals_.AccruedTotal},
-        {"SimpleTotal", totals_.SimpleTotal},     {"CompTotal", totals_.CompTotal},
-        {"AmountTotal", totals_.AmountTotal},     {"NetTotal", totals_.NetTotal}};
-    kept["worksheet"] = saveLog(log_, &saveCalculationRecord);
-    kept["calculatedWorksheet"] =
-        calculatedRecord_ ? saveCalculationRecord(*calculatedRecord_) : nlohmann::json();
-    nlohmann::json records = nlohmann::json::array();
-    for (const CalculationRecord& record : entryRecords_) {
-        records.push_back(saveCalculationRecord(record));
-    }
-    kept["entryWorksheets"] = records;
+    return entries;
 }
 
-void InterestModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"values", "figures", "calculated", "lastBeginningDate", "lastEndingDate",
-                        "ledger", "state", "totals", "worksheet", "calculatedWorksheet",
-                        "entryWorksheets"});
-    values_ = loadValues(kept["values"]);
-    figures_ = loadFigures(kept["figures"]);
-    const StateReader calculated = kept["calculated"];
-    if (calculated.json().is_null()) {
-        calculated_.reset();
-    } else {
-        calculated_ = loadEntry(calculated);
-    }
-    lastBeginningDate_ = kept["lastBeginningDate"].text();
-    lastEndingDate_ = kept["lastEndingDate"].text();
-    beforeClear_.reset();
-
-    const StateReader entries = kept["ledger"];
+void InterestModel::loadEntries(const StateReader& entries) {
     if (entries.size() > static_cast<std::size_t>(kLedgerCapacity)) {
         entries.fail("holds more than " + std::to_string(kLedgerCapacity) + " entries");
     }
@@ -437,8 +450,16 @@ void InterestModel::loadKept(const StateReader& kept) {
         ledger_.grow();
         ledger_.StoreEntry(ledger_.EntryCount(), loadEntry(entries[i]));
     }
+}
 
-    const StateReader state = kept["state"];
+nlohmann::json InterestModel::saveLedgerState() const {
+    return {{"CurrentEntry", state_.CurrentEntry},
+            {"NewEntryPending", state_.NewEntryPending},
+            {"EntryCalculated", state_.EntryCalculated},
+            {"EntrySaved", state_.EntrySaved}};
+}
+
+void InterestModel::loadLedgerState(const StateReader& state) {
     state.expectMembers({"CurrentEntry", "NewEntryPending", "EntryCalculated", "EntrySaved"});
     const int count = ledger_.EntryCount();
     state_.CurrentEntry =
@@ -454,8 +475,15 @@ void InterestModel::loadKept(const StateReader& kept) {
     if (!consistent) {
         state.fail("disagrees with the ledger's " + std::to_string(count) + " entries");
     }
+}
 
-    const StateReader totals = kept["totals"];
+nlohmann::json InterestModel::saveTotals() const {
+    return {{"PaymentsTotal", totals_.PaymentsTotal}, {"AccruedTotal", totals_.AccruedTotal},
+            {"SimpleTotal", totals_.SimpleTotal},     {"CompTotal", totals_.CompTotal},
+            {"AmountTotal", totals_.AmountTotal},     {"NetTotal", totals_.NetTotal}};
+}
+
+void InterestModel::loadTotals(const StateReader& totals) {
     totals.expectMembers(
         {"PaymentsTotal", "AccruedTotal", "SimpleTotal", "CompTotal", "AmountTotal", "NetTotal"});
     totals_.PaymentsTotal = totals["PaymentsTotal"].number();
@@ -464,13 +492,51 @@ void InterestModel::loadKept(const StateReader& kept) {
     totals_.CompTotal = totals["CompTotal"].number();
     totals_.AmountTotal = totals["AmountTotal"].number();
     totals_.NetTotal = totals["NetTotal"].number();
+}
 
-    loadWorksheets(kept);
+// The entry the next Save writes is what its Calculate made.
+void InterestModel::loadCalculatedRecord(const StateReader& calculated) {
+    calculatedRecord_.reset();
+    if (!calculated.json().is_null()) {
+        calculatedRecord_ = loadCalculationRecord(calculated);
+    }
+    const bool agrees = calculatedRecord_
+                            ? calculated_ && entryOf(calculatedRecord_->result) == *calculated_
+                            : !calculated_;
+    if (!agrees) {
+        calculated.fail("disagrees with the calculated entry");
+    }
+}
 
-    // The panel and the totals follow from the entries (a Clear empties the
-    // panel and leaves the totals of the last Save until the next one).
+nlohmann::json InterestModel::saveEntryRecords() const {
+    nlohmann::json records = nlohmann::json::array();
+    for (const CalculationRecord& record : entryRecords_) {
+        records.push_back(saveCalculationRecord(record));
+    }
+    return records;
+}
+
+// Each saved entry is what its Calculate made.
+void InterestModel::loadEntryRecords(const StateReader& records) {
+    if (records.size() != static_cast<std::size_t>(ledger_.EntryCount())) {
+        records.fail("does not hold one calculation per ledger entry");
+    }
+    entryRecords_.clear();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        CalculationRecord record = loadCalculationRecord(records[i]);
+        if (entryOf(record.result) != ledger_.entry(static_cast<int>(i) + 1)) {
+            records[i].fail("disagrees with its ledger entry");
+        }
+        entryRecords_.push_back(std::move(record));
+    }
+}
+
+// The panel and the totals follow from the entries (a Clear empties the
+// panel and leaves the totals of the last Save until the next one).
+void InterestModel::keptLoaded(const StateReader& kept) {
+    beforeClear_.reset();
     const std::vector<std::string> panel = lines(List1);
-    if (count == 0) {
+    if (ledger_.EntryCount() == 0) {
         if (!panel.empty()) {
             kept.fail("has panel lines but no ledger entries");
         }
@@ -482,39 +548,10 @@ void InterestModel::loadKept(const StateReader& kept) {
     panel_.reset(ledger_);
     rebuildPanel();
     if (totals_ != saved) {
-        totals.fail("disagree with the ledger entries");
+        kept["totals"].fail("disagree with the ledger entries");
     }
     if (lines(List1) != panel) {
         kept.fail("has panel lines that disagree with its ledger entries");
-    }
-}
-
-// Each saved entry is what its Calculate made, and so is the entry the next
-// Save writes.
-void InterestModel::loadWorksheets(const StateReader& kept) {
-    log_ = loadLog(kept["worksheet"], &loadCalculationRecord, fieldNames());
-    const StateReader calculated = kept["calculatedWorksheet"];
-    calculatedRecord_.reset();
-    if (!calculated.json().is_null()) {
-        calculatedRecord_ = loadCalculationRecord(calculated);
-    }
-    const bool agrees = calculatedRecord_
-                            ? calculated_ && entryOf(calculatedRecord_->result) == *calculated_
-                            : !calculated_;
-    if (!agrees) {
-        calculated.fail("disagrees with the calculated entry");
-    }
-    const StateReader records = kept["entryWorksheets"];
-    if (records.size() != static_cast<std::size_t>(ledger_.EntryCount())) {
-        records.fail("does not hold one calculation per ledger entry");
-    }
-    entryRecords_.clear();
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        CalculationRecord record = loadCalculationRecord(records[i]);
-        if (entryOf(record.result) != ledger_.entry(static_cast<int>(i) + 1)) {
-            records[i].fail("disagrees with its ledger entry");
-        }
-        entryRecords_.push_back(std::move(record));
     }
 }
 

@@ -55,9 +55,17 @@ private:
     Reaction cmdClear_Click();
     Reaction cmdPrint_Click();
 
-    void saveKept(nlohmann::json& kept) const override;
-    void loadKept(const StateReader& kept) override;
-    void loadWorksheets(const StateReader& kept);
+    void keepLedger();
+    nlohmann::json saveEntries() const;
+    void loadEntries(const StateReader& entries);
+    nlohmann::json saveLedgerState() const;
+    void loadLedgerState(const StateReader& state);
+    nlohmann::json saveTotals() const;
+    void loadTotals(const StateReader& totals);
+    void loadCalculatedRecord(const StateReader& calculated);
+    nlohmann::json saveEntryRecords() const;
+    void loadEntryRecords(const StateReader& records);
+    void keptLoaded(const StateReader& kept) override;
 
     Reaction leaveDateField(ControlName control, Date& stored, std::string& lastText);
     // Writes a date field as the program does, so that leaving it unchanged

@@ -26,12 +26,9 @@ constexpr const char* kDateFormat = "mm/dd/yyyy";
 LumpSumModel::LumpSumModel()
     : BeginDateModel(WindowId::frmOffset, {txtBeginningDate, txtCaseCaption, cmdCommCalculate,
                                            cmdCommPrint, cmdCommClear}) {
-    addField(txtRate);
-    addField(txtNetOffsetAmount);
-    addField(txtComputedEndDate);
-    addField(txtComputedWeeks);
-    addField(txtComputedDays);
-    addField(txtRemainder);
+    addFields({txtRate, txtNetOffsetAmount, txtComputedEndDate, txtComputedWeeks, txtComputedDays,
+               txtRemainder});
+    keepLog(log_, {&saveLumpSumRecord, &loadLumpSumRecord, &lumpSumWorksheet});
 }
 
 Reaction LumpSumModel::cmdCommCalculate_Click() {
@@ -110,21 +107,6 @@ Reaction LumpSumModel::cmdCommPrint_Click() {
                             text(txtNetOffsetAmount), text(txtComputedWeeks), text(txtComputedDays),
                             text(txtComputedEndDate), text(txtRemainder)},
         &lumpSumReport);
-}
-
-std::optional<Worksheet> LumpSumModel::worksheet() const {
-    return lumpSumWorksheet(log_);
-}
-
-void LumpSumModel::saveKept(nlohmann::json& kept) const {
-    kept["values"] = saveValues(values_);
-    kept["worksheet"] = saveLog(log_, &saveLumpSumRecord);
-}
-
-void LumpSumModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"values", "worksheet"});
-    values_ = loadValues(kept["values"]);
-    log_ = loadLog(kept["worksheet"], &loadLumpSumRecord, fieldNames());
 }
 
 }  // namespace corvell

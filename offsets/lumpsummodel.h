@@ -14,12 +14,7 @@ class LumpSumModel final : public BeginDateModel {
 public:
     LumpSumModel();
 
-    std::optional<Worksheet> worksheet() const override;
-
 private:
-    void saveKept(nlohmann::json& kept) const override;
-    void loadKept(const StateReader& kept) override;
-
     Reaction cmdCommCalculate_Click() override;
     Reaction calculate();
     Reaction cmdCommClear_Click() override;

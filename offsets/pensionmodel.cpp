@@ -21,9 +21,9 @@ using namespace frmpension;
 PensionModel::PensionModel()
     : RateOffsetModel(WindowId::FrmPension,
                       {txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
-    addField(txtMonthlyPension);
-    addField(txtEmployerPercent);
-    addField(txtNewWeeklyRate);
+    addFields({txtMonthlyPension, txtEmployerPercent, txtNewWeeklyRate});
+    keepNumber("NewWeeklyRate", newWeeklyRate_);
+    keepLog(log_, {&savePensionRecord, &loadPensionRecord, &pensionWorksheet});
 }
 
 // An empty or unreadable pension or percentage counts as 0, leaving the
@@ -77,19 +77,8 @@ Reaction PensionModel::cmdSSPrint_Click() {
                      &pensionReport);
 }
 
-std::optional<Worksheet> PensionModel::worksheet() const {
-    return pensionWorksheet(log_);
-}
-
-void PensionModel::saveKept(nlohmann::json& kept) const {
-    kept["NewWeeklyRate"] = newWeeklyRate_;
-    kept["worksheet"] = saveLog(log_, &savePensionRecord);
-}
-
-void PensionModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"NewWeeklyRate", "worksheet"});
-    newWeeklyRate_ = kept["NewWeeklyRate"].number();
-    log_ = loadLog(kept["worksheet"], &loadPensionRecord, fieldNames());
+// The rate kept is that of the last Calculate that passed its checks.
+void PensionModel::keptLoaded(const StateReader& kept) {
     if (log_.record && log_.record->offset.newRate != newWeeklyRate_) {
         kept["worksheet"].fail("disagrees with the new weekly rate kept");
     }

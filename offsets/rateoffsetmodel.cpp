@@ -6,12 +6,8 @@ namespace corvell {
 
 RateOffsetModel::RateOffsetModel(WindowId id, const RateOffsetControls& c)
     : FormModel(id), rate_(c.txtRate) {
-    addField(c.txtRate);
-    addField(c.txtCaseCaption);
-    addButton(c.cmdSSCalculate);
-    addButton(c.cmdSSPrint);
-    addButton(c.cmdSSClear);
-    addNavigationRow();
+    addFields({c.txtRate, c.txtCaseCaption});
+    addCalculatorButtons(c.cmdSSCalculate, c.cmdSSPrint, c.cmdSSClear);
 
     on(c.txtRate, Event::LostFocus, [this] { return txtRate_LostFocus(); });
     on(c.cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });

@@ -19,8 +19,8 @@ using namespace frmsocialsecurity;
 SocialSecurityModel::SocialSecurityModel()
     : RateOffsetModel(WindowId::frmSocialSecurity,
                       {txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
-    addField(txtSocialSecurity);
-    addField(txtNewRate);
+    addFields({txtSocialSecurity, txtNewRate});
+    keepLog(log_, {&saveSocialSecurityRecord, &loadSocialSecurityRecord, &socialSecurityWorksheet});
 }
 
 Reaction SocialSecurityModel::cmdSSCalculate_Click() {
@@ -77,19 +77,6 @@ Reaction SocialSecurityModel::cmdSSPrint_Click() {
                      SocialSecurityReportFields{text(txtCaseCaption), text(txtSocialSecurity),
                                                 text(txtRate), text(txtNewRate)},
                      &socialSecurityReport);
-}
-
-std::optional<Worksheet> SocialSecurityModel::worksheet() const {
-    return socialSecurityWorksheet(log_);
-}
-
-void SocialSecurityModel::saveKept(nlohmann::json& kept) const {
-    kept["worksheet"] = saveLog(log_, &saveSocialSecurityRecord);
-}
-
-void SocialSecurityModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"worksheet"});
-    log_ = loadLog(kept["worksheet"], &loadSocialSecurityRecord, fieldNames());
 }
 
 }  // namespace corvell

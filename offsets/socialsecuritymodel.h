@@ -13,12 +13,7 @@ class SocialSecurityModel final : public RateOffsetModel {
 public:
     SocialSecurityModel();
 
-    std::optional<Worksheet> worksheet() const override;
-
 private:
-    void saveKept(nlohmann::json& kept) const override;
-    void loadKept(const StateReader& kept) override;
-
     Reaction cmdSSCalculate_Click() override;
     Reaction calculate();
     Reaction cmdSSClear_Click() override;

@@ -41,14 +41,15 @@ Reaction moveToRate() {
 }  // namespace
 
 PresentValueModel::PresentValueModel() : FormModel(WindowId::frmPresentValue) {
-    for (ControlName name : kClearedFields) {
-        addField(name);
-    }
+    addFields(kClearedFields);
     addField(txtInterestRate, kDefaultInterestRate);
-    addButton(cmdPVCalculate);
-    addButton(cmdPVPrint);
-    addButton(cmdPVClear);
-    addNavigationRow();
+    addCalculatorButtons(cmdPVCalculate, cmdPVPrint, cmdPVClear);
+    keep(
+        "values", [this] { return saveValues(values_); },
+        [this](const StateReader& saved) { values_ = loadValues(saved); });
+    keepNumber("DiscountRate", discountRate_);
+    keepNumber("PresentValue", presentValue_);
+    keepLog(log_, {&savePresentValueRecord, &loadPresentValueRecord, &presentValueWorksheet});
 
     on(cmdPVCalculate, Event::Click, [this] { return cmdPVCalculate_Click(); });
     on(cmdPVClear, Event::Click, [this] { return cmdPVClear_Click(); });
@@ -317,25 +318,9 @@ Reaction PresentValueModel::cmdPVPrint_Click() {
     return printOnce(kPresentValueReportTitle, data, &presentValueReport);
 }
 
-std::optional<Worksheet> PresentValueModel::worksheet() const {
-    return presentValueWorksheet(log_);
-}
-
-void PresentValueModel::saveKept(nlohmann::json& kept) const {
-    kept["values"] = saveValues(values_);
-    kept["DiscountRate"] = discountRate_;
-    kept["PresentValue"] = presentValue_;
-    kept["worksheet"] = saveLog(log_, &savePresentValueRecord);
-}
-
-void PresentValueModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"values", "DiscountRate", "PresentValue", "worksheet"});
-    values_ = loadValues(kept["values"]);
-    discountRate_ = kept["DiscountRate"].number();
-    presentValue_ = kept["PresentValue"].number();
-    // The discount rate and the present value kept are those of the last
-    // Calculate that passed its checks.
-    log_ = loadLog(kept["worksheet"], &loadPresentValueRecord, fieldNames());
+// The discount rate and the present value kept are those of the last
+// Calculate that passed its checks.
+void PresentValueModel::keptLoaded(const StateReader& kept) {
     const bool agrees = log_.record ? log_.record->DiscountRate == discountRate_ &&
                                           log_.record->discount.sum == presentValue_
                                     : discountRate_ == 0 && presentValue_ == 0;

@@ -24,11 +24,8 @@ public:
     double discountRate() const { return discountRate_; }
     double presentValue() const { return presentValue_; }
 
-    std::optional<Worksheet> worksheet() const override;
-
 private:
-    void saveKept(nlohmann::json& kept) const override;
-    void loadKept(const StateReader& kept) override;
+    void keptLoaded(const StateReader& kept) override;
 
     Reaction cmdPVCalculate_Click();
     Reaction calculate(PresentValueRecord& record);

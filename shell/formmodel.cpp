@@ -66,7 +66,10 @@ const std::vector<std::string>& FormModel::lines(ControlName name) const {
 }
 
 std::optional<Worksheet> FormModel::worksheet() const {
-    return std::nullopt;
+    if (!worksheet_) {
+        return std::nullopt;
+    }
+    return worksheet_();
 }
 
 std::optional<Worksheet> FormModel::reportWorksheet() const {
@@ -112,6 +115,19 @@ void FormModel::addList(ControlName name) {
 
 void FormModel::addLabel(ControlName name, std::string text) {
     add(name, Control{Control::Kind::Label, std::move(text), true, {}});
+}
+
+void FormModel::addFields(std::span<const ControlName> names) {
+    for (ControlName name : names) {
+        addField(name);
+    }
+}
+
+void FormModel::addCalculatorButtons(ControlName calculate, ControlName print, ControlName clear) {
+    addButton(calculate);
+    addButton(print);
+    addButton(clear);
+    addNavigationRow();
 }
 
 void FormModel::addNavigationRow() {
@@ -202,7 +218,9 @@ nlohmann::json FormModel::saveState() const {
         }
     }
     nlohmann::json kept = nlohmann::json::object();
-    saveKept(kept);
+    for (const KeptValue& value : kept_) {
+        kept[value.key] = value.save();
+    }
     return {{"fields", fields}, {"disabled", disabled}, {"lists", lists}, {"kept", kept}};
 }
 
@@ -251,13 +269,40 @@ void FormModel::loadState(const StateReader& state) {
         }
         it->second.enabled = false;
     }
-    loadKept(state["kept"]);
+    const StateReader kept = state["kept"];
+    std::vector<std::string_view> keys;
+    for (const KeptValue& value : kept_) {
+        keys.emplace_back(value.key);
+    }
+    kept.expectMembers(keys);
+    for (const KeptValue& value : kept_) {
+        value.load(kept[value.key]);
+    }
+    keptLoaded(kept);
 }
 
-void FormModel::saveKept(nlohmann::json&) const {}
-
-void FormModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({});
+void FormModel::keep(std::string key, std::function<nlohmann::json()> save,
+                     std::function<void(const StateReader&)> load) {
+    kept_.push_back({std::move(key), std::move(save), std::move(load)});
 }
+
+void FormModel::keepNumber(std::string key, double& number) {
+    keep(
+        std::move(key), [&number] { return nlohmann::json(number); },
+        [&number](const StateReader& saved) { number = saved.number(); });
+}
+
+void FormModel::keepNumber(std::string key, std::optional<double>& number) {
+    keep(
+        std::move(key), [&number] { return number ? nlohmann::json(*number) : nlohmann::json(); },
+        [&number](const StateReader& saved) {
+            number.reset();
+            if (!saved.json().is_null()) {
+                number = saved.number();
+            }
+        });
+}
+
+void FormModel::keptLoaded(const StateReader&) {}
 
 }  // namespace corvell

@@ -14,9 +14,11 @@
 // computes can leak into another.
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -86,8 +88,15 @@ protected:
     // A label whose text the window's handlers change, as they change a
     // field's (through field()).
     void addLabel(ControlName name, std::string text);
+    void addFields(std::span<const ControlName> names);
+    void addFields(std::initializer_list<ControlName> names) {
+        addFields(std::span(names.begin(), names.size()));
+    }
     // The navigation buttons and Close of this calculator window.
     void addNavigationRow();
+    // A calculator's Calculate, Print and Clear buttons, then its navigation
+    // row.
+    void addCalculatorButtons(ControlName calculate, ControlName print, ControlName clear);
 
     void on(ControlName control, Event event, std::function<Reaction()> handler);
     void onLine(ControlName control, Event event, std::function<Reaction(int)> handler);
@@ -100,10 +109,22 @@ protected:
     void enable(ControlName control, bool on);
     std::vector<std::string>& listLines(ControlName list);
 
-    // The values the window keeps beside its controls (an object), and
-    // taking them back; the lists are already back when loadKept runs.
-    virtual void saveKept(nlohmann::json& kept) const;
-    virtual void loadKept(const StateReader& kept);
+    // A value the window keeps beside its controls, which a claim file holds
+    // under `key`; `load` throws StateError when the saved one is wrong. The
+    // values are taken back in the order they were kept, after the fields
+    // and lists, and then keptLoaded runs.
+    void keep(std::string key, std::function<nlohmann::json()> save,
+              std::function<void(const StateReader&)> load);
+    void keepNumber(std::string key, double& number);
+    // Saved as null while there is none.
+    void keepNumber(std::string key, std::optional<double>& number);
+    // The log of the window's Calculate: the window's worksheet, kept under
+    // "worksheet". (Defined with the saving of logs, shell/worksheetstate.h.)
+    template <class Record>
+    void keepLog(CalculationLog<Record>& log, const RecordFormat<Record>& format);
+    // Every kept value is back: checks that they agree with one another
+    // (throwing StateError) and brings back what follows from them.
+    virtual void keptLoaded(const StateReader& kept);
 
 private:
     struct Control {
@@ -122,6 +143,14 @@ private:
     // Where the text of a name constant led (the map's nodes never move).
     std::unordered_map<const char*, std::pair<std::size_t, Control*>> byText_;
     std::map<std::pair<ControlName, Event>, std::function<Reaction(int)>> handlers_;
+
+    struct KeptValue {
+        std::string key;
+        std::function<nlohmann::json()> save;
+        std::function<void(const StateReader&)> load;
+    };
+    std::vector<KeptValue> kept_;
+    std::function<Worksheet()> worksheet_;
 };
 
 }  // namespace corvell

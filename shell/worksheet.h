@@ -7,6 +7,7 @@
 // the record its last Calculate kept, never from a calculation of its own,
 // so the worksheet cannot disagree with the window.
 
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,8 @@
 #include "shell/report.h"
 
 namespace corvell {
+
+class StateReader;
 
 // A result as the window shows it in one of its fields.
 struct WorksheetResult {
@@ -132,6 +135,14 @@ struct CalculationLog {
         record.reset();
         refusal.reset();
     }
+};
+
+// How one window's record is saved, read back and shown as its worksheet.
+template <class Record>
+struct RecordFormat {
+    nlohmann::json (*save)(const Record& record);
+    Record (*load)(const StateReader& saved);
+    Worksheet (*show)(const CalculationLog<Record>& log);
 };
 
 // How a window names its fields on a worksheet: the caption of each field's

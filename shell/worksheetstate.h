@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "shell/formmodel.h"
 #include "shell/savedstate.h"
 #include "shell/worksheet.h"
 
@@ -36,6 +37,16 @@ CalculationLog<Record> loadLog(const StateReader& saved, Record (*loadRecord)(co
     }
     log.refusal = loadRefusal(saved["refusal"], fields);
     return log;
+}
+
+template <class Record>
+void FormModel::keepLog(CalculationLog<Record>& log, const RecordFormat<Record>& format) {
+    keep(
+        "worksheet", [&log, format] { return saveLog(log, format.save); },
+        [this, &log, format](const StateReader& saved) {
+            log = loadLog(saved, format.load, fieldNames());
+        });
+    worksheet_ = [&log, format] { return format.show(log); };
 }
 
 }  // namespace corvell

@@ -24,13 +24,10 @@ constexpr ControlName kFields[] = {txtTotalRecovery, txtCostsAndFees, txtRate,
 }  // namespace
 
 SubrogationModel::SubrogationModel() : FormModel(WindowId::frmSubrogation) {
-    for (ControlName name : kFields) {
-        addField(name);
-    }
-    addButton(cmdSSCalculate);
-    addButton(cmdSSPrint);
-    addButton(cmdSSClear);
-    addNavigationRow();
+    addFields(kFields);
+    addCalculatorButtons(cmdSSCalculate, cmdSSPrint, cmdSSClear);
+    keepNumber("NewWeeklyRate", newWeeklyRate_);
+    keepLog(log_, {&saveSubrogationRecord, &loadSubrogationRecord, &subrogationWorksheet});
 
     on(txtLienAmount, Event::LostFocus, [this] { return txtLienAmount_LostFocus(); });
     on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
@@ -136,19 +133,8 @@ Reaction SubrogationModel::cmdSSPrint_Click() {
     return printOnce(kSubrogationReportTitle, figures, &subrogationReport);
 }
 
-std::optional<Worksheet> SubrogationModel::worksheet() const {
-    return subrogationWorksheet(log_);
-}
-
-void SubrogationModel::saveKept(nlohmann::json& kept) const {
-    kept["NewWeeklyRate"] = newWeeklyRate_;
-    kept["worksheet"] = saveLog(log_, &saveSubrogationRecord);
-}
-
-void SubrogationModel::loadKept(const StateReader& kept) {
-    kept.expectMembers({"NewWeeklyRate", "worksheet"});
-    newWeeklyRate_ = kept["NewWeeklyRate"].number();
-    log_ = loadLog(kept["worksheet"], &loadSubrogationRecord, fieldNames());
+// The rate kept is that of the last Calculate that passed its checks.
+void SubrogationModel::keptLoaded(const StateReader& kept) {
     if (log_.record && log_.record->distribution.newWeeklyRate != newWeeklyRate_) {
         kept["worksheet"].fail("disagrees with the new weekly rate kept");
     }

@@ -15,11 +15,8 @@ public:
     // 0 until the first calculation.
     double newWeeklyRate() const { return newWeeklyRate_; }
 
-    std::optional<Worksheet> worksheet() const override;
-
 private:
-    void saveKept(nlohmann::json& kept) const override;
-    void loadKept(const StateReader& kept) override;
+    void keptLoaded(const StateReader& kept) override;
 
     Reaction txtLienAmount_LostFocus();
     Reaction cmdSSCalculate_Click();
