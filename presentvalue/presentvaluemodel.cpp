@@ -304,18 +304,12 @@ Reaction PresentValueModel::cmdPVClear_Click() {
 }
 
 Reaction PresentValueModel::cmdPVPrint_Click() {
-    PresentValueReportData data;
-    data.caseCaption = text(txtCaseCaption);
-    data.fromDate = text(txtFromDate);
-    data.toDate = text(txtToDate);
-    data.age = text(txtAge);
-    data.gender = text(txtGender);
-    data.weeks = values_.Weeks;
-    data.compRate = values_.CompRate;
-    data.totalComp = values_.TotalComp;
-    data.discountRate = discountRate_;
-    data.presentValue = presentValue_;
-    return printOnce(kPresentValueReportTitle, data, &presentValueReport);
+    return printOnce(
+        kPresentValueReportTitle,
+        PresentValueReportData{text(txtCaseCaption), text(txtFromDate), text(txtToDate),
+                               text(txtAge), text(txtGender), values_.Weeks, values_.CompRate,
+                               values_.TotalComp, discountRate_, presentValue_},
+        &presentValueReport);
 }
 
 // The discount rate and the present value kept are those of the last

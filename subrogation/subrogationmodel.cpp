@@ -121,16 +121,12 @@ Reaction SubrogationModel::cmdSSClear_Click() {
 }
 
 Reaction SubrogationModel::cmdSSPrint_Click() {
-    SubrogationReportFigures figures;
-    figures.caseCaption = text(txtCaseCaption);
-    figures.totalRecovery = text(txtTotalRecovery);
-    figures.costsAndFees = text(txtCostsAndFees);
-    figures.rate = text(txtRate);
-    figures.lienAmount = text(txtLienAmount);
-    figures.lienRecovery = text(txtLienRecovery);
-    figures.forWeeks = text(txtForWeeks);
-    figures.newWeeklyRate = newWeeklyRate_;
-    return printOnce(kSubrogationReportTitle, figures, &subrogationReport);
+    return printOnce(
+        kSubrogationReportTitle,
+        SubrogationReportFigures{text(txtCaseCaption), text(txtTotalRecovery),
+                                 text(txtCostsAndFees), text(txtRate), text(txtLienAmount),
+                                 text(txtLienRecovery), text(txtForWeeks), newWeeklyRate_},
+        &subrogationReport);
 }
 
 // The rate kept is that of the last Calculate that passed its checks.
