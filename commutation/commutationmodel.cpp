@@ -22,7 +22,7 @@ CommutationModel::CommutationModel()
     addFields({txtCommWeeks, txtCommAmount, txtComputedRate, txtComputedEndDate});
     keepNumber("CommAmount", commAmount_);
     keepNumber("CommRate", commRate_);
-    keepLog(log_, {&saveCommutationRecord, &loadCommutationRecord, &commutationWorksheet});
+    keepLog(log_, commutationRecords);
 }
 
 Reaction CommutationModel::cmdCommCalculate_Click() {

@@ -21,20 +21,12 @@ constexpr KeptMember<CommutationRecord> kKept[] = {
     {"weeks", &CommutationRecord::weeks},           {"amount", &CommutationRecord::amount},
 };
 
-}  // namespace
-
-nlohmann::json saveCommutationRecord(const CommutationRecord& r) {
-    return saveKept(r, kKept);
-}
-
 // The figures follow from the values as read, which follow from the texts.
 CommutationRecord loadCommutationRecord(const StateReader& saved) {
-    CommutationRecord r;
-    loadKept(saved, kKept, r);
-    if (CDate(r.beginText) != std::optional<Date>(r.begin) || fieldNumber(r.weeksText) != r.weeks ||
-        fieldNumber(r.amountText) != r.amount) {
-        saved.fail("is not what a Calculate reads from its texts");
-    }
+    CommutationRecord r = loadKept(saved, kKept);
+    expectReadFromTexts(saved, CDate(r.beginText) == std::optional<Date>(r.begin) &&
+                                   fieldNumber(r.weeksText) == r.weeks &&
+                                   fieldNumber(r.amountText) == r.amount);
     const std::optional<std::int16_t> days = commutationDays(r.weeks);
     const std::optional<Date> end = days ? commutationEndDate(r.begin, *days) : std::nullopt;
     const std::optional<double> rate = commutationRate(r.amount, r.weeks);
@@ -46,8 +38,6 @@ CommutationRecord loadCommutationRecord(const StateReader& saved) {
     r.rate = *rate;
     return r;
 }
-
-namespace {
 
 Worksheet calculated(const CommutationRecord& r) {
     Worksheet sheet("Commutation");
@@ -78,8 +68,6 @@ Worksheet calculated(const CommutationRecord& r) {
     return sheet;
 }
 
-}  // namespace
-
 Worksheet commutationWorksheet(const CalculationLog<CommutationRecord>& log) {
     return loggedWorksheet(
         "Commutation: how the figures were calculated", log, calculated,
@@ -89,5 +77,10 @@ Worksheet commutationWorksheet(const CalculationLog<CommutationRecord>& log) {
         "A refused Calculate changes no figure, except that a missing amount leaves the end date "
         "it worked out from the weeks on show.");
 }
+
+}  // namespace
+
+const RecordFormat<CommutationRecord> commutationRecords{
+    &saveByTable<CommutationRecord, kKept>, &loadCommutationRecord, &commutationWorksheet};
 
 }  // namespace corvell

@@ -26,9 +26,7 @@ struct CommutationRecord {
     double rate = 0;
 };
 
-nlohmann::json saveCommutationRecord(const CommutationRecord& record);
-CommutationRecord loadCommutationRecord(const StateReader& saved);
-
-Worksheet commutationWorksheet(const CalculationLog<CommutationRecord>& log);
+// Saved and read back member by member; the figures are worked out again.
+extern const RecordFormat<CommutationRecord> commutationRecords;
 
 }  // namespace corvell

@@ -22,28 +22,18 @@ constexpr KeptMember<LumpSumRecord> kKept[] = {
     {"amount", &LumpSumRecord::amount},
 };
 
-}  // namespace
-
-nlohmann::json saveLumpSumRecord(const LumpSumRecord& r) {
-    return saveKept(r, kKept);
-}
-
 // The figures follow from the values as read, which follow from the texts.
 LumpSumRecord loadLumpSumRecord(const StateReader& saved) {
-    LumpSumRecord r;
-    loadKept(saved, kKept, r);
-    if (CDate(r.beginText) != std::optional<Date>(r.begin) || fieldNumber(r.rateText) != r.rate ||
-        CDbl(r.amountText) != r.amount || r.rate == 0) {
-        saved.fail("is not what a Calculate reads from its texts");
-    }
+    LumpSumRecord r = loadKept(saved, kKept);
+    expectReadFromTexts(saved, CDate(r.beginText) == std::optional<Date>(r.begin) &&
+                                   fieldNumber(r.rateText) == r.rate &&
+                                   CDbl(r.amountText) == r.amount && r.rate != 0);
     r.offset = lumpSumOffset(r.begin, r.amount, r.rate);
     if (r.offset.end != LumpSumOffset::End::OnCalendar) {
         saved.fail("holds an offset that ends off the calendar");
     }
     return r;
 }
-
-namespace {
 
 Worksheet calculated(const LumpSumRecord& r) {
     const LumpSumOffset& o = r.offset;
@@ -85,8 +75,6 @@ Worksheet calculated(const LumpSumRecord& r) {
     return sheet;
 }
 
-}  // namespace
-
 Worksheet lumpSumWorksheet(const CalculationLog<LumpSumRecord>& log) {
     return loggedWorksheet("Lump Sum Offset: how the figures were calculated", log, calculated,
                            {{txtBeginningDate, "Beginning Date"},
@@ -94,5 +82,10 @@ Worksheet lumpSumWorksheet(const CalculationLog<LumpSumRecord>& log) {
                             {txtNetOffsetAmount, "Net Offset Amount"}},
                            "A refused Calculate changes no figure the window shows.");
 }
+
+}  // namespace
+
+const RecordFormat<LumpSumRecord> lumpSumRecords{&saveByTable<LumpSumRecord, kKept>,
+                                                 &loadLumpSumRecord, &lumpSumWorksheet};
 
 }  // namespace corvell

@@ -23,9 +23,7 @@ struct LumpSumRecord {
     LumpSumOffset offset;
 };
 
-nlohmann::json saveLumpSumRecord(const LumpSumRecord& record);
-LumpSumRecord loadLumpSumRecord(const StateReader& saved);
-
-Worksheet lumpSumWorksheet(const CalculationLog<LumpSumRecord>& log);
+// Saved and read back member by member; the figures are worked out again.
+extern const RecordFormat<LumpSumRecord> lumpSumRecords;
 
 }  // namespace corvell

@@ -20,28 +20,18 @@ constexpr KeptMember<PensionRecord> kKept[] = {
     {"percent", &PensionRecord::percent},         {"rate", &PensionRecord::rate},
 };
 
-}  // namespace
-
-nlohmann::json savePensionRecord(const PensionRecord& r) {
-    return saveKept(r, kKept);
-}
-
 // The figures follow from the amounts as read, which follow from the texts.
 PensionRecord loadPensionRecord(const StateReader& saved) {
-    PensionRecord r;
-    loadKept(saved, kKept, r);
-    if (fieldNumber(r.pensionText) != r.pension || fieldNumber(r.percentText) != r.percent ||
-        CDbl(r.rateText) != r.rate) {
-        saved.fail("is not what a Calculate reads from its texts");
-    }
+    PensionRecord r = loadKept(saved, kKept);
+    expectReadFromTexts(saved, fieldNumber(r.pensionText) == r.pension &&
+                                   fieldNumber(r.percentText) == r.percent &&
+                                   CDbl(r.rateText) == r.rate);
     r.offset = pensionOffset(r.pension, r.percent, r.rate);
     if (!std::isfinite(r.offset.newRate)) {
         saved.fail("holds amounts too large to calculate");
     }
     return r;
 }
-
-namespace {
 
 Worksheet calculated(const PensionRecord& r) {
     const PensionOffset& o = r.offset;
@@ -71,8 +61,6 @@ Worksheet calculated(const PensionRecord& r) {
     return sheet;
 }
 
-}  // namespace
-
 Worksheet pensionWorksheet(const CalculationLog<PensionRecord>& log) {
     return loggedWorksheet(
         "Pension Offset: how the figures were calculated", log, calculated,
@@ -81,5 +69,10 @@ Worksheet pensionWorksheet(const CalculationLog<PensionRecord>& log) {
          {txtRate, "Weekly Comp. Rate"}},
         "A refused Calculate changes no figure the window shows or keeps for its report.");
 }
+
+}  // namespace
+
+const RecordFormat<PensionRecord> pensionRecords{&saveByTable<PensionRecord, kKept>,
+                                                 &loadPensionRecord, &pensionWorksheet};
 
 }  // namespace corvell

@@ -24,9 +24,7 @@ struct PensionRecord {
     bool operator==(const PensionRecord&) const = default;
 };
 
-nlohmann::json savePensionRecord(const PensionRecord& record);
-PensionRecord loadPensionRecord(const StateReader& saved);
-
-Worksheet pensionWorksheet(const CalculationLog<PensionRecord>& log);
+// Saved and read back member by member; the figures are worked out again.
+extern const RecordFormat<PensionRecord> pensionRecords;
 
 }  // namespace corvell

@@ -21,28 +21,17 @@ constexpr KeptMember<SocialSecurityRecord> kKept[] = {
     {"rate", &SocialSecurityRecord::rate},
 };
 
-}  // namespace
-
-nlohmann::json saveSocialSecurityRecord(const SocialSecurityRecord& r) {
-    return saveKept(r, kKept);
-}
-
 // The figures follow from the amounts as read, which follow from the texts.
 SocialSecurityRecord loadSocialSecurityRecord(const StateReader& saved) {
-    SocialSecurityRecord r;
-    loadKept(saved, kKept, r);
-    if (CDbl(r.monthlyText) != r.monthly || CDbl(r.rateText) != r.rate || r.monthly == 0 ||
-        r.rate == 0) {
-        saved.fail("is not what a Calculate reads from its texts");
-    }
+    SocialSecurityRecord r = loadKept(saved, kKept);
+    expectReadFromTexts(saved, CDbl(r.monthlyText) == r.monthly && CDbl(r.rateText) == r.rate &&
+                                   r.monthly != 0 && r.rate != 0);
     r.offset = socialSecurityOffset(r.monthly, r.rate);
     if (!std::isfinite(r.offset.newRate)) {
         saved.fail("holds amounts too large to calculate");
     }
     return r;
 }
-
-namespace {
 
 Worksheet calculated(const SocialSecurityRecord& r) {
     const SocialSecurityOffset& o = r.offset;
@@ -70,13 +59,16 @@ Worksheet calculated(const SocialSecurityRecord& r) {
     return sheet;
 }
 
-}  // namespace
-
 Worksheet socialSecurityWorksheet(const CalculationLog<SocialSecurityRecord>& log) {
     return loggedWorksheet(
         "Social Security Offset: how the figures were calculated", log, calculated,
         {{txtSocialSecurity, "Net Social Security Amount"}, {txtRate, "Weekly Comp. Rate"}},
         "A refused Calculate changes no figure the window shows.");
 }
+
+}  // namespace
+
+const RecordFormat<SocialSecurityRecord> socialSecurityRecords{
+    &saveByTable<SocialSecurityRecord, kKept>, &loadSocialSecurityRecord, &socialSecurityWorksheet};
 
 }  // namespace corvell

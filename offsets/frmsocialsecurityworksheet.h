@@ -22,9 +22,7 @@ struct SocialSecurityRecord {
     bool operator==(const SocialSecurityRecord&) const = default;
 };
 
-nlohmann::json saveSocialSecurityRecord(const SocialSecurityRecord& record);
-SocialSecurityRecord loadSocialSecurityRecord(const StateReader& saved);
-
-Worksheet socialSecurityWorksheet(const CalculationLog<SocialSecurityRecord>& log);
+// Saved and read back member by member; the figures are worked out again.
+extern const RecordFormat<SocialSecurityRecord> socialSecurityRecords;
 
 }  // namespace corvell

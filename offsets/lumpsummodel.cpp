@@ -28,7 +28,7 @@ LumpSumModel::LumpSumModel()
                                            cmdCommPrint, cmdCommClear}) {
     addFields({txtRate, txtNetOffsetAmount, txtComputedEndDate, txtComputedWeeks, txtComputedDays,
                txtRemainder});
-    keepLog(log_, {&saveLumpSumRecord, &loadLumpSumRecord, &lumpSumWorksheet});
+    keepLog(log_, lumpSumRecords);
 }
 
 Reaction LumpSumModel::cmdCommCalculate_Click() {

@@ -23,7 +23,7 @@ PensionModel::PensionModel()
                       {txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
     addFields({txtMonthlyPension, txtEmployerPercent, txtNewWeeklyRate});
     keepNumber("NewWeeklyRate", newWeeklyRate_);
-    keepLog(log_, {&savePensionRecord, &loadPensionRecord, &pensionWorksheet});
+    keepLog(log_, pensionRecords);
 }
 
 // An empty or unreadable pension or percentage counts as 0, leaving the

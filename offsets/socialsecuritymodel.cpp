@@ -20,7 +20,7 @@ SocialSecurityModel::SocialSecurityModel()
     : RateOffsetModel(WindowId::frmSocialSecurity,
                       {txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
     addFields({txtSocialSecurity, txtNewRate});
-    keepLog(log_, {&saveSocialSecurityRecord, &loadSocialSecurityRecord, &socialSecurityWorksheet});
+    keepLog(log_, socialSecurityRecords);
 }
 
 Reaction SocialSecurityModel::cmdSSCalculate_Click() {

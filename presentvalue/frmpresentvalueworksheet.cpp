@@ -14,6 +14,8 @@ namespace corvell {
 
 using namespace frmpresentvalue;
 
+namespace {
+
 nlohmann::json savePresentValueRecord(const PresentValueRecord& r) {
     nlohmann::json life = nullptr;
     if (r.life) {
@@ -100,8 +102,6 @@ PresentValueRecord loadPresentValueRecord(const StateReader& saved) {
     r.discount = *discount;
     return r;
 }
-
-namespace {
 
 void inputs(Worksheet& sheet, const PresentValueRecord& r) {
     sheet.heading("Inputs as typed and as read");
@@ -246,8 +246,6 @@ Worksheet calculated(const PresentValueRecord& r) {
     return sheet;
 }
 
-}  // namespace
-
 Worksheet presentValueWorksheet(const CalculationLog<PresentValueRecord>& log) {
     return loggedWorksheet(
         "Present Value: how the figures were calculated", log, calculated,
@@ -261,5 +259,10 @@ Worksheet presentValueWorksheet(const CalculationLog<PresentValueRecord>& log) {
         "What the Calculate had worked out before the check that refused it (the Weeks, the To "
         "Date, the Total Comp) stays on show; the Present Value is that of the Calculate before.");
 }
+
+}  // namespace
+
+const RecordFormat<PresentValueRecord> presentValueRecords{
+    &savePresentValueRecord, &loadPresentValueRecord, &presentValueWorksheet};
 
 }  // namespace corvell

@@ -56,9 +56,7 @@ struct PresentValueRecord {
     DiscountedSum discount;
 };
 
-nlohmann::json savePresentValueRecord(const PresentValueRecord& record);
-PresentValueRecord loadPresentValueRecord(const StateReader& saved);
-
-Worksheet presentValueWorksheet(const CalculationLog<PresentValueRecord>& log);
+// Saved and read back member by member; the figures are worked out again.
+extern const RecordFormat<PresentValueRecord> presentValueRecords;
 
 }  // namespace corvell

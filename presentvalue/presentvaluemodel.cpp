@@ -49,7 +49,7 @@ PresentValueModel::PresentValueModel() : FormModel(WindowId::frmPresentValue) {
         [this](const StateReader& saved) { values_ = loadValues(saved); });
     keepNumber("DiscountRate", discountRate_);
     keepNumber("PresentValue", presentValue_);
-    keepLog(log_, {&savePresentValueRecord, &loadPresentValueRecord, &presentValueWorksheet});
+    keepLog(log_, presentValueRecords);
 
     on(cmdPVCalculate, Event::Click, [this] { return cmdPVCalculate_Click(); });
     on(cmdPVClear, Event::Click, [this] { return cmdPVClear_Click(); });

@@ -40,10 +40,17 @@ nlohmann::json saveKept(const Record& record, const KeptMember<Record> (&kept)[N
     return saved;
 }
 
-// Reads the kept members, in table order, into `record`; the saved object
-// must hold exactly these members.
+// A record's saving, for its RecordFormat.
+template <class Record, const auto& kept>
+nlohmann::json saveByTable(const Record& record) {
+    return saveKept(record, kept);
+}
+
+// Reads the kept members, in table order; the saved object must hold
+// exactly these members.
 template <class Record, std::size_t N>
-void loadKept(const StateReader& saved, const KeptMember<Record> (&kept)[N], Record& record) {
+Record loadKept(const StateReader& saved, const KeptMember<Record> (&kept)[N]) {
+    Record record;
     std::array<std::string_view, N> keys;
     for (std::size_t i = 0; i < N; ++i) {
         keys[i] = kept[i].key;
@@ -63,6 +70,14 @@ void loadKept(const StateReader& saved, const KeptMember<Record> (&kept)[N], Rec
                 }
             },
             k.member);
+    }
+    return record;
+}
+
+// A record read back must hold the values a Calculate reads from its texts.
+inline void expectReadFromTexts(const StateReader& saved, bool read) {
+    if (!read) {
+        saved.fail("is not what a Calculate reads from its texts");
     }
 }
 

@@ -12,6 +12,8 @@ namespace corvell {
 
 using namespace frmsubrogation;
 
+namespace {
+
 nlohmann::json saveSubrogationRecord(const SubrogationRecord& r) {
     const SubrogationAmounts& a = r.amounts;
     return {{"totalText", r.totalText},
@@ -57,8 +59,6 @@ SubrogationRecord loadSubrogationRecord(const StateReader& saved) {
     r.distribution = *d;
     return r;
 }
-
-namespace {
 
 Worksheet calculated(const SubrogationRecord& r) {
     const SubrogationAmounts& a = r.amounts;
@@ -132,8 +132,6 @@ Worksheet calculated(const SubrogationRecord& r) {
     return sheet;
 }
 
-}  // namespace
-
 Worksheet subrogationWorksheet(const CalculationLog<SubrogationRecord>& log) {
     return loggedWorksheet(
         "Subrogation: how the figures were calculated", log, calculated,
@@ -144,5 +142,10 @@ Worksheet subrogationWorksheet(const CalculationLog<SubrogationRecord>& log) {
          {txtLienRecovery, "Lien Recovery"}},
         "A refused Calculate changes no figure the window shows or keeps for its report.");
 }
+
+}  // namespace
+
+const RecordFormat<SubrogationRecord> subrogationRecords{
+    &saveSubrogationRecord, &loadSubrogationRecord, &subrogationWorksheet};
 
 }  // namespace corvell

@@ -24,9 +24,7 @@ struct SubrogationRecord {
     SubrogationDistribution distribution;
 };
 
-nlohmann::json saveSubrogationRecord(const SubrogationRecord& record);
-SubrogationRecord loadSubrogationRecord(const StateReader& saved);
-
-Worksheet subrogationWorksheet(const CalculationLog<SubrogationRecord>& log);
+// Saved and read back member by member; the figures are worked out again.
+extern const RecordFormat<SubrogationRecord> subrogationRecords;
 
 }  // namespace corvell

@@ -27,7 +27,7 @@ SubrogationModel::SubrogationModel() : FormModel(WindowId::frmSubrogation) {
     addFields(kFields);
     addCalculatorButtons(cmdSSCalculate, cmdSSPrint, cmdSSClear);
     keepNumber("NewWeeklyRate", newWeeklyRate_);
-    keepLog(log_, {&saveSubrogationRecord, &loadSubrogationRecord, &subrogationWorksheet});
+    keepLog(log_, subrogationRecords);
 
     on(txtLienAmount, Event::LostFocus, [this] { return txtLienAmount_LostFocus(); });
     on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
