@@ -41,13 +41,10 @@ CommutationRecord loadCommutationRecord(const StateReader& saved) {
 
 Worksheet calculated(const CommutationRecord& r) {
     Worksheet sheet("Commutation");
-    sheet.heading("Inputs as typed and as read");
-    sheet.text(readAs("Beginning Date", r.beginText, dateFigure(r.begin)));
-    sheet.text(readAs("Comm Weeks", r.weeksText, figure(r.weeks)));
-    sheet.text(readAs("Commutation Amount", r.amountText, figure(r.amount)));
-    sheet.heading("Constants");
-    sheet.text("7: days in a week");
-    sheet.heading("Steps");
+    sheet.inputs({{"Beginning Date", r.beginText, dateFigure(r.begin)},
+                  {"Comm Weeks", r.weeksText, figure(r.weeks)},
+                  {"Commutation Amount", r.amountText, figure(r.amount)}});
+    sheet.constantsThenSteps({"7: days in a week"});
     const double unrounded = weeksInDays(sheet, "Days", r.weeks, r.days);
     const double part = unrounded - std::floor(unrounded);
     if (part != 0 && part != 0.5) {

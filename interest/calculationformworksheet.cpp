@@ -37,7 +37,7 @@ std::string entryLine(int currentEntry) {
 void inputs(Worksheet& sheet, const CalculationRecord& r) {
     const CalculationInput& in = r.input;
     const Calculation& c = r.result;
-    sheet.heading("Inputs as typed and as read");
+    sheet.heading(std::string(kInputsHeading));
     sheet.text(readAs("Beginning Date", in.beginningDate, dateFigure(c.BeginDate)));
     if (c.endingDateFromWeeks) {
         sheet.text("Ending Date: " + typed(in.endingDate) + " (none: it comes from the weeks)");
@@ -67,7 +67,7 @@ void inputs(Worksheet& sheet, const CalculationRecord& r) {
 }
 
 void constants(Worksheet& sheet, const Calculation& c) {
-    sheet.heading("Constants");
+    sheet.heading(std::string(kConstantsHeading));
     sheet.text("7: days in a week");
     if (c.payment == PaymentOutcome::Figured) {
         sheet.text("WeeklyInterestRate = 0.1 / 52 = " + figure(WeeklyInterestRate) +
@@ -214,7 +214,7 @@ Worksheet entrySheet(std::string title, const CalculationRecord& r) {
     Worksheet sheet(std::move(title));
     inputs(sheet, r);
     constants(sheet, r.result);
-    sheet.heading("Steps");
+    sheet.heading(std::string(kStepsHeading));
     period(sheet, r.result);
     interest(sheet, r.result);
     for (const ShownField& shown : shownFields(r.result)) {

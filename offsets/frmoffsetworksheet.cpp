@@ -38,13 +38,10 @@ LumpSumRecord loadLumpSumRecord(const StateReader& saved) {
 Worksheet calculated(const LumpSumRecord& r) {
     const LumpSumOffset& o = r.offset;
     Worksheet sheet("Lump Sum Offset");
-    sheet.heading("Inputs as typed and as read");
-    sheet.text(readAs("Beginning Date", r.beginText, dateFigure(r.begin)));
-    sheet.text(readAs("Rate (weekly)", r.rateText, figure(r.rate)));
-    sheet.text(readAs("Net Offset Amount", r.amountText, figure(r.amount)));
-    sheet.heading("Constants");
-    sheet.text("7: days in a week; the daily rate is the weekly rate over 7");
-    sheet.heading("Steps");
+    sheet.inputs({{"Beginning Date", r.beginText, dateFigure(r.begin)},
+                  {"Rate (weekly)", r.rateText, figure(r.rate)},
+                  {"Net Offset Amount", r.amountText, figure(r.amount)}});
+    sheet.constantsThenSteps({"7: days in a week; the daily rate is the weekly rate over 7"});
     sheet.text("Days the amount buys = " + figure(r.amount) + " / " + figure(r.rate) +
                " x 7 = " + figure(o.rawDays));
     sheet.text("Whole days = " + figure(o.totalDays));

@@ -36,17 +36,15 @@ PensionRecord loadPensionRecord(const StateReader& saved) {
 Worksheet calculated(const PensionRecord& r) {
     const PensionOffset& o = r.offset;
     Worksheet sheet("Pension Offset");
-    sheet.heading("Inputs as typed and as read");
-    sheet.text(readAs("Monthly Pension", r.pensionText, figure(r.pension)));
-    sheet.text(readAs("Employer %", r.percentText, figure(r.percent)));
-    sheet.text(readAs("Weekly Comp. Rate", r.rateText, figure(r.rate)));
+    sheet.inputs({{"Monthly Pension", r.pensionText, figure(r.pension)},
+                  {"Employer %", r.percentText, figure(r.percent)},
+                  {"Weekly Comp. Rate", r.rateText, figure(r.rate)}});
     if (r.pensionText.empty() || r.percentText.empty()) {
         sheet.rule("An empty pension or percentage counts as 0, which leaves the rate as it is.");
     }
-    sheet.heading("Constants");
-    sheet.text("0.01: turns the employer's percentage into a fraction");
-    sheet.text("4.34: weeks in a month, turning the monthly amount into a weekly one");
-    sheet.heading("Steps");
+    sheet.constantsThenSteps(
+        {"0.01: turns the employer's percentage into a fraction",
+         "4.34: weeks in a month, turning the monthly amount into a weekly one"});
     sheet.text("Employer-funded monthly amount = " + figure(r.pension) + " x " + figure(r.percent) +
                " x 0.01 = " + figure(o.employerMonthly));
     sheet.rule(

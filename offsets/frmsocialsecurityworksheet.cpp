@@ -36,14 +36,12 @@ SocialSecurityRecord loadSocialSecurityRecord(const StateReader& saved) {
 Worksheet calculated(const SocialSecurityRecord& r) {
     const SocialSecurityOffset& o = r.offset;
     Worksheet sheet("Social Security Offset");
-    sheet.heading("Inputs as typed and as read");
-    sheet.text(readAs("Net Social Security Amount (a month)", r.monthlyText, figure(r.monthly)));
-    sheet.text(readAs("Weekly Comp. Rate", r.rateText, figure(r.rate)));
-    sheet.heading("Constants");
-    sheet.text("4.34: weeks in a month, turning the monthly amount into a weekly one");
-    sheet.text("2: one half of the weekly social security is offset");
-    sheet.text("0.005: half a cent, added before the new rate is shown to two decimals");
-    sheet.heading("Steps");
+    sheet.inputs({{"Net Social Security Amount (a month)", r.monthlyText, figure(r.monthly)},
+                  {"Weekly Comp. Rate", r.rateText, figure(r.rate)}});
+    sheet.constantsThenSteps(
+        {"4.34: weeks in a month, turning the monthly amount into a weekly one",
+         "2: one half of the weekly social security is offset",
+         "0.005: half a cent, added before the new rate is shown to two decimals"});
     sheet.text("Weekly social security = " + figure(r.monthly) +
                " / 4.34 = " + figure(o.weeklySocialSecurity));
     sheet.text("Offset = " + figure(o.weeklySocialSecurity) + " / 2 = " + figure(o.offset));

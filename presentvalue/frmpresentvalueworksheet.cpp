@@ -104,7 +104,7 @@ PresentValueRecord loadPresentValueRecord(const StateReader& saved) {
 }
 
 void inputs(Worksheet& sheet, const PresentValueRecord& r) {
-    sheet.heading("Inputs as typed and as read");
+    sheet.heading(std::string(kInputsHeading));
     sheet.text(readAs("From Date", r.fromText, dateFigure(r.from)));
     if (r.to) {
         sheet.text(readAs("To Date", r.toText, dateFigure(*r.to)));
@@ -136,7 +136,7 @@ void inputs(Worksheet& sheet, const PresentValueRecord& r) {
 }
 
 void constants(Worksheet& sheet, const PresentValueRecord& r) {
-    sheet.heading("Constants");
+    sheet.heading(std::string(kConstantsHeading));
     if (r.life) {
         sheet.text("52.25: weeks in a year of life expectancy");
     }
@@ -226,7 +226,7 @@ Worksheet calculated(const PresentValueRecord& r) {
     Worksheet sheet("Present Value");
     inputs(sheet, r);
     constants(sheet, r);
-    sheet.heading("Steps");
+    sheet.heading(std::string(kStepsHeading));
     period(sheet, r);
     presentValue(sheet, r);
     if (r.to) {

@@ -34,6 +34,22 @@ Worksheet& Worksheet::heading(std::string text) {
     return *this;
 }
 
+Worksheet& Worksheet::inputs(std::initializer_list<Input> fields) {
+    heading(std::string(kInputsHeading));
+    for (const Input& field : fields) {
+        text(readAs(field.caption, field.text, field.read));
+    }
+    return *this;
+}
+
+Worksheet& Worksheet::constantsThenSteps(std::initializer_list<std::string_view> constants) {
+    heading(std::string(kConstantsHeading));
+    for (std::string_view constant : constants) {
+        text(std::string(constant));
+    }
+    return heading(std::string(kStepsHeading));
+}
+
 Worksheet& Worksheet::text(std::string text) {
     lines_.push_back(WorksheetLine{WorksheetLine::Kind::Text, std::move(text), std::nullopt});
     return *this;

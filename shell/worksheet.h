@@ -7,6 +7,7 @@
 // the record its last Calculate kept, never from a calculation of its own,
 // so the worksheet cannot disagree with the window.
 
+#include <initializer_list>
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
@@ -43,8 +44,20 @@ struct WorksheetLine {
     bool operator==(const WorksheetLine&) const = default;
 };
 
+// The sections of a calculation's worksheet, in this order.
+inline constexpr std::string_view kInputsHeading = "Inputs as typed and as read";
+inline constexpr std::string_view kConstantsHeading = "Constants";
+inline constexpr std::string_view kStepsHeading = "Steps";
+
 class Worksheet {
 public:
+    // A field as the operator typed it and the value the calculation read.
+    struct Input {
+        std::string_view caption;
+        std::string_view text;
+        std::string read;
+    };
+
     explicit Worksheet(std::string title);
 
     const std::string& title() const { return title_; }
@@ -53,6 +66,11 @@ public:
     Worksheet& heading(std::string text);
     Worksheet& text(std::string text);
     Worksheet& rule(std::string sentence);
+    // The inputs section: a line "<caption>: "<text>" read as <read>" each.
+    Worksheet& inputs(std::initializer_list<Input> fields);
+    // The constants section, a line each (a number and what it stands for),
+    // then the heading of the steps, which follow.
+    Worksheet& constantsThenSteps(std::initializer_list<std::string_view> constants);
     // A line "<label>: <shown>" under the heading "As the window shows it".
     Worksheet& result(ControlName field, std::string label, std::string shown);
     // The lines of another worksheet, its title as a heading.

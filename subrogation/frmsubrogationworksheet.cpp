@@ -64,20 +64,17 @@ Worksheet calculated(const SubrogationRecord& r) {
     const SubrogationAmounts& a = r.amounts;
     const SubrogationDistribution& d = r.distribution;
     Worksheet sheet("Subrogation");
-    sheet.heading("Inputs as typed and as read");
-    sheet.text(readAs("Total Recovery", r.totalText, figure(a.total)));
-    sheet.text(readAs("Costs and Fees", r.costsText, figure(a.costs)));
-    sheet.text(readAs("Weekly Comp. Rate", r.rateText, figure(a.rate)));
-    sheet.text(readAs("Lien Amount", r.lienText, figure(a.lien)));
+    sheet.inputs({{"Total Recovery", r.totalText, figure(a.total)},
+                  {"Costs and Fees", r.costsText, figure(a.costs)},
+                  {"Weekly Comp. Rate", r.rateText, figure(a.rate)},
+                  {"Lien Amount", r.lienText, figure(a.lien)}});
     if (a.lien == 0) {
         sheet.text(readAs("Lien Recovery (an agreed net recovery)", r.agreedText,
                           figure(a.agreedRecovery)));
     } else {
         sheet.text("Lien Recovery: not read, since a lien is given; it is worked out below");
     }
-    sheet.heading("Constants");
-    sheet.text("7: days in a week");
-    sheet.heading("Steps");
+    sheet.constantsThenSteps({"7: days in a week"});
     sheet.text("Cost ratio = " + figure(a.costs) + " / " + figure(a.total) + " = " +
                figure(d.costRatio));
     sheet.rule(
