@@ -23,6 +23,9 @@ CommutationModel::CommutationModel()
     keepNumber("CommAmount", commAmount_);
     keepNumber("CommRate", commRate_);
     keepLog(log_, commutationRecords);
+    on(cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
+    on(cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
+    on(cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });
 }
 
 Reaction CommutationModel::cmdCommCalculate_Click() {

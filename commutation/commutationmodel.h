@@ -22,10 +22,10 @@ public:
 private:
     void keptLoaded(const StateReader& kept) override;
 
-    Reaction cmdCommCalculate_Click() override;
+    Reaction cmdCommCalculate_Click();
     Reaction calculate();
-    Reaction cmdCommClear_Click() override;
-    Reaction cmdCommPrint_Click() override;
+    Reaction cmdCommClear_Click();
+    Reaction cmdCommPrint_Click();
 
     std::optional<double> commAmount_;
     std::optional<double> commRate_;

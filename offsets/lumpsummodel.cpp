@@ -29,6 +29,9 @@ LumpSumModel::LumpSumModel()
     addFields({txtRate, txtNetOffsetAmount, txtComputedEndDate, txtComputedWeeks, txtComputedDays,
                txtRemainder});
     keepLog(log_, lumpSumRecords);
+    on(cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
+    on(cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
+    on(cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });
 }
 
 Reaction LumpSumModel::cmdCommCalculate_Click() {

@@ -15,10 +15,10 @@ public:
     LumpSumModel();
 
 private:
-    Reaction cmdCommCalculate_Click() override;
+    Reaction cmdCommCalculate_Click();
     Reaction calculate();
-    Reaction cmdCommClear_Click() override;
-    Reaction cmdCommPrint_Click() override;
+    Reaction cmdCommClear_Click();
+    Reaction cmdCommPrint_Click();
 
     CalculationLog<LumpSumRecord> log_;
 };

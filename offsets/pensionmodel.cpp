@@ -24,6 +24,9 @@ PensionModel::PensionModel()
     addFields({txtMonthlyPension, txtEmployerPercent, txtNewWeeklyRate});
     keepNumber("NewWeeklyRate", newWeeklyRate_);
     keepLog(log_, pensionRecords);
+    on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
+    on(cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
+    on(cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });
 }
 
 // An empty or unreadable pension or percentage counts as 0, leaving the

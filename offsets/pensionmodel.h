@@ -19,10 +19,10 @@ public:
 private:
     void keptLoaded(const StateReader& kept) override;
 
-    Reaction cmdSSCalculate_Click() override;
+    Reaction cmdSSCalculate_Click();
     Reaction calculate();
-    Reaction cmdSSClear_Click() override;
-    Reaction cmdSSPrint_Click() override;
+    Reaction cmdSSClear_Click();
+    Reaction cmdSSPrint_Click();
 
     double newWeeklyRate_ = 0;
     // Like the new weekly rate, kept through Clear.

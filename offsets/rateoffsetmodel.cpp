@@ -10,9 +10,6 @@ RateOffsetModel::RateOffsetModel(WindowId id, const RateOffsetControls& c)
     addCalculatorButtons(c.cmdSSCalculate, c.cmdSSPrint, c.cmdSSClear);
 
     on(c.txtRate, Event::LostFocus, [this] { return txtRate_LostFocus(); });
-    on(c.cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
-    on(c.cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
-    on(c.cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });
 }
 
 Reaction RateOffsetModel::txtRate_LostFocus() {

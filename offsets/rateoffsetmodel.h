@@ -23,9 +23,6 @@ protected:
 
 private:
     Reaction txtRate_LostFocus();
-    virtual Reaction cmdSSCalculate_Click() = 0;
-    virtual Reaction cmdSSClear_Click() = 0;
-    virtual Reaction cmdSSPrint_Click() = 0;
 
     ControlName rate_;
 };

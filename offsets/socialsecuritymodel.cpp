@@ -21,6 +21,9 @@ SocialSecurityModel::SocialSecurityModel()
                       {txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
     addFields({txtSocialSecurity, txtNewRate});
     keepLog(log_, socialSecurityRecords);
+    on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
+    on(cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
+    on(cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });
 }
 
 Reaction SocialSecurityModel::cmdSSCalculate_Click() {

@@ -14,10 +14,10 @@ public:
     SocialSecurityModel();
 
 private:
-    Reaction cmdSSCalculate_Click() override;
+    Reaction cmdSSCalculate_Click();
     Reaction calculate();
-    Reaction cmdSSClear_Click() override;
-    Reaction cmdSSPrint_Click() override;
+    Reaction cmdSSClear_Click();
+    Reaction cmdSSPrint_Click();
 
     CalculationLog<SocialSecurityRecord> log_;
 };

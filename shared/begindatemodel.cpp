@@ -16,9 +16,6 @@ BeginDateModel::BeginDateModel(WindowId id, const BeginDateControls& c)
         [this](const StateReader& saved) { values_ = loadValues(saved); });
 
     on(c.txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
-    on(c.cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
-    on(c.cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
-    on(c.cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });
 }
 
 Reaction BeginDateModel::txtBeginningDate_LostFocus() {

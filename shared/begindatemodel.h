@@ -29,9 +29,6 @@ protected:
 
 private:
     Reaction txtBeginningDate_LostFocus();
-    virtual Reaction cmdCommCalculate_Click() = 0;
-    virtual Reaction cmdCommClear_Click() = 0;
-    virtual Reaction cmdCommPrint_Click() = 0;
 
     ControlName beginningDate_;
 };
