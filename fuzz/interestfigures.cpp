@@ -57,7 +57,7 @@ ExpectedEntry ExpectedCalculation::entry() const {
     return e;
 }
 
-ExpectedCalculation expectCalculation(const CalculationTexts& in,
+ExpectedCalculation expectCalculation(const CalculationInput& in,
                                       std::span<const ExpectedEntry> earlier) {
     ExpectedCalculation c;
     const auto begin = CDate(in.beginningDate);

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "interest/calculation.h"
 #include "shell/dates.h"
 
 namespace corvell::fuzz {
@@ -34,15 +35,6 @@ struct ExpectedEntry {
     double total = 0;
 };
 
-// What the fields held when Calculate was pressed.
-struct CalculationTexts {
-    std::string beginningDate;
-    std::string endingDate;
-    std::string rate;
-    std::string weeks;
-    std::string paymentDate;
-    std::string paymentAmount;
-};
 
 struct ExpectedCalculation {
     Date begin;
@@ -78,7 +70,7 @@ struct ExpectedCalculation {
 
 // The figures of a Calculate that the window carried out, from the field
 // texts before it and the entries before the current one.
-ExpectedCalculation expectCalculation(const CalculationTexts& in,
+ExpectedCalculation expectCalculation(const CalculationInput& in,
                                       std::span<const ExpectedEntry> earlier);
 
 }  // namespace corvell::fuzz

@@ -201,7 +201,7 @@ void InterestChecks::checkCalculation(const Fired& f) {
         "%s leaves the entry not calculated", f.describe().c_str());
 
     const ExpectedCalculation c = expectCalculation(
-        CalculationTexts{b.text(txtBeginningDate), b.text(txtEndingDate), b.text(txtRate),
+        CalculationInput{b.text(txtBeginningDate), b.text(txtEndingDate), b.text(txtRate),
                          b.text(txtWeeks), b.text(txtPaymentDate), b.text(txtPaymentAmount)},
         earlierEntries());
 
