@@ -4,7 +4,6 @@
 
 #include "offsets/frmoffsetcontrols.h"
 #include "shell/format.h"
-#include "shell/keptrecord.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -12,28 +11,6 @@ namespace corvell {
 using namespace frmoffset;
 
 namespace {
-
-constexpr KeptMember<LumpSumRecord> kKept[] = {
-    {"beginText", &LumpSumRecord::beginText},
-    {"rateText", &LumpSumRecord::rateText},
-    {"amountText", &LumpSumRecord::amountText},
-    {"begin", &LumpSumRecord::begin},
-    {"rate", &LumpSumRecord::rate},
-    {"amount", &LumpSumRecord::amount},
-};
-
-// The figures follow from the values as read, which follow from the texts.
-LumpSumRecord loadLumpSumRecord(const StateReader& saved) {
-    LumpSumRecord r = loadKept(saved, kKept);
-    expectReadFromTexts(saved, CDate(r.beginText) == std::optional<Date>(r.begin) &&
-                                   fieldNumber(r.rateText) == r.rate &&
-                                   CDbl(r.amountText) == r.amount && r.rate != 0);
-    r.offset = lumpSumOffset(r.begin, r.amount, r.rate);
-    if (r.offset.end != LumpSumOffset::End::OnCalendar) {
-        saved.fail("holds an offset that ends off the calendar");
-    }
-    return r;
-}
 
 Worksheet calculated(const LumpSumRecord& r) {
     const LumpSumOffset& o = r.offset;
@@ -72,6 +49,8 @@ Worksheet calculated(const LumpSumRecord& r) {
     return sheet;
 }
 
+}  // namespace
+
 Worksheet lumpSumWorksheet(const CalculationLog<LumpSumRecord>& log) {
     return loggedWorksheet("Lump Sum Offset: how the figures were calculated", log, calculated,
                            {{txtBeginningDate, "Beginning Date"},
@@ -79,10 +58,5 @@ Worksheet lumpSumWorksheet(const CalculationLog<LumpSumRecord>& log) {
                             {txtNetOffsetAmount, "Net Offset Amount"}},
                            "A refused Calculate changes no figure the window shows.");
 }
-
-}  // namespace
-
-const RecordFormat<LumpSumRecord> lumpSumRecords{&saveByTable<LumpSumRecord, kKept>,
-                                                 &loadLumpSumRecord, &lumpSumWorksheet};
 
 }  // namespace corvell

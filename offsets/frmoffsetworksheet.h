@@ -23,7 +23,6 @@ struct LumpSumRecord {
     LumpSumOffset offset;
 };
 
-// Saved and read back member by member; the figures are worked out again.
-extern const RecordFormat<LumpSumRecord> lumpSumRecords;
+Worksheet lumpSumWorksheet(const CalculationLog<LumpSumRecord>& log);
 
 }  // namespace corvell

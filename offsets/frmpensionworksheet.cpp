@@ -5,7 +5,6 @@
 
 #include "offsets/frmpensioncontrols.h"
 #include "shell/format.h"
-#include "shell/keptrecord.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -13,25 +12,6 @@ namespace corvell {
 using namespace frmpension;
 
 namespace {
-
-constexpr KeptMember<PensionRecord> kKept[] = {
-    {"pensionText", &PensionRecord::pensionText}, {"percentText", &PensionRecord::percentText},
-    {"rateText", &PensionRecord::rateText},       {"pension", &PensionRecord::pension},
-    {"percent", &PensionRecord::percent},         {"rate", &PensionRecord::rate},
-};
-
-// The figures follow from the amounts as read, which follow from the texts.
-PensionRecord loadPensionRecord(const StateReader& saved) {
-    PensionRecord r = loadKept(saved, kKept);
-    expectReadFromTexts(saved, fieldNumber(r.pensionText) == r.pension &&
-                                   fieldNumber(r.percentText) == r.percent &&
-                                   CDbl(r.rateText) == r.rate);
-    r.offset = pensionOffset(r.pension, r.percent, r.rate);
-    if (!std::isfinite(r.offset.newRate)) {
-        saved.fail("holds amounts too large to calculate");
-    }
-    return r;
-}
 
 Worksheet calculated(const PensionRecord& r) {
     const PensionOffset& o = r.offset;
@@ -59,6 +39,8 @@ Worksheet calculated(const PensionRecord& r) {
     return sheet;
 }
 
+}  // namespace
+
 Worksheet pensionWorksheet(const CalculationLog<PensionRecord>& log) {
     return loggedWorksheet(
         "Pension Offset: how the figures were calculated", log, calculated,
@@ -67,10 +49,5 @@ Worksheet pensionWorksheet(const CalculationLog<PensionRecord>& log) {
          {txtRate, "Weekly Comp. Rate"}},
         "A refused Calculate changes no figure the window shows or keeps for its report.");
 }
-
-}  // namespace
-
-const RecordFormat<PensionRecord> pensionRecords{&saveByTable<PensionRecord, kKept>,
-                                                 &loadPensionRecord, &pensionWorksheet};
 
 }  // namespace corvell

@@ -24,7 +24,6 @@ struct PensionRecord {
     bool operator==(const PensionRecord&) const = default;
 };
 
-// Saved and read back member by member; the figures are worked out again.
-extern const RecordFormat<PensionRecord> pensionRecords;
+Worksheet pensionWorksheet(const CalculationLog<PensionRecord>& log);
 
 }  // namespace corvell

@@ -5,7 +5,6 @@
 
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "shell/format.h"
-#include "shell/keptrecord.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -13,25 +12,6 @@ namespace corvell {
 using namespace frmsocialsecurity;
 
 namespace {
-
-constexpr KeptMember<SocialSecurityRecord> kKept[] = {
-    {"monthlyText", &SocialSecurityRecord::monthlyText},
-    {"rateText", &SocialSecurityRecord::rateText},
-    {"monthly", &SocialSecurityRecord::monthly},
-    {"rate", &SocialSecurityRecord::rate},
-};
-
-// The figures follow from the amounts as read, which follow from the texts.
-SocialSecurityRecord loadSocialSecurityRecord(const StateReader& saved) {
-    SocialSecurityRecord r = loadKept(saved, kKept);
-    expectReadFromTexts(saved, CDbl(r.monthlyText) == r.monthly && CDbl(r.rateText) == r.rate &&
-                                   r.monthly != 0 && r.rate != 0);
-    r.offset = socialSecurityOffset(r.monthly, r.rate);
-    if (!std::isfinite(r.offset.newRate)) {
-        saved.fail("holds amounts too large to calculate");
-    }
-    return r;
-}
 
 Worksheet calculated(const SocialSecurityRecord& r) {
     const SocialSecurityOffset& o = r.offset;
@@ -57,16 +37,13 @@ Worksheet calculated(const SocialSecurityRecord& r) {
     return sheet;
 }
 
+}  // namespace
+
 Worksheet socialSecurityWorksheet(const CalculationLog<SocialSecurityRecord>& log) {
     return loggedWorksheet(
         "Social Security Offset: how the figures were calculated", log, calculated,
         {{txtSocialSecurity, "Net Social Security Amount"}, {txtRate, "Weekly Comp. Rate"}},
         "A refused Calculate changes no figure the window shows.");
 }
-
-}  // namespace
-
-const RecordFormat<SocialSecurityRecord> socialSecurityRecords{
-    &saveByTable<SocialSecurityRecord, kKept>, &loadSocialSecurityRecord, &socialSecurityWorksheet};
 
 }  // namespace corvell

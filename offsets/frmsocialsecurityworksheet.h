@@ -22,7 +22,6 @@ struct SocialSecurityRecord {
     bool operator==(const SocialSecurityRecord&) const = default;
 };
 
-// Saved and read back member by member; the figures are worked out again.
-extern const RecordFormat<SocialSecurityRecord> socialSecurityRecords;
+Worksheet socialSecurityWorksheet(const CalculationLog<SocialSecurityRecord>& log);
 
 }  // namespace corvell

@@ -5,6 +5,7 @@
 #include "offsets/frmoffsetcontrols.h"
 #include "offsets/lumpsumoffset.h"
 #include "offsets/offsetfields.h"
+#include "offsets/offsetrecords.h"
 #include "offsets/offsetreports.h"
 #include "shell/datefield.h"
 #include "shell/format.h"

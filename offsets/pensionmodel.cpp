@@ -6,6 +6,7 @@
 
 #include "offsets/frmpensioncontrols.h"
 #include "offsets/offsetfields.h"
+#include "offsets/offsetrecords.h"
 #include "offsets/offsetreports.h"
 #include "offsets/weeklyrateoffset.h"
 #include "shell/format.h"

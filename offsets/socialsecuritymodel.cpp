@@ -4,6 +4,7 @@
 
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/offsetfields.h"
+#include "offsets/offsetrecords.h"
 #include "offsets/offsetreports.h"
 #include "offsets/weeklyrateoffset.h"
 #include "shell/format.h"
