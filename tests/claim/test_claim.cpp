@@ -14,8 +14,10 @@
 #include "presentvalue/frmpresentvaluecontrols.h"
 #include "shell/format.h"
 #include "subrogation/frmsubrogationcontrols.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 using nlohmann::json;
 
 namespace {
@@ -224,43 +226,37 @@ private Q_SLOTS:
     void damagedFileChangesNothing_data() {
         QTest::addColumn<QString>("change");  // a JSON pointer and its new value, or raw text
         QTest::addColumn<QString>("says");
-        QTest::newRow("not JSON") << "raw:hello"
-                                  << "damaged or incomplete";
-        QTest::newRow("truncated") << "truncate"
-                                   << "damaged or incomplete";
-        QTest::newRow("another format") << "/format=\"spreadsheet\""
-                                        << "not a claim file of Corvell's Calculator";
-        QTest::newRow("newer version") << "/version=2"
-                                       << "newer version";
-        QTest::newRow("field of the wrong type") << "/windows/frmPresentValue/fields/txtRate=5"
-                                                 << "frmPresentValue.fields.txtRate is not text";
-        QTest::newRow("unknown field") << "/windows/FrmPension/fields/txtOther=\"\""
-                                       << "FrmPension.fields holds fields";
-        QTest::newRow("days out of range") << "/windows/frmCommutation/kept/values/Days=40000"
-                                           << "Days is not a whole number";
-        QTest::newRow("date that is no date")
-            << "/windows/CalculationForm/kept/ledger/0/EndDate=\"02/30/2005\""
-            << "ledger[1].EndDate is not a date";
-        QTest::newRow("entry count disagrees")
-            << "/windows/CalculationForm/kept/state/CurrentEntry=0"
-            << "disagrees with the ledger";
-        QTest::newRow("totals disagree") << "/windows/CalculationForm/kept/totals/CompTotal=1"
-                                         << "totals disagree";
-        QTest::newRow("panel disagrees") << "/windows/CalculationForm/lists/List1/0=\"x\""
-                                         << "panel lines that disagree";
-        QTest::newRow("a button that is not there") << "/windows/frmOffset/disabled/0=\"cmdNone\""
-                                                    << "is not a button of this window";
-        QTest::newRow("more than 100 entries") << "101 entries"
-                                               << "more than 100 entries";
-        QTest::newRow("worksheet not read from its texts")
-            << "/windows/FrmPension/kept/worksheet/calculation/rate=400"
-            << "FrmPension.kept.worksheet.calculation is not what a Calculate reads";
-        QTest::newRow("entry worksheet disagrees with its entry")
-            << "/windows/CalculationForm/kept/entryWorksheets/0/rate=\"600\""
-            << "entryWorksheets[1] disagrees with its ledger entry";
-        QTest::newRow("refusal in a field the window lacks")
-            << "/windows/frmCommutation/kept/worksheet/refusal/field=\"txtNone\""
-            << "refusal.field is not a field of this window";
+        row("not JSON", "raw:hello", "damaged or incomplete");
+        row("truncated", "truncate", "damaged or incomplete");
+        row("another format", "/format=\"spreadsheet\"",
+            "not a claim file of Corvell's Calculator");
+        row("newer version", "/version=2", "newer version");
+        row("field of the wrong type", "/windows/frmPresentValue/fields/txtRate=5",
+            "frmPresentValue.fields.txtRate is not text");
+        row("unknown field", "/windows/FrmPension/fields/txtOther=\"\"",
+            "FrmPension.fields holds fields");
+        row("days out of range", "/windows/frmCommutation/kept/values/Days=40000",
+            "Days is not a whole number");
+        row("date that is no date", "/windows/CalculationForm/kept/ledger/0/EndDate=\"02/30/2005\"",
+            "ledger[1].EndDate is not a date");
+        row("entry count disagrees", "/windows/CalculationForm/kept/state/CurrentEntry=0",
+            "disagrees with the ledger");
+        row("totals disagree", "/windows/CalculationForm/kept/totals/CompTotal=1",
+            "totals disagree");
+        row("panel disagrees", "/windows/CalculationForm/lists/List1/0=\"x\"",
+            "panel lines that disagree");
+        row("a button that is not there", "/windows/frmOffset/disabled/0=\"cmdNone\"",
+            "is not a button of this window");
+        row("more than 100 entries", "101 entries", "more than 100 entries");
+        row("worksheet not read from its texts",
+            "/windows/FrmPension/kept/worksheet/calculation/rate=400",
+            "FrmPension.kept.worksheet.calculation is not what a Calculate reads");
+        row("entry worksheet disagrees with its entry",
+            "/windows/CalculationForm/kept/entryWorksheets/0/rate=\"600\"",
+            "entryWorksheets[1] disagrees with its ledger entry");
+        row("refusal in a field the window lacks",
+            "/windows/frmCommutation/kept/worksheet/refusal/field=\"txtNone\"",
+            "refusal.field is not a field of this window");
     }
     void damagedFileChangesNothing() {
         QFETCH(QString, change);

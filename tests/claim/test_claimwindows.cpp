@@ -18,6 +18,7 @@
 #include "interest/ui/calculationform.h"
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "shell/beginformcontrols.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -156,13 +157,11 @@ private Q_SLOTS:
     void unsoundFileChangesNothing_data() {
         QTest::addColumn<QByteArray>("bytes");  // none: the file is missing
         QTest::addColumn<QString>("reason");    // the message's end, or its start before "..."
-        QTest::newRow("cut short") << emptyClaimFile().left(150)
-                                   << "The file is damaged or incomplete, or not a claim file...";
-        QTest::newRow("another program's file")
-            << QByteArray(R"({"format": "spreadsheet", "version": 1})")
-            << "This is not a claim file of Corvell's Calculator.";
-        QTest::newRow("missing, from the recent list")
-            << QByteArray() << "The file does not exist.";
+        row("cut short", emptyClaimFile().left(150),
+            "The file is damaged or incomplete, or not a claim file...");
+        row("another program's file", QByteArray(R"({"format": "spreadsheet", "version": 1})"),
+            "This is not a claim file of Corvell's Calculator.");
+        row("missing, from the recent list", QByteArray(), "The file does not exist.");
     }
     void unsoundFileChangesNothing() {
         QFETCH(QByteArray, bytes);
@@ -310,8 +309,8 @@ private Q_SLOTS:
     // in as it was and the claim in it, changes marked, and nothing else.
     void failedSaveKeepsTheFile_data() {
         QTest::addColumn<QString>("target");  // in the temporary folder
-        QTest::newRow("inside a regular file") << "notes.txt/smith.claim";
-        QTest::newRow("the name of a folder") << "reports.claim";
+        row("inside a regular file", "notes.txt/smith.claim");
+        row("the name of a folder", "reports.claim");
     }
     void failedSaveKeepsTheFile() {
         QFETCH(QString, target);

@@ -9,6 +9,7 @@
 #include "shell/format.h"
 #include "shell/ui/look.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
@@ -68,38 +69,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("end");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<int>("days");
-        QTest::newRow("104 weeks, 52000") << "104"
-                                          << "52000"
-                                          << "01/02/2006"
-                                          << "500.00" << 728;
-        QTest::newRow("amount 52,000 is 52000") << "104"
-                                                << "52,000"
-                                                << "01/02/2006"
-                                                << "500.00" << 728;
-        QTest::newRow("amount $52,000.00") << "104"
-                                           << "$52,000.00"
-                                           << "01/02/2006"
-                                           << "500.00" << 728;
-        QTest::newRow("1 week, same weekday") << "1"
-                                              << "500"
-                                              << "01/12/2004"
-                                              << "500.00" << 7;
-        QTest::newRow("1.5 weeks") << "1.5"
-                                   << "750"
-                                   << "01/15/2004"
-                                   << "500.00" << 10;
-        QTest::newRow("10.25 weeks") << "10.25"
-                                     << "1000"
-                                     << "03/17/2004"
-                                     << "97.56" << 72;
-        QTest::newRow("0.5 weeks") << "0.5"
-                                   << "100"
-                                   << "01/09/2004"
-                                   << "200.00" << 4;
-        QTest::newRow("grouped rate") << "2"
-                                      << "2,500,001"
-                                      << "01/19/2004"
-                                      << "1,250,000.50" << 14;
+        row("104 weeks, 52000", "104", "52000", "01/02/2006", "500.00", 728);
+        row("amount 52,000 is 52000", "104", "52,000", "01/02/2006", "500.00", 728);
+        row("amount $52,000.00", "104", "$52,000.00", "01/02/2006", "500.00", 728);
+        row("1 week, same weekday", "1", "500", "01/12/2004", "500.00", 7);
+        row("1.5 weeks", "1.5", "750", "01/15/2004", "500.00", 10);
+        row("10.25 weeks", "10.25", "1000", "03/17/2004", "97.56", 72);
+        row("0.5 weeks", "0.5", "100", "01/09/2004", "200.00", 4);
+        row("grouped rate", "2", "2,500,001", "01/19/2004", "1,250,000.50", 14);
     }
     void workedExamples() {
         QFETCH(QString, weeks);
@@ -120,14 +97,10 @@ private Q_SLOTS:
     void beginningDateCompletion_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("mmddyyyy") << "01152004"
-                                  << "01/15/2004";
-        QTest::newRow("mmddyy") << "011504"
-                                << "01/15/2004";
-        QTest::newRow("m/d/yy") << "1/5/04"
-                                << "01/05/2004";
-        QTest::newRow("month name") << "March 15, 2004"
-                                    << "03/15/2004";
+        row("mmddyyyy", "01152004", "01/15/2004");
+        row("mmddyy", "011504", "01/15/2004");
+        row("m/d/yy", "1/5/04", "01/05/2004");
+        row("month name", "March 15, 2004", "03/15/2004");
     }
     void beginningDateCompletion() {
         QFETCH(QString, typed);
@@ -165,53 +138,26 @@ private Q_SLOTS:
         QTest::addColumn<ControlName>("field");
         QTest::addColumn<QString>("endShown");
         const QString range = "Commuted Weeks must be more than 0 and at most 4681.";
-        QTest::newRow("nothing typed") << ""
-                                       << ""
-                                       << ""
-                                       << "Beginning Date is requireed for any calculation."
-                                       << txtBeginningDate << "01/02/2006";
-        QTest::newRow("date missing, rest typed")
-            << ""
-            << "-1"
-            << ""
-            << "Beginning Date is requireed for any calculation." << txtBeginningDate
-            << "01/02/2006";
-        QTest::newRow("weeks missing")
-            << "01/05/2004"
-            << ""
-            << ""
-            << "Commuted Weeks is a required entry" << txtCommWeeks << "01/02/2006";
-        QTest::newRow("weeks 0") << "01/05/2004"
-                                 << "0"
-                                 << "" << range << txtCommWeeks << "01/02/2006";
-        QTest::newRow("weeks a blank") << "01/05/2004"
-                                       << " "
-                                       << "" << range << txtCommWeeks << "01/02/2006";
-        QTest::newRow("weeks a word") << "01/05/2004"
-                                      << "many"
-                                      << "" << range << txtCommWeeks << "01/02/2006";
-        QTest::newRow("weeks negative") << "01/05/2004"
-                                        << "-3"
-                                        << "" << range << txtCommWeeks << "01/02/2006";
-        QTest::newRow("weeks 4682") << "01/05/2004"
-                                    << "4682"
-                                    << "" << range << txtCommWeeks << "01/02/2006";
-        QTest::newRow("ends after 9999") << "12/25/9999"
-                                         << "1"
-                                         << "1"
-                                         << "The payments would end after 12/31/9999. Enter fewer "
-                                            "Comm Weeks or an earlier Beginning Date."
-                                         << txtCommWeeks << "01/02/2006";
-        QTest::newRow("amount missing")
-            << "01/05/2004"
-            << "1"
-            << ""
-            << "Commuted Amount is a required entry" << txtCommAmount << "01/12/2004";
+        row("nothing typed", "", "", "", "Beginning Date is requireed for any calculation.",
+            txtBeginningDate, "01/02/2006");
+        row("date missing, rest typed", "", "-1", "",
+            "Beginning Date is requireed for any calculation.", txtBeginningDate, "01/02/2006");
+        row("weeks missing", "01/05/2004", "", "", "Commuted Weeks is a required entry",
+            txtCommWeeks, "01/02/2006");
+        row("weeks 0", "01/05/2004", "0", "", range, txtCommWeeks, "01/02/2006");
+        row("weeks a blank", "01/05/2004", " ", "", range, txtCommWeeks, "01/02/2006");
+        row("weeks a word", "01/05/2004", "many", "", range, txtCommWeeks, "01/02/2006");
+        row("weeks negative", "01/05/2004", "-3", "", range, txtCommWeeks, "01/02/2006");
+        row("weeks 4682", "01/05/2004", "4682", "", range, txtCommWeeks, "01/02/2006");
+        row("ends after 9999", "12/25/9999", "1", "1",
+            "The payments would end after 12/31/9999. Enter fewer "
+            "Comm Weeks or an earlier Beginning Date.",
+            txtCommWeeks, "01/02/2006");
+        row("amount missing", "01/05/2004", "1", "", "Commuted Amount is a required entry",
+            txtCommAmount, "01/12/2004");
         const QString digits400(400, '9');
-        QTest::newRow("amount of 400 digits")
-            << "01/05/2004"
-            << "1" << digits400 << digits400 + " is not a valid number." << txtCommAmount
-            << "01/12/2004";
+        row("amount of 400 digits", "01/05/2004", "1", digits400,
+            digits400 + " is not a valid number.", txtCommAmount, "01/12/2004");
     }
     void refusals() {
         QFETCH(QString, begin);
@@ -272,15 +218,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");  // blanks simplified, empty lines left out
         const QString title = "CALCULATION OF COMMUTATION";
         const QString moment = "03-04-2026 09:05:07";
-        QTest::newRow("before any calculation")
-            << false << false << QStringList{title, moment, "Smith v. Acme", "to", "Weeks Rate="};
-        QTest::newRow("after a calculation")
-            << true << false
-            << QStringList{title, moment, "Smith v. Acme", "01/05/2004 to 01/02/2006",
-                           "104 Weeks Rate=$500.00"};
-        QTest::newRow("after Clear")
-            << true << true
-            << QStringList{title, moment, "01/05/2004 to 01/02/2006", "Weeks Rate=$500.00"};
+        row("before any calculation", false, false,
+            QStringList{title, moment, "Smith v. Acme", "to", "Weeks Rate="});
+        row("after a calculation", true, false,
+            QStringList{title, moment, "Smith v. Acme", "01/05/2004 to 01/02/2006",
+                        "104 Weeks Rate=$500.00"});
+        row("after Clear", true, true,
+            QStringList{title, moment, "01/05/2004 to 01/02/2006", "Weeks Rate=$500.00"});
     }
     void reports() {
         QFETCH(bool, calculated);

@@ -21,8 +21,10 @@
 #include "shell/values.h"
 #include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationmodel.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 
 namespace {
 
@@ -73,34 +75,36 @@ private Q_SLOTS:
         const auto presentValue = [] { return std::make_unique<PresentValueModel>(); };
         {
             using namespace frmsocialsecurity;
-            QTest::newRow("social security rate left")
-                << Script{socialSecurity, {typed(txtRate, kLargest), left(txtRate)}, txtRate};
+            row("social security rate left",
+                Script{socialSecurity, {typed(txtRate, kLargest), left(txtRate)}, txtRate});
         }
         {
             using namespace frmpension;
-            QTest::newRow("pension new weekly rate") << Script{
-                pension, {typed(txtRate, kLargest), pressed(cmdSSCalculate)}, txtNewWeeklyRate};
+            row("pension new weekly rate",
+                Script{pension,
+                       {typed(txtRate, kLargest), pressed(cmdSSCalculate)},
+                       txtNewWeeklyRate});
         }
         {
             using namespace frmcommutation;
-            QTest::newRow("commutation rate over one week")
-                << Script{commutation,
-                          {typed(txtBeginningDate, "01/05/2004"), typed(txtCommWeeks, "1"),
-                           typed(txtCommAmount, kLargest), pressed(cmdCommCalculate)},
-                          txtComputedRate};
+            row("commutation rate over one week",
+                Script{commutation,
+                       {typed(txtBeginningDate, "01/05/2004"), typed(txtCommWeeks, "1"),
+                        typed(txtCommAmount, kLargest), pressed(cmdCommCalculate)},
+                       txtComputedRate});
         }
         {
             using namespace frmsubrogation;
-            QTest::newRow("subrogation rate with all of it costs")
-                << Script{subrogation,
-                          {typed(txtTotalRecovery, "1"), typed(txtCostsAndFees, "1"),
-                           typed(txtRate, kLargest), pressed(cmdSSCalculate)},
-                          txtNewWeeklyRate};
+            row("subrogation rate with all of it costs",
+                Script{subrogation,
+                       {typed(txtTotalRecovery, "1"), typed(txtCostsAndFees, "1"),
+                        typed(txtRate, kLargest), pressed(cmdSSCalculate)},
+                       txtNewWeeklyRate});
         }
         {
             using namespace frmpresentvalue;
-            QTest::newRow("present value comp rate left")
-                << Script{presentValue, {typed(txtRate, kLargest), left(txtRate)}, txtRate};
+            row("present value comp rate left",
+                Script{presentValue, {typed(txtRate, kLargest), left(txtRate)}, txtRate});
         }
     }
     void largestAmountReadsBack() {

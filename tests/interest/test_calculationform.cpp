@@ -10,6 +10,7 @@
 #include "interest/calculationformcontrols.h"
 #include "interest/ui/calculationform.h"
 #include "shell/ui/look.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -135,21 +136,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("mmddyyyy") << "03152004"
-                                  << "03/15/2004"
-                                  << "";
-        QTest::newRow("mmddyy") << "031504"
-                                << "03/15/2004"
-                                << "";
-        QTest::newRow("with slashes") << "3/15/04"
-                                      << "03/15/2004"
-                                      << "";
-        QTest::newRow("five digits") << "12345"
-                                     << "12/34/45"
-                                     << "12/34/45 is not a valid date.";
-        QTest::newRow("empty stays empty") << ""
-                                           << ""
-                                           << "";
+        row("mmddyyyy", "03152004", "03/15/2004", "");
+        row("mmddyy", "031504", "03/15/2004", "");
+        row("with slashes", "3/15/04", "03/15/2004", "");
+        row("five digits", "12345", "12/34/45", "12/34/45 is not a valid date.");
+        row("empty stays empty", "", "", "");
     }
     void dateFieldsComplete() {
         QFETCH(QString, typed);
@@ -176,27 +167,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not digits: refused as typed") << "abc"
-                                                      << "abc"
-                                                      << "abc is not a valid date.";
-        QTest::newRow("slashes, no such day") << "06/31/2005"
-                                              << "06/31/2005"
-                                              << "06/31/2005 is not a valid date.";
-        QTest::newRow("slashes, no such month") << "13/45/2020"
-                                                << "13/45/2020"
-                                                << "13/45/2020 is not a valid date.";
-        QTest::newRow("blanks: no payment date") << "   "
-                                                 << "   "
-                                                 << "";
-        QTest::newRow("six digits, no date") << "123456"
-                                             << "12/34/56"
-                                             << "12/34/56 is not a valid date.";
-        QTest::newRow("mmddyy") << "063005"
-                                << "06/30/2005"
-                                << "";
-        QTest::newRow("with slashes") << "6/30/05"
-                                      << "06/30/2005"
-                                      << "";
+        row("not digits: refused as typed", "abc", "abc", "abc is not a valid date.");
+        row("slashes, no such day", "06/31/2005", "06/31/2005", "06/31/2005 is not a valid date.");
+        row("slashes, no such month", "13/45/2020", "13/45/2020",
+            "13/45/2020 is not a valid date.");
+        row("blanks: no payment date", "   ", "   ", "");
+        row("six digits, no date", "123456", "12/34/56", "12/34/56 is not a valid date.");
+        row("mmddyy", "063005", "06/30/2005", "");
+        row("with slashes", "6/30/05", "06/30/2005", "");
     }
     void paymentDateLeft() {
         QFETCH(QString, typed);
@@ -272,90 +250,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("payment");
         QTest::addColumn<QString>("message");
         QTest::addColumn<ControlName>("field");
-        QTest::newRow("beginning empty")
-            << ""
-            << "12/31/2004"
-            << "500"
-            << ""
-            << ""
-            << ""
-            << "Beginning Date is required for any calculation." << txtBeginningDate;
-        QTest::newRow("ending before beginning")
-            << "06/01/2005"
-            << "12/31/2004"
-            << "500"
-            << ""
-            << "06/31/2005"
-            << ""
-            << "Ending date must be later than beginning date" << txtEndingDate;
-        QTest::newRow("no ending date, no weeks")
-            << "01/01/2005"
-            << ""
-            << "500"
-            << ""
-            << ""
-            << ""
-            << "Ending Date or Weeks is required for any calculation." << txtEndingDate;
-        QTest::newRow("rate before weeks") << "01/01/2005"
-                                           << ""
-                                           << "abc"
-                                           << "10"
-                                           << ""
-                                           << ""
-                                           << "abc is not a valid number." << txtRate;
-        QTest::newRow("weeks too few") << "01/01/2005"
-                                       << ""
-                                       << "500"
-                                       << "0.07"
-                                       << ""
-                                       << ""
-                                       << "Weeks must be more than 0 and at most 4681." << txtWeeks;
-        QTest::newRow("weeks too many")
-            << "01/01/2005"
-            << ""
-            << "500"
-            << "4682"
-            << ""
-            << ""
-            << "Weeks must be more than 0 and at most 4681." << txtWeeks;
-        QTest::newRow("weeks beyond a double") << "01/01/2005"
-                                               << ""
-                                               << "500"
-                                               << "1e309"
-                                               << ""
-                                               << ""
-                                               << "1e309 is not a valid number." << txtWeeks;
-        QTest::newRow("payment date, no such day")
-            << "01/01/2004"
-            << "12/31/2004"
-            << "500"
-            << ""
-            << "06/31/2005"
-            << "1000"
-            << "06/31/2005 is not a valid date." << txtPaymentDate;
-        QTest::newRow("payment date a word") << "01/01/2004"
-                                             << "12/31/2004"
-                                             << "500"
-                                             << ""
-                                             << "abc"
-                                             << "1000"
-                                             << "abc is not a valid date." << txtPaymentDate;
-        QTest::newRow("payment date before the payment amount")
-            << "01/01/2004"
-            << "12/31/2004"
-            << "500"
-            << ""
-            << "02/30/2005"
-            << "1e309"
-            << "02/30/2005 is not a valid date." << txtPaymentDate;
-        QTest::newRow("payment amount beyond a double")
-            << "01/01/2004"
-            << "12/31/2004"
-            << "500"
-            << ""
-            << "06/30/2004"
-            << "-1.8e308"
-            << "-1.8e308 is not a valid number." << txtPaymentAmount;
+        row("beginning empty", "", "12/31/2004", "500", "", "", "",
+            "Beginning Date is required for any calculation.", txtBeginningDate);
+        row("ending before beginning", "06/01/2005", "12/31/2004", "500", "", "06/31/2005", "",
+            "Ending date must be later than beginning date", txtEndingDate);
+        row("no ending date, no weeks", "01/01/2005", "", "500", "", "", "",
+            "Ending Date or Weeks is required for any calculation.", txtEndingDate);
+        row("rate before weeks", "01/01/2005", "", "abc", "10", "", "",
+            "abc is not a valid number.", txtRate);
+        row("weeks too few", "01/01/2005", "", "500", "0.07", "", "",
+            "Weeks must be more than 0 and at most 4681.", txtWeeks);
+        row("weeks too many", "01/01/2005", "", "500", "4682", "", "",
+            "Weeks must be more than 0 and at most 4681.", txtWeeks);
+        row("weeks beyond a double", "01/01/2005", "", "500", "1e309", "", "",
+            "1e309 is not a valid number.", txtWeeks);
+        row("payment date, no such day", "01/01/2004", "12/31/2004", "500", "", "06/31/2005",
+            "1000", "06/31/2005 is not a valid date.", txtPaymentDate);
+        row("payment date a word", "01/01/2004", "12/31/2004", "500", "", "abc", "1000",
+            "abc is not a valid date.", txtPaymentDate);
+        row("payment date before the payment amount", "01/01/2004", "12/31/2004", "500", "",
+            "02/30/2005", "1e309", "02/30/2005 is not a valid date.", txtPaymentDate);
+        row("payment amount beyond a double", "01/01/2004", "12/31/2004", "500", "", "06/30/2004",
+            "-1.8e308", "-1.8e308 is not a valid number.", txtPaymentAmount);
     }
     // A refusal changes no flag, button, result field or stored value.
     void refusals() {

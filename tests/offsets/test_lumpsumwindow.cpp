@@ -11,6 +11,7 @@
 #include "offsets/ui/frmoffset.h"
 #include "shell/format.h"
 #include "shell/ui/look.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
@@ -143,27 +144,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<double>("compRate");
-        QTest::newRow("5000 at 400")
-            << "400"
-            << "5000" << QStringList{"12", "3", "03/31/2004", "$28.57"} << 400.0;
-        QTest::newRow("less than a day")
-            << "800"
-            << "100" << QStringList{"0", "0", "01/04/2004", "$100.00"} << 800.0;
-        QTest::newRow("495 days exactly")
-            << "595"
-            << "42075" << QStringList{"70", "5", "05/13/2005", "$0.00"} << 595.0;
-        QTest::newRow("grouped amount")
-            << "400"
-            << "5,000.00" << QStringList{"12", "3", "03/31/2004", "$28.57"} << 400.0;
-        QTest::newRow("dollar amount")
-            << "$400"
-            << "$5,000" << QStringList{"12", "3", "03/31/2004", "$28.57"} << 400.0;
-        QTest::newRow("rate with text after")
-            << "400 a week"
-            << "5000" << QStringList{"12", "3", "03/31/2004", "$28.57"} << 400.0;
-        QTest::newRow("zero amount")
-            << "400"
-            << "0" << QStringList{"0", "0", "01/04/2004", "$0.00"} << 400.0;
+        row("5000 at 400", "400", "5000", QStringList{"12", "3", "03/31/2004", "$28.57"}, 400.0);
+        row("less than a day", "800", "100", QStringList{"0", "0", "01/04/2004", "$100.00"}, 800.0);
+        row("495 days exactly", "595", "42075", QStringList{"70", "5", "05/13/2005", "$0.00"},
+            595.0);
+        row("grouped amount", "400", "5,000.00", QStringList{"12", "3", "03/31/2004", "$28.57"},
+            400.0);
+        row("dollar amount", "$400", "$5,000", QStringList{"12", "3", "03/31/2004", "$28.57"},
+            400.0);
+        row("rate with text after", "400 a week", "5000",
+            QStringList{"12", "3", "03/31/2004", "$28.57"}, 400.0);
+        row("zero amount", "400", "0", QStringList{"0", "0", "01/04/2004", "$0.00"}, 400.0);
     }
     void examples() {
         QFETCH(QString, rate);
@@ -188,18 +179,12 @@ private Q_SLOTS:
     void dateOnLeaving_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("mmddyyyy") << "01152004"
-                                  << "01/15/2004";
-        QTest::newRow("mmddyy") << "011504"
-                                << "01/15/2004";
-        QTest::newRow("short with slashes") << "1/5/04"
-                                            << "01/05/2004";
-        QTest::newRow("dashes") << "3-15-2004"
-                                << "03/15/2004";
-        QTest::newRow("leap day") << "02292004"
-                                  << "02/29/2004";
-        QTest::newRow("twentieth century") << "123199"
-                                           << "12/31/1999";
+        row("mmddyyyy", "01152004", "01/15/2004");
+        row("mmddyy", "011504", "01/15/2004");
+        row("short with slashes", "1/5/04", "01/05/2004");
+        row("dashes", "3-15-2004", "03/15/2004");
+        row("leap day", "02292004", "02/29/2004");
+        row("twentieth century", "123199", "12/31/1999");
     }
     void dateOnLeaving() {
         QFETCH(QString, typed);
@@ -224,20 +209,13 @@ private Q_SLOTS:
     void dateRefusedOnLeaving_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("no such day") << "02/30/2004"
-                                     << "02/30/2004";
-        QTest::newRow("split, then refused") << "45672004"
-                                             << "45/67/2004";
-        QTest::newRow("six digits split") << "139904"
-                                          << "13/99/04";
-        QTest::newRow("small number is no day count") << "5000"
-                                                      << "5000";
-        QTest::newRow("1000000 is six digits, not eight") << "1000000"
-                                                          << "10/00/00";
-        QTest::newRow("exactly 10000 is not split") << "10000"
-                                                    << "10000";
-        QTest::newRow("words") << "next week"
-                               << "next week";
+        row("no such day", "02/30/2004", "02/30/2004");
+        row("split, then refused", "45672004", "45/67/2004");
+        row("six digits split", "139904", "13/99/04");
+        row("small number is no day count", "5000", "5000");
+        row("1000000 is six digits, not eight", "1000000", "10/00/00");
+        row("exactly 10000 is not split", "10000", "10000");
+        row("words", "next week", "next week");
     }
     void dateRefusedOnLeaving() {
         QFETCH(QString, typed);
@@ -267,59 +245,30 @@ private Q_SLOTS:
         const QString rateRequired = "Rate is required for any calculation.";
         const QString amountRequired = "Net Offset Amount is required for any calculation.";
         const QString rateZero = "Rate must be greater than 0.";
-        QTest::newRow("no date") << ""
-                                 << ""
-                                 << ""
-                                 << "Beginning Date is requireed for any calculation."
-                                 << txtBeginningDate << "";
-        QTest::newRow("no such date")
-            << "02/30/2004"
-            << "400"
-            << "5000"
-            << "02/30/2004 is not a valid date." << txtBeginningDate << "02/30/2004";
-        QTest::newRow("no rate") << "1/5/04"
-                                 << ""
-                                 << "" << rateRequired << txtRate << "01/05/2004";
-        QTest::newRow("rate blanks") << "1/5/04"
-                                     << "   "
-                                     << "5000" << rateRequired << txtRate << "01/05/2004";
-        QTest::newRow("no amount") << "01/05/2004"
-                                   << "400"
-                                   << " " << amountRequired << txtNetOffsetAmount << "01/05/2004";
-        QTest::newRow("amount before rate zero")
-            << "01/05/2004"
-            << "0"
-            << "" << amountRequired << txtNetOffsetAmount << "01/05/2004";
-        QTest::newRow("rate zero") << "01/05/2004"
-                                   << "0"
-                                   << "5000" << rateZero << txtRate << "01/05/2004";
-        QTest::newRow("rate no number") << "01/05/2004"
-                                        << "abc"
-                                        << "5000x" << rateZero << txtRate << "01/05/2004";
-        QTest::newRow("rate beyond a double")
-            << "01/05/2004"
-            << "1e309"
-            << "5000"
-            << "1e309 is not a valid number." << txtRate << "01/05/2004";
-        QTest::newRow("amount not wholly a number")
-            << "01/05/2004"
-            << "400"
-            << "5000x"
-            << "5000x is not a valid number." << txtNetOffsetAmount << "01/05/2004";
-        QTest::newRow("ends after 9999")
-            << "01/05/2004"
-            << "0.01"
-            << "1000000000000"
-            << "The offset would end after 12/31/9999. Please check the Net Offset Amount and "
-               "the Rate."
-            << txtNetOffsetAmount << "01/05/2004";
-        QTest::newRow("ends before 100")
-            << "01/05/2004"
-            << "0.01"
-            << "-1000000000000"
-            << "The offset would end before 01/01/0100. Please check the Net Offset Amount and "
-               "the Rate."
-            << txtNetOffsetAmount << "01/05/2004";
+        row("no date", "", "", "", "Beginning Date is requireed for any calculation.",
+            txtBeginningDate, "");
+        row("no such date", "02/30/2004", "400", "5000", "02/30/2004 is not a valid date.",
+            txtBeginningDate, "02/30/2004");
+        row("no rate", "1/5/04", "", "", rateRequired, txtRate, "01/05/2004");
+        row("rate blanks", "1/5/04", "   ", "5000", rateRequired, txtRate, "01/05/2004");
+        row("no amount", "01/05/2004", "400", " ", amountRequired, txtNetOffsetAmount,
+            "01/05/2004");
+        row("amount before rate zero", "01/05/2004", "0", "", amountRequired, txtNetOffsetAmount,
+            "01/05/2004");
+        row("rate zero", "01/05/2004", "0", "5000", rateZero, txtRate, "01/05/2004");
+        row("rate no number", "01/05/2004", "abc", "5000x", rateZero, txtRate, "01/05/2004");
+        row("rate beyond a double", "01/05/2004", "1e309", "5000", "1e309 is not a valid number.",
+            txtRate, "01/05/2004");
+        row("amount not wholly a number", "01/05/2004", "400", "5000x",
+            "5000x is not a valid number.", txtNetOffsetAmount, "01/05/2004");
+        row("ends after 9999", "01/05/2004", "0.01", "1000000000000",
+            "The offset would end after 12/31/9999. Please check the Net Offset Amount and "
+            "the Rate.",
+            txtNetOffsetAmount, "01/05/2004");
+        row("ends before 100", "01/05/2004", "0.01", "-1000000000000",
+            "The offset would end before 01/01/0100. Please check the Net Offset Amount and "
+            "the Rate.",
+            txtNetOffsetAmount, "01/05/2004");
     }
     void refusals() {
         QFETCH(QString, date);

@@ -8,6 +8,7 @@
 #include "offsets/frmpensioncontrols.h"
 #include "offsets/ui/frmpension.h"
 #include "shell/ui/look.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
@@ -114,42 +115,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("percent");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("newRate");
-        QTest::newRow("no percentage") << "1200"
-                                       << ""
-                                       << "500"
-                                       << "$500.00";
-        QTest::newRow("no pension") << ""
-                                    << "60"
-                                    << "500"
-                                    << "$500.00";
-        QTest::newRow("percentage no number") << "1200"
-                                              << "sixty"
-                                              << "500"
-                                              << "$500.00";
-        QTest::newRow("grouped pension") << "1,200.00"
-                                         << "60"
-                                         << "500"
-                                         << "$334.10";
-        QTest::newRow("dollar pension") << "$1,200"
-                                        << "60"
-                                        << "$500"
-                                        << "$334.10";
-        QTest::newRow("percent sign") << "1200"
-                                      << "60%"
-                                      << "500"
-                                      << "$334.10";
-        QTest::newRow("over 100 %") << "434"
-                                    << "200"
-                                    << "500"
-                                    << "$300.00";
-        QTest::newRow("below zero") << "4340"
-                                    << "100"
-                                    << "500"
-                                    << "-$500.00";
-        QTest::newRow("grouped result") << "0"
-                                        << "0"
-                                        << "12345.678"
-                                        << "$12,345.68";
+        row("no percentage", "1200", "", "500", "$500.00");
+        row("no pension", "", "60", "500", "$500.00");
+        row("percentage no number", "1200", "sixty", "500", "$500.00");
+        row("grouped pension", "1,200.00", "60", "500", "$334.10");
+        row("dollar pension", "$1,200", "60", "$500", "$334.10");
+        row("percent sign", "1200", "60%", "500", "$334.10");
+        row("over 100 %", "434", "200", "500", "$300.00");
+        row("below zero", "4340", "100", "500", "-$500.00");
+        row("grouped result", "0", "0", "12345.678", "$12,345.68");
     }
     void readings() {
         QFETCH(QString, pension);
@@ -164,14 +138,10 @@ private Q_SLOTS:
     void rateOnLeaving_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("whole") << "500"
-                               << "500.00";
-        QTest::newRow("one decimal") << "87.5"
-                                     << "87.50";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("no number") << "abc"
-                                   << "abc";
+        row("whole", "500", "500.00");
+        row("one decimal", "87.5", "87.50");
+        row("empty", "", "");
+        row("no number", "abc", "abc");
     }
     void rateOnLeaving() {
         QFETCH(QString, typed);
@@ -187,26 +157,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("message");
         QTest::addColumn<ControlName>("field");
-        QTest::newRow("rate empty") << "1200"
-                                    << ""
-                                    << "Rate is required for any calculation." << txtRate;
-        QTest::newRow("rate blanks") << "1200"
-                                     << "   "
-                                     << "Rate is required for any calculation." << txtRate;
-        QTest::newRow("rate no number") << "1200"
-                                        << "abc"
-                                        << "abc is not a valid number." << txtRate;
-        QTest::newRow("rate not wholly a number") << "1200"
-                                                  << "500x"
-                                                  << "500x is not a valid number." << txtRate;
-        QTest::newRow("too large")
-            << "1e200"
-            << "500.00"
-            << "The amounts entered are too large to calculate." << txtMonthlyPension;
-        QTest::newRow("pension beyond a double")
-            << "1.8e308"
-            << "500.00"
-            << "1.8e308 is not a valid number." << txtMonthlyPension;
+        row("rate empty", "1200", "", "Rate is required for any calculation.", txtRate);
+        row("rate blanks", "1200", "   ", "Rate is required for any calculation.", txtRate);
+        row("rate no number", "1200", "abc", "abc is not a valid number.", txtRate);
+        row("rate not wholly a number", "1200", "500x", "500x is not a valid number.", txtRate);
+        row("too large", "1e200", "500.00", "The amounts entered are too large to calculate.",
+            txtMonthlyPension);
+        row("pension beyond a double", "1.8e308", "500.00", "1.8e308 is not a valid number.",
+            txtMonthlyPension);
     }
     void refusals() {
         QFETCH(QString, pension);

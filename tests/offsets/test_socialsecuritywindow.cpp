@@ -8,6 +8,7 @@
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/ui/frmsocialsecurity.h"
 #include "shell/ui/look.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
@@ -120,24 +121,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("monthly");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("newRate");
-        QTest::newRow("grouped amount") << "1,000.00"
-                                        << "500"
-                                        << "384.80";
-        QTest::newRow("dollar amount") << "$1,000"
-                                       << "500"
-                                       << "384.80";
-        QTest::newRow("dollar rate") << "1000"
-                                     << "$500"
-                                     << "384.80";
-        QTest::newRow("blanks around") << " 1000 "
-                                       << " 500"
-                                       << "384.80";
-        QTest::newRow("negative amount") << "-1000"
-                                         << "500"
-                                         << "615.21";
-        QTest::newRow("below zero") << "100000"
-                                    << "500"
-                                    << "-11,020.73";
+        row("grouped amount", "1,000.00", "500", "384.80");
+        row("dollar amount", "$1,000", "500", "384.80");
+        row("dollar rate", "1000", "$500", "384.80");
+        row("blanks around", " 1000 ", " 500", "384.80");
+        row("negative amount", "-1000", "500", "615.21");
+        row("below zero", "100000", "500", "-11,020.73");
     }
     void readings() {
         QFETCH(QString, monthly);
@@ -152,27 +141,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("whole") << "500"
-                               << "500.00"
-                               << "";
-        QTest::newRow("one decimal") << "87.5"
-                                     << "87.50"
-                                     << "";
-        QTest::newRow("empty") << ""
-                               << ""
-                               << "";
-        QTest::newRow("no number") << "abc"
-                                   << "abc"
-                                   << "";
-        QTest::newRow("grouped") << "1,250.5"
-                                 << "1250.50"
-                                 << "";
-        QTest::newRow("rounded") << "99.999"
-                                 << "100.00"
-                                 << "";
-        QTest::newRow("beyond a double") << "1e309"
-                                         << "1e309"
-                                         << "1e309 is not a valid number.";
+        row("whole", "500", "500.00", "");
+        row("one decimal", "87.5", "87.50", "");
+        row("empty", "", "", "");
+        row("no number", "abc", "abc", "");
+        row("grouped", "1,250.5", "1250.50", "");
+        row("rounded", "99.999", "100.00", "");
+        row("beyond a double", "1e309", "1e309", "1e309 is not a valid number.");
     }
     void rateOnLeaving() {
         QFETCH(QString, typed);
@@ -196,35 +171,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("message");
         QTest::addColumn<ControlName>("field");
-        QTest::newRow("both zero") << "0"
-                                   << "0" << kNoMonthly << txtSocialSecurity;
-        QTest::newRow("amount empty") << ""
-                                      << "500" << kNoMonthly << txtSocialSecurity;
-        QTest::newRow("amount no number") << "abc"
-                                          << "500" << kNoMonthly << txtSocialSecurity;
-        QTest::newRow("rate empty") << "1000"
-                                    << "" << kNoRate << txtRate;
-        QTest::newRow("rate zero") << "1000"
-                                   << "0" << kNoRate << txtRate;
-        QTest::newRow("rate no number") << "1000"
-                                        << "abc" << kNoRate << txtRate;
-        QTest::newRow("zero tests first") << "1000x"
-                                          << "abc" << kNoRate << txtRate;
-        QTest::newRow("amount not wholly a number")
-            << "1000x"
-            << "500x"
-            << "1000x is not a valid number." << txtSocialSecurity;
-        QTest::newRow("rate not wholly a number") << "1,000"
-                                                  << "500 a week"
-                                                  << "500 a week is not a valid number." << txtRate;
-        QTest::newRow("too large")
-            << "-1e308"
-            << "1.7e308"
-            << "The amounts entered are too large to calculate." << txtSocialSecurity;
-        QTest::newRow("amount beyond a double")
-            << "1e309"
-            << "500"
-            << "1e309 is not a valid number." << txtSocialSecurity;
+        row("both zero", "0", "0", kNoMonthly, txtSocialSecurity);
+        row("amount empty", "", "500", kNoMonthly, txtSocialSecurity);
+        row("amount no number", "abc", "500", kNoMonthly, txtSocialSecurity);
+        row("rate empty", "1000", "", kNoRate, txtRate);
+        row("rate zero", "1000", "0", kNoRate, txtRate);
+        row("rate no number", "1000", "abc", kNoRate, txtRate);
+        row("zero tests first", "1000x", "abc", kNoRate, txtRate);
+        row("amount not wholly a number", "1000x", "500x", "1000x is not a valid number.",
+            txtSocialSecurity);
+        row("rate not wholly a number", "1,000", "500 a week", "500 a week is not a valid number.",
+            txtRate);
+        row("too large", "-1e308", "1.7e308", "The amounts entered are too large to calculate.",
+            txtSocialSecurity);
+        row("amount beyond a double", "1e309", "500", "1e309 is not a valid number.",
+            txtSocialSecurity);
     }
     void refusals() {
         QFETCH(QString, monthly);

@@ -12,6 +12,7 @@
 #include "shell/ui/look.h"
 #include "shell/values.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
@@ -191,14 +192,10 @@ private Q_SLOTS:
         QTest::addColumn<ControlName>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("from mmddyyyy") << txtFromDate << "01152005"
-                                       << "01/15/2005";
-        QTest::newRow("from mmddyy") << txtFromDate << "011505"
-                                     << "01/15/2005";
-        QTest::newRow("to mmddyyyy") << txtToDate << "01012006"
-                                     << "01/01/2006";
-        QTest::newRow("to m/d/yy") << txtToDate << "1/1/06"
-                                   << "01/01/2006";
+        row("from mmddyyyy", txtFromDate, "01152005", "01/15/2005");
+        row("from mmddyy", txtFromDate, "011505", "01/15/2005");
+        row("to mmddyyyy", txtToDate, "01012006", "01/01/2006");
+        row("to m/d/yy", txtToDate, "1/1/06", "01/01/2006");
     }
     void datesCompleteOnLeaving() {
         QFETCH(ControlName, field);
@@ -277,10 +274,8 @@ private Q_SLOTS:
     void ageRefusals_data() {
         QTest::addColumn<QString>("age");
         QTest::addColumn<QString>("message");
-        QTest::newRow("110.2") << "110.2"
-                               << "110.2 is beyond end of age table.  Use 110 or younger.";
-        QTest::newRow("0.7") << "0.7"
-                             << "0.7 is lower than age table.  Use age 1 or older.";
+        row("110.2", "110.2", "110.2 is beyond end of age table.  Use 110 or younger.");
+        row("0.7", "0.7", "0.7 is lower than age table.  Use age 1 or older.");
     }
     void ageRefusals() {
         QFETCH(QString, age);

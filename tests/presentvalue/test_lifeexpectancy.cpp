@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "presentvalue/lifeexpectancy.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 
 namespace {
 
@@ -120,15 +122,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("gender");
         QTest::addColumn<int>("age");
         QTest::addColumn<double>("years");
-        QTest::newRow("male 1") << 1 << 1 << 71.53;
-        QTest::newRow("female 1") << 2 << 1 << 78.42;
-        QTest::newRow("male 110") << 1 << 110 << 1.25;
-        QTest::newRow("female 110") << 2 << 110 << 1.28;
-        QTest::newRow("female 46 exactly 35") << 2 << 46 << 35.0;
-        QTest::newRow("female 55 exactly 27") << 2 << 55 << 27.0;
-        QTest::newRow("male 74 not smoothed") << 1 << 74 << 9.27;
-        QTest::newRow("male 34 not smoothed") << 1 << 34 << 40.23;
-        QTest::newRow("male 45") << 1 << 45 << 30.61;
+        row("male 1", 1, 1, 71.53);
+        row("female 1", 2, 1, 78.42);
+        row("male 110", 1, 110, 1.25);
+        row("female 110", 2, 110, 1.28);
+        row("female 46 exactly 35", 2, 46, 35.0);
+        row("female 55 exactly 27", 2, 55, 27.0);
+        row("male 74 not smoothed", 1, 74, 9.27);
+        row("male 34 not smoothed", 1, 34, 40.23);
+        row("male 45", 1, 45, 30.61);
     }
     void edgesOfTheTable() {
         QFETCH(int, gender);

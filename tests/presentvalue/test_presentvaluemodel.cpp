@@ -5,8 +5,10 @@
 #include "shell/format.h"
 #include "shell/values.h"
 #include "tests/support/controlnames.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 using namespace corvell::frmpresentvalue;
 
 namespace {
@@ -69,92 +71,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");  // empty: the focus stays
 
-        QTest::newRow("no from date") << ""
-                                      << "01/01/2006"
-                                      << ""
-                                      << "200"
-                                      << "x"
-                                      << "From Date must be entered." << qtName(txtFromDate);
-        QTest::newRow("from not a date")
-            << "13/45/2005"
-            << "abc"
-            << ""
-            << ""
-            << ""
-            << "13/45/2005 is not a valid date." << qtName(txtFromDate);
-        QTest::newRow("no period") << "01/01/2005"
-                                   << ""
-                                   << ""
-                                   << ""
-                                   << "x"
-                                   << "You must enter either a To Date, Weeks or Age"
-                                   << "";
-        QTest::newRow("to not a date") << "01/01/2005"
-                                       << "abc"
-                                       << ""
-                                       << "200"
-                                       << "x"
-                                       << "abc is not a valid date." << qtName(txtToDate);
-        QTest::newRow("age beyond table")
-            << "01/01/2005"
-            << ""
-            << ""
-            << "110.2"
-            << "x"
-            << "110.2 is beyond end of age table.  Use 110 or younger." << qtName(txtAge);
-        QTest::newRow("age below table")
-            << "01/01/2005"
-            << ""
-            << ""
-            << "0.7"
-            << "x"
-            << "0.7 is lower than age table.  Use age 1 or older." << qtName(txtAge);
-        QTest::newRow("age not a number")
-            << "01/01/2005"
-            << ""
-            << ""
-            << "abc"
-            << "M"
-            << "abc is lower than age table.  Use age 1 or older." << qtName(txtAge);
-        QTest::newRow("gender missing") << "01/01/2005"
-                                        << ""
-                                        << ""
-                                        << "45"
-                                        << ""
-                                        << "Gender of M or F is required" << qtName(txtGender);
-        QTest::newRow("gender not whole") << "01/01/2005"
-                                          << ""
-                                          << ""
-                                          << "45"
-                                          << "m "
-                                          << "Gender of M or F is required" << qtName(txtGender);
-        QTest::newRow("age checked beside a to date")
-            << "01/01/2005"
-            << "01/01/2006"
-            << ""
-            << "111"
-            << "M"
-            << "111 is beyond end of age table.  Use 110 or younger." << qtName(txtAge);
-        QTest::newRow("age beyond a double") << "01/01/2005"
-                                             << ""
-                                             << ""
-                                             << "-1e309"
-                                             << "M"
-                                             << "-1e309 is not a valid number." << qtName(txtAge);
-        QTest::newRow("weeks beyond a double")
-            << "01/01/2005"
-            << ""
-            << "1.8e308"
-            << ""
-            << ""
-            << "1.8e308 is not a valid number." << qtName(txtWeeks);
-        QTest::newRow("weeks negative")
-            << "01/01/2005"
-            << ""
-            << "-5"
-            << ""
-            << ""
-            << "Weeks must be more than 0 and at most 4681." << qtName(txtWeeks);
+        row("no from date", "", "01/01/2006", "", "200", "x", "From Date must be entered.",
+            qtName(txtFromDate));
+        row("from not a date", "13/45/2005", "abc", "", "", "", "13/45/2005 is not a valid date.",
+            qtName(txtFromDate));
+        row("no period", "01/01/2005", "", "", "", "x",
+            "You must enter either a To Date, Weeks or Age", "");
+        row("to not a date", "01/01/2005", "abc", "", "200", "x", "abc is not a valid date.",
+            qtName(txtToDate));
+        row("age beyond table", "01/01/2005", "", "", "110.2", "x",
+            "110.2 is beyond end of age table.  Use 110 or younger.", qtName(txtAge));
+        row("age below table", "01/01/2005", "", "", "0.7", "x",
+            "0.7 is lower than age table.  Use age 1 or older.", qtName(txtAge));
+        row("age not a number", "01/01/2005", "", "", "abc", "M",
+            "abc is lower than age table.  Use age 1 or older.", qtName(txtAge));
+        row("gender missing", "01/01/2005", "", "", "45", "", "Gender of M or F is required",
+            qtName(txtGender));
+        row("gender not whole", "01/01/2005", "", "", "45", "m ", "Gender of M or F is required",
+            qtName(txtGender));
+        row("age checked beside a to date", "01/01/2005", "01/01/2006", "", "111", "M",
+            "111 is beyond end of age table.  Use 110 or younger.", qtName(txtAge));
+        row("age beyond a double", "01/01/2005", "", "", "-1e309", "M",
+            "-1e309 is not a valid number.", qtName(txtAge));
+        row("weeks beyond a double", "01/01/2005", "", "1.8e308", "", "",
+            "1.8e308 is not a valid number.", qtName(txtWeeks));
+        row("weeks negative", "01/01/2005", "", "-5", "", "",
+            "Weeks must be more than 0 and at most 4681.", qtName(txtWeeks));
     }
     void refusals() {
         QFETCH(QString, from);
@@ -216,16 +158,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("age");
         QTest::addColumn<QString>("gender");
         QTest::addColumn<double>("lifeYears");
-        QTest::newRow("45.5 looks up 46") << "45.5"
-                                          << "M" << 29.74;
-        QTest::newRow("44.5 looks up 44") << "44.5"
-                                          << "m" << 31.49;
-        QTest::newRow("female 46") << "46"
-                                   << "f" << 35.0;
-        QTest::newRow("110") << "110"
-                             << "F" << 1.28;
-        QTest::newRow("1") << "1"
-                           << "M" << 71.53;
+        row("45.5 looks up 46", "45.5", "M", 29.74);
+        row("44.5 looks up 44", "44.5", "m", 31.49);
+        row("female 46", "46", "f", 35.0);
+        row("110", "110", "F", 1.28);
+        row("1", "1", "M", 71.53);
     }
     void ageRoundsHalfToEven() {
         QFETCH(QString, age);
@@ -270,34 +207,20 @@ private Q_SLOTS:
         QTest::addColumn<double>("rate");
         QTest::addColumn<QString>("message");  // empty: calculated
         const QString outOfRange = "Interest Rate is out of range.";
-        QTest::newRow("6 percent") << "6"
-                                   << " .06" << 0.06 << "";
-        QTest::newRow("fraction") << ".06"
-                                  << " .06" << 0.06 << "";
-        QTest::newRow(".99 stays") << ".99"
-                                   << " .99" << 0.99 << "";
-        QTest::newRow("1 is one percent") << "1"
-                                          << " .01" << 0.01 << "";
-        QTest::newRow("not a number") << "abc"
-                                      << " 0" << 0.0 << "";
-        QTest::newRow("99 percent") << "99"
-                                    << " .99" << 0.99 << "";
-        QTest::newRow("99.9 percent") << "99.9"
-                                      << "99.9" << 0.0 << outOfRange;
-        QTest::newRow("-.99") << "-.99"
-                              << "-.99" << -0.99 << "";
-        QTest::newRow("grouped, read whole: 1000 percent") << "1,000"
-                                                           << "1,000" << 0.0 << outOfRange;
-        QTest::newRow("100 percent") << "100"
-                                     << "100" << 0.0 << outOfRange;
-        QTest::newRow("-1") << "-1"
-                            << "-1" << 0.0 << outOfRange;
-        QTest::newRow("-1e308") << "-1e308"
-                                << "-1e308" << 0.0 << outOfRange;
-        QTest::newRow("1E300") << "1E300"
-                               << "1E300" << 0.0 << outOfRange;
-        QTest::newRow("beyond a double") << "1e309"
-                                         << "1e309" << 0.0 << "1e309 is not a valid number.";
+        row("6 percent", "6", " .06", 0.06, "");
+        row("fraction", ".06", " .06", 0.06, "");
+        row(".99 stays", ".99", " .99", 0.99, "");
+        row("1 is one percent", "1", " .01", 0.01, "");
+        row("not a number", "abc", " 0", 0.0, "");
+        row("99 percent", "99", " .99", 0.99, "");
+        row("99.9 percent", "99.9", "99.9", 0.0, outOfRange);
+        row("-.99", "-.99", "-.99", -0.99, "");
+        row("grouped, read whole: 1000 percent", "1,000", "1,000", 0.0, outOfRange);
+        row("100 percent", "100", "100", 0.0, outOfRange);
+        row("-1", "-1", "-1", 0.0, outOfRange);
+        row("-1e308", "-1e308", "-1e308", 0.0, outOfRange);
+        row("1E300", "1E300", "1E300", 0.0, outOfRange);
+        row("beyond a double", "1e309", "1e309", 0.0, "1e309 is not a valid number.");
     }
     void interestRateAsTyped() {
         QFETCH(QString, typed);
@@ -433,24 +356,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("message");
-        QTest::newRow("mmddyyyy") << "01152005"
-                                  << "01/15/2005"
-                                  << "";
-        QTest::newRow("mmddyy") << "011505"
-                                << "01/15/2005"
-                                << "";
-        QTest::newRow("slashes") << "1/15/2005"
-                                 << "01/15/2005"
-                                 << "";
-        QTest::newRow("empty") << ""
-                               << ""
-                               << "";
-        QTest::newRow("not a date") << "13/45/2005"
-                                    << "13/45/2005"
-                                    << "13/45/2005 is not a valid date.";
-        QTest::newRow("ten thousand is no mmddyy") << "10000"
-                                                   << "10000"
-                                                   << "10000 is not a valid date.";
+        row("mmddyyyy", "01152005", "01/15/2005", "");
+        row("mmddyy", "011505", "01/15/2005", "");
+        row("slashes", "1/15/2005", "01/15/2005", "");
+        row("empty", "", "", "");
+        row("not a date", "13/45/2005", "13/45/2005", "13/45/2005 is not a valid date.");
+        row("ten thousand is no mmddyy", "10000", "10000", "10000 is not a valid date.");
     }
     void leavingTheFromDate() {
         QFETCH(QString, typed);
@@ -472,15 +383,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("mmddyyyy") << "01012006"
-                                  << "01/01/2006" << qtName(txtRate);
-        QTest::newRow("mmddyy") << "010106"
-                                << "01/01/2006" << qtName(txtRate);
-        QTest::newRow("empty stays") << ""
-                                     << ""
-                                     << "";
-        QTest::newRow("not a date") << "02/30/2006"
-                                    << "02/30/2006" << qtName(txtToDate);
+        row("mmddyyyy", "01012006", "01/01/2006", qtName(txtRate));
+        row("mmddyy", "010106", "01/01/2006", qtName(txtRate));
+        row("empty stays", "", "", "");
+        row("not a date", "02/30/2006", "02/30/2006", qtName(txtToDate));
     }
     void leavingTheToDate() {
         QFETCH(QString, typed);
@@ -505,24 +411,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("message");
-        QTest::newRow("whole") << "500"
-                               << "500.00"
-                               << "";
-        QTest::newRow("grouped") << "1,250"
-                                 << "1250.00"
-                                 << "";
-        QTest::newRow("decimals") << "87.555"
-                                  << "87.56"
-                                  << "";
-        QTest::newRow("not a number") << "abc"
-                                      << "abc"
-                                      << "";
-        QTest::newRow("empty") << ""
-                               << ""
-                               << "";
-        QTest::newRow("beyond a double") << "1e309"
-                                         << "1e309"
-                                         << "1e309 is not a valid number.";
+        row("whole", "500", "500.00", "");
+        row("grouped", "1,250", "1250.00", "");
+        row("decimals", "87.555", "87.56", "");
+        row("not a number", "abc", "abc", "");
+        row("empty", "", "", "");
+        row("beyond a double", "1e309", "1e309", "1e309 is not a valid number.");
     }
     void leavingTheRate() {
         QFETCH(QString, typed);

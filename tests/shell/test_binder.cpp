@@ -11,6 +11,7 @@
 #include "shell/ui/claimcommands.h"
 #include "shell/ui/formbinder.h"
 #include "shell/ui/formlayout.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -275,30 +276,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");   // empty: none
         QTest::addColumn<bool>("realBox");      // the window given back after the box
         const QString bad = "12/34/45 is not a valid date.";
-        QTest::newRow("Tab: the handler jumps on")
-            << txtRate << "500" << Qt::Key_Tab << txtRate << "500.00" << txtResult << ""
-            << "" << false;
-        QTest::newRow("Backtab: the handler jumps on")
-            << txtRate << "500" << Qt::Key_Backtab << txtRate << "500.00" << txtResult << ""
-            << "" << false;
-        QTest::newRow("click in a field: it gets the focus")
-            << txtRate << "500" << Qt::Key_unknown << txtAge << "500.00" << txtAge << ""
-            << "" << false;
-        QTest::newRow("click on a button: it is pressed")
-            << txtRate << "500" << Qt::Key_unknown << cmdTitled << "500.00" << cmdTitled << ""
-            << "Titled" << false;
-        QTest::newRow("bad date, Tab: refused")
-            << txtDate << "12345" << Qt::Key_Tab << txtDate << "12/34/45" << txtDate << "12/34/45"
-            << bad << false;
-        QTest::newRow("bad date, Tab, a real box: refused")
-            << txtDate << "12345" << Qt::Key_Tab << txtDate << "12/34/45" << txtDate << "12/34/45"
-            << bad << true;
-        QTest::newRow("bad date, click in a field: refused")
-            << txtDate << "12345" << Qt::Key_unknown << txtAge << "12/34/45" << txtDate
-            << "12/34/45" << bad << false;
-        QTest::newRow("bad date, click on a button, a real box: refused")
-            << txtDate << "12345" << Qt::Key_unknown << cmdTitled << "12/34/45" << txtDate
-            << "12/34/45" << bad << true;
+        row("Tab: the handler jumps on", txtRate, "500", Qt::Key_Tab, txtRate, "500.00", txtResult,
+            "", "", false);
+        row("Backtab: the handler jumps on", txtRate, "500", Qt::Key_Backtab, txtRate, "500.00",
+            txtResult, "", "", false);
+        row("click in a field: it gets the focus", txtRate, "500", Qt::Key_unknown, txtAge,
+            "500.00", txtAge, "", "", false);
+        row("click on a button: it is pressed", txtRate, "500", Qt::Key_unknown, cmdTitled,
+            "500.00", cmdTitled, "", "Titled", false);
+        row("bad date, Tab: refused", txtDate, "12345", Qt::Key_Tab, txtDate, "12/34/45", txtDate,
+            "12/34/45", bad, false);
+        row("bad date, Tab, a real box: refused", txtDate, "12345", Qt::Key_Tab, txtDate,
+            "12/34/45", txtDate, "12/34/45", bad, true);
+        row("bad date, click in a field: refused", txtDate, "12345", Qt::Key_unknown, txtAge,
+            "12/34/45", txtDate, "12/34/45", bad, false);
+        row("bad date, click on a button, a real box: refused", txtDate, "12345", Qt::Key_unknown,
+            cmdTitled, "12/34/45", txtDate, "12/34/45", bad, true);
     }
     void leavingAField() {
         QFETCH(ControlName, field);
@@ -343,9 +336,9 @@ private Q_SLOTS:
     // until the operator really leaves it.
     void focusTakenAwayIsNotLeaving_data() {
         QTest::addColumn<Qt::FocusReason>("reason");
-        QTest::newRow("another window") << Qt::ActiveWindowFocusReason;
-        QTest::newRow("a menu's popup") << Qt::PopupFocusReason;
-        QTest::newRow("the menu bar") << Qt::MenuBarFocusReason;
+        row("another window", Qt::ActiveWindowFocusReason);
+        row("a menu's popup", Qt::PopupFocusReason);
+        row("the menu bar", Qt::MenuBarFocusReason);
     }
     void focusTakenAwayIsNotLeaving() {
         QFETCH(Qt::FocusReason, reason);
@@ -386,13 +379,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("goClicks");
         QTest::addColumn<int>("messages");
         const Qt::KeyboardModifiers none;
-        QTest::newRow("Return") << cmdTitled << Qt::Key_Return << none << 0 << 0 << 1;
-        QTest::newRow("keypad Enter") << cmdTitled << Qt::Key_Enter
-                                      << Qt::KeyboardModifiers(Qt::KeypadModifier) << 0 << 0 << 1;
-        QTest::newRow("Space") << cmdTitled << Qt::Key_Space << none << 0 << 0 << 1;
-        QTest::newRow("Return held down") << cmdTitled << Qt::Key_Return << none << 3 << 0 << 1;
-        QTest::newRow("Return on the default button")
-            << cmdGo << Qt::Key_Return << none << 0 << 1 << 0;
+        row("Return", cmdTitled, Qt::Key_Return, none, 0, 0, 1);
+        row("keypad Enter", cmdTitled, Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier), 0,
+            0, 1);
+        row("Space", cmdTitled, Qt::Key_Space, none, 0, 0, 1);
+        row("Return held down", cmdTitled, Qt::Key_Return, none, 3, 0, 1);
+        row("Return on the default button", cmdGo, Qt::Key_Return, none, 0, 1, 0);
     }
     void keysPressAFocusedButton() {
         QFETCH(ControlName, buttonName);
@@ -420,12 +412,10 @@ private Q_SLOTS:
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<int>("recalled");
-        QTest::newRow("Return on the second line")
-            << 1 << Qt::Key_Return << Qt::KeyboardModifiers() << 1;
-        QTest::newRow("keypad Enter on the third line")
-            << 2 << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << 2;
-        QTest::newRow("Return with no line selected")
-            << -1 << Qt::Key_Return << Qt::KeyboardModifiers() << -1;
+        row("Return on the second line", 1, Qt::Key_Return, Qt::KeyboardModifiers(), 1);
+        row("keypad Enter on the third line", 2, Qt::Key_Enter,
+            Qt::KeyboardModifiers(Qt::KeypadModifier), 2);
+        row("Return with no line selected", -1, Qt::Key_Return, Qt::KeyboardModifiers(), -1);
     }
     void enterRecallsTheSelectedLine() {
         QFETCH(int, row);
@@ -452,12 +442,11 @@ private Q_SLOTS:
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<ControlName>("written");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("beside the focused field")
-            << "" << txtDate << "01152004" << Qt::Key_Return << txtResult << "go:01152004";
-        QTest::newRow("in the field left")
-            << "" << txtRate << "1234567" << Qt::Key_Tab << txtRate << "1234567.00";
-        QTest::newRow("in the focused field, then focus elsewhere")
-            << "to age" << txtResult << "x" << Qt::Key_Return << txtResult << "go:";
+        row("beside the focused field", "", txtDate, "01152004", Qt::Key_Return, txtResult,
+            "go:01152004");
+        row("in the field left", "", txtRate, "1234567", Qt::Key_Tab, txtRate, "1234567.00");
+        row("in the focused field, then focus elsewhere", "to age", txtResult, "x", Qt::Key_Return,
+            txtResult, "go:");
     }
     void programWrittenTextShowsItsStart() {
         QFETCH(QString, rate);
@@ -481,9 +470,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
         QTest::addColumn<bool>("atEnd");
-        QTest::newRow("a line more") << 30 << 31 << true;
-        QTest::newRow("the same lines") << 30 << 30 << false;
-        QTest::newRow("fewer lines") << 30 << 20 << true;
+        row("a line more", 30, 31, true);
+        row("the same lines", 30, 30, false);
+        row("fewer lines", 30, 20, true);
     }
     void rebuiltListShowsItsEnd() {
         QFETCH(int, first);
@@ -570,11 +559,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("failOn");  // -1: the printer works
         QTest::addColumn<int>("documents");
         QTest::addColumn<bool>("errorShown");
-        QTest::newRow("ledger three copies") << cmdPrint << 3 << -1 << 3 << false;
-        QTest::newRow("report prints once") << cmdPrintOnce << 3 << -1 << 1 << false;
-        QTest::newRow("cancel prints nothing") << cmdPrint << -1 << -1 << 0 << false;
-        QTest::newRow("failure stops the copies") << cmdPrint << 3 << 1 << 1 << true;
-        QTest::newRow("failure on the only copy") << cmdPrintOnce << 1 << 0 << 0 << true;
+        row("ledger three copies", cmdPrint, 3, -1, 3, false);
+        row("report prints once", cmdPrintOnce, 3, -1, 1, false);
+        row("cancel prints nothing", cmdPrint, -1, -1, 0, false);
+        row("failure stops the copies", cmdPrint, 3, 1, 1, true);
+        row("failure on the only copy", cmdPrintOnce, 1, 0, 0, true);
     }
     void printing() {
         QFETCH(ControlName, buttonName);
@@ -614,9 +603,9 @@ private Q_SLOTS:
         QTest::addColumn<ControlName>("focusTarget");
         QTest::addColumn<bool>("dateHasWidget");
         QTest::addColumn<bool>("throws");
-        QTest::newRow("focus on a control of the window") << txtDate << true << false;
-        QTest::newRow("focus on a control the window lacks") << txtAge << true << true;
-        QTest::newRow("a control without its widget") << txtDate << false << true;
+        row("focus on a control of the window", txtDate, true, false);
+        row("focus on a control the window lacks", txtAge, true, true);
+        row("a control without its widget", txtDate, false, true);
     }
     void misnamedControlsThrow() {
         QFETCH(ControlName, focusTarget);

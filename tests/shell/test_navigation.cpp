@@ -4,6 +4,7 @@
 #include "shell/beginformcontrols.h"
 #include "shell/navigation.h"
 #include "shell/ui/look.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -90,7 +91,7 @@ private Q_SLOTS:
     void menuOpensEachCalculatorOnce_data() {
         QTest::addColumn<int>("entry");
         for (int i = 0; i < 7; ++i) {
-            QTest::newRow(qPrintable(qtName(kMenu[i].control))) << i;
+            row(qPrintable(qtName(kMenu[i].control)), i);
         }
     }
     void menuOpensEachCalculatorOnce() {
@@ -123,7 +124,7 @@ private Q_SLOTS:
             for (const NavigationButton& b : navigationRow(from)) {
                 const QByteArray name =
                     (qs(windowClassName(from)) + "." + qtName(b.control)).toUtf8();
-                QTest::newRow(name.constData()) << from << b.control << qs(b.caption) << b.target;
+                row(name.constData(), from, b.control, qs(b.caption), b.target);
             }
         }
     }

@@ -23,6 +23,7 @@
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "shell/ui/formwindow.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -198,10 +199,10 @@ private Q_SLOTS:
     // entry stops it before any dialog, as it stops the button.
     void commandsRefuseAsPrintDoes_data() {
         QTest::addColumn<ControlName>("name");
-        QTest::newRow("Print Preview...") << menu::mnuPrintPreview;
-        QTest::newRow("Export PDF...") << menu::mnuExportPdf;
-        QTest::newRow("Export Worksheet PDF...") << menu::mnuExportWorksheetPdf;
-        QTest::newRow("Print...") << menu::mnuPrint;
+        row("Print Preview...", menu::mnuPrintPreview);
+        row("Export PDF...", menu::mnuExportPdf);
+        row("Export Worksheet PDF...", menu::mnuExportWorksheetPdf);
+        row("Print...", menu::mnuPrint);
     }
     void commandsRefuseAsPrintDoes() {
         QFETCH(ControlName, name);
@@ -266,8 +267,8 @@ private Q_SLOTS:
     // and why, and leaves what was there as it was.
     void unwritableTargetLeavesNothing_data() {
         QTest::addColumn<QString>("target");  // in the temporary folder
-        QTest::newRow("inside a regular file") << "notes.txt/report.pdf";
-        QTest::newRow("the name of a folder") << "reports.pdf";
+        row("inside a regular file", "notes.txt/report.pdf");
+        row("the name of a folder", "reports.pdf");
     }
     void unwritableTargetLeavesNothing() {
         QFETCH(QString, target);
@@ -301,8 +302,8 @@ private Q_SLOTS:
     void previewDrawsWhatExportWrites_data() {
         QTest::addColumn<WindowId>("window");
         QTest::addColumn<int>("printedCopies");  // of 2 asked for
-        QTest::newRow("ledger") << WindowId::CalculationForm << 2;
-        QTest::newRow("social security") << WindowId::frmSocialSecurity << 1;
+        row("ledger", WindowId::CalculationForm, 2);
+        row("social security", WindowId::frmSocialSecurity, 1);
     }
     void previewDrawsWhatExportWrites() {
         QFETCH(WindowId, window);
@@ -337,12 +338,9 @@ private Q_SLOTS:
         QTest::addColumn<ControlName>("field");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("exports");
-        QTest::newRow("Ctrl+E in a date")
-            << calculationform::txtEndingDate << int(Qt::Key_E) << true;
-        QTest::newRow("Ctrl+E in the caption")
-            << calculationform::txtCaseCaption << int(Qt::Key_E) << true;
-        QTest::newRow("Ctrl+P in a date")
-            << calculationform::txtEndingDate << int(Qt::Key_P) << false;
+        row("Ctrl+E in a date", calculationform::txtEndingDate, int(Qt::Key_E), true);
+        row("Ctrl+E in the caption", calculationform::txtCaseCaption, int(Qt::Key_E), true);
+        row("Ctrl+P in a date", calculationform::txtEndingDate, int(Qt::Key_P), false);
     }
     void shortcutsFromAField() {
         QFETCH(ControlName, field);

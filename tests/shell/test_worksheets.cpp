@@ -6,8 +6,10 @@
 #include <QTest>
 
 #include "claim/claim.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 
 Q_DECLARE_METATYPE(corvell::WindowId)
 
@@ -60,8 +62,7 @@ private Q_SLOTS:
         const QString firstEntry =
             period + "txtPaymentDate=06/30/2005|txtPaymentAmount=1000|!cmdCalculate";
         const auto interest = [](const char* name, const QString& script, const char* shown) {
-            QTest::newRow(name) << WindowId::CalculationForm << script << "txtNetAmount"
-                                << "Net Amount" << shown;
+            row(name, WindowId::CalculationForm, script, "txtNetAmount", "Net Amount", shown);
         };
         interest("a year at 500", period + "!cmdCalculate", "26,142.86");
         interest("one day at 700",
@@ -86,8 +87,7 @@ private Q_SLOTS:
                  "27,848.88");
 
         const auto presentValue = [](const char* name, const QString& script, const char* shown) {
-            QTest::newRow(name) << WindowId::frmPresentValue << script << "txtPresentValue"
-                                << "Present Value" << shown;
+            row(name, WindowId::frmPresentValue, script, "txtPresentValue", "Present Value", shown);
         };
         presentValue("a year of dates, no rate",
                      "txtFromDate=01/01/2005|txtToDate=01/01/2006|!cmdPVCalculate", "0.00");
@@ -110,54 +110,37 @@ private Q_SLOTS:
                      "txtFromDate=01/01/2006|txtToDate=01/01/2005|txtRate=500|!cmdPVCalculate",
                      "0.00");
 
-        QTest::newRow("social security 1000 against 500")
-            << WindowId::frmSocialSecurity
-            << "txtSocialSecurity=1000|txtRate=500|@txtRate|!cmdSSCalculate"
-            << "txtNewRate"
-            << "New Weekly Rate"
-            << "384.80";
-        QTest::newRow("pension 1200 at 60 % against 500")
-            << WindowId::FrmPension
-            << "txtMonthlyPension=1200|txtEmployerPercent=60|txtRate=500|!cmdSSCalculate"
-            << "txtNewWeeklyRate"
-            << "New Weekly Rate"
-            << "$334.10";
-        QTest::newRow("pension without a percentage")
-            << WindowId::FrmPension << "txtMonthlyPension=1200|txtRate=500|!cmdSSCalculate"
-            << "txtNewWeeklyRate"
-            << "New Weekly Rate"
-            << "$500.00";
+        row("social security 1000 against 500", WindowId::frmSocialSecurity,
+            "txtSocialSecurity=1000|txtRate=500|@txtRate|!cmdSSCalculate", "txtNewRate",
+            "New Weekly Rate", "384.80");
+        row("pension 1200 at 60 % against 500", WindowId::FrmPension,
+            "txtMonthlyPension=1200|txtEmployerPercent=60|txtRate=500|!cmdSSCalculate",
+            "txtNewWeeklyRate", "New Weekly Rate", "$334.10");
+        row("pension without a percentage", WindowId::FrmPension,
+            "txtMonthlyPension=1200|txtRate=500|!cmdSSCalculate", "txtNewWeeklyRate",
+            "New Weekly Rate", "$500.00");
 
-        QTest::newRow("lump sum 5000 at 400")
-            << WindowId::frmOffset
-            << "txtBeginningDate=01/05/2004|txtNetOffsetAmount=5000|txtRate=400|!cmdCommCalculate"
-            << "txtRemainder"
-            << "Remainder"
-            << "$28.57";
-        QTest::newRow("lump sum worth less than a day")
-            << WindowId::frmOffset
-            << "txtBeginningDate=01/05/2004|txtNetOffsetAmount=100|txtRate=800|!cmdCommCalculate"
-            << "txtRemainder"
-            << "Remainder"
-            << "$100.00";
+        row("lump sum 5000 at 400", WindowId::frmOffset,
+            "txtBeginningDate=01/05/2004|txtNetOffsetAmount=5000|txtRate=400|!cmdCommCalculate",
+            "txtRemainder", "Remainder", "$28.57");
+        row("lump sum worth less than a day", WindowId::frmOffset,
+            "txtBeginningDate=01/05/2004|txtNetOffsetAmount=100|txtRate=800|!cmdCommCalculate",
+            "txtRemainder", "Remainder", "$100.00");
 
         const auto commutation = [](const char* name, const char* weeks, const char* shown) {
-            QTest::newRow(name) << WindowId::frmCommutation
-                                << QString("txtBeginningDate=01/05/2004|txtCommWeeks=") + weeks +
-                                       "|txtCommAmount=52000|!cmdCommCalculate"
-                                << "txtComputedRate"
-                                << "Computed Rate" << shown;
+            row(name, WindowId::frmCommutation,
+                QString("txtBeginningDate=01/05/2004|txtCommWeeks=") + weeks +
+                    "|txtCommAmount=52000|!cmdCommCalculate",
+                "txtComputedRate", "Computed Rate", shown);
         };
         commutation("commutation over 104 weeks", "104", "500.00");
         commutation("commutation over 1 week", "1", "52,000.00");
         commutation("commutation over 1.5 weeks", "1.5", "34,666.67");
 
         const auto subrogation = [](const char* name, const char* fields, const char* shown) {
-            QTest::newRow(name) << WindowId::frmSubrogation
-                                << QString("txtTotalRecovery=100000|txtRate=450|") + fields +
-                                       "|!cmdSSCalculate"
-                                << "txtForWeeks"
-                                << "For Weeks / Days" << shown;
+            row(name, WindowId::frmSubrogation,
+                QString("txtTotalRecovery=100000|txtRate=450|") + fields + "|!cmdSSCalculate",
+                "txtForWeeks", "For Weeks / Days", shown);
         };
         subrogation("subrogation with a lien", "txtCostsAndFees=40000|txtLienAmount=30000",
                     "155 / 3");
