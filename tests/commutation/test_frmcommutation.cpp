@@ -186,8 +186,7 @@ private Q_SLOTS:
     // Enter calculates without leaving the date field: the check of the
     // calculation itself refuses the date.
     void refusedDateOnEnter() {
-        type(*w_, txtCommWeeks, "104");
-        type(*w_, txtBeginningDate, "02/30/2004");
+        typeAll(*w_, {txtCommWeeks, txtBeginningDate}, {"104", "02/30/2004"});
         pressEnter(*w_, txtBeginningDate);
         expectRefusal("02/30/2004 is not a valid date.", txtBeginningDate);
         QCOMPARE(model().values().BeginDate, kNoDate);

@@ -125,8 +125,7 @@ private Q_SLOTS:
     }
 
     void enterDoesNotCalculate() {
-        type(w(), txtBeginningDate, "01/01/2004");
-        type(w(), txtEndingDate, "12/31/2004");
+        typeAll(w(), {txtBeginningDate, txtEndingDate}, {"01/01/2004", "12/31/2004"});
         pressEnter(w(), txtEndingDate);
         QVERIFY(text(w(), txtTotalDays).isEmpty());
         QVERIFY(t_->dialogs.messages.empty());
@@ -227,18 +226,15 @@ private Q_SLOTS:
         typeAndLeave(w(), txtBeginningDate, "01/01/2005", cmdClear);
         type(w(), txtWeeks, "10.5");
         click(w(), cmdCalculate);
-        QCOMPARE(text(w(), txtEndingDate), QString("03/15/2005"));
-        QCOMPARE(text(w(), txtWeeks), QString("10"));
-        QCOMPARE(text(w(), lblDays), QString("4"));
-        QCOMPARE(text(w(), txtTotalDays), QString("74"));
+        QCOMPARE(texts(w(), {txtEndingDate, txtWeeks, lblDays, txtTotalDays}),
+                 QStringList({"03/15/2005", "10", "4", "74"}));
         QCOMPARE(int{model().values().Days}, 74);
     }
 
     void endingDateWinsOverWeeks() {
         type(w(), txtWeeks, "10");
         calculate({"01/01/2004", "12/31/2004", "500", "", ""});
-        QCOMPARE(text(w(), txtWeeks), QString("52"));
-        QCOMPARE(text(w(), txtEndingDate), QString("12/31/2004"));
+        QCOMPARE(texts(w(), {txtWeeks, txtEndingDate}), QStringList({"52", "12/31/2004"}));
     }
 
     void refusals_data() {
@@ -291,8 +287,7 @@ private Q_SLOTS:
 
         typeAndLeave(w(), txtBeginningDate, begin, cmdClear);
         typeAndLeave(w(), txtEndingDate, end, cmdClear);
-        type(w(), txtRate, rate);
-        type(w(), txtWeeks, weeks);
+        typeAll(w(), {txtRate, txtWeeks}, {rate, weeks});
         // Leaving the rate may have moved the focus on to the payment date:
         // leave it before the payment fields are put in place without
         // passing through them, so that only Calculate checks them.

@@ -112,17 +112,14 @@ private Q_SLOTS:
                                     txtNetAmount, txtSimpleInterest, txtAccruedInterest}) {
             QVERIFY2(text(w(), emptied).isEmpty(), qPrintable(qtName(emptied)));
         }
-        QCOMPARE(text(w(), txtPaymentDate), QString("06/30/2005"));
-        QCOMPARE(text(w(), txtCaseCaption), QString("Smith v. Acme Mills"));
+        QCOMPARE(texts(w(), {txtPaymentDate, txtCaseCaption}),
+                 QStringList({"06/30/2005", "Smith v. Acme Mills"}));
         QCOMPARE(model().state().CurrentEntry, 2);
 
         calculate(QString(), "01/28/2005", "500", "12/31/2005", "");
-        QCOMPARE(text(w(), txtTotalComp), QString("2,000.00"));
-        QCOMPARE(text(w(), txtAccruedInterest), QString("9.62"));
-        QCOMPARE(text(w(), txtSimpleDays), QString("521"));
-        QCOMPARE(text(w(), txtSimpleInterest), QString("1,611.51"));
-        QCOMPARE(text(w(), txtTotalAmount), QString("3,621.12"));
-        QCOMPARE(text(w(), txtNetAmount), QString("3,621.12"));
+        QCOMPARE(texts(w(), {txtTotalComp, txtAccruedInterest, txtSimpleDays, txtSimpleInterest,
+                             txtTotalAmount, txtNetAmount}),
+                 QStringList({"2,000.00", "9.62", "521", "1,611.51", "3,621.12", "3,621.12"}));
         click(w(), cmdSave);
         QCOMPARE(panel(), QStringList({kFirstLine, kSecondLine, "", kTotals}));
         QCOMPARE(model().ledger().EntryCount(), 2);
@@ -150,8 +147,8 @@ private Q_SLOTS:
         typeAndLeave(w(), txtEndingDate, "11/30/2004", cmdClear);
         click(w(), cmdNextEntry);
         expectMessage("You must calculate the present entry first or choose clear!");
-        QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2004"));
-        QCOMPARE(text(w(), txtEndingDate), QString("11/30/2004"));
+        QCOMPARE(texts(w(), {txtBeginningDate, txtEndingDate}),
+                 QStringList({"01/01/2004", "11/30/2004"}));
         QCOMPARE(model().state().CurrentEntry, 1);
 
         // Calculate, Clear, Next Entry: Clear keeps the flags.
@@ -185,19 +182,11 @@ private Q_SLOTS:
         const double amountBefore = model().totals().AmountTotal;
 
         doubleClickLine(w(), List1, 1);
-        QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2005"));
-        QCOMPARE(text(w(), txtEndingDate), QString("01/28/2005"));
-        QCOMPARE(text(w(), txtPaymentDate), QString("12/31/2005"));
-        QCOMPARE(text(w(), txtPaymentAmount), QString("0"));
-        QCOMPARE(text(w(), txtWeeks), QString("4"));
-        QCOMPARE(text(w(), lblDays), QString(""));
-        QCOMPARE(text(w(), txtRate), QString("500"));
-        QCOMPARE(text(w(), txtTotalComp), QString("2,000.00"));
-        QCOMPARE(text(w(), txtAccruedInterest), QString("9.62"));
-        QCOMPARE(text(w(), txtSimpleInterest), QString("1,611.51"));
-        QCOMPARE(text(w(), txtTotalAmount), QString("3,621.12"));
-        QCOMPARE(text(w(), txtTotalDays), QString("28"));
-        QCOMPARE(text(w(), txtNetAmount), QString("3,621.12"));
+        QCOMPARE(texts(w(), {txtBeginningDate, txtEndingDate, txtPaymentDate, txtPaymentAmount,
+                             txtWeeks, lblDays, txtRate, txtTotalComp, txtAccruedInterest,
+                             txtSimpleInterest, txtTotalAmount, txtTotalDays, txtNetAmount}),
+                 QStringList({"01/01/2005", "01/28/2005", "12/31/2005", "0", "4", "", "500",
+                              "2,000.00", "9.62", "1,611.51", "3,621.12", "28", "3,621.12"}));
         QCOMPARE(model().state().CurrentEntry, 2);
         QVERIFY(!button(w(), cmdSave)->isEnabled());
         QCOMPARE(panel(), before);

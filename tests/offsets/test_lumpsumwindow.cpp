@@ -76,17 +76,13 @@ class TestLumpSumWindow : public QObject {
     // Types the inputs, the date last, and presses Enter in the date field:
     // Calculate then sees the date as typed, not completed on leaving.
     void enterAll(const QString& date, const QString& rate, const QString& amount) {
-        type(*w_, txtRate, rate);
-        type(*w_, txtNetOffsetAmount, amount);
-        type(*w_, txtBeginningDate, date);
+        typeAll(*w_, {txtRate, txtNetOffsetAmount, txtBeginningDate}, {rate, amount, date});
         pressEnter(*w_, txtBeginningDate);
     }
 
     // Types the inputs in tab order and clicks Calculate.
     void calculate(const QString& date, const QString& rate, const QString& amount) {
-        type(*w_, txtBeginningDate, date);
-        type(*w_, txtRate, rate);
-        type(*w_, txtNetOffsetAmount, amount);
+        typeAll(*w_, {txtBeginningDate, txtRate, txtNetOffsetAmount}, {date, rate, amount});
         click(*w_, cmdCommCalculate);
     }
 

@@ -55,9 +55,7 @@ class TestPensionWindow : public QObject {
     ui::FrmPension* w_ = nullptr;
 
     void calculate(const QString& pension, const QString& percent, const QString& rate) {
-        type(*w_, txtMonthlyPension, pension);
-        type(*w_, txtEmployerPercent, percent);
-        type(*w_, txtRate, rate);
+        typeAll(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate}, {pension, percent, rate});
         click(*w_, cmdSSCalculate);
     }
 
@@ -89,8 +87,7 @@ private Q_SLOTS:
 
     void example() {
         calculate("1200", "60", "500");
-        QCOMPARE(text(*w_, txtRate), QString("500.00"));
-        QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
+        QCOMPARE(texts(*w_, {txtRate, txtNewWeeklyRate}), QStringList({"500.00", "$334.10"}));
         QVERIFY(t_->dialogs.messages.empty());
         QCOMPARE(QString::number(w_->model().newWeeklyRate(), 'f', 6), QString("334.101382"));
         type(*w_, txtCaseCaption, "Doe v. Widget Corp.");
@@ -101,9 +98,7 @@ private Q_SLOTS:
     }
 
     void enterCalculates() {
-        type(*w_, txtMonthlyPension, "1200");
-        type(*w_, txtEmployerPercent, "60");
-        type(*w_, txtRate, "500");
+        typeAll(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate}, {"1200", "60", "500"});
         pressEnter(*w_, txtEmployerPercent);
         QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
     }
@@ -174,9 +169,8 @@ private Q_SLOTS:
         calculate("1200", "60", "500");
         const double kept = w_->model().newWeeklyRate();
 
-        type(*w_, txtMonthlyPension, pension);
-        type(*w_, txtEmployerPercent, pension == "1e200" ? "1e200" : "60");
-        type(*w_, txtRate, rate);
+        typeAll(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate},
+                {pension, pension == "1e200" ? "1e200" : "60", rate});
         click(*w_, cmdSSCalculate);
         checkRefusal(*t_, *w_, message, field);
         QCOMPARE(text(*w_, txtRate), rate);
@@ -188,8 +182,7 @@ private Q_SLOTS:
     // last new rate, which the report then still prints.
     void clearKeepsTheRate() {
         calculate("1200", "60", "500");
-        type(*w_, txtCaseCaption, "Doe");
-        type(*w_, txtEmployerPercent, "60");
+        typeAll(*w_, {txtCaseCaption, txtEmployerPercent}, {"Doe", "60"});
         click(*w_, cmdSSClear);
         for (ControlName name :
              {txtMonthlyPension, txtEmployerPercent, txtRate, txtNewWeeklyRate, txtCaseCaption}) {

@@ -58,8 +58,7 @@ class TestSocialSecurityWindow : public QObject {
     // Types both inputs and presses Calculate; leaving the rate for the
     // button re-formats it first.
     void calculate(const QString& monthly, const QString& rate) {
-        type(*w_, txtSocialSecurity, monthly);
-        type(*w_, txtRate, rate);
+        typeAll(*w_, {txtSocialSecurity, txtRate}, {monthly, rate});
         click(*w_, cmdSSCalculate);
     }
 
@@ -96,8 +95,7 @@ private Q_SLOTS:
 
     void example() {
         calculate("1000", "500");
-        QCOMPARE(text(*w_, txtRate), QString("500.00"));
-        QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
+        QCOMPARE(texts(*w_, {txtRate, txtNewRate}), QStringList({"500.00", "384.80"}));
         QVERIFY(t_->dialogs.messages.empty());
         type(*w_, txtCaseCaption, "Smith v. Acme Co.\nClaim 04-1234");
         checkReport(printed(),
@@ -108,8 +106,7 @@ private Q_SLOTS:
     }
 
     void enterCalculates() {
-        type(*w_, txtSocialSecurity, "1000");
-        type(*w_, txtRate, "500");
+        typeAll(*w_, {txtSocialSecurity, txtRate}, {"1000", "500"});
         pressEnter(*w_, txtRate);
         QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
         QCOMPARE(focused(), control(*w_, txtRate));
@@ -229,8 +226,7 @@ private Q_SLOTS:
     // The report prints the fields as they stand, without recalculating.
     void printAsTheFieldsStand() {
         calculate("1000", "500");
-        type(*w_, txtSocialSecurity, "2000");
-        type(*w_, txtRate, "abc");
+        typeAll(*w_, {txtSocialSecurity, txtRate}, {"2000", "abc"});
         const std::vector<std::string> lines = printed().plainLines();
         QCOMPARE(lines.at(4), std::string("Monthly Net Social Security =$2,000.00"));
         QCOMPARE(lines.at(5), std::string("Weekly Compensation Rate=abc"));

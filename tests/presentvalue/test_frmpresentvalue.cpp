@@ -239,33 +239,26 @@ private Q_SLOTS:
     }
 
     void fromAndToDates() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtToDate, "01/01/2006");
+        typeAll(*w_, {txtFromDate, txtToDate}, {"01/01/2005", "01/01/2006"});
         typeAndLeave(*w_, txtRate, "500", txtInterestRate);
         type(*w_, txtInterestRate, "");
         click(*w_, cmdPVCalculate);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, txtWeeks), QStringLiteral("52.1428571428571"));
-        QCOMPARE(text(*w_, txtInterestRate), QStringLiteral(" .05"));
-        QCOMPARE(text(*w_, txtTotalComp), QStringLiteral("26,071.43"));
-        QCOMPARE(text(*w_, txtPresentValue), QStringLiteral("25,348.82"));
+        QCOMPARE(texts(*w_, {txtWeeks, txtInterestRate, txtTotalComp, txtPresentValue}),
+                 QStringList({"52.1428571428571", " .05", "26,071.43", "25,348.82"}));
     }
 
     void weeksPutTheirEndIntoToDate() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtWeeks, "10");
+        typeAll(*w_, {txtFromDate, txtWeeks}, {"01/01/2005", "10"});
         click(*w_, cmdPVCalculate);
         QCOMPARE(text(*w_, txtToDate), QStringLiteral("3/12/2005"));
         QCOMPARE(w_->model().values().Days, std::int16_t{70});
     }
 
     void ageAndGender() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtAge, "45");
-        type(*w_, txtGender, "m");
+        typeAll(*w_, {txtFromDate, txtAge, txtGender}, {"01/01/2005", "45", "m"});
         click(*w_, cmdPVCalculate);
-        QCOMPARE(text(*w_, txtGender), QStringLiteral("M"));
-        QCOMPARE(text(*w_, txtWeeks), QStringLiteral("1599.3725"));
+        QCOMPARE(texts(*w_, {txtGender, txtWeeks}), QStringList({"M", "1599.3725"}));
         QCOMPARE(w_->model().values().Days, std::int16_t{11196});
         const Date from = fromCivil({2005, 1, 1});
         QCOMPARE(text(*w_, txtToDate), QString::fromStdString(CStr(*DateAdd(11196, from))));
@@ -280,17 +273,14 @@ private Q_SLOTS:
     void ageRefusals() {
         QFETCH(QString, age);
         QFETCH(QString, message);
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtAge, age);
-        type(*w_, txtGender, "M");
+        typeAll(*w_, {txtFromDate, txtAge, txtGender}, {"01/01/2005", age, "M"});
         click(*w_, cmdPVCalculate);
         expectRefusal(message, txtAge);
         QVERIFY(text(*w_, txtWeeks).isEmpty());
     }
 
     void noPeriodLeavesTheFocus() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtRate, "500");
+        typeAll(*w_, {txtFromDate, txtRate}, {"01/01/2005", "500"});
         click(*w_, cmdPVCalculate);
         QCOMPARE(t_->dialogs.lastMessage(),
                  QStringLiteral("You must enter either a To Date, Weeks or Age"));
@@ -298,31 +288,23 @@ private Q_SLOTS:
     }
 
     void enterPressesCalculateWithTheWholeRate() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtWeeks, "52");
-        type(*w_, txtRate, "1,250");
-        type(*w_, txtInterestRate, "6");
+        typeAll(*w_, {txtFromDate, txtWeeks, txtRate, txtInterestRate},
+                {"01/01/2005", "52", "1,250", "6"});
         pressEnter(*w_, txtInterestRate);
-        QCOMPARE(text(*w_, txtInterestRate), QStringLiteral(" .06"));
-        QCOMPARE(text(*w_, txtTotalComp), QStringLiteral("65,000.00"));
+        QCOMPARE(texts(*w_, {txtInterestRate, txtTotalComp}), QStringList({" .06", "65,000.00"}));
         QCOMPARE(w_->model().values().CompRate, 1250.0);
         QCOMPARE(focused(), control(*w_, txtInterestRate));
     }
 
     void enterInTheRateFieldReadsTheWholeRate() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtWeeks, "52");
-        type(*w_, txtRate, "1,250");
+        typeAll(*w_, {txtFromDate, txtWeeks, txtRate}, {"01/01/2005", "52", "1,250"});
         pressEnter(*w_, txtRate);
         // The rate field was not left, so it keeps its text, read in full.
-        QCOMPARE(text(*w_, txtRate), QStringLiteral("1,250"));
-        QCOMPARE(text(*w_, txtTotalComp), QStringLiteral("65,000.00"));
+        QCOMPARE(texts(*w_, {txtRate, txtTotalComp}), QStringList({"1,250", "65,000.00"}));
     }
 
     void weeksBeyondTheDayCount() {
-        type(*w_, txtFromDate, "1/1/2005");
-        type(*w_, txtWeeks, "5000");
-        type(*w_, txtRate, "500");
+        typeAll(*w_, {txtFromDate, txtWeeks, txtRate}, {"1/1/2005", "5000", "500"});
         click(*w_, cmdPVCalculate);
         expectRefusal(QStringLiteral("Weeks must be more than 0 and at most 4681."), txtWeeks);
         QCOMPARE(text(*w_, txtFromDate), QStringLiteral("01/01/2005"));
@@ -331,24 +313,17 @@ private Q_SLOTS:
     }
 
     void interestRateOutOfRange() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtWeeks, "52");
-        type(*w_, txtRate, "500");
+        typeAll(*w_, {txtFromDate, txtWeeks, txtRate}, {"01/01/2005", "52", "500"});
         click(*w_, cmdPVCalculate);
         type(*w_, txtInterestRate, "-52");
         click(*w_, cmdPVCalculate);
         expectRefusal(QStringLiteral("Interest Rate is out of range."), txtInterestRate);
-        QCOMPARE(text(*w_, txtInterestRate), QStringLiteral("-52"));
-        QCOMPARE(text(*w_, txtPresentValue), QStringLiteral("25,348.82"));
+        QCOMPARE(texts(*w_, {txtInterestRate, txtPresentValue}), QStringList({"-52", "25,348.82"}));
     }
 
     void clearKeepsTheInterestRate() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtAge, "45");
-        type(*w_, txtGender, "m");
-        type(*w_, txtRate, "500");
-        type(*w_, txtInterestRate, "6");
-        type(*w_, txtCaseCaption, "Doe v. Acme");
+        typeAll(*w_, {txtFromDate, txtAge, txtGender, txtRate, txtInterestRate, txtCaseCaption},
+                {"01/01/2005", "45", "m", "500", "6", "Doe v. Acme"});
         click(*w_, cmdPVCalculate);
         click(*w_, cmdPVClear);
         for (ControlName field : {txtFromDate, txtToDate, txtWeeks, txtAge, txtGender, txtRate,
@@ -360,10 +335,8 @@ private Q_SLOTS:
     }
 
     void printedReportReadFromPdf() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtToDate, "01/01/2006");
-        type(*w_, txtRate, "500");
-        type(*w_, txtCaseCaption, "Doe v. Acme Mills");
+        typeAll(*w_, {txtFromDate, txtToDate, txtRate, txtCaseCaption},
+                {"01/01/2005", "01/01/2006", "500", "Doe v. Acme Mills"});
         click(*w_, cmdPVCalculate);
         click(*w_, cmdPVPrint);
         QCOMPARE(t_->dialogs.printerDialogs, 1);
@@ -391,11 +364,8 @@ private Q_SLOTS:
     }
 
     void printedAgeLineAndLaterFieldTexts() {
-        type(*w_, txtFromDate, "01/01/2005");
-        type(*w_, txtAge, "45");
-        type(*w_, txtGender, "m");
-        type(*w_, txtRate, "500");
-        type(*w_, txtCaseCaption, "Doe");
+        typeAll(*w_, {txtFromDate, txtAge, txtGender, txtRate, txtCaseCaption},
+                {"01/01/2005", "45", "m", "500", "Doe"});
         click(*w_, cmdPVCalculate);
         // A To Date typed after the calculation prints as typed; the figures
         // stay those of the calculation.

@@ -59,8 +59,7 @@ void saveOnePeriod(QWidget& w) {
 
 void calculateOffset(QWidget& w) {
     using namespace frmsocialsecurity;
-    type(w, txtCaseCaption, "Smith v. Acme Mills");
-    type(w, txtSocialSecurity, "1000");
+    typeAll(w, {txtCaseCaption, txtSocialSecurity}, {"Smith v. Acme Mills", "1000"});
     typeAndLeave(w, txtRate, "500", cmdSSClear);
     click(w, cmdSSCalculate);
 }

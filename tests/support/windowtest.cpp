@@ -107,6 +107,34 @@ QString text(QWidget& window, ControlName name) {
     qFatal("%s holds no text", qPrintable(qtName(name)));
 }
 
+QStringList texts(QWidget& window, std::initializer_list<ControlName> names) {
+    QStringList all;
+    for (ControlName name : names) {
+        all << text(window, name);
+    }
+    return all;
+}
+
+QStringList filled(QWidget& window, std::initializer_list<ControlName> names) {
+    QStringList found;
+    for (ControlName name : names) {
+        if (!text(window, name).isEmpty()) {
+            found << qtName(name);
+        }
+    }
+    return found;
+}
+
+void typeAll(QWidget& window, std::initializer_list<ControlName> fields, const QStringList& typed) {
+    if (std::ssize(fields) != typed.size()) {
+        qFatal("%d fields but %d texts to type", int(fields.size()), int(typed.size()));
+    }
+    auto text = typed.begin();
+    for (ControlName field : fields) {
+        type(window, field, *text++);
+    }
+}
+
 QStringList listLines(QWidget& window, ControlName name) {
     auto* w = qobject_cast<QListWidget*>(control(window, name));
     QStringList lines;

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <initializer_list>
 
 #include "app/program.h"
 
@@ -64,6 +65,12 @@ void click(QWidget& window, ControlName name);
 void pressEnter(QWidget& window, ControlName field);
 void doubleClickLine(QWidget& window, ControlName list, int row);
 QString text(QWidget& window, ControlName name);
+// The texts of the fields, in the order given.
+QStringList texts(QWidget& window, std::initializer_list<ControlName> names);
+// The names of those of the fields that hold any text.
+QStringList filled(QWidget& window, std::initializer_list<ControlName> names);
+// Types the texts into the fields, one by one in the order given, as type() does.
+void typeAll(QWidget& window, std::initializer_list<ControlName> fields, const QStringList& typed);
 QStringList listLines(QWidget& window, ControlName name);
 QWidget* focused();
 
