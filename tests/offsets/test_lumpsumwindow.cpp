@@ -155,11 +155,10 @@ private Q_SLOTS:
     void examples() {
         QFETCH(QString, rate);
         QFETCH(QString, amount);
-        QFETCH(QStringList, expected);
         QFETCH(double, compRate);
         calculate("01/05/2004", rate, amount);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(results(), expected);
+        QTEST(results(), "expected");
         QCOMPARE(text(*w_, txtBeginningDate), QString("01/05/2004"));
         QCOMPARE(text(*w_, txtRate), rate);  // this rate field is not re-formatted
         QCOMPARE(shown(values().BeginDate), QString("01/05/2004"));

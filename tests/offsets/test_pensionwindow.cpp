@@ -124,10 +124,9 @@ private Q_SLOTS:
         QFETCH(QString, pension);
         QFETCH(QString, percent);
         QFETCH(QString, rate);
-        QFETCH(QString, newRate);
         calculate(pension, percent, rate);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, txtNewWeeklyRate), newRate);
+        QTEST(text(*w_, txtNewWeeklyRate), "newRate");
     }
 
     void rateOnLeaving_data() {
@@ -140,9 +139,8 @@ private Q_SLOTS:
     }
     void rateOnLeaving() {
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         typeAndLeave(*w_, txtRate, typed, txtCaseCaption);
-        QCOMPARE(text(*w_, txtRate), shown);
+        QTEST(text(*w_, txtRate), "shown");
     }
 
     // A refused Calculate keeps the last new rate, in its field and for the

@@ -128,10 +128,9 @@ private Q_SLOTS:
     void readings() {
         QFETCH(QString, monthly);
         QFETCH(QString, rate);
-        QFETCH(QString, newRate);
         calculate(monthly, rate);
         QCOMPARE(t_->dialogs.lastMessage(), QString());
-        QCOMPARE(text(*w_, txtNewRate), newRate);
+        QTEST(text(*w_, txtNewRate), "newRate");
     }
 
     void rateOnLeaving_data() {
@@ -148,10 +147,9 @@ private Q_SLOTS:
     }
     void rateOnLeaving() {
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         QFETCH(QString, message);
         typeAndLeave(*w_, txtRate, typed, txtCaseCaption);
-        QCOMPARE(text(*w_, txtRate), shown);
+        QTEST(text(*w_, txtRate), "shown");
         if (message.isEmpty()) {
             QVERIFY(t_->dialogs.messages.empty());
         } else {

@@ -200,9 +200,8 @@ private Q_SLOTS:
     void datesCompleteOnLeaving() {
         QFETCH(ControlName, field);
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         typeAndLeave(*w_, field, typed, cmdPVClear);
-        QCOMPARE(text(*w_, field), shown);
+        QTEST(text(*w_, field), "shown");
         QVERIFY(t_->dialogs.messages.empty());
     }
 

@@ -224,7 +224,6 @@ private Q_SLOTS:
     }
     void interestRateAsTyped() {
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         QFETCH(double, rate);
         QFETCH(QString, message);
         PresentValueModel model;
@@ -241,7 +240,7 @@ private Q_SLOTS:
                 QCOMPARE(model.presentValue(), 0.0);
                 QVERIFY(model.text(txtPresentValue).empty());
             }
-            QCOMPARE(text(model, txtInterestRate), shown);
+            QTEST(text(model, txtInterestRate), "shown");
             QCOMPARE(model.discountRate(), rate);
         }
     }
@@ -365,12 +364,11 @@ private Q_SLOTS:
     }
     void leavingTheFromDate() {
         QFETCH(QString, typed);
-        QFETCH(QString, after);
         QFETCH(QString, message);
         PresentValueModel model;
         model.setText(txtFromDate, typed.toStdString());
         const Reaction r = model.fire(txtFromDate, Event::LostFocus);
-        QCOMPARE(text(model, txtFromDate), after);
+        QTEST(text(model, txtFromDate), "after");
         if (message.isEmpty()) {
             QVERIFY(r.empty());
         } else {
@@ -420,7 +418,6 @@ private Q_SLOTS:
     }
     void leavingTheRate() {
         QFETCH(QString, typed);
-        QFETCH(QString, after);
         QFETCH(QString, message);
         PresentValueModel model;
         model.setText(txtRate, typed.toStdString());
@@ -431,7 +428,7 @@ private Q_SLOTS:
             QCOMPARE(r.message->text, message.toStdString());
             QCOMPARE(r.focus, std::optional<Focus>(Focus{txtRate, Caret::SelectAll}));
         }
-        QCOMPARE(text(model, txtRate), after);
+        QTEST(text(model, txtRate), "after");
     }
 
     void leavingWeeksMovesToTheRate() {

@@ -50,8 +50,7 @@ private Q_SLOTS:
     void numbers() {
         QFETCH(double, value);
         QFETCH(QString, pattern);
-        QFETCH(QString, expected);
-        QCOMPARE(QString::fromStdString(Format(value, pattern.toStdString())), expected);
+        QTEST(QString::fromStdString(Format(value, pattern.toStdString())), "expected");
     }
 
     void fieldText_data() {
@@ -99,8 +98,7 @@ private Q_SLOTS:
     }
     void dateCompletion() {
         QFETCH(QString, typed);
-        QFETCH(QString, expected);
-        QCOMPARE(QString::fromStdString(completeDateDigits(typed.toStdString())), expected);
+        QTEST(QString::fromStdString(completeDateDigits(typed.toStdString())), "expected");
     }
 };
 

@@ -39,10 +39,9 @@ private Q_SLOTS:
     void names() {
         QFETCH(QString, title);
         QFETCH(QString, caption);
-        QFETCH(QString, name);
         const std::string made =
             reportFileName(title.toStdString(), caption.toStdString(), LocalTime{2026, 12, 8, 9});
-        QCOMPARE(QString::fromStdString(made), name);
+        QTEST(QString::fromStdString(made), "name");
     }
 };
 

@@ -93,10 +93,9 @@ private Q_SLOTS:
     void fieldsAreNamedByTheirLabels() {
         QFETCH(WindowId, window);
         QFETCH(ControlName, field);
-        QFETCH(QString, name);
         WindowTest t;
         QWidget& w = t.open(window);
-        QCOMPARE(control(w, field)->accessibleName(), name);
+        QTEST(control(w, field)->accessibleName(), "name");
     }
 };
 
