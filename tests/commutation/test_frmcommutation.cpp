@@ -197,10 +197,9 @@ private Q_SLOTS:
         type(*w_, txtCaseCaption, "Smith v. Acme");
         const CalculationValues before = model().values();
         click(*w_, cmdCommClear);
-        for (ControlName name : {txtBeginningDate, txtCommWeeks, txtCommAmount, txtComputedRate,
-                                 txtComputedEndDate, txtCaseCaption}) {
-            QCOMPARE(text(*w_, name), QString());
-        }
+        QCOMPARE(filled(*w_, {txtBeginningDate, txtCommWeeks, txtCommAmount, txtComputedRate,
+                              txtComputedEndDate, txtCaseCaption}),
+                 QStringList());
         QCOMPARE(focused(), control(*w_, cmdCommClear));  // the focus stays where it was
         QCOMPARE(model().values().BeginDate, before.BeginDate);
         QCOMPARE(model().values().EndDate, before.EndDate);
