@@ -224,8 +224,8 @@ private Q_SLOTS:
     }
 
     void damagedFileChangesNothing_data() {
-        QTest::addColumn<QString>("change");  // a JSON pointer and its new value, or raw text
-        QTest::addColumn<QString>("says");
+        // change: a JSON pointer and its new value, or raw text
+        columns<QString, QString>({"change", "says"});
         row("not JSON", "raw:hello", "damaged or incomplete");
         row("truncated", "truncate", "damaged or incomplete");
         row("another format", "/format=\"spreadsheet\"",

@@ -155,8 +155,9 @@ private Q_SLOTS:
     // A file that cannot be opened is named with what is wrong, asks
     // nothing and changes no window; a missing recent claim leaves the list.
     void unsoundFileChangesNothing_data() {
-        QTest::addColumn<QByteArray>("bytes");  // none: the file is missing
-        QTest::addColumn<QString>("reason");    // the message's end, or its start before "..."
+        // bytes: none: the file is missing
+        // reason: the message's end, or its start before "..."
+        columns<QByteArray, QString>({"bytes", "reason"});
         row("cut short", emptyClaimFile().left(150),
             "The file is damaged or incomplete, or not a claim file...");
         row("another program's file", QByteArray(R"({"format": "spreadsheet", "version": 1})"),
@@ -204,10 +205,7 @@ private Q_SLOTS:
     // ask first: Save saves and goes on, Discard goes on, Cancel stops.
     // With nothing changed they go on at once.
     void unsavedChangesAreAskedAbout_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<SaveChanges>("answer");
-        QTest::addColumn<bool>("goesOn");
+        columns<QString, bool, SaveChanges, bool>({"command", "changed", "answer", "goesOn"});
         const auto row = [](const char* name, const char* command, bool changed, SaveChanges answer,
                             bool goesOn) {
             QTest::newRow(name) << QString(command) << changed << answer << goesOn;

@@ -28,8 +28,8 @@ class TestCommutationCore : public QObject {
 
 private Q_SLOTS:
     void days_data() {
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<int>("days");  // -1: refused
+        // days: -1: refused
+        columns<double, int>({"weeks", "days"});
         row("104 weeks", 104.0, 728);
         row("1 week", 1.0, 7);
         row("1.5 weeks: 10.5 to the even 10", 1.5, 10);
@@ -52,9 +52,8 @@ private Q_SLOTS:
     }
 
     void endDate_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<int>("days");
-        QTest::addColumn<QString>("end");  // empty: beyond 12/31/9999
+        // end: empty: beyond 12/31/9999
+        columns<QString, int, QString>({"begin", "days", "end"});
         row("104 weeks", "01/05/2004", 728, "01/02/2006");
         row("1 week, same weekday", "01/05/2004", 7, "01/12/2004");
         row("1.5 weeks", "01/05/2004", 10, "01/15/2004");

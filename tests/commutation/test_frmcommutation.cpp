@@ -64,11 +64,8 @@ private Q_SLOTS:
     }
 
     void workedExamples_data() {
-        QTest::addColumn<QString>("weeks");
-        QTest::addColumn<QString>("amount");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<int>("days");
+        columns<QString, QString, QString, QString, int>(
+            {"weeks", "amount", "end", "rate", "days"});
         row("104 weeks, 52000", "104", "52000", "01/02/2006", "500.00", 728);
         row("amount 52,000 is 52000", "104", "52,000", "01/02/2006", "500.00", 728);
         row("amount $52,000.00", "104", "$52,000.00", "01/02/2006", "500.00", 728);
@@ -94,8 +91,7 @@ private Q_SLOTS:
     }
 
     void beginningDateCompletion_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
+        columns<QString, QString>({"typed", "shown"});
         row("mmddyyyy", "01152004", "01/15/2004");
         row("mmddyy", "011504", "01/15/2004");
         row("m/d/yy", "1/5/04", "01/05/2004");
@@ -130,12 +126,8 @@ private Q_SLOTS:
     // Each check in its order; the fields before the refused one are already
     // set right, so only the refused check can answer.
     void refusals_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<QString>("weeks");
-        QTest::addColumn<QString>("amount");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
-        QTest::addColumn<QString>("endShown");
+        columns<QString, QString, QString, QString, ControlName, QString>(
+            {"begin", "weeks", "amount", "message", "field", "endShown"});
         const QString range = "Commuted Weeks must be more than 0 and at most 4681.";
         row("nothing typed", "", "", "", "Beginning Date is requireed for any calculation.",
             txtBeginningDate, "01/02/2006");
@@ -210,9 +202,8 @@ private Q_SLOTS:
     }
 
     void reports_data() {
-        QTest::addColumn<bool>("calculated");
-        QTest::addColumn<bool>("cleared");
-        QTest::addColumn<QStringList>("lines");  // blanks simplified, empty lines left out
+        // lines: blanks simplified, empty lines left out
+        columns<bool, bool, QStringList>({"calculated", "cleared", "lines"});
         const QString title = "CALCULATION OF COMMUTATION";
         const QString moment = "03-04-2026 09:05:07";
         row("before any calculation", false, false,

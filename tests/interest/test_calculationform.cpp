@@ -131,9 +131,7 @@ private Q_SLOTS:
     }
 
     void dateFieldsComplete_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("message");
+        columns<QString, QString, QString>({"typed", "shown", "message"});
         row("mmddyyyy", "03152004", "03/15/2004", "");
         row("mmddyy", "031504", "03/15/2004", "");
         row("with slashes", "3/15/04", "03/15/2004", "");
@@ -162,9 +160,7 @@ private Q_SLOTS:
     }
 
     void paymentDateLeft_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("message");
+        columns<QString, QString, QString>({"typed", "shown", "message"});
         row("not digits: refused as typed", "abc", "abc", "abc is not a valid date.");
         row("slashes, no such day", "06/31/2005", "06/31/2005", "06/31/2005 is not a valid date.");
         row("slashes, no such month", "13/45/2020", "13/45/2020",
@@ -237,14 +233,8 @@ private Q_SLOTS:
     }
 
     void refusals_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("weeks");
-        QTest::addColumn<QString>("paid");
-        QTest::addColumn<QString>("payment");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
+        columns<QString, QString, QString, QString, QString, QString, QString, ControlName>(
+            {"begin", "end", "rate", "weeks", "paid", "payment", "message", "field"});
         row("beginning empty", "", "12/31/2004", "500", "", "", "",
             "Beginning Date is required for any calculation.", txtBeginningDate);
         row("ending before beginning", "06/01/2005", "12/31/2004", "500", "", "06/31/2005", "",

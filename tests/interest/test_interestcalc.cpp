@@ -62,13 +62,8 @@ class TestInterestCalc : public QObject {
 
 private Q_SLOTS:
     void period_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("totalDays");
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<double>("days");
-        QTest::addColumn<QString>("comp");
+        columns<QString, QString, double, QString, double, double, QString>(
+            {"begin", "end", "rate", "totalDays", "weeks", "days", "comp"});
         row("leap year at 500", "01/01/2004", "12/31/2004", 500.0, "366", 52.0, 2.0, "26,142.86");
         row("one day at 700", "03/15/2004", "03/15/2004", 700.0, "1", 0.0, 1.0, "100.00");
         row("eight days", "01/01/2005", "01/08/2005", 700.0, "8", 1.0, 1.0, "800.00");
@@ -96,8 +91,8 @@ private Q_SLOTS:
 
     // A period given in weeks holds at least one day and at most 32767.
     void periodOfWeeks_data() {
-        QTest::addColumn<QString>("weeks");
-        QTest::addColumn<int>("days");  // 0: refused
+        // days: 0: refused
+        columns<QString, int>({"weeks", "days"});
         row("10.5 weeks round to even 74", "10.5", 74);
         row("one fourteenth rounds to 0", QString::number(1.0 / 14, 'g', 17), 0);
         row("a little more gives 1", "0.08", 1);
@@ -194,12 +189,8 @@ private Q_SLOTS:
     }
 
     void refusalsInOrder_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("weeks");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("control");
+        columns<QString, QString, QString, QString, QString, ControlName>(
+            {"begin", "end", "rate", "weeks", "message", "control"});
         row("beginning empty", "", "x", "x", "", "Beginning Date is required for any calculation.",
             txtBeginningDate);
         row("beginning not a date", "13/45/2004", "x", "x", "", "13/45/2004 is not a valid date.",

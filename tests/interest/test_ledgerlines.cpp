@@ -94,9 +94,7 @@ class TestLedgerLines : public QObject {
 
 private Q_SLOTS:
     void padColumn_data() {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QString>("padded");
+        columns<QString, int, QString>({"value", "width", "padded"});
         row("right-aligned", "500.00", 10, "    500.00");
         row("blanks around dropped", "  52 ", 6, "    52");
         row("empty is 0", "", 6, "     0");
@@ -137,10 +135,8 @@ private Q_SLOTS:
     }
 
     void panelLines_data() {
-        QTest::addColumn<Facts>("entries");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("length");  // of every line
-        QTest::addColumn<QString>("heading");
+        // length: of every line
+        columns<Facts, QStringList, int, QString>({"entries", "lines", "length", "heading"});
         const QString written = q(std::string(kPanelHeading));
         row("first entry", Facts{kFirst},
             QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
@@ -234,9 +230,8 @@ private Q_SLOTS:
     }
 
     void reportEntryLines_data() {
-        QTest::addColumn<Facts>("entries");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("header");  // as long as every line
+        // header: as long as every line
+        columns<Facts, QStringList, QString>({"entries", "lines", "header"});
         const QString written = q(std::string(kReportHeader));
         row("first entry", Facts{kFirst},
             QStringList{"01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "

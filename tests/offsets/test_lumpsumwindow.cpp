@@ -136,10 +136,7 @@ private Q_SLOTS:
     }
 
     void examples_data() {
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("amount");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<double>("compRate");
+        columns<QString, QString, QStringList, double>({"rate", "amount", "expected", "compRate"});
         row("5000 at 400", "400", "5000", QStringList{"12", "3", "03/31/2004", "$28.57"}, 400.0);
         row("less than a day", "800", "100", QStringList{"0", "0", "01/04/2004", "$100.00"}, 800.0);
         row("495 days exactly", "595", "42075", QStringList{"70", "5", "05/13/2005", "$0.00"},
@@ -172,8 +169,7 @@ private Q_SLOTS:
     }
 
     void dateOnLeaving_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
+        columns<QString, QString>({"typed", "shown"});
         row("mmddyyyy", "01152004", "01/15/2004");
         row("mmddyy", "011504", "01/15/2004");
         row("short with slashes", "1/5/04", "01/05/2004");
@@ -202,8 +198,7 @@ private Q_SLOTS:
     // it then reads, gets the focus back with that text selected, and the
     // kept beginning date stays.
     void dateRefusedOnLeaving_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
+        columns<QString, QString>({"typed", "kept"});
         row("no such day", "02/30/2004", "02/30/2004");
         row("split, then refused", "45672004", "45/67/2004");
         row("six digits split", "139904", "13/99/04");
@@ -231,12 +226,8 @@ private Q_SLOTS:
     // and the kept rate stay, and the date is written out only once it has
     // passed its own checks.
     void refusals_data() {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("amount");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
-        QTest::addColumn<QString>("dateAfter");
+        columns<QString, QString, QString, QString, ControlName, QString>(
+            {"date", "rate", "amount", "message", "field", "dateAfter"});
         const QString rateRequired = "Rate is required for any calculation.";
         const QString amountRequired = "Net Offset Amount is required for any calculation.";
         const QString rateZero = "Rate must be greater than 0.";

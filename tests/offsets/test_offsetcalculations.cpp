@@ -25,9 +25,7 @@ class TestOffsetCalculations : public QObject {
 
 private Q_SLOTS:
     void socialSecurity_data() {
-        QTest::addColumn<double>("monthly");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("shown");
+        columns<double, double, QString>({"monthly", "rate", "shown"});
         row("1000 against 500", 1000.0, 500.0, "384.80");
         row("below zero", 8680.0, 500.0, "-500.00");
         row("grouped", 100.0, 12345.0, "12,333.48");
@@ -47,11 +45,8 @@ private Q_SLOTS:
     }
 
     void pension_data() {
-        QTest::addColumn<double>("pension");
-        QTest::addColumn<double>("percent");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<double>("employerMonthly");
-        QTest::addColumn<QString>("shown");
+        columns<double, double, double, double, QString>(
+            {"pension", "percent", "rate", "employerMonthly", "shown"});
         row("1200, 60 %, 500", 1200.0, 60.0, 500.0, 720.0, "$334.10");
         row("no percentage", 1200.0, 0.0, 500.0, 0.0, "$500.00");
         row("below zero", 4340.0, 100.0, 500.0, 4340.0, "-$500.00");
@@ -81,14 +76,8 @@ private Q_SLOTS:
     }
 
     void lumpSum_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<double>("totalDays");
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<double>("days");
-        QTest::addColumn<QString>("ends");
-        QTest::addColumn<QString>("remainder");
+        columns<QString, double, double, double, double, double, QString, QString>(
+            {"begin", "amount", "rate", "totalDays", "weeks", "days", "ends", "remainder"});
         row("5000 at 400", "01/05/2004", 5000.0, 400.0, 87.0, 12.0, 3.0, "03/31/2004", "$28.57");
         row("less than a day", "01/05/2004", 100.0, 800.0, 0.0, 0.0, 0.0, "01/04/2004", "$100.00");
         row("one day exactly", "01/05/2004", 100.0, 700.0, 1.0, 0.0, 1.0, "01/05/2004", "$0.00");
@@ -155,10 +144,7 @@ private Q_SLOTS:
     }
 
     void endsOffTheCalendar_data() {
-        QTest::addColumn<int>("begin");
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<int>("end");
+        columns<int, double, double, int>({"begin", "amount", "rate", "end"});
         const int after = static_cast<int>(LumpSumOffset::End::AfterLastDate);
         const int before = static_cast<int>(LumpSumOffset::End::BeforeFirstDate);
         const int jan5 = day("01/05/2004").day;

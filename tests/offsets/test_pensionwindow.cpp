@@ -106,10 +106,7 @@ private Q_SLOTS:
     // An unreadable pension or percentage counts as 0; amounts are read
     // with their grouping and dollar sign.
     void readings_data() {
-        QTest::addColumn<QString>("pension");
-        QTest::addColumn<QString>("percent");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("newRate");
+        columns<QString, QString, QString, QString>({"pension", "percent", "rate", "newRate"});
         row("no percentage", "1200", "", "500", "$500.00");
         row("no pension", "", "60", "500", "$500.00");
         row("percentage no number", "1200", "sixty", "500", "$500.00");
@@ -130,8 +127,7 @@ private Q_SLOTS:
     }
 
     void rateOnLeaving_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
+        columns<QString, QString>({"typed", "shown"});
         row("whole", "500", "500.00");
         row("one decimal", "87.5", "87.50");
         row("empty", "", "");
@@ -146,10 +142,7 @@ private Q_SLOTS:
     // A refused Calculate keeps the last new rate, in its field and for the
     // report.
     void refusals_data() {
-        QTest::addColumn<QString>("pension");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
+        columns<QString, QString, QString, ControlName>({"pension", "rate", "message", "field"});
         row("rate empty", "1200", "", "Rate is required for any calculation.", txtRate);
         row("rate blanks", "1200", "   ", "Rate is required for any calculation.", txtRate);
         row("rate no number", "1200", "abc", "abc is not a valid number.", txtRate);

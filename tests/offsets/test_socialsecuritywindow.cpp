@@ -115,9 +115,7 @@ private Q_SLOTS:
     // Amounts are read the same way everywhere: grouped thousands and a
     // dollar sign are part of the number.
     void readings_data() {
-        QTest::addColumn<QString>("monthly");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("newRate");
+        columns<QString, QString, QString>({"monthly", "rate", "newRate"});
         row("grouped amount", "1,000.00", "500", "384.80");
         row("dollar amount", "$1,000", "500", "384.80");
         row("dollar rate", "1000", "$500", "384.80");
@@ -134,9 +132,7 @@ private Q_SLOTS:
     }
 
     void rateOnLeaving_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("message");
+        columns<QString, QString, QString>({"typed", "shown", "message"});
         row("whole", "500", "500.00", "");
         row("one decimal", "87.5", "87.50", "");
         row("empty", "", "", "");
@@ -162,10 +158,7 @@ private Q_SLOTS:
     // The first failing check speaks; its field gets the focus with its whole
     // text selected, and the result of the last Calculate stays.
     void refusals_data() {
-        QTest::addColumn<QString>("monthly");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
+        columns<QString, QString, QString, ControlName>({"monthly", "rate", "message", "field"});
         row("both zero", "0", "0", kNoMonthly, txtSocialSecurity);
         row("amount empty", "", "500", kNoMonthly, txtSocialSecurity);
         row("amount no number", "abc", "500", kNoMonthly, txtSocialSecurity);

@@ -74,9 +74,7 @@ private Q_SLOTS:
     }
 
     void controls_data() {
-        QTest::addColumn<ControlName>("name");
-        QTest::addColumn<QRect>("twips");
-        QTest::addColumn<QString>("toolTip");
+        columns<ControlName, QRect, QString>({"name", "twips", "toolTip"});
         auto row = [](ControlName name, int l, int t, int w, int h, const char* tip) {
             QTest::newRow(qPrintable(qtName(name))) << name << QRect(l, t, w, h) << tip;
         };
@@ -189,9 +187,7 @@ private Q_SLOTS:
     }
 
     void datesCompleteOnLeaving_data() {
-        QTest::addColumn<ControlName>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
+        columns<ControlName, QString, QString>({"field", "typed", "shown"});
         row("from mmddyyyy", txtFromDate, "01152005", "01/15/2005");
         row("from mmddyy", txtFromDate, "011505", "01/15/2005");
         row("to mmddyyyy", txtToDate, "01012006", "01/01/2006");
@@ -264,8 +260,7 @@ private Q_SLOTS:
     }
 
     void ageRefusals_data() {
-        QTest::addColumn<QString>("age");
-        QTest::addColumn<QString>("message");
+        columns<QString, QString>({"age", "message"});
         row("110.2", "110.2", "110.2 is beyond end of age table.  Use 110 or younger.");
         row("0.7", "0.7", "0.7 is lower than age table.  Use age 1 or older.");
     }

@@ -119,9 +119,7 @@ private Q_SLOTS:
     }
 
     void edgesOfTheTable_data() {
-        QTest::addColumn<int>("gender");
-        QTest::addColumn<int>("age");
-        QTest::addColumn<double>("years");
+        columns<int, int, double>({"gender", "age", "years"});
         row("male 1", 1, 1, 71.53);
         row("female 1", 2, 1, 78.42);
         row("male 110", 1, 110, 1.25);

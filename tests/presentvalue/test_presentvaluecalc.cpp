@@ -57,8 +57,7 @@ private Q_SLOTS:
     }
 
     void onlyWholeWeeksCount_data() {
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<int>("terms");
+        columns<double, int>({"weeks", "terms"});
         row("52.9 gives 52", 52.9, 52);
         row("52.14 gives 52", 52.1428571428571, 52);
         row("exactly 3", 3.0, 3);
@@ -95,8 +94,7 @@ private Q_SLOTS:
     }
 
     void discountRateAsTyped_data() {
-        QTest::addColumn<double>("typed");
-        QTest::addColumn<double>("rate");
+        columns<double, double>({"typed", "rate"});
         row("fraction", 0.05, 0.05);
         row("percent", 5.0, 0.05);
         row("six percent", 6.0, 0.06);

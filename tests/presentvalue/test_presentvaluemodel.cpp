@@ -63,13 +63,9 @@ private Q_SLOTS:
     }
 
     void refusals_data() {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("weeks");
-        QTest::addColumn<QString>("age");
-        QTest::addColumn<QString>("gender");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("focus");  // empty: the focus stays
+        // focus: empty: the focus stays
+        columns<QString, QString, QString, QString, QString, QString, QString>(
+            {"from", "to", "weeks", "age", "gender", "message", "focus"});
 
         row("no from date", "", "01/01/2006", "", "200", "x", "From Date must be entered.",
             qtName(txtFromDate));
@@ -155,9 +151,7 @@ private Q_SLOTS:
     }
 
     void ageRoundsHalfToEven_data() {
-        QTest::addColumn<QString>("age");
-        QTest::addColumn<QString>("gender");
-        QTest::addColumn<double>("lifeYears");
+        columns<QString, QString, double>({"age", "gender", "lifeYears"});
         row("45.5 looks up 46", "45.5", "M", 29.74);
         row("44.5 looks up 44", "44.5", "m", 31.49);
         row("female 46", "46", "f", 35.0);
@@ -202,10 +196,8 @@ private Q_SLOTS:
     // the field is written, so that every Calculate reads it alike: it stays
     // as typed, and the discount rate and present value keep what they held.
     void interestRateAsTyped_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("message");  // empty: calculated
+        // message: empty: calculated
+        columns<QString, QString, double, QString>({"typed", "shown", "rate", "message"});
         const QString outOfRange = "Interest Rate is out of range.";
         row("6 percent", "6", " .06", 0.06, "");
         row("fraction", ".06", " .06", 0.06, "");
@@ -352,9 +344,7 @@ private Q_SLOTS:
     }
 
     void leavingTheFromDate_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("message");
+        columns<QString, QString, QString>({"typed", "after", "message"});
         row("mmddyyyy", "01152005", "01/15/2005", "");
         row("mmddyy", "011505", "01/15/2005", "");
         row("slashes", "1/15/2005", "01/15/2005", "");
@@ -378,9 +368,7 @@ private Q_SLOTS:
     }
 
     void leavingTheToDate_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("focus");
+        columns<QString, QString, QString>({"typed", "after", "focus"});
         row("mmddyyyy", "01012006", "01/01/2006", qtName(txtRate));
         row("mmddyy", "010106", "01/01/2006", qtName(txtRate));
         row("empty stays", "", "", "");
@@ -406,9 +394,7 @@ private Q_SLOTS:
     }
 
     void leavingTheRate_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("message");
+        columns<QString, QString, QString>({"typed", "after", "message"});
         row("whole", "500", "500.00", "");
         row("grouped", "1,250", "1250.00", "");
         row("decimals", "87.555", "87.56", "");

@@ -372,12 +372,9 @@ private Q_SLOTS:
     // Qt's buttons take Enter only in dialogs; here Enter presses any
     // focused button, once however long it is held.
     void keysPressAFocusedButton_data() {
-        QTest::addColumn<ControlName>("buttonName");
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<int>("repeats");  // auto-repeated presses of a key held down
-        QTest::addColumn<int>("goClicks");
-        QTest::addColumn<int>("messages");
+        // repeats: auto-repeated presses of a key held down
+        columns<ControlName, Qt::Key, Qt::KeyboardModifiers, int, int, int>(
+            {"buttonName", "key", "modifiers", "repeats", "goClicks", "messages"});
         const Qt::KeyboardModifiers none;
         row("Return", cmdTitled, Qt::Key_Return, none, 0, 0, 1);
         row("keypad Enter", cmdTitled, Qt::Key_Enter, Qt::KeyboardModifiers(Qt::KeypadModifier), 0,
@@ -408,10 +405,8 @@ private Q_SLOTS:
     // Enter on the list recalls its selected line, as a double click does; a
     // line merely current (the list tabbed into) is no choice.
     void enterRecallsTheSelectedLine_data() {
-        QTest::addColumn<int>("row");  // -1: no line chosen
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<int>("recalled");
+        // row: -1: no line chosen
+        columns<int, Qt::Key, Qt::KeyboardModifiers, int>({"row", "key", "modifiers", "recalled"});
         row("Return on the second line", 1, Qt::Key_Return, Qt::KeyboardModifiers(), 1);
         row("keypad Enter on the third line", 2, Qt::Key_Enter,
             Qt::KeyboardModifiers(Qt::KeypadModifier), 2);
@@ -436,12 +431,9 @@ private Q_SLOTS:
     // A text the program writes shows its beginning, however narrow the
     // field, unless the field keeps the focus.
     void programWrittenTextShowsItsStart_data() {
-        QTest::addColumn<QString>("rate");  // put in txtRate first, as it stands
-        QTest::addColumn<ControlName>("field");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<ControlName>("written");
-        QTest::addColumn<QString>("shown");
+        // rate: put in txtRate first, as it stands
+        columns<QString, ControlName, QString, Qt::Key, ControlName, QString>(
+            {"rate", "field", "typed", "key", "written", "shown"});
         row("beside the focused field", "", txtDate, "01152004", Qt::Key_Return, txtResult,
             "go:01152004");
         row("in the field left", "", txtRate, "1234567", Qt::Key_Tab, txtRate, "1234567.00");
@@ -467,9 +459,7 @@ private Q_SLOTS:
     // totals, with the entry just saved above them); one left as it was stays
     // where the operator scrolled it.
     void rebuiltListShowsItsEnd_data() {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("second");
-        QTest::addColumn<bool>("atEnd");
+        columns<int, int, bool>({"first", "second", "atEnd"});
         row("a line more", 30, 31, true);
         row("the same lines", 30, 30, false);
         row("fewer lines", 30, 20, true);
@@ -554,11 +544,10 @@ private Q_SLOTS:
     }
 
     void printing_data() {
-        QTest::addColumn<ControlName>("buttonName");
-        QTest::addColumn<int>("copies");  // -1: the dialog is cancelled
-        QTest::addColumn<int>("failOn");  // -1: the printer works
-        QTest::addColumn<int>("documents");
-        QTest::addColumn<bool>("errorShown");
+        // copies: -1: the dialog is cancelled
+        // failOn: -1: the printer works
+        columns<ControlName, int, int, int, bool>(
+            {"buttonName", "copies", "failOn", "documents", "errorShown"});
         row("ledger three copies", cmdPrint, 3, -1, 3, false);
         row("report prints once", cmdPrintOnce, 3, -1, 1, false);
         row("cancel prints nothing", cmdPrint, -1, -1, 0, false);
@@ -599,9 +588,7 @@ private Q_SLOTS:
     // too: a reaction sending the focus to a control the window lacks, and a
     // control of the model without a widget of its name.
     void misnamedControlsThrow_data() {
-        QTest::addColumn<ControlName>("focusTarget");
-        QTest::addColumn<bool>("dateHasWidget");
-        QTest::addColumn<bool>("throws");
+        columns<ControlName, bool, bool>({"focusTarget", "dateHasWidget", "throws"});
         row("focus on a control of the window", txtDate, true, false);
         row("focus on a control the window lacks", txtAge, true, true);
         row("a control without its widget", txtDate, false, true);

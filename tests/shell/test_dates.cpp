@@ -58,8 +58,8 @@ private Q_SLOTS:
     }
 
     void isDate_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");  // mm/dd/yyyy, or empty when refused
+        // expected: mm/dd/yyyy, or empty when refused
+        columns<QString, QString>({"text", "expected"});
         row("full", "03/15/2004", "03/15/2004");
         row("short", "3/15/04", "03/15/2004");
         row("dashes", "3-15-2004", "03/15/2004");

@@ -12,9 +12,7 @@ class TestFormat : public QObject {
 
 private Q_SLOTS:
     void numbers_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("expected");
+        columns<double, QString, QString>({"value", "pattern", "expected"});
         row("comp", 26142.857142857145, "#,###,##0.00", "26,142.86");
         row("half away from zero", 2.5, "#,###", "3");
         row("zero empty", 0.0, "#,###", "");
@@ -54,9 +52,7 @@ private Q_SLOTS:
     }
 
     void fieldText_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString, QString>({"text", "pattern", "expected"});
         row("rate", "500", "###0.00", "500.00");
         row("rate 87.5", "87.5", "###0.00", "87.50");
         row("empty stays empty", "", "###0.00", "");
@@ -83,8 +79,7 @@ private Q_SLOTS:
     }
 
     void dateCompletion_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>({"typed", "expected"});
         row("mmddyyyy", "03152004", "03/15/2004");
         row("mmddyy", "031504", "03/15/04");
         row("typed with slashes", "3/15/04", "3/15/04");

@@ -116,10 +116,7 @@ private Q_SLOTS:
     // Every navigation button of every calculator: the target is shown, then
     // the calculator that holds the button is hidden.
     void navigationRows_data() {
-        QTest::addColumn<WindowId>("from");
-        QTest::addColumn<ControlName>("control");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<WindowId>("to");
+        columns<WindowId, ControlName, QString, WindowId>({"from", "control", "caption", "to"});
         for (WindowId from : kCalculators) {
             for (const NavigationButton& b : navigationRow(from)) {
                 const QByteArray name =

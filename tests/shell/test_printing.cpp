@@ -299,8 +299,8 @@ private Q_SLOTS:
     // writes; printing from it prints the ledger's copies, once any other
     // report.
     void previewDrawsWhatExportWrites_data() {
-        QTest::addColumn<WindowId>("window");
-        QTest::addColumn<int>("printedCopies");  // of 2 asked for
+        // printedCopies: of 2 asked for
+        columns<WindowId, int>({"window", "printedCopies"});
         row("ledger", WindowId::CalculationForm, 2);
         row("social security", WindowId::frmSocialSecurity, 1);
     }
@@ -334,9 +334,7 @@ private Q_SLOTS:
     // The shortcuts work while a field has the focus, even a key the field
     // would take for itself.
     void shortcutsFromAField_data() {
-        QTest::addColumn<ControlName>("field");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("exports");
+        columns<ControlName, int, bool>({"field", "key", "exports"});
         row("Ctrl+E in a date", calculationform::txtEndingDate, int(Qt::Key_E), true);
         row("Ctrl+E in the caption", calculationform::txtCaseCaption, int(Qt::Key_E), true);
         row("Ctrl+P in a date", calculationform::txtEndingDate, int(Qt::Key_P), false);

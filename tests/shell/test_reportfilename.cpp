@@ -13,9 +13,7 @@ private Q_SLOTS:
     // The title, the caption's first line and the day, joined by " - ";
     // what a file name cannot hold is left out.
     void names_data() {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("name");
+        columns<QString, QString, QString>({"title", "caption", "name"});
         const QString interest = "Interest Calculation";
         row("caption", interest, "Smith v. Acme Mills",
             "Interest Calculation - Smith v. Acme Mills - 2026-12-08.pdf");

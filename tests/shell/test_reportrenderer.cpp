@@ -133,8 +133,7 @@ private Q_SLOTS:
     // margin; a word longer than the line breaks where it must. Nothing is
     // lost and nothing runs past the right margin.
     void longLinesWrap_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("wordsWhole");
+        columns<QString, bool>({"caption", "wordsWhole"});
         QString words;
         for (int i = 1; words.size() < 150; ++i) {
             words += QStringLiteral("Claimant%1 v. Employer%1, ").arg(i);
@@ -180,9 +179,7 @@ private Q_SLOTS:
     // largest whole step down from 10 points at which its widest line fits:
     // every line reads back whole, in its columns.
     void ledgerTableFits_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<bool>("largeTotals");
-        QTest::addColumn<bool>("steppedDown");
+        columns<QLocale, bool, bool>({"locale", "largeTotals", "steppedDown"});
         const QLocale us(QLocale::English, QLocale::UnitedStates);
         const QLocale de(QLocale::German, QLocale::Germany);
         row("Letter, totals past $10M", us, true, true);
@@ -230,8 +227,7 @@ private Q_SLOTS:
     // under its last line; each page after the first starts the ledger's
     // table with its column header. A one-page report has no number.
     void pagesNumberedWithHeadings_data() {
-        QTest::addColumn<int>("entries");
-        QTest::addColumn<bool>("severalPages");
+        columns<int, bool>({"entries", "severalPages"});
         row("100 entries", 100, true);
         row("2 entries on one page", 2, false);
     }
@@ -286,9 +282,8 @@ private Q_SLOTS:
     // The paper is Letter in the United States and A4 elsewhere, turned for
     // the ledger; the margins are at least half an inch on every side.
     void paperAndMargins_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<bool>("ledger");
-        QTest::addColumn<QSizeF>("page");  // points, as the PDF holds it
+        // page: points, as the PDF holds it
+        columns<QLocale, bool, QSizeF>({"locale", "ledger", "page"});
         const QSizeF letter(612, 792);
         const QSizeF a4(595.28, 841.89);
         const QLocale us(QLocale::English, QLocale::UnitedStates);

@@ -15,8 +15,8 @@ class TestValues : public QObject {
 private Q_SLOTS:
     // Weeks to days, halves to even, within the 16-bit day count.
     void daysInWeeks_data() {
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<int>("days");  // 99999: beyond the day count
+        // days: 99999: beyond the day count
+        columns<double, int>({"weeks", "days"});
         row("10 weeks", 10.0, 70);
         row("age 45 male", 1599.3725, 11196);
         row("3.5 days to even 4", 0.5, 4);
@@ -39,8 +39,7 @@ private Q_SLOTS:
 
     // A nearly whole count of days is that whole day; anything else rounds down.
     void wholeDays_data() {
-        QTest::addColumn<double>("days");
-        QTest::addColumn<double>("whole");
+        columns<double, double>({"days", "whole"});
         row("42075 at 595", 42075.0 / 595 * 7, 495.0);
         row("7700 at 350", 7 * 7700.0 / 350, 154.0);
         row("a hair short of 1", 1 - 1e-13, 1.0);
@@ -54,8 +53,7 @@ private Q_SLOTS:
     }
 
     void val_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");
+        columns<QString, double>({"text", "expected"});
         row("empty", "", 0.0);
         row("blanks inside", "12 .5x", 12.5);
         row("letters", "abc", 0.0);
@@ -79,9 +77,7 @@ private Q_SLOTS:
     }
 
     void cdbl_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<double>("expected");
+        columns<QString, bool, double>({"text", "accepted", "expected"});
         row("plain", "500", true, 500.0);
         row("thousands", "1,250.00", true, 1250.0);
         row("dollar", "$75", true, 75.0);
@@ -120,8 +116,8 @@ private Q_SLOTS:
     }
 
     void fieldNumber_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");  // NaN: a number beyond the range of a double
+        // expected: NaN: a number beyond the range of a double
+        columns<QString, double>({"text", "expected"});
         const double outOfRange = std::numeric_limits<double>::quiet_NaN();
         row("thousands read whole", "1,000.00", 1000.0);
         row("dollar read whole", "$75", 75.0);
@@ -149,9 +145,7 @@ private Q_SLOTS:
     }
 
     void rounding_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("intValue");
-        QTest::addColumn<double>("halfEven");
+        columns<double, double, double>({"x", "intValue", "halfEven"});
         row("2.5", 2.5, 2.0, 2.0);
         row("3.5", 3.5, 3.0, 4.0);
         row("73.5", 73.5, 73.0, 74.0);
@@ -184,9 +178,7 @@ private Q_SLOTS:
     }
 
     void strAndCStr_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<QString>("str");
-        QTest::addColumn<QString>("cstr");
+        columns<double, QString, QString>({"x", "str", "cstr"});
         row("0.05", 0.05, " .05", "0.05");
         row("5", 5.0, " 5", "5");
         row("zero", 0.0, " 0", "0");

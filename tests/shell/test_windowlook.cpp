@@ -65,9 +65,7 @@ private Q_SLOTS:
     }
 
     void fieldsAreNamedByTheirLabels_data() {
-        QTest::addColumn<WindowId>("window");
-        QTest::addColumn<ControlName>("field");
-        QTest::addColumn<QString>("name");
+        columns<WindowId, ControlName, QString>({"window", "field", "name"});
         row("interest begin", WindowId::CalculationForm, calculationform::txtBeginningDate,
             "Beginning Date");
         row("interest payment", WindowId::CalculationForm, calculationform::txtPaymentAmount,

@@ -50,11 +50,9 @@ class TestWorksheets : public QObject {
 
 private Q_SLOTS:
     void finalLineIsTheResultShown_data() {
-        QTest::addColumn<WindowId>("window");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("field");  // the window's last result field
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("shown");
+        // field: the window's last result field
+        columns<WindowId, QString, QString, QString, QString>(
+            {"window", "script", "field", "label", "shown"});
 
         const QString period =
             "txtBeginningDate=01/01/2004|@txtBeginningDate|txtEndingDate=12/31/"

@@ -73,8 +73,9 @@ private Q_SLOTS:
     }
 
     void workedExamples_data() {
-        QTest::addColumn<QStringList>("inputs");   // total, costs, rate, lien, lien recovery
-        QTest::addColumn<QStringList>("results");  // lien recovery, new weekly rate, weeks / days
+        // inputs: total, costs, rate, lien, lien recovery
+        // results: lien recovery, new weekly rate, weeks / days
+        columns<QStringList, QStringList>({"inputs", "results"});
         row("lien 30000", QStringList{"100000", "40000", "450", "30000", ""},
             QStringList{"18,000.00", "$180.00", "155 / 3"});
         row("agreed recovery 20000", QStringList{"100000", "40000", "450", "", "20000"},
@@ -110,10 +111,7 @@ private Q_SLOTS:
     // which the focus then leaves for the refused field and not for the
     // case caption.
     void refusals_data() {
-        QTest::addColumn<QString>("total");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
+        columns<QString, QString, QString, ControlName>({"total", "rate", "message", "field"});
         row("rate missing first", "", "", "Rate is required for any calculation.", txtRate);
         row("total missing before a bad rate", "", "450x",
             "Total Recovery is required for any calculation.", txtTotalRecovery);
@@ -144,8 +142,7 @@ private Q_SLOTS:
     }
 
     void leavingLienAmount_data() {
-        QTest::addColumn<QString>("lien");
-        QTest::addColumn<ControlName>("next");
+        columns<QString, ControlName>({"lien", "next"});
         row("lien typed: on to the caption", "30000", txtCaseCaption);
         row("no lien: on to the lien recovery", "", txtLienRecovery);
     }
@@ -185,9 +182,8 @@ private Q_SLOTS:
     }
 
     void reports_data() {
-        QTest::addColumn<bool>("calculated");
-        QTest::addColumn<bool>("cleared");
-        QTest::addColumn<QStringList>("lines");  // blanks simplified, empty lines left out
+        // lines: blanks simplified, empty lines left out
+        columns<bool, bool, QStringList>({"calculated", "cleared", "lines"});
         const QString title = "Subrogation Calculation";
         const QString moment = "03-04-2026 09:05:07";
         row("before any calculation", false, false,

@@ -17,10 +17,7 @@ class TestSubrogationCore : public QObject {
 
 private Q_SLOTS:
     void weeksAndDays_data() {
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<int>("days");
+        columns<double, double, double, int>({"amount", "rate", "weeks", "days"});
         row("70000 at 450", 70000.0, 450.0, 155.0, 3);
         row("80000 at 450", 80000.0, 450.0, 177.0, 5);
         row("100000 at 450", 100000.0, 450.0, 222.0, 1);
