@@ -343,95 +343,55 @@ private Q_SLOTS:
         QCOMPARE(model.values().CompRate, 0.0);
     }
 
-    void leavingTheFromDate_data() {
-        columns<QString, QString, QString>({"typed", "after", "message"});
-        row("mmddyyyy", "01152005", "01/15/2005", "");
-        row("mmddyy", "011505", "01/15/2005", "");
-        row("slashes", "1/15/2005", "01/15/2005", "");
-        row("empty", "", "", "");
-        row("not a date", "13/45/2005", "13/45/2005", "13/45/2005 is not a valid date.");
-        row("ten thousand is no mmddyy", "10000", "10000", "10000 is not a valid date.");
+    // Leaving a field (emptying the age: changing it) re-formats its text,
+    // refuses a date or number that is none, or sends the focus on to the
+    // rate with the caret at its start.
+    void leavingAField_data() {
+        columns<ControlName, QString, QString, QString, bool>(
+            {"field", "typed", "after", "message", "toRate"});
+        const QString noDate = " is not a valid date.";
+        row("from mmddyyyy", txtFromDate, "01152005", "01/15/2005", "", false);
+        row("from mmddyy", txtFromDate, "011505", "01/15/2005", "", false);
+        row("from slashes", txtFromDate, "1/15/2005", "01/15/2005", "", false);
+        row("from empty", txtFromDate, "", "", "", false);
+        row("from not a date", txtFromDate, "13/45/2005", "13/45/2005", "13/45/2005" + noDate,
+            false);
+        row("from: ten thousand is no mmddyy", txtFromDate, "10000", "10000", "10000" + noDate,
+            false);
+        row("to mmddyyyy", txtToDate, "01012006", "01/01/2006", "", true);
+        row("to mmddyy", txtToDate, "010106", "01/01/2006", "", true);
+        row("to empty stays", txtToDate, "", "", "", false);
+        row("to not a date", txtToDate, "02/30/2006", "02/30/2006", "02/30/2006" + noDate, false);
+        row("rate whole", txtRate, "500", "500.00", "", false);
+        row("rate grouped", txtRate, "1,250", "1250.00", "", false);
+        row("rate decimals", txtRate, "87.555", "87.56", "", false);
+        row("rate not a number", txtRate, "abc", "abc", "", false);
+        row("rate empty", txtRate, "", "", "", false);
+        row("rate beyond a double", txtRate, "1e309", "1e309", "1e309 is not a valid number.",
+            false);
+        row("weeks empty", txtWeeks, "", "", "", false);
+        row("weeks", txtWeeks, "52", "52", "", true);
+        row("age typed", txtAge, "4", "4", "", false);
+        row("age emptied", txtAge, "", "", "", true);
     }
-    void leavingTheFromDate() {
+    void leavingAField() {
+        QFETCH(ControlName, field);
         QFETCH(QString, typed);
         QFETCH(QString, message);
+        QFETCH(bool, toRate);
         PresentValueModel model;
-        model.setText(txtFromDate, typed.toStdString());
-        const Reaction r = model.fire(txtFromDate, Event::LostFocus);
-        QTEST(text(model, txtFromDate), "after");
-        if (message.isEmpty()) {
-            QVERIFY(r.empty());
-        } else {
+        model.setText(field, typed.toStdString());
+        const Reaction r = model.fire(field, field == txtAge ? Event::Change : Event::LostFocus);
+        QTEST(text(model, field), "after");
+        if (!message.isEmpty()) {
             QCOMPARE(QString::fromStdString(r.message->text), message);
-            QCOMPARE(r.focus, std::optional<Focus>(Focus{txtFromDate, Caret::SelectAll}));
-        }
-    }
-
-    void leavingTheToDate_data() {
-        columns<QString, QString, QString>({"typed", "after", "focus"});
-        row("mmddyyyy", "01012006", "01/01/2006", qtName(txtRate));
-        row("mmddyy", "010106", "01/01/2006", qtName(txtRate));
-        row("empty stays", "", "", "");
-        row("not a date", "02/30/2006", "02/30/2006", qtName(txtToDate));
-    }
-    void leavingTheToDate() {
-        QFETCH(QString, typed);
-        QFETCH(QString, after);
-        QFETCH(QString, focus);
-        PresentValueModel model;
-        model.setText(txtToDate, typed.toStdString());
-        const Reaction r = model.fire(txtToDate, Event::LostFocus);
-        QCOMPARE(text(model, txtToDate), after);
-        if (focus.isEmpty()) {
-            QVERIFY(r.empty());
-        } else if (focus == qtName(txtRate)) {
+            QCOMPARE(r.focus, std::optional<Focus>(Focus{field, Caret::SelectAll}));
+        } else if (toRate) {
             QVERIFY(!r.message);
             QCOMPARE(r.focus, std::optional<Focus>(Focus{txtRate, Caret::AtStart}));
         } else {
-            QCOMPARE(r.message->text, after.toStdString() + " is not a valid date.");
-            QCOMPARE(r.focus, std::optional<Focus>(Focus{txtToDate, Caret::SelectAll}));
-        }
-    }
-
-    void leavingTheRate_data() {
-        columns<QString, QString, QString>({"typed", "after", "message"});
-        row("whole", "500", "500.00", "");
-        row("grouped", "1,250", "1250.00", "");
-        row("decimals", "87.555", "87.56", "");
-        row("not a number", "abc", "abc", "");
-        row("empty", "", "", "");
-        row("beyond a double", "1e309", "1e309", "1e309 is not a valid number.");
-    }
-    void leavingTheRate() {
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
-        PresentValueModel model;
-        model.setText(txtRate, typed.toStdString());
-        const Reaction r = model.fire(txtRate, Event::LostFocus);
-        if (message.isEmpty()) {
             QVERIFY(r.empty());
-        } else {
-            QCOMPARE(r.message->text, message.toStdString());
-            QCOMPARE(r.focus, std::optional<Focus>(Focus{txtRate, Caret::SelectAll}));
         }
-        QTEST(text(model, txtRate), "after");
-    }
-
-    void leavingWeeksMovesToTheRate() {
-        PresentValueModel model;
-        QVERIFY(model.fire(txtWeeks, Event::LostFocus).empty());
-        model.setText(txtWeeks, "52");
-        QCOMPARE(model.fire(txtWeeks, Event::LostFocus).focus,
-                 std::optional<Focus>(Focus{txtRate, Caret::AtStart}));
-    }
-
-    void emptyingTheAgeMovesToTheRate() {
-        PresentValueModel model;
-        model.setText(txtAge, "4");
-        QVERIFY(model.fire(txtAge, Event::Change).empty());
-        model.setText(txtAge, "");
-        QCOMPARE(model.fire(txtAge, Event::Change).focus,
-                 std::optional<Focus>(Focus{txtRate, Caret::AtStart}));
     }
 
     void clearKeepsTheInterestRateAndTheFigures() {
