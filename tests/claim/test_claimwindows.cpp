@@ -206,10 +206,6 @@ private Q_SLOTS:
     // With nothing changed they go on at once.
     void unsavedChangesAreAskedAbout_data() {
         columns<QString, bool, SaveChanges, bool>({"command", "changed", "answer", "goesOn"});
-        const auto row = [](const char* name, const char* command, bool changed, SaveChanges answer,
-                            bool goesOn) {
-            QTest::newRow(name) << QString(command) << changed << answer << goesOn;
-        };
         row("Close, Save", "Close", true, SaveChanges::Save, true);
         row("Close, Discard", "Close", true, SaveChanges::Discard, true);
         row("Close, Cancel", "Close", true, SaveChanges::Cancel, false);

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "claim/claim.h"
+#include "tests/support/play.h"
 #include "tests/support/rows.h"
 
 using namespace corvell;
@@ -14,30 +15,6 @@ using namespace corvell::test;
 Q_DECLARE_METATYPE(corvell::WindowId)
 
 namespace {
-
-ControlName named(const FormModel& m, const QString& name) {
-    for (ControlName c : m.controlNames()) {
-        if (QString::fromUtf8(c.name().data(), static_cast<qsizetype>(c.name().size())) == name) {
-            return c;
-        }
-    }
-    qFatal("no control %s", qPrintable(name));
-}
-
-// Steps separated by "|": "field=text" types, "@field" leaves the field,
-// "!button" presses the button.
-void play(FormModel& m, const QString& script) {
-    for (const QString& step : script.split('|')) {
-        if (step.startsWith('!')) {
-            m.fire(named(m, step.mid(1)), Event::Click);
-        } else if (step.startsWith('@')) {
-            m.fire(named(m, step.mid(1)), Event::LostFocus);
-        } else {
-            const qsizetype eq = step.indexOf('=');
-            m.setText(named(m, step.left(eq)), step.mid(eq + 1).toStdString());
-        }
-    }
-}
 
 QString lastLine(const Worksheet& sheet) {
     return QString::fromStdString(sheet.textLines().back()).trimmed();
