@@ -6,10 +6,8 @@
 #include <vector>
 
 #include "presentvalue/lifeexpectancy.h"
-#include "tests/support/rows.h"
 
 using namespace corvell;
-using namespace corvell::test;
 
 namespace {
 
@@ -77,6 +75,8 @@ class TestLifeExpectancy : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every cell, the first and last ages, the cells that look smoothed and
+    // the whole numbers among them.
     void everyPublishedCellAsPrinted() {
         const std::vector<PublishedCell> cells = publishedCells();
         QCOMPARE(cells.size(), std::size_t{110});
@@ -116,24 +116,6 @@ private Q_SLOTS:
                 QCOMPARE(std::round(years * 100) / 100, years);
             }
         }
-    }
-
-    void edgesOfTheTable_data() {
-        columns<int, int, double>({"gender", "age", "years"});
-        row("male 1", 1, 1, 71.53);
-        row("female 1", 2, 1, 78.42);
-        row("male 110", 1, 110, 1.25);
-        row("female 110", 2, 110, 1.28);
-        row("female 46 exactly 35", 2, 46, 35.0);
-        row("female 55 exactly 27", 2, 55, 27.0);
-        row("male 74 not smoothed", 1, 74, 9.27);
-        row("male 34 not smoothed", 1, 34, 40.23);
-        row("male 45", 1, 45, 30.61);
-    }
-    void edgesOfTheTable() {
-        QFETCH(int, gender);
-        QFETCH(int, age);
-        QTEST(lifeExpectancy(static_cast<Gender>(gender), age), "years");
     }
 
     void agesOutsideTheTableAreRefused() {
