@@ -30,28 +30,16 @@ Q_DECLARE_METATYPE(corvell::ui::SaveChanges)
 
 namespace {
 
-void trigger(QWidget& window, ControlName name) {
-    auto* action = window.findChild<QAction*>(qtName(name));
-    if (action == nullptr) {
-        qFatal("no menu command %s", qPrintable(qtName(name)));
-    }
-    action->trigger();
-}
-
 // Two periods of the worked example in the ledger, under a caption.
 void saveTwoPeriods(QWidget& w) {
     using namespace calculationform;
     type(w, txtCaseCaption, "Smith v. Acme Mills\nClaim 04-1187");
-    typeAndLeave(w, txtBeginningDate, "01/01/2004", cmdClear);
-    typeAndLeave(w, txtEndingDate, "12/31/2004", cmdClear);
-    typeAndLeave(w, txtRate, "500", cmdClear);
-    typeAndLeave(w, txtPaymentDate, "06/30/2005", cmdClear);
-    typeAndLeave(w, txtPaymentAmount, "1000", cmdClear);
+    typeAll(w, {txtBeginningDate, txtEndingDate, txtRate, txtPaymentDate, txtPaymentAmount},
+            {"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"}, cmdClear);
     click(w, cmdCalculate);
     click(w, cmdSave);
     click(w, cmdNextEntry);
-    typeAndLeave(w, txtEndingDate, "01/28/2005", cmdClear);
-    typeAndLeave(w, txtRate, "500", cmdClear);
+    typeAll(w, {txtEndingDate, txtRate}, {"01/28/2005", "500"}, cmdClear);
     click(w, cmdCalculate);
     click(w, cmdSave);
 }
@@ -98,7 +86,7 @@ QByteArray emptyClaimFile() {
 QWidget& changedSmithClaim(WindowTest& t, const QTemporaryDir& dir) {
     QWidget& w = t.open(WindowId::CalculationForm);
     t.dialogs.saveAs = dir.filePath("smith.claim");
-    trigger(w, menu::mnuSaveClaimAs);
+    command(w, menu::mnuSaveClaimAs)->trigger();
     type(w, calculationform::txtCaseCaption, "Smith v. Acme Mills");
     return w;
 }
@@ -130,7 +118,7 @@ private Q_SLOTS:
             click(ss, frmsocialsecurity::cmdSSCalculate);
             type(ss, frmsocialsecurity::txtCaseCaption, "Smith, still typing");
             t.dialogs.saveAs = dir.filePath("smith");
-            trigger(ss, menu::mnuSaveClaim);
+            command(ss, menu::mnuSaveClaim)->trigger();
             QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
             documents = QDir(documents).exists() ? documents : QDir::homePath();
             QCOMPARE(t.dialogs.proposedFiles,
@@ -172,7 +160,7 @@ private Q_SLOTS:
         const QString other = dir.filePath("other.claim");
         QWidget& w = t.open(WindowId::CalculationForm);
         t.dialogs.saveAs = other;
-        trigger(w, menu::mnuSaveClaimAs);
+        command(w, menu::mnuSaveClaimAs)->trigger();
         QWidget& smith = changedSmithClaim(t, dir);
         const QStringList before = shown(smith);
         const QString title = smith.windowTitle();
@@ -185,7 +173,7 @@ private Q_SLOTS:
         } else {
             write(other, bytes);
             t.dialogs.openPath = other;
-            trigger(w, menu::mnuOpenClaim);
+            command(w, menu::mnuOpenClaim)->trigger();
         }
         QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
         const QString start = "Could not open " + QDir::toNativeSeparators(other) + ": ";
@@ -230,7 +218,7 @@ private Q_SLOTS:
         QWidget& menu = t.open(WindowId::BeginForm);
         QWidget& w = changedSmithClaim(t, dir);
         if (!changed) {
-            trigger(w, menu::mnuSaveClaim);
+            test::command(w, menu::mnuSaveClaim)->trigger();
         }
         const QByteArray saved = contents(dir.filePath("smith.claim"));
         t.dialogs.answers = {answer};
@@ -241,7 +229,8 @@ private Q_SLOTS:
         } else if (command == "close control") {
             QCOMPARE(menu.close(), goesOn);
         } else {
-            trigger(w, command == "New Claim" ? menu::mnuNewClaim : menu::mnuOpenClaim);
+            test::command(w, command == "New Claim" ? menu::mnuNewClaim : menu::mnuOpenClaim)
+                ->trigger();
         }
         QCOMPARE(t.dialogs.questions, changed ? std::vector<QString>{"Save changes to smith.claim "
                                                                      "before closing?"}
@@ -266,7 +255,7 @@ private Q_SLOTS:
         type(w, calculationform::txtCaseCaption, "Smith v. Acme Mills");
         t.dialogs.answers = {SaveChanges::Save};
         t.dialogs.saveAs = dir.filePath("smith.claim");
-        trigger(w, menu::mnuNewClaim);
+        command(w, menu::mnuNewClaim)->trigger();
         QCOMPARE(t.dialogs.questions,
                  std::vector<QString>{"Save changes to Untitled before closing?"});
         QVERIFY(contents(dir.filePath("smith.claim")).contains("Smith v. Acme Mills"));
@@ -286,7 +275,7 @@ private Q_SLOTS:
         QVERIFY(!w.isWindowModified());
 
         t.dialogs.saveAs = dir.filePath("smith.claim");
-        trigger(menu, menu::mnuSaveClaim);
+        command(menu, menu::mnuSaveClaim)->trigger();
         QCOMPARE(w.windowTitle(), QString("CORVELL'S Compensation & Interest - smith.claim[*]"));
         QCOMPARE(menu.windowTitle(), QString("Corvell's Calculator - Base Page - smith.claim[*]"));
         QVERIFY(!w.isWindowModified());
@@ -317,7 +306,7 @@ private Q_SLOTS:
         const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
         t.dialogs.saveAs = dir.filePath(target);
-        trigger(w, menu::mnuSaveClaimAs);
+        command(w, menu::mnuSaveClaimAs)->trigger();
         QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
         const QString message = t.dialogs.lastMessage();
         QVERIFY2(message.startsWith("Could not save the claim as " +
@@ -337,7 +326,7 @@ private Q_SLOTS:
         QWidget& w = t.open(WindowId::CalculationForm);
         saveTwoPeriods(w);
         const QStringList before = shown(w);
-        auto* undo = w.findChild<QAction*>(qtName(menu::mnuUndoClear));
+        auto* undo = command(w, menu::mnuUndoClear);
         QVERIFY(!undo->isEnabled());
         click(w, calculationform::cmdClear);
         QVERIFY(listLines(w, calculationform::List1).isEmpty());
@@ -356,7 +345,7 @@ private Q_SLOTS:
         QWidget& w = t.open(WindowId::CalculationForm);
         saveTwoPeriods(w);
         t.dialogs.saveAs = dir.filePath("ledger.csv");
-        trigger(w, menu::mnuExportLedgerCsv);
+        command(w, menu::mnuExportLedgerCsv)->trigger();
         QCOMPARE(QFileInfo(t.dialogs.proposedFiles.at(0)).fileName(),
                  QString("Interest Calculation - Smith v. Acme Mills - 2026-03-04.csv"));
         const QStringList rows = QString(contents(dir.filePath("ledger.csv"))).split("\r\n");
@@ -370,12 +359,12 @@ private Q_SLOTS:
             qPrintable(rows[2]));
         QVERIFY(rows[3].startsWith("Totals,,,1000.00,,,,28142.86,"));
 
-        trigger(w, menu::mnuCopyLedger);
+        command(w, menu::mnuCopyLedger)->trigger();
         QVERIFY(QGuiApplication::clipboard()->text().split("\n").at(1).startsWith(
             "01/01/2004\t12/31/2004\t06/30/2005\t1000.00\t"));
         click(w, calculationform::cmdClear);
-        QVERIFY(!w.findChild<QAction*>(qtName(menu::mnuExportLedgerCsv))->isEnabled());
-        QVERIFY(!w.findChild<QAction*>(qtName(menu::mnuCopyLedger))->isEnabled());
+        QVERIFY(!command(w, menu::mnuExportLedgerCsv)->isEnabled());
+        QVERIFY(!command(w, menu::mnuCopyLedger)->isEnabled());
     }
 };
 

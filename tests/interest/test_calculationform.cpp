@@ -44,11 +44,8 @@ class TestCalculationForm : public QObject {
 
     // Types each field in tab order and leaves it, then presses Calculate.
     void calculate(const Period& p) {
-        typeAndLeave(w(), txtBeginningDate, p.begin, cmdClear);
-        typeAndLeave(w(), txtEndingDate, p.end, cmdClear);
-        typeAndLeave(w(), txtRate, p.rate, cmdClear);
-        typeAndLeave(w(), txtPaymentDate, p.paid, cmdClear);
-        typeAndLeave(w(), txtPaymentAmount, p.payment, cmdClear);
+        typeAll(w(), {txtBeginningDate, txtEndingDate, txtRate, txtPaymentDate, txtPaymentAmount},
+                {p.begin, p.end, p.rate, p.paid, p.payment}, cmdClear);
         click(w(), cmdCalculate);
     }
 
@@ -187,8 +184,7 @@ private Q_SLOTS:
         typeAndLeave(w(), txtRate, "500", cmdCalculate);
         QCOMPARE(text(w(), txtRate), QString("500.00"));
         QCOMPARE(focused(), control(w(), cmdCalculate));
-        typeAndLeave(w(), txtEndingDate, "123104", cmdCalculate);
-        typeAndLeave(w(), txtRate, "1,250", cmdCalculate);
+        typeAll(w(), {txtEndingDate, txtRate}, {"123104", "1,250"}, cmdCalculate);
         QCOMPARE(text(w(), txtRate), QString("1250.00"));
         QCOMPARE(focused(), control(w(), txtPaymentDate));
         typeAndLeave(w(), txtRate, "", cmdCalculate);
@@ -274,8 +270,7 @@ private Q_SLOTS:
         const CalculationValues values = model().values();
         t_->dialogs.clear();
 
-        typeAndLeave(w(), txtBeginningDate, begin, cmdClear);
-        typeAndLeave(w(), txtEndingDate, end, cmdClear);
+        typeAll(w(), {txtBeginningDate, txtEndingDate}, {begin, end}, cmdClear);
         typeAll(w(), {txtRate, txtWeeks}, {rate, weeks});
         // Leaving the rate may have moved the focus on to the payment date:
         // leave it before the payment fields are put in place without

@@ -61,10 +61,8 @@ class TestCalculationLedger : public QObject {
         if (!begin.isNull()) {
             typeAndLeave(w(), txtBeginningDate, begin, cmdClear);
         }
-        typeAndLeave(w(), txtEndingDate, end, cmdClear);
-        typeAndLeave(w(), txtRate, rate, cmdClear);
-        typeAndLeave(w(), txtPaymentDate, paid, cmdClear);
-        typeAndLeave(w(), txtPaymentAmount, payment, cmdClear);
+        typeAll(w(), {txtEndingDate, txtRate, txtPaymentDate, txtPaymentAmount},
+                {end, rate, paid, payment}, cmdClear);
         click(w(), cmdCalculate);
     }
 
@@ -253,8 +251,7 @@ private Q_SLOTS:
     // Save keeps the entry as calculated, whatever was typed since.
     void saveStoresTheCalculatedEntry() {
         calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
-        typeAndLeave(w(), txtEndingDate, "06/30/2004", cmdClear);
-        typeAndLeave(w(), txtPaymentDate, "", cmdClear);
+        typeAll(w(), {txtEndingDate, txtPaymentDate}, {"06/30/2004", ""}, cmdClear);
         click(w(), cmdSave);
         QCOMPARE(panel().at(0), kFirstLine);
         QCOMPARE(model().ledger().entry(1).EndText, std::string("12/31/2004"));

@@ -36,23 +36,12 @@ namespace {
 
 constexpr const char* kUnsaved = "You must save the present entry before printing!";
 
-QAction* command(QWidget& window, ControlName name) {
-    auto* action = window.findChild<QAction*>(qtName(name));
-    if (action == nullptr) {
-        qFatal("no menu command %s", qPrintable(qtName(name)));
-    }
-    return action;
-}
-
 // The worked example's first period, calculated and saved.
 void saveOnePeriod(QWidget& w) {
     using namespace calculationform;
     type(w, txtCaseCaption, "Smith v. Acme Mills\nClaim 04-1187");
-    typeAndLeave(w, txtBeginningDate, "01/01/2004", cmdClear);
-    typeAndLeave(w, txtEndingDate, "12/31/2004", cmdClear);
-    typeAndLeave(w, txtRate, "500", cmdClear);
-    typeAndLeave(w, txtPaymentDate, "06/30/2005", cmdClear);
-    typeAndLeave(w, txtPaymentAmount, "1000", cmdClear);
+    typeAll(w, {txtBeginningDate, txtEndingDate, txtRate, txtPaymentDate, txtPaymentAmount},
+            {"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"}, cmdClear);
     click(w, cmdCalculate);
     click(w, cmdSave);
 }

@@ -22,14 +22,6 @@ namespace menu = corvell::ui::menu;
 
 namespace {
 
-QAction* command(QWidget& window, ControlName name) {
-    auto* action = window.findChild<QAction*>(qtName(name));
-    if (action == nullptr) {
-        qFatal("no menu command %s", qPrintable(qtName(name)));
-    }
-    return action;
-}
-
 ui::WorksheetWindow* worksheetWindow(QWidget& window) {
     return window.findChild<ui::WorksheetWindow*>(QStringLiteral("WorksheetWindow"));
 }
@@ -37,10 +29,8 @@ ui::WorksheetWindow* worksheetWindow(QWidget& window) {
 // One period of the ledger, calculated and saved.
 void saveEntry(QWidget& w, const QString& end, const QString& paid, const QString& payment) {
     using namespace calculationform;
-    typeAndLeave(w, txtEndingDate, end, cmdClear);
-    typeAndLeave(w, txtRate, "500", cmdClear);
-    typeAndLeave(w, txtPaymentDate, paid, cmdClear);
-    typeAndLeave(w, txtPaymentAmount, payment, cmdClear);
+    typeAll(w, {txtEndingDate, txtRate, txtPaymentDate, txtPaymentAmount},
+            {end, "500", paid, payment}, cmdClear);
     click(w, cmdCalculate);
     click(w, cmdSave);
 }

@@ -36,6 +36,14 @@ QWidget* control(QWidget& window, ControlName name) {
     return w;
 }
 
+QAction* command(QWidget& window, ControlName name) {
+    auto* action = window.findChild<QAction*>(qtName(name));
+    if (action == nullptr) {
+        qFatal("no menu command %s", qPrintable(qtName(name)));
+    }
+    return action;
+}
+
 QLineEdit* lineEdit(QWidget& window, ControlName name) {
     auto* w = qobject_cast<QLineEdit*>(control(window, name));
     if (w == nullptr) {
@@ -125,13 +133,18 @@ QStringList filled(QWidget& window, std::initializer_list<ControlName> names) {
     return found;
 }
 
-void typeAll(QWidget& window, std::initializer_list<ControlName> fields, const QStringList& typed) {
+void typeAll(QWidget& window, std::initializer_list<ControlName> fields, const QStringList& typed,
+             std::optional<ControlName> leaveTo) {
     if (std::ssize(fields) != typed.size()) {
         qFatal("%d fields but %d texts to type", int(fields.size()), int(typed.size()));
     }
     auto text = typed.begin();
     for (ControlName field : fields) {
-        type(window, field, *text++);
+        if (leaveTo) {
+            typeAndLeave(window, field, *text++, *leaveTo);
+        } else {
+            type(window, field, *text++);
+        }
     }
 }
 

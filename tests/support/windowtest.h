@@ -5,6 +5,7 @@
 // with fake dialogs, settings of its own and a clock that stands still unless
 // the test moves it.
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <initializer_list>
+#include <optional>
 
 #include "app/program.h"
 
@@ -55,6 +57,8 @@ public:
 QLineEdit* lineEdit(QWidget& window, ControlName name);
 QPushButton* button(QWidget& window, ControlName name);
 QWidget* control(QWidget& window, ControlName name);
+// The menu command of this name.
+QAction* command(QWidget& window, ControlName name);
 
 // Replaces the field's text as if typed, leaving the focus in the field.
 void type(QWidget& window, ControlName field, const QString& text);
@@ -69,8 +73,10 @@ QString text(QWidget& window, ControlName name);
 QStringList texts(QWidget& window, std::initializer_list<ControlName> names);
 // The names of those of the fields that hold any text.
 QStringList filled(QWidget& window, std::initializer_list<ControlName> names);
-// Types the texts into the fields, one by one in the order given, as type() does.
-void typeAll(QWidget& window, std::initializer_list<ControlName> fields, const QStringList& typed);
+// Types the texts into the fields, one by one in the order given, as type()
+// does; with `leaveTo`, leaves each field for it as typeAndLeave() does.
+void typeAll(QWidget& window, std::initializer_list<ControlName> fields, const QStringList& typed,
+             std::optional<ControlName> leaveTo = std::nullopt);
 QStringList listLines(QWidget& window, ControlName name);
 QWidget* focused();
 
