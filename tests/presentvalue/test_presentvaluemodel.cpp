@@ -39,6 +39,14 @@ QString text(const PresentValueModel& model, ControlName field) {
     return QString::fromStdString(model.text(field));
 }
 
+QStringList texts(const PresentValueModel& model, std::initializer_list<ControlName> fields) {
+    QStringList all;
+    for (ControlName field : fields) {
+        all << text(model, field);
+    }
+    return all;
+}
+
 std::optional<Message> messageOf(const Reaction& r) {
     return r.message;
 }
@@ -132,8 +140,7 @@ private Q_SLOTS:
         enter(model, {"01/01/2005", "", " ", "", "", "500"});
         const Reaction r = calculate(model);
         QVERIFY(!r.message);
-        QCOMPARE(text(model, txtToDate), QStringLiteral("1/1/2005"));
-        QCOMPARE(text(model, txtTotalComp), QStringLiteral("0.00"));
+        QCOMPARE(texts(model, {txtToDate, txtTotalComp}), QStringList({"1/1/2005", "0.00"}));
     }
 
     void fromAndToDates() {
@@ -142,11 +149,11 @@ private Q_SLOTS:
         QVERIFY(calculate(model).empty());
         QCOMPARE(text(model, txtFromDate), QStringLiteral("01/01/2005"));
         QCOMPARE(model.values().Weeks, 365.0 / 7);
-        QCOMPARE(text(model, txtWeeks), QStringLiteral("52.1428571428571"));
-        QCOMPARE(text(model, txtTotalComp), QStringLiteral("26,071.43"));
+        QCOMPARE(texts(model, {txtWeeks, txtTotalComp}),
+                 QStringList({"52.1428571428571", "26,071.43"}));
         // 52 whole weeks: the same present value as 52 weeks typed.
-        QCOMPARE(text(model, txtPresentValue), QStringLiteral("25,348.82"));
-        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" .05"));
+        QCOMPARE(texts(model, {txtPresentValue, txtInterestRate}),
+                 QStringList({"25,348.82", " .05"}));
         QCOMPARE(model.discountRate(), 0.05);
     }
 
@@ -175,8 +182,7 @@ private Q_SLOTS:
         PresentValueModel model;
         enter(model, {"01/01/2005", "01/01/2006", "10", "45", "m", "500"});
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, txtGender), QStringLiteral("M"));
-        QCOMPARE(text(model, txtWeeks), QStringLiteral("52.1428571428571"));
+        QCOMPARE(texts(model, {txtGender, txtWeeks}), QStringList({"M", "52.1428571428571"}));
         QCOMPARE(model.values().Days, std::int16_t{0});
     }
 
@@ -185,9 +191,8 @@ private Q_SLOTS:
         enter(model, {"01/01/2005", "", "52", "", "", "500"});
         model.setText(txtInterestRate, "");
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" .05"));
-        QCOMPARE(text(model, txtTotalComp), QStringLiteral("26,000.00"));
-        QCOMPARE(text(model, txtPresentValue), QStringLiteral("25,348.82"));
+        QCOMPARE(texts(model, {txtInterestRate, txtTotalComp, txtPresentValue}),
+                 QStringList({" .05", "26,000.00", "25,348.82"}));
         QCOMPARE(model.values().CompRate, 500.0);
         QCOMPARE(model.values().TotalComp, 26000.0);
     }
@@ -256,9 +261,8 @@ private Q_SLOTS:
         PresentValueModel model;
         enter(model, {"01/01/2006", "01/01/2005", "", "", "", "500"});
         QVERIFY(calculate(model).empty());
-        QCOMPARE(text(model, txtWeeks), QStringLiteral("-52.1428571428571"));
-        QCOMPARE(text(model, txtTotalComp), QStringLiteral("-26,071.43"));
-        QCOMPARE(text(model, txtPresentValue), QStringLiteral("0.00"));
+        QCOMPARE(texts(model, {txtWeeks, txtTotalComp, txtPresentValue}),
+                 QStringList({"-52.1428571428571", "-26,071.43", "0.00"}));
     }
 
     void weeksRecalculatedFromTheirToDate() {
@@ -284,8 +288,7 @@ private Q_SLOTS:
         QCOMPARE(model.values().Weeks, 52.0);
         QCOMPARE(model.values().Days, std::int16_t{364});
         QCOMPARE(model.values().CompRate, 500.0);
-        QCOMPARE(text(model, txtTotalComp), QStringLiteral("26,000.00"));
-        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" .05"));
+        QCOMPARE(texts(model, {txtTotalComp, txtInterestRate}), QStringList({"26,000.00", " .05"}));
 
         enter(model, {"01/01/2005", "", "-4681.3", "", "", "700"});
         QCOMPARE(messageOf(calculate(model))->text,
@@ -322,9 +325,8 @@ private Q_SLOTS:
                  std::optional<Message>(Message{"Interest Rate is out of range.", {}}));
         QCOMPARE(r.focus, std::optional<Focus>(Focus{txtInterestRate, Caret::SelectAll}));
         // The steps before keep their effects...
-        QCOMPARE(text(model, txtWeeks), QStringLiteral("52.1428571428571"));
-        QCOMPARE(text(model, txtTotalComp), QStringLiteral("31,285.71"));
-        QCOMPARE(text(model, txtInterestRate), QStringLiteral("-52"));
+        QCOMPARE(texts(model, {txtWeeks, txtTotalComp, txtInterestRate}),
+                 QStringList({"52.1428571428571", "31,285.71", "-52"}));
         // ...while the discount rate and the present value stay those of the
         // last calculation.
         QCOMPARE(model.discountRate(), 0.05);
@@ -446,8 +448,8 @@ private Q_SLOTS:
         };
         QCOMPARE(doc.plainLines(), expected);
         // Printing changes nothing.
-        QCOMPARE(text(model, txtInterestRate), QStringLiteral(" .05"));
-        QCOMPARE(text(model, txtWeeks), QStringLiteral("52.1428571428571"));
+        QCOMPARE(texts(model, {txtInterestRate, txtWeeks}),
+                 QStringList({" .05", "52.1428571428571"}));
     }
 
     void reportAgeLineOnlyWithAnAge() {
