@@ -1,7 +1,6 @@
 // The present value window as the operator uses it: its layout, leaving
 // fields, Enter, Calculate, Clear and Print, with messages, focus and the
 // printed report read back from a PDF.
-#include <QLabel>
 #include <QTest>
 #include <cmath>
 #include <memory>
@@ -21,6 +20,46 @@ using namespace corvell::frmpresentvalue;
 using namespace corvell::test;
 
 namespace {
+
+// Each label sits above its field, its width not set.
+constexpr Placed kPlaces[] = {
+    {txtFromDate, 120, 960, 1455, 375, nullptr, "Enter first day payment made as m/d/yy"},
+    {txtToDate, 1680, 960, 1455, 375, nullptr,
+     "Enter last date of period inclusive.  Enter as m/d/yy"},
+    {txtWeeks, 3240, 960, 1095, 375, nullptr,
+     "Enter weeks to compute end date or weeks will be calculated using from and to dates"},
+    {txtAge, 4440, 960, 615, 375, nullptr,
+     "Enter age to nearest birthday for approximation of life expency from HCFA tables."},
+    {txtGender, 5160, 960, 615, 375, nullptr,
+     "If age is entered, enter M for male or F for female"},
+    {txtRate, 5880, 960, 1455, 375, nullptr, "Enter weekly indemnity rate"},
+    {txtInterestRate, 360, 1920, 1215, 375, nullptr, "Enter discount  interest rate if not 5%"},
+    {txtCaseCaption, 360, 2760, 4935, 975, nullptr,
+     "Enter any identifying information for printed report"},
+    {txtTotalComp, 1800, 1920, 1935, 360, nullptr, "Calculated total Compensation before discount"},
+    {txtPresentValue, 4080, 1920, 1815, 360, nullptr,
+     "Calculated present value based on interest rate"},
+    {lblFromDate, 120, 720, 0, 255, "From Date", nullptr},
+    {lblToDate, 1800, 720, 0, 255, "To Date", nullptr},
+    {lblWeeks, 3240, 720, 0, 255, "Weeks", nullptr},
+    {lblAge, 4440, 720, 0, 255, "Age", nullptr},
+    {lblGender, 5160, 720, 0, 255, "M/F", nullptr},
+    {lblRate, 6000, 720, 0, 255, "Comp Rate", nullptr},
+    {lblInterestRate, 360, 1680, 0, 255, "Interest Rate", nullptr},
+    {lblTotalComp, 2040, 1680, 0, 255, "Total Comp", nullptr},
+    {lblPresentValue, 4080, 1680, 0, 255, "Present Value", nullptr},
+    {lblCaseCaption, 360, 2520, 0, 255, "Case Caption", nullptr},
+    {cmdPVCalculate, 7200, 1920, 1575, 735, "Calculate", "Press to calculate"},
+    {cmdPVPrint, 7200, 3000, 855, 735, "Print", "Press to print results of calculation"},
+    {cmdPVClear, 8160, 3000, 615, 735, "Clear", "Clear for new calculation"},
+    {nav::cmdQuit, 7920, 120, 855, 375, "Close", "Return to main menu"},
+    {nav::CmdInterest, 240, 240, 1095, 195, "Interest", nullptr},
+    {nav::cmdSocialSecurity, 1440, 240, 1215, 195, nullptr, nullptr},
+    {nav::cmdCommutation, 2760, 240, 1215, 195, nullptr, nullptr},
+    {nav::cmdLumpSum, 4080, 240, 1215, 195, "Lump Sum", nullptr},
+    {nav::cmdSubrogation, 5400, 240, 1095, 195, nullptr, nullptr},
+    {nav::cmdPension, 6600, 240, 1095, 195, nullptr, nullptr},
+};
 
 // The left edge of the first word of the PDF with this text.
 double leftOf(const PdfResult& pdf, const QString& word) {
@@ -65,105 +104,19 @@ private Q_SLOTS:
     }
     void cleanup() { t_.reset(); }
 
-    void titleAndStartingTexts() {
+    void layout() {
         QCOMPARE(w_->windowTitle(), QStringLiteral("CORVELL'S Present Value Calculator"));
         QCOMPARE(ui::clientArea(*w_).size(), QSize(ui::pixels(9525), ui::pixels(5940)));
         QCOMPARE(text(*w_, txtInterestRate), QStringLiteral(".05"));
         QVERIFY(text(*w_, txtFromDate).isEmpty());
         QVERIFY(button(*w_, cmdPVCalculate)->isDefault());
-    }
-
-    void controls_data() {
-        columns<ControlName, QRect, QString>({"name", "twips", "toolTip"});
-        auto row = [](ControlName name, int l, int t, int w, int h, const char* tip) {
-            QTest::newRow(qPrintable(qtName(name))) << name << QRect(l, t, w, h) << tip;
-        };
-        row(txtFromDate, 120, 960, 1455, 375, "Enter first day payment made as m/d/yy");
-        row(txtToDate, 1680, 960, 1455, 375,
-            "Enter last date of period inclusive.  Enter as m/d/yy");
-        row(txtWeeks, 3240, 960, 1095, 375,
-            "Enter weeks to compute end date or weeks will be calculated using from and to dates");
-        row(txtAge, 4440, 960, 615, 375,
-            "Enter age to nearest birthday for approximation of life expency from HCFA tables.");
-        row(txtGender, 5160, 960, 615, 375, "If age is entered, enter M for male or F for female");
-        row(txtRate, 5880, 960, 1455, 375, "Enter weekly indemnity rate");
-        row(txtInterestRate, 360, 1920, 1215, 375, "Enter discount  interest rate if not 5%");
-        row(txtCaseCaption, 360, 2760, 4935, 975,
-            "Enter any identifying information for printed report");
-        row(txtTotalComp, 1800, 1920, 1935, 360, "Calculated total Compensation before discount");
-        row(txtPresentValue, 4080, 1920, 1815, 360,
-            "Calculated present value based on interest rate");
-        row(cmdPVCalculate, 7200, 1920, 1575, 735, "Press to calculate");
-        row(cmdPVPrint, 7200, 3000, 855, 735, "Press to print results of calculation");
-        row(cmdPVClear, 8160, 3000, 615, 735, "Clear for new calculation");
-        row(nav::cmdQuit, 7920, 120, 855, 375, "Return to main menu");
-        row(nav::CmdInterest, 240, 240, 1095, 195, "");
-        row(nav::cmdSocialSecurity, 1440, 240, 1215, 195, "");
-        row(nav::cmdCommutation, 2760, 240, 1215, 195, "");
-        row(nav::cmdLumpSum, 4080, 240, 1215, 195, "");
-        row(nav::cmdSubrogation, 5400, 240, 1095, 195, "");
-        row(nav::cmdPension, 6600, 240, 1095, 195, "");
-    }
-    void controls() {
-        QFETCH(ControlName, name);
-        QFETCH(QRect, twips);
-        QFETCH(QString, toolTip);
-        QWidget* c = control(*w_, name);
-        QCOMPARE(c->geometry(), QRect(ui::pixels(twips.left()), ui::pixels(twips.top()),
-                                      ui::pixels(twips.width()), ui::pixels(twips.height())));
-        QCOMPARE(c->toolTip(), toolTip);
-        if (auto* field = qobject_cast<QLineEdit*>(c)) {
-            QCOMPARE(field->font().family(), ui::standInFamily("Times New Roman"));
-            QVERIFY(field->font().bold());
-            QCOMPARE(field->font().pointSizeF(), 9.75);
-        } else if (name == cmdPVCalculate || name == cmdPVPrint || name == cmdPVClear) {
-            QCOMPARE(c->font().family(), ui::standInFamily("MS Sans Serif"));
-            QVERIFY(c->font().bold());
-            QCOMPARE(c->font().pointSizeF(), 8.25);
-        }
-    }
-
-    void buttonCaptions() {
-        QCOMPARE(button(*w_, cmdPVCalculate)->text(), QStringLiteral("Calculate"));
-        QCOMPARE(button(*w_, cmdPVPrint)->text(), QStringLiteral("Print"));
-        QCOMPARE(button(*w_, cmdPVClear)->text(), QStringLiteral("Clear"));
-        QCOMPARE(button(*w_, nav::cmdQuit)->text(), QStringLiteral("Close"));
-        QCOMPARE(button(*w_, nav::CmdInterest)->text(), QStringLiteral("Interest"));
-        QCOMPARE(button(*w_, nav::cmdLumpSum)->text(), QStringLiteral("Lump Sum"));
-    }
-
-    void labelsAboveTheirFields() {
-        struct Expected {
-            const char* caption;
-            int left;
-            int top;
-        };
-        const Expected labels[] = {
-            {"From Date", 120, 720},      {"To Date", 1800, 720},     {"Weeks", 3240, 720},
-            {"Age", 4440, 720},           {"M/F", 5160, 720},         {"Comp Rate", 6000, 720},
-            {"Interest Rate", 360, 1680}, {"Total Comp", 2040, 1680}, {"Present Value", 4080, 1680},
-            {"Case Caption", 360, 2520},
-        };
-        const QList<QLabel*> all = w_->findChildren<QLabel*>();
-        for (const Expected& e : labels) {
-            QLabel* found = nullptr;
-            for (QLabel* label : all) {
-                if (label->text() == QLatin1String(e.caption)) {
-                    found = label;
-                }
-            }
-            QVERIFY2(found != nullptr, e.caption);
-            QCOMPARE(found->pos(), QPoint(ui::pixels(e.left), ui::pixels(e.top)));
-            QCOMPARE(found->height(), ui::pixels(255));
-            const bool caseCaption = QLatin1String(e.caption) == QLatin1String("Case Caption");
-            QCOMPARE(found->font().family(),
-                     ui::standInFamily(caseCaption ? "MS Serif" : "MS Sans Serif"));
-            QCOMPARE(found->font().pointSizeF(), caseCaption ? 9.75 : 8.25);
-            QVERIFY(found->font().bold());
-        }
-    }
-
-    void tabOrder() {
+        checkPlaces(*w_, kPlaces);
+        checkFonts(*w_,
+                   {txtFromDate, txtToDate, txtWeeks, txtAge, txtGender, txtRate, txtInterestRate,
+                    txtCaseCaption, txtTotalComp, txtPresentValue},
+                   {lblFromDate, lblToDate, lblWeeks, lblAge, lblGender, lblRate, lblInterestRate,
+                    lblTotalComp, lblPresentValue},
+                   {cmdPVCalculate, cmdPVPrint, cmdPVClear}, lblCaseCaption);
         checkTabOrder(*w_, {txtFromDate,
                             txtToDate,
                             txtWeeks,
