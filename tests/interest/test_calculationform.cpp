@@ -49,13 +49,7 @@ class TestCalculationForm : public QObject {
         click(w(), cmdCalculate);
     }
 
-    QStringList results() {
-        QStringList r;
-        for (ControlName name : kResults) {
-            r << text(w(), name);
-        }
-        return r;
-    }
+    QStringList results() { return texts(w(), kResults); }
 
     void expectRefusal(const QString& message, ControlName field) {
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});

@@ -86,13 +86,7 @@ class TestLumpSumWindow : public QObject {
         click(*w_, cmdCommCalculate);
     }
 
-    QStringList results() {
-        QStringList r;
-        for (ControlName name : kResults) {
-            r << text(*w_, name);
-        }
-        return r;
-    }
+    QStringList results() { return texts(*w_, kResults); }
 
     const report::Document& printed() { return test::printed(*t_, *w_, cmdCommPrint); }
 

@@ -46,13 +46,7 @@ class TestFrmSubrogation : public QObject {
         pressEnter(*w_, txtLienAmount);
     }
 
-    QStringList fieldTexts() {
-        QStringList texts;
-        for (ControlName name : kFields) {
-            texts << text(*w_, name);
-        }
-        return texts;
-    }
+    QStringList fieldTexts() { return texts(*w_, kFields); }
 
 private Q_SLOTS:
     void init() {

@@ -115,12 +115,16 @@ QString text(QWidget& window, ControlName name) {
     qFatal("%s holds no text", qPrintable(qtName(name)));
 }
 
-QStringList texts(QWidget& window, std::initializer_list<ControlName> names) {
+QStringList texts(QWidget& window, std::span<const ControlName> names) {
     QStringList all;
     for (ControlName name : names) {
         all << text(window, name);
     }
     return all;
+}
+
+QStringList texts(QWidget& window, std::initializer_list<ControlName> names) {
+    return texts(window, std::span<const ControlName>(names.begin(), names.size()));
 }
 
 QStringList filled(QWidget& window, std::initializer_list<ControlName> names) {

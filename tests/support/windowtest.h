@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <initializer_list>
 #include <optional>
+#include <span>
 
 #include "app/program.h"
 
@@ -70,6 +71,7 @@ void pressEnter(QWidget& window, ControlName field);
 void doubleClickLine(QWidget& window, ControlName list, int row);
 QString text(QWidget& window, ControlName name);
 // The texts of the fields, in the order given.
+QStringList texts(QWidget& window, std::span<const ControlName> names);
 QStringList texts(QWidget& window, std::initializer_list<ControlName> names);
 // The names of those of the fields that hold any text.
 QStringList filled(QWidget& window, std::initializer_list<ControlName> names);
