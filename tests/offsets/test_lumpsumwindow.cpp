@@ -262,9 +262,8 @@ private Q_SLOTS:
 
         enterAll(date, rate, amount);
         checkRefusal(*t_, *w_, message, field);
-        QCOMPARE(text(*w_, txtBeginningDate), dateAfter);
-        QCOMPARE(text(*w_, txtRate), rate);
-        QCOMPARE(text(*w_, txtNetOffsetAmount), amount);
+        QCOMPARE(texts(*w_, {txtBeginningDate, txtRate, txtNetOffsetAmount}),
+                 QStringList({dateAfter, rate, amount}));
         QCOMPARE(results(), before);
         QCOMPARE(values().CompRate, 800.0);
         QCOMPARE(shown(values().BeginDate), dateAfter.isEmpty() || dateAfter == "02/30/2004"

@@ -164,8 +164,7 @@ private Q_SLOTS:
                 {pension, pension == "1e200" ? "1e200" : "60", rate});
         click(*w_, cmdSSCalculate);
         checkRefusal(*t_, *w_, message, field);
-        QCOMPARE(text(*w_, txtRate), rate);
-        QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
+        QCOMPARE(texts(*w_, {txtRate, txtNewWeeklyRate}), QStringList({rate, "$334.10"}));
         QCOMPARE(w_->model().newWeeklyRate(), kept);
     }
 

@@ -185,8 +185,7 @@ private Q_SLOTS:
 
         calculate(monthly, rate);
         checkRefusal(*t_, *w_, message, field);
-        QCOMPARE(text(*w_, txtSocialSecurity), monthly);
-        QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
+        QCOMPARE(texts(*w_, {txtSocialSecurity, txtNewRate}), QStringList({monthly, "384.80"}));
     }
 
     void clear() {
