@@ -4,6 +4,7 @@
 // "@field" leaves the field, "!button" presses the button.
 
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 #include "shell/formmodel.h"
@@ -21,17 +22,22 @@ inline ControlName named(const FormModel& m, const QString& name) {
     qFatal("no control %s", qPrintable(name));
 }
 
-inline void play(FormModel& m, const QString& script) {
+// Returns the messages the handlers gave, in turn.
+inline QStringList play(FormModel& m, const QString& script) {
+    QStringList messages;
     for (const QString& step : script.split('|')) {
-        if (step.startsWith('!')) {
-            m.fire(named(m, step.mid(1)), Event::Click);
-        } else if (step.startsWith('@')) {
-            m.fire(named(m, step.mid(1)), Event::LostFocus);
+        if (step.startsWith('!') || step.startsWith('@')) {
+            const Reaction r = m.fire(named(m, step.mid(1)),
+                                      step.startsWith('!') ? Event::Click : Event::LostFocus);
+            if (r.message) {
+                messages << QString::fromStdString(r.message->text);
+            }
         } else {
             const qsizetype eq = step.indexOf('=');
             m.setText(named(m, step.left(eq)), step.mid(eq + 1).toStdString());
         }
     }
+    return messages;
 }
 
 }  // namespace corvell::test
