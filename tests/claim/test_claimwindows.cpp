@@ -143,7 +143,7 @@ private Q_SLOTS:
     // A file that cannot be opened is named with what is wrong, asks
     // nothing and changes no window; a missing recent claim leaves the list.
     void unsoundFileChangesNothing_data() {
-        // bytes: none: the file is missing
+        // bytes: none when the file is missing
         // reason: the message's end, or its start before "..."
         columns<QByteArray, QString>({"bytes", "reason"});
         row("cut short", emptyClaimFile().left(150),

@@ -28,7 +28,7 @@ class TestCommutationCore : public QObject {
 
 private Q_SLOTS:
     void days_data() {
-        // days: -1: refused
+        // days: -1 when refused
         columns<double, int>({"weeks", "days"});
         row("104 weeks", 104.0, 728);
         row("1 week", 1.0, 7);
@@ -52,7 +52,7 @@ private Q_SLOTS:
     }
 
     void endDate_data() {
-        // end: empty: beyond 12/31/9999
+        // end: empty when beyond 12/31/9999
         columns<QString, int, QString>({"begin", "days", "end"});
         row("104 weeks", "01/05/2004", 728, "01/02/2006");
         row("1 week, same weekday", "01/05/2004", 7, "01/12/2004");

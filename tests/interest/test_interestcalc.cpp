@@ -91,7 +91,7 @@ private Q_SLOTS:
 
     // A period given in weeks holds at least one day and at most 32767.
     void periodOfWeeks_data() {
-        // days: 0: refused
+        // days: 0 when refused
         columns<QString, int>({"weeks", "days"});
         row("10.5 weeks round to even 74", "10.5", 74);
         row("one fourteenth rounds to 0", QString::number(1.0 / 14, 'g', 17), 0);

@@ -71,7 +71,7 @@ private Q_SLOTS:
     }
 
     void refusals_data() {
-        // focus: empty: the focus stays
+        // focus: empty when the focus stays
         columns<QString, QString, QString, QString, QString, QString, QString>(
             {"from", "to", "weeks", "age", "gender", "message", "focus"});
 
@@ -201,7 +201,7 @@ private Q_SLOTS:
     // the field is written, so that every Calculate reads it alike: it stays
     // as typed, and the discount rate and present value keep what they held.
     void interestRateAsTyped_data() {
-        // message: empty: calculated
+        // message: empty when calculated
         columns<QString, QString, double, QString>({"typed", "shown", "rate", "message"});
         const QString outOfRange = "Interest Rate is out of range.";
         row("6 percent", "6", " .06", 0.06, "");

@@ -414,7 +414,7 @@ private Q_SLOTS:
     // Enter on the list recalls its selected line, as a double click does; a
     // line merely current (the list tabbed into) is no choice.
     void enterRecallsTheSelectedLine_data() {
-        // row: -1: no line chosen
+        // row: -1 when no line is chosen
         columns<int, Qt::Key, Qt::KeyboardModifiers, int>({"row", "key", "modifiers", "recalled"});
         row("Return on the second line", 1, Qt::Key_Return, Qt::KeyboardModifiers(), 1);
         row("keypad Enter on the third line", 2, Qt::Key_Enter,
@@ -543,8 +543,8 @@ private Q_SLOTS:
     }
 
     void printing_data() {
-        // copies: -1: the dialog is cancelled
-        // failOn: -1: the printer works
+        // copies: -1 when the dialog is cancelled
+        // failOn: -1 when the printer works
         columns<ControlName, int, int, int, bool>(
             {"buttonName", "copies", "failOn", "documents", "errorShown"});
         row("ledger three copies", cmdPrint, 3, -1, 3, false);

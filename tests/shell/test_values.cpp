@@ -15,7 +15,7 @@ class TestValues : public QObject {
 private Q_SLOTS:
     // Weeks to days, halves to even, within the 16-bit day count.
     void daysInWeeks_data() {
-        // days: 99999: beyond the day count
+        // days: 99999 when beyond the day count
         columns<double, int>({"weeks", "days"});
         row("10 weeks", 10.0, 70);
         row("age 45 male", 1599.3725, 11196);
@@ -116,7 +116,7 @@ private Q_SLOTS:
     }
 
     void fieldNumber_data() {
-        // expected: NaN: a number beyond the range of a double
+        // expected: NaN for a number beyond the range of a double
         columns<QString, double>({"text", "expected"});
         const double outOfRange = std::numeric_limits<double>::quiet_NaN();
         row("thousands read whole", "1,000.00", 1000.0);
