@@ -20,6 +20,7 @@
 #include "shell/beginformcontrols.h"
 #include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
+#include "tests/support/workedexample.h"
 
 using namespace corvell;
 using namespace corvell::test;
@@ -33,11 +34,7 @@ namespace {
 // Two periods of the worked example in the ledger, under a caption.
 void saveTwoPeriods(QWidget& w) {
     using namespace calculationform;
-    type(w, txtCaseCaption, "Smith v. Acme Mills\nClaim 04-1187");
-    typeAll(w, {txtBeginningDate, txtEndingDate, txtRate, txtPaymentDate, txtPaymentAmount},
-            {"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"}, cmdClear);
-    click(w, cmdCalculate);
-    click(w, cmdSave);
+    saveWorkedExample(w, "Smith v. Acme Mills\nClaim 04-1187", false);
     click(w, cmdNextEntry);
     typeAll(w, {txtEndingDate, txtRate}, {"01/28/2005", "500"}, cmdClear);
     click(w, cmdCalculate);

@@ -14,6 +14,7 @@
 #include "shell/format.h"
 #include "tests/support/pdftext.h"
 #include "tests/support/windowtest.h"
+#include "tests/support/workedexample.h"
 
 using namespace corvell;
 using namespace corvell::calculationform;
@@ -66,14 +67,7 @@ class TestCalculationLedger : public QObject {
         click(w(), cmdCalculate);
     }
 
-    void workedExample() {
-        type(w(), txtCaseCaption, "Smith v. Acme Mills");
-        calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
-        click(w(), cmdSave);
-        click(w(), cmdNextEntry);
-        calculate(QString(), "01/28/2005", "500", "12/31/2005", "");
-        click(w(), cmdSave);
-    }
+    void workedExample() { saveWorkedExample(w(), "Smith v. Acme Mills", true); }
 
     void expectMessage(const QString& message, const QString& title = kCalculate) {
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});

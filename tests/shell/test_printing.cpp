@@ -25,6 +25,7 @@
 #include "tests/support/pdftext.h"
 #include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
+#include "tests/support/workedexample.h"
 
 using namespace corvell;
 using namespace corvell::test;
@@ -35,16 +36,6 @@ Q_DECLARE_METATYPE(corvell::WindowId)
 namespace {
 
 constexpr const char* kUnsaved = "You must save the present entry before printing!";
-
-// The worked example's first period, calculated and saved.
-void saveOnePeriod(QWidget& w) {
-    using namespace calculationform;
-    type(w, txtCaseCaption, "Smith v. Acme Mills\nClaim 04-1187");
-    typeAll(w, {txtBeginningDate, txtEndingDate, txtRate, txtPaymentDate, txtPaymentAmount},
-            {"01/01/2004", "12/31/2004", "500", "06/30/2005", "1000"}, cmdClear);
-    click(w, cmdCalculate);
-    click(w, cmdSave);
-}
 
 void calculateOffset(QWidget& w) {
     using namespace frmsocialsecurity;
@@ -57,7 +48,7 @@ void calculateOffset(QWidget& w) {
 QWidget& readyToPrint(WindowTest& t, WindowId id) {
     QWidget& w = t.open(id);
     if (id == WindowId::CalculationForm) {
-        saveOnePeriod(w);
+        saveWorkedExample(w, "Smith v. Acme Mills\nClaim 04-1187", false);
     } else {
         calculateOffset(w);
     }
@@ -201,7 +192,7 @@ private Q_SLOTS:
         QAction* action = command(w, name);
         QVERIFY(!action->isEnabled());
         action->trigger();
-        saveOnePeriod(w);
+        saveWorkedExample(w, "Smith v. Acme Mills\nClaim 04-1187", false);
         QVERIFY(action->isEnabled());
         click(w, calculationform::cmdNextEntry);
         click(w, calculationform::cmdPrint);
