@@ -14,102 +14,49 @@
 #include "presentvalue/frmpresentvaluecontrols.h"
 #include "shell/format.h"
 #include "subrogation/frmsubrogationcontrols.h"
+#include "tests/support/play.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 using nlohmann::json;
 
 namespace {
 
-void type(FormModel& m, ControlName field, const std::string& text) {
-    m.setText(field, text);
-}
-
-void press(FormModel& m, ControlName button) {
-    m.fire(button, Event::Click);
-}
-
 // An interest entry calculated and saved.
-void saveEntry(Claim& c, const std::string& end, const std::string& rate, const std::string& paid,
-               const std::string& payment) {
-    using namespace calculationform;
-    FormModel& m = c.model(WindowId::CalculationForm);
-    type(m, txtEndingDate, end);
-    m.fire(txtEndingDate, Event::LostFocus);
-    type(m, txtRate, rate);
-    type(m, txtPaymentDate, paid);
-    type(m, txtPaymentAmount, payment);
-    press(m, cmdCalculate);
-    press(m, cmdSave);
+QString savedEntry(const char* end, const char* rate, const char* paid, const char* payment) {
+    return QString(
+               "txtEndingDate=%1|@txtEndingDate|txtRate=%2|txtPaymentDate=%3|"
+               "txtPaymentAmount=%4|!cmdCalculate|!cmdSave")
+        .arg(end, rate, paid, payment);
 }
 
 // Every window with something in it: three ledger entries, the second
 // recalled, and a calculation on every other window.
 void fill(Claim& c) {
-    {
-        using namespace calculationform;
-        FormModel& m = c.model(WindowId::CalculationForm);
-        type(m, txtBeginningDate, "01/01/2004");
-        m.fire(txtBeginningDate, Event::LostFocus);
-        type(m, txtCaseCaption, "Smith v. Acme Mills\nClaim 123");
-        saveEntry(c, "12/31/2004", "500", "06/30/2005", "1000");
-        press(m, cmdNextEntry);
-        saveEntry(c, "01/28/2005", "500", "12/31/2005", "");
-        press(m, cmdNextEntry);
-        saveEntry(c, "03/31/2005", "512.5", "", "");
-        m.fire(List1, Event::DblClick, 1);
-    }
-    {
-        using namespace frmpresentvalue;
-        FormModel& m = c.model(WindowId::frmPresentValue);
-        type(m, txtFromDate, "01/01/2005");
-        type(m, txtAge, "45");
-        type(m, txtGender, "m");
-        type(m, txtRate, "500");
-        press(m, cmdPVCalculate);
-    }
-    {
-        using namespace frmsocialsecurity;
-        FormModel& m = c.model(WindowId::frmSocialSecurity);
-        type(m, txtSocialSecurity, "1000");
-        type(m, txtRate, "500");
-        press(m, cmdSSCalculate);
-    }
-    {
-        using namespace frmpension;
-        FormModel& m = c.model(WindowId::FrmPension);
-        type(m, txtMonthlyPension, "1200");
-        type(m, txtEmployerPercent, "60");
-        type(m, txtRate, "500");
-        press(m, cmdSSCalculate);
-    }
-    {
-        using namespace frmoffset;
-        FormModel& m = c.model(WindowId::frmOffset);
-        type(m, txtBeginningDate, "01/05/2004");
-        type(m, txtNetOffsetAmount, "5000");
-        type(m, txtRate, "400");
-        press(m, cmdCommCalculate);
-    }
-    {
-        using namespace frmcommutation;
-        FormModel& m = c.model(WindowId::frmCommutation);
-        type(m, txtBeginningDate, "01/05/2004");
-        type(m, txtCommWeeks, "104");
-        type(m, txtCommAmount, "52000");
-        press(m, cmdCommCalculate);
-        type(m, txtCommAmount, "");
-        press(m, cmdCommCalculate);  // refused: its worksheet says so
-        type(m, txtCommAmount, "52000");
-    }
-    {
-        using namespace frmsubrogation;
-        FormModel& m = c.model(WindowId::frmSubrogation);
-        type(m, txtTotalRecovery, "100000");
-        type(m, txtCostsAndFees, "40000");
-        type(m, txtLienAmount, "30000");
-        type(m, txtRate, "450");
-        press(m, cmdSSCalculate);
-    }
+    FormModel& interest = c.model(WindowId::CalculationForm);
+    play(interest,
+         "txtBeginningDate=01/01/2004|@txtBeginningDate|"
+         "txtCaseCaption=Smith v. Acme Mills\nClaim 123|" +
+             savedEntry("12/31/2004", "500", "06/30/2005", "1000") + "|!cmdNextEntry|" +
+             savedEntry("01/28/2005", "500", "12/31/2005", "") + "|!cmdNextEntry|" +
+             savedEntry("03/31/2005", "512.5", "", ""));
+    interest.fire(calculationform::List1, Event::DblClick, 1);
+    play(c.model(WindowId::frmPresentValue),
+         "txtFromDate=01/01/2005|txtAge=45|txtGender=m|txtRate=500|!cmdPVCalculate");
+    play(c.model(WindowId::frmSocialSecurity),
+         "txtSocialSecurity=1000|txtRate=500|!cmdSSCalculate");
+    play(c.model(WindowId::FrmPension),
+         "txtMonthlyPension=1200|txtEmployerPercent=60|txtRate=500|!cmdSSCalculate");
+    play(c.model(WindowId::frmOffset),
+         "txtBeginningDate=01/05/2004|txtNetOffsetAmount=5000|txtRate=400|!cmdCommCalculate");
+    // The second Calculate is refused: its worksheet says so.
+    play(c.model(WindowId::frmCommutation),
+         "txtBeginningDate=01/05/2004|txtCommWeeks=104|txtCommAmount=52000|!cmdCommCalculate|"
+         "txtCommAmount=|!cmdCommCalculate|txtCommAmount=52000");
+    play(c.model(WindowId::frmSubrogation),
+         "txtTotalRecovery=100000|txtCostsAndFees=40000|txtLienAmount=30000|txtRate=450|"
+         "!cmdSSCalculate");
 }
 
 std::string reportOf(const Reaction& r) {
@@ -145,14 +92,9 @@ private Q_SLOTS:
         }
 
         for (Claim* c : {&before, &after}) {
-            using namespace calculationform;
-            FormModel& m = c->model(WindowId::CalculationForm);
-            type(m, txtRate, "600");
-            press(m, cmdCalculate);
-            press(m, cmdSave);
-            press(m, cmdNextEntry);
-            c->model(WindowId::frmPresentValue).setText(frmpresentvalue::txtInterestRate, "6");
-            press(c->model(WindowId::frmPresentValue), frmpresentvalue::cmdPVCalculate);
+            play(c->model(WindowId::CalculationForm),
+                 "txtRate=600|!cmdCalculate|!cmdSave|!cmdNextEntry");
+            play(c->model(WindowId::frmPresentValue), "txtInterestRate=6|!cmdPVCalculate");
         }
         QCOMPARE(after.save().dump(), before.save().dump());
         for (const auto& [window, print] :
@@ -167,7 +109,7 @@ private Q_SLOTS:
                      reportOf(before.model(window).fire(print, Event::Click)));
         }
         // Clear, then reading the file again, brings the claim back.
-        press(after.model(WindowId::CalculationForm), calculationform::cmdClear);
+        play(after.model(WindowId::CalculationForm), "!cmdClear");
         after.clear();
         QCOMPARE(after.save().dump(), Claim().save().dump());
         QCOMPARE(readClaimFile(after, claimFileText(before)), std::optional<std::string>());
@@ -182,16 +124,15 @@ private Q_SLOTS:
         InterestModel& m = c.interest();
         const std::string before = m.saveState().dump();
         QVERIFY(!m.canUndoClear());
-        press(m, calculationform::cmdClear);
+        play(m, "!cmdClear");
         QVERIFY(m.canUndoClear());
         QCOMPARE(m.ledger().EntryCount(), 0);
         m.undoClear();
         QCOMPARE(m.saveState().dump(), before);
         QVERIFY(!m.canUndoClear());
 
-        press(m, calculationform::cmdClear);
-        type(m, calculationform::txtBeginningDate, "01/01/2004");
-        saveEntry(c, "01/31/2004", "100", "", "");  // a new ledger: the old one is gone
+        // A new ledger: the old one is gone.
+        play(m, "!cmdClear|txtBeginningDate=01/01/2004|" + savedEntry("01/31/2004", "100", "", ""));
         QVERIFY(!m.canUndoClear());
         QCOMPARE(m.ledger().EntryCount(), 1);
     }
@@ -222,45 +163,39 @@ private Q_SLOTS:
     }
 
     void damagedFileChangesNothing_data() {
-        QTest::addColumn<QString>("change");  // a JSON pointer and its new value, or raw text
-        QTest::addColumn<QString>("says");
-        QTest::newRow("not JSON") << "raw:hello"
-                                  << "damaged or incomplete";
-        QTest::newRow("truncated") << "truncate"
-                                   << "damaged or incomplete";
-        QTest::newRow("another format") << "/format=\"spreadsheet\""
-                                        << "not a claim file of Corvell's Calculator";
-        QTest::newRow("newer version") << "/version=2"
-                                       << "newer version";
-        QTest::newRow("field of the wrong type") << "/windows/frmPresentValue/fields/txtRate=5"
-                                                 << "frmPresentValue.fields.txtRate is not text";
-        QTest::newRow("unknown field") << "/windows/FrmPension/fields/txtOther=\"\""
-                                       << "FrmPension.fields holds fields";
-        QTest::newRow("days out of range") << "/windows/frmCommutation/kept/values/Days=40000"
-                                           << "Days is not a whole number";
-        QTest::newRow("date that is no date")
-            << "/windows/CalculationForm/kept/ledger/0/EndDate=\"02/30/2005\""
-            << "ledger[1].EndDate is not a date";
-        QTest::newRow("entry count disagrees")
-            << "/windows/CalculationForm/kept/state/CurrentEntry=0"
-            << "disagrees with the ledger";
-        QTest::newRow("totals disagree") << "/windows/CalculationForm/kept/totals/CompTotal=1"
-                                         << "totals disagree";
-        QTest::newRow("panel disagrees") << "/windows/CalculationForm/lists/List1/0=\"x\""
-                                         << "panel lines that disagree";
-        QTest::newRow("a button that is not there") << "/windows/frmOffset/disabled/0=\"cmdNone\""
-                                                    << "is not a button of this window";
-        QTest::newRow("more than 100 entries") << "101 entries"
-                                               << "more than 100 entries";
-        QTest::newRow("worksheet not read from its texts")
-            << "/windows/FrmPension/kept/worksheet/calculation/rate=400"
-            << "FrmPension.kept.worksheet.calculation is not what a Calculate reads";
-        QTest::newRow("entry worksheet disagrees with its entry")
-            << "/windows/CalculationForm/kept/entryWorksheets/0/rate=\"600\""
-            << "entryWorksheets[1] disagrees with its ledger entry";
-        QTest::newRow("refusal in a field the window lacks")
-            << "/windows/frmCommutation/kept/worksheet/refusal/field=\"txtNone\""
-            << "refusal.field is not a field of this window";
+        // change: a JSON pointer and its new value, or raw text
+        columns<QString, QString>({"change", "says"});
+        row("not JSON", "raw:hello", "damaged or incomplete");
+        row("truncated", "truncate", "damaged or incomplete");
+        row("another format", "/format=\"spreadsheet\"",
+            "not a claim file of Corvell's Calculator");
+        row("newer version", "/version=2", "newer version");
+        row("field of the wrong type", "/windows/frmPresentValue/fields/txtRate=5",
+            "frmPresentValue.fields.txtRate is not text");
+        row("unknown field", "/windows/FrmPension/fields/txtOther=\"\"",
+            "FrmPension.fields holds fields");
+        row("days out of range", "/windows/frmCommutation/kept/values/Days=40000",
+            "Days is not a whole number");
+        row("date that is no date", "/windows/CalculationForm/kept/ledger/0/EndDate=\"02/30/2005\"",
+            "ledger[1].EndDate is not a date");
+        row("entry count disagrees", "/windows/CalculationForm/kept/state/CurrentEntry=0",
+            "disagrees with the ledger");
+        row("totals disagree", "/windows/CalculationForm/kept/totals/CompTotal=1",
+            "totals disagree");
+        row("panel disagrees", "/windows/CalculationForm/lists/List1/0=\"x\"",
+            "panel lines that disagree");
+        row("a button that is not there", "/windows/frmOffset/disabled/0=\"cmdNone\"",
+            "is not a button of this window");
+        row("more than 100 entries", "101 entries", "more than 100 entries");
+        row("worksheet not read from its texts",
+            "/windows/FrmPension/kept/worksheet/calculation/rate=400",
+            "FrmPension.kept.worksheet.calculation is not what a Calculate reads");
+        row("entry worksheet disagrees with its entry",
+            "/windows/CalculationForm/kept/entryWorksheets/0/rate=\"600\"",
+            "entryWorksheets[1] disagrees with its ledger entry");
+        row("refusal in a field the window lacks",
+            "/windows/frmCommutation/kept/worksheet/refusal/field=\"txtNone\"",
+            "refusal.field is not a field of this window");
     }
     void damagedFileChangesNothing() {
         QFETCH(QString, change);

@@ -18,7 +18,9 @@
 #include "interest/ui/calculationform.h"
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "shell/beginformcontrols.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
+#include "tests/support/workedexample.h"
 
 using namespace corvell;
 using namespace corvell::test;
@@ -29,28 +31,12 @@ Q_DECLARE_METATYPE(corvell::ui::SaveChanges)
 
 namespace {
 
-void trigger(QWidget& window, ControlName name) {
-    auto* action = window.findChild<QAction*>(qtName(name));
-    if (action == nullptr) {
-        qFatal("no menu command %s", qPrintable(qtName(name)));
-    }
-    action->trigger();
-}
-
 // Two periods of the worked example in the ledger, under a caption.
 void saveTwoPeriods(QWidget& w) {
     using namespace calculationform;
-    type(w, txtCaseCaption, "Smith v. Acme Mills\nClaim 04-1187");
-    typeAndLeave(w, txtBeginningDate, "01/01/2004", cmdClear);
-    typeAndLeave(w, txtEndingDate, "12/31/2004", cmdClear);
-    typeAndLeave(w, txtRate, "500", cmdClear);
-    typeAndLeave(w, txtPaymentDate, "06/30/2005", cmdClear);
-    typeAndLeave(w, txtPaymentAmount, "1000", cmdClear);
-    click(w, cmdCalculate);
-    click(w, cmdSave);
+    saveWorkedExample(w, "Smith v. Acme Mills\nClaim 04-1187", false);
     click(w, cmdNextEntry);
-    typeAndLeave(w, txtEndingDate, "01/28/2005", cmdClear);
-    typeAndLeave(w, txtRate, "500", cmdClear);
+    typeAll(w, {txtEndingDate, txtRate}, {"01/28/2005", "500"}, cmdClear);
     click(w, cmdCalculate);
     click(w, cmdSave);
 }
@@ -97,7 +83,7 @@ QByteArray emptyClaimFile() {
 QWidget& changedSmithClaim(WindowTest& t, const QTemporaryDir& dir) {
     QWidget& w = t.open(WindowId::CalculationForm);
     t.dialogs.saveAs = dir.filePath("smith.claim");
-    trigger(w, menu::mnuSaveClaimAs);
+    command(w, menu::mnuSaveClaimAs)->trigger();
     type(w, calculationform::txtCaseCaption, "Smith v. Acme Mills");
     return w;
 }
@@ -129,7 +115,7 @@ private Q_SLOTS:
             click(ss, frmsocialsecurity::cmdSSCalculate);
             type(ss, frmsocialsecurity::txtCaseCaption, "Smith, still typing");
             t.dialogs.saveAs = dir.filePath("smith");
-            trigger(ss, menu::mnuSaveClaim);
+            command(ss, menu::mnuSaveClaim)->trigger();
             QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
             documents = QDir(documents).exists() ? documents : QDir::homePath();
             QCOMPARE(t.dialogs.proposedFiles,
@@ -154,15 +140,14 @@ private Q_SLOTS:
     // A file that cannot be opened is named with what is wrong, asks
     // nothing and changes no window; a missing recent claim leaves the list.
     void unsoundFileChangesNothing_data() {
-        QTest::addColumn<QByteArray>("bytes");  // none: the file is missing
-        QTest::addColumn<QString>("reason");    // the message's end, or its start before "..."
-        QTest::newRow("cut short") << emptyClaimFile().left(150)
-                                   << "The file is damaged or incomplete, or not a claim file...";
-        QTest::newRow("another program's file")
-            << QByteArray(R"({"format": "spreadsheet", "version": 1})")
-            << "This is not a claim file of Corvell's Calculator.";
-        QTest::newRow("missing, from the recent list")
-            << QByteArray() << "The file does not exist.";
+        // bytes: none when the file is missing
+        // reason: the message's end, or its start before "..."
+        columns<QByteArray, QString>({"bytes", "reason"});
+        row("cut short", emptyClaimFile().left(150),
+            "The file is damaged or incomplete, or not a claim file...");
+        row("another program's file", QByteArray(R"({"format": "spreadsheet", "version": 1})"),
+            "This is not a claim file of Corvell's Calculator.");
+        row("missing, from the recent list", QByteArray(), "The file does not exist.");
     }
     void unsoundFileChangesNothing() {
         QFETCH(QByteArray, bytes);
@@ -172,7 +157,7 @@ private Q_SLOTS:
         const QString other = dir.filePath("other.claim");
         QWidget& w = t.open(WindowId::CalculationForm);
         t.dialogs.saveAs = other;
-        trigger(w, menu::mnuSaveClaimAs);
+        command(w, menu::mnuSaveClaimAs)->trigger();
         QWidget& smith = changedSmithClaim(t, dir);
         const QStringList before = shown(smith);
         const QString title = smith.windowTitle();
@@ -185,7 +170,7 @@ private Q_SLOTS:
         } else {
             write(other, bytes);
             t.dialogs.openPath = other;
-            trigger(w, menu::mnuOpenClaim);
+            command(w, menu::mnuOpenClaim)->trigger();
         }
         QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
         const QString start = "Could not open " + QDir::toNativeSeparators(other) + ": ";
@@ -205,14 +190,7 @@ private Q_SLOTS:
     // ask first: Save saves and goes on, Discard goes on, Cancel stops.
     // With nothing changed they go on at once.
     void unsavedChangesAreAskedAbout_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<SaveChanges>("answer");
-        QTest::addColumn<bool>("goesOn");
-        const auto row = [](const char* name, const char* command, bool changed, SaveChanges answer,
-                            bool goesOn) {
-            QTest::newRow(name) << QString(command) << changed << answer << goesOn;
-        };
+        columns<QString, bool, SaveChanges, bool>({"command", "changed", "answer", "goesOn"});
         row("Close, Save", "Close", true, SaveChanges::Save, true);
         row("Close, Discard", "Close", true, SaveChanges::Discard, true);
         row("Close, Cancel", "Close", true, SaveChanges::Cancel, false);
@@ -237,7 +215,7 @@ private Q_SLOTS:
         QWidget& menu = t.open(WindowId::BeginForm);
         QWidget& w = changedSmithClaim(t, dir);
         if (!changed) {
-            trigger(w, menu::mnuSaveClaim);
+            test::command(w, menu::mnuSaveClaim)->trigger();
         }
         const QByteArray saved = contents(dir.filePath("smith.claim"));
         t.dialogs.answers = {answer};
@@ -248,7 +226,8 @@ private Q_SLOTS:
         } else if (command == "close control") {
             QCOMPARE(menu.close(), goesOn);
         } else {
-            trigger(w, command == "New Claim" ? menu::mnuNewClaim : menu::mnuOpenClaim);
+            test::command(w, command == "New Claim" ? menu::mnuNewClaim : menu::mnuOpenClaim)
+                ->trigger();
         }
         QCOMPARE(t.dialogs.questions, changed ? std::vector<QString>{"Save changes to smith.claim "
                                                                      "before closing?"}
@@ -273,7 +252,7 @@ private Q_SLOTS:
         type(w, calculationform::txtCaseCaption, "Smith v. Acme Mills");
         t.dialogs.answers = {SaveChanges::Save};
         t.dialogs.saveAs = dir.filePath("smith.claim");
-        trigger(w, menu::mnuNewClaim);
+        command(w, menu::mnuNewClaim)->trigger();
         QCOMPARE(t.dialogs.questions,
                  std::vector<QString>{"Save changes to Untitled before closing?"});
         QVERIFY(contents(dir.filePath("smith.claim")).contains("Smith v. Acme Mills"));
@@ -293,7 +272,7 @@ private Q_SLOTS:
         QVERIFY(!w.isWindowModified());
 
         t.dialogs.saveAs = dir.filePath("smith.claim");
-        trigger(menu, menu::mnuSaveClaim);
+        command(menu, menu::mnuSaveClaim)->trigger();
         QCOMPARE(w.windowTitle(), QString("CORVELL'S Compensation & Interest - smith.claim[*]"));
         QCOMPARE(menu.windowTitle(), QString("Corvell's Calculator - Base Page - smith.claim[*]"));
         QVERIFY(!w.isWindowModified());
@@ -310,8 +289,8 @@ private Q_SLOTS:
     // in as it was and the claim in it, changes marked, and nothing else.
     void failedSaveKeepsTheFile_data() {
         QTest::addColumn<QString>("target");  // in the temporary folder
-        QTest::newRow("inside a regular file") << "notes.txt/smith.claim";
-        QTest::newRow("the name of a folder") << "reports.claim";
+        row("inside a regular file", "notes.txt/smith.claim");
+        row("the name of a folder", "reports.claim");
     }
     void failedSaveKeepsTheFile() {
         QFETCH(QString, target);
@@ -324,7 +303,7 @@ private Q_SLOTS:
         const QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
         t.dialogs.saveAs = dir.filePath(target);
-        trigger(w, menu::mnuSaveClaimAs);
+        command(w, menu::mnuSaveClaimAs)->trigger();
         QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
         const QString message = t.dialogs.lastMessage();
         QVERIFY2(message.startsWith("Could not save the claim as " +
@@ -344,7 +323,7 @@ private Q_SLOTS:
         QWidget& w = t.open(WindowId::CalculationForm);
         saveTwoPeriods(w);
         const QStringList before = shown(w);
-        auto* undo = w.findChild<QAction*>(qtName(menu::mnuUndoClear));
+        auto* undo = command(w, menu::mnuUndoClear);
         QVERIFY(!undo->isEnabled());
         click(w, calculationform::cmdClear);
         QVERIFY(listLines(w, calculationform::List1).isEmpty());
@@ -363,7 +342,7 @@ private Q_SLOTS:
         QWidget& w = t.open(WindowId::CalculationForm);
         saveTwoPeriods(w);
         t.dialogs.saveAs = dir.filePath("ledger.csv");
-        trigger(w, menu::mnuExportLedgerCsv);
+        command(w, menu::mnuExportLedgerCsv)->trigger();
         QCOMPARE(QFileInfo(t.dialogs.proposedFiles.at(0)).fileName(),
                  QString("Interest Calculation - Smith v. Acme Mills - 2026-03-04.csv"));
         const QStringList rows = QString(contents(dir.filePath("ledger.csv"))).split("\r\n");
@@ -377,12 +356,12 @@ private Q_SLOTS:
             qPrintable(rows[2]));
         QVERIFY(rows[3].startsWith("Totals,,,1000.00,,,,28142.86,"));
 
-        trigger(w, menu::mnuCopyLedger);
+        command(w, menu::mnuCopyLedger)->trigger();
         QVERIFY(QGuiApplication::clipboard()->text().split("\n").at(1).startsWith(
             "01/01/2004\t12/31/2004\t06/30/2005\t1000.00\t"));
         click(w, calculationform::cmdClear);
-        QVERIFY(!w.findChild<QAction*>(qtName(menu::mnuExportLedgerCsv))->isEnabled());
-        QVERIFY(!w.findChild<QAction*>(qtName(menu::mnuCopyLedger))->isEnabled());
+        QVERIFY(!command(w, menu::mnuExportLedgerCsv)->isEnabled());
+        QVERIFY(!command(w, menu::mnuCopyLedger)->isEnabled());
     }
 };
 

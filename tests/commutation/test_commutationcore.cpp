@@ -7,8 +7,10 @@
 #include "commutation/frmcommutationcontrols.h"
 #include "shell/dates.h"
 #include "shell/format.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 using namespace corvell::frmcommutation;
 
 namespace {
@@ -26,18 +28,18 @@ class TestCommutationCore : public QObject {
 
 private Q_SLOTS:
     void days_data() {
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<int>("days");  // -1: refused
-        QTest::newRow("104 weeks") << 104.0 << 728;
-        QTest::newRow("1 week") << 1.0 << 7;
-        QTest::newRow("1.5 weeks: 10.5 to the even 10") << 1.5 << 10;
-        QTest::newRow("10.25 weeks: 71.75 rounds to 72") << 10.25 << 72;
-        QTest::newRow("0.5 weeks: 3.5 to the even 4") << 0.5 << 4;
-        QTest::newRow("4681 weeks: 32767 days, the most") << 4681.0 << 32767;
-        QTest::newRow("0.01 weeks: no whole day") << 0.01 << 0;
-        QTest::newRow("4681.1 weeks: 32768 days") << 4681.1 << -1;
-        QTest::newRow("0 weeks") << 0.0 << -1;
-        QTest::newRow("negative weeks") << -2.0 << -1;
+        // days: -1 when refused
+        columns<double, int>({"weeks", "days"});
+        row("104 weeks", 104.0, 728);
+        row("1 week", 1.0, 7);
+        row("1.5 weeks: 10.5 to the even 10", 1.5, 10);
+        row("10.25 weeks: 71.75 rounds to 72", 10.25, 72);
+        row("0.5 weeks: 3.5 to the even 4", 0.5, 4);
+        row("4681 weeks: 32767 days, the most", 4681.0, 32767);
+        row("0.01 weeks: no whole day", 0.01, 0);
+        row("4681.1 weeks: 32768 days", 4681.1, -1);
+        row("0 weeks", 0.0, -1);
+        row("negative weeks", -2.0, -1);
     }
     void days() {
         QFETCH(double, weeks);
@@ -50,14 +52,13 @@ private Q_SLOTS:
     }
 
     void endDate_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<int>("days");
-        QTest::addColumn<QString>("end");  // empty: beyond 12/31/9999
-        QTest::newRow("104 weeks") << "01/05/2004" << 728 << "01/02/2006";
-        QTest::newRow("1 week, same weekday") << "01/05/2004" << 7 << "01/12/2004";
-        QTest::newRow("1.5 weeks") << "01/05/2004" << 10 << "01/15/2004";
-        QTest::newRow("last day") << "12/24/9999" << 7 << "12/31/9999";
-        QTest::newRow("past the last day") << "12/25/9999" << 7 << "";
+        // end: empty when beyond 12/31/9999
+        columns<QString, int, QString>({"begin", "days", "end"});
+        row("104 weeks", "01/05/2004", 728, "01/02/2006");
+        row("1 week, same weekday", "01/05/2004", 7, "01/12/2004");
+        row("1.5 weeks", "01/05/2004", 10, "01/15/2004");
+        row("last day", "12/24/9999", 7, "12/31/9999");
+        row("past the last day", "12/25/9999", 7, "");
     }
     void endDate() {
         QFETCH(QString, begin);

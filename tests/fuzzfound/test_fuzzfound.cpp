@@ -4,57 +4,26 @@
 
 #include <QTest>
 #include <cmath>
-#include <functional>
-#include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "commutation/commutationmodel.h"
-#include "commutation/frmcommutationcontrols.h"
-#include "offsets/frmpensioncontrols.h"
-#include "offsets/frmsocialsecuritycontrols.h"
-#include "offsets/pensionmodel.h"
-#include "offsets/socialsecuritymodel.h"
+#include "claim/claim.h"
 #include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/presentvaluemodel.h"
 #include "shell/values.h"
-#include "subrogation/frmsubrogationcontrols.h"
-#include "subrogation/subrogationmodel.h"
+#include "tests/support/play.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 
 namespace {
 
 // The largest double, as an operator might paste it.
 constexpr const char* kLargest = "1.7976931348623157e308";
 
-// One step of a script: type a text into a field, or fire a handler.
-struct Step {
-    ControlName control;
-    bool typing = false;
-    std::string text;  // what is typed
-    Event event = Event::Click;
-};
-Step typed(ControlName field, std::string text) {
-    return {field, true, std::move(text)};
-}
-Step pressed(ControlName button) {
-    return {button, false, {}, Event::Click};
-}
-Step left(ControlName field) {
-    return {field, false, {}, Event::LostFocus};
-}
-
-struct Script {
-    std::function<std::unique_ptr<FormModel>()> window;
-    std::vector<Step> steps;
-    ControlName shownField;  // the field that must read back as a number
-};
-
 }  // namespace
 
-Q_DECLARE_METATYPE(Script)
+Q_DECLARE_METATYPE(corvell::WindowId)
 
 class TestFuzzFound : public QObject {
     Q_OBJECT
@@ -65,58 +34,33 @@ private Q_SLOTS:
     // is beyond the largest double, so the field shows a number that no
     // longer reads back as one.
     void largestAmountReadsBack_data() {
-        QTest::addColumn<Script>("script");
-        const auto socialSecurity = [] { return std::make_unique<SocialSecurityModel>(); };
-        const auto pension = [] { return std::make_unique<PensionModel>(); };
-        const auto commutation = [] { return std::make_unique<CommutationModel>(); };
-        const auto subrogation = [] { return std::make_unique<SubrogationModel>(); };
-        const auto presentValue = [] { return std::make_unique<PresentValueModel>(); };
-        {
-            using namespace frmsocialsecurity;
-            QTest::newRow("social security rate left")
-                << Script{socialSecurity, {typed(txtRate, kLargest), left(txtRate)}, txtRate};
-        }
-        {
-            using namespace frmpension;
-            QTest::newRow("pension new weekly rate") << Script{
-                pension, {typed(txtRate, kLargest), pressed(cmdSSCalculate)}, txtNewWeeklyRate};
-        }
-        {
-            using namespace frmcommutation;
-            QTest::newRow("commutation rate over one week")
-                << Script{commutation,
-                          {typed(txtBeginningDate, "01/05/2004"), typed(txtCommWeeks, "1"),
-                           typed(txtCommAmount, kLargest), pressed(cmdCommCalculate)},
-                          txtComputedRate};
-        }
-        {
-            using namespace frmsubrogation;
-            QTest::newRow("subrogation rate with all of it costs")
-                << Script{subrogation,
-                          {typed(txtTotalRecovery, "1"), typed(txtCostsAndFees, "1"),
-                           typed(txtRate, kLargest), pressed(cmdSSCalculate)},
-                          txtNewWeeklyRate};
-        }
-        {
-            using namespace frmpresentvalue;
-            QTest::newRow("present value comp rate left")
-                << Script{presentValue, {typed(txtRate, kLargest), left(txtRate)}, txtRate};
-        }
+        // shown: the field that must read back as a number
+        columns<WindowId, QString, QString>({"window", "script", "shown"});
+        const QString largest = kLargest;
+        row("social security rate left", WindowId::frmSocialSecurity,
+            "txtRate=" + largest + "|@txtRate", "txtRate");
+        row("pension new weekly rate", WindowId::FrmPension,
+            "txtRate=" + largest + "|!cmdSSCalculate", "txtNewWeeklyRate");
+        row("commutation rate over one week", WindowId::frmCommutation,
+            "txtBeginningDate=01/05/2004|txtCommWeeks=1|txtCommAmount=" + largest +
+                "|!cmdCommCalculate",
+            "txtComputedRate");
+        row("subrogation rate with all of it costs", WindowId::frmSubrogation,
+            "txtTotalRecovery=1|txtCostsAndFees=1|txtRate=" + largest + "|!cmdSSCalculate",
+            "txtNewWeeklyRate");
+        row("present value comp rate left", WindowId::frmPresentValue,
+            "txtRate=" + largest + "|@txtRate", "txtRate");
     }
     void largestAmountReadsBack() {
-        QFETCH(Script, script);
-        const std::unique_ptr<FormModel> model = script.window();
-        for (const Step& step : script.steps) {
-            if (step.typing) {
-                model->setText(step.control, step.text);
-            } else {
-                const Reaction r = model->fire(step.control, step.event);
-                QVERIFY2(!r.message, r.message ? r.message->text.c_str() : "");
-            }
-        }
-        const std::string& shown = model->text(script.shownField);
-        const auto back = CDbl(shown);
-        QVERIFY2(back.has_value(), shown.c_str());
+        QFETCH(WindowId, window);
+        QFETCH(QString, script);
+        QFETCH(QString, shown);
+        Claim claim;
+        FormModel& model = claim.model(window);
+        QCOMPARE(play(model, script), QStringList());
+        const std::string& text = model.text(named(model, shown));
+        const auto back = CDbl(text);
+        QVERIFY2(back.has_value(), text.c_str());
         QVERIFY(std::isfinite(*back));
         QVERIFY(*back >= 1.79769313486231e308);
     }
@@ -128,12 +72,9 @@ private Q_SLOTS:
     void presentValueKeepsTheRateLeftInItsField() {
         using namespace frmpresentvalue;
         PresentValueModel model;
-        model.setText(txtFromDate, "01/01/2005");
-        model.setText(txtWeeks, "1");
-        model.setText(txtRate, kLargest);
-        QVERIFY(!model.fire(txtRate, Event::LostFocus).message);
-        const Reaction r = model.fire(cmdPVCalculate, Event::Click);
-        QVERIFY2(!r.message, r.message ? r.message->text.c_str() : "");
+        QCOMPARE(play(model, QString("txtFromDate=01/01/2005|txtWeeks=1|txtRate=") + kLargest +
+                                 "|@txtRate|!cmdPVCalculate"),
+                 QStringList());
         QVERIFY2(model.values().CompRate > 0, model.text(txtRate).c_str());
         QVERIFY2(model.values().TotalComp > 0, model.text(txtTotalComp).c_str());
     }

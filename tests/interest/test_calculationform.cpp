@@ -10,6 +10,7 @@
 #include "interest/calculationformcontrols.h"
 #include "interest/ui/calculationform.h"
 #include "shell/ui/look.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -43,21 +44,12 @@ class TestCalculationForm : public QObject {
 
     // Types each field in tab order and leaves it, then presses Calculate.
     void calculate(const Period& p) {
-        typeAndLeave(w(), txtBeginningDate, p.begin, cmdClear);
-        typeAndLeave(w(), txtEndingDate, p.end, cmdClear);
-        typeAndLeave(w(), txtRate, p.rate, cmdClear);
-        typeAndLeave(w(), txtPaymentDate, p.paid, cmdClear);
-        typeAndLeave(w(), txtPaymentAmount, p.payment, cmdClear);
+        typeAll(w(), {txtBeginningDate, txtEndingDate, txtRate, txtPaymentDate, txtPaymentAmount},
+                {p.begin, p.end, p.rate, p.paid, p.payment}, cmdClear);
         click(w(), cmdCalculate);
     }
 
-    QStringList results() {
-        QStringList r;
-        for (ControlName name : kResults) {
-            r << text(w(), name);
-        }
-        return r;
-    }
+    QStringList results() { return texts(w(), kResults); }
 
     void expectRefusal(const QString& message, ControlName field) {
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
@@ -88,12 +80,11 @@ private Q_SLOTS:
         }
         QCOMPARE(at->objectName(), qtName(nav::cmdPresentValue));  // then the navigation row
         QVERIFY(!button(w(), cmdCalculate)->isDefault());
-        for (ControlName name :
-             {txtBeginningDate, txtEndingDate, txtRate, txtWeeks, txtPaymentDate, txtPaymentAmount,
-              txtCaseCaption, lblDays, txtTotalDays, txtTotalComp, txtAccruedInterest,
-              txtSimpleInterest, txtSimpleDays, txtTotalAmount, txtNetAmount}) {
-            QVERIFY2(text(w(), name).isEmpty(), qPrintable(qtName(name)));
-        }
+        QCOMPARE(filled(w(), {txtBeginningDate, txtEndingDate, txtRate, txtWeeks, txtPaymentDate,
+                              txtPaymentAmount, txtCaseCaption, lblDays, txtTotalDays, txtTotalComp,
+                              txtAccruedInterest, txtSimpleInterest, txtSimpleDays, txtTotalAmount,
+                              txtNetAmount}),
+                 QStringList());
         QVERIFY(button(w(), cmdCalculate)->isEnabled());
         QVERIFY(button(w(), cmdClear)->isEnabled());
         QVERIFY(!button(w(), cmdSave)->isEnabled());
@@ -124,32 +115,19 @@ private Q_SLOTS:
     }
 
     void enterDoesNotCalculate() {
-        type(w(), txtBeginningDate, "01/01/2004");
-        type(w(), txtEndingDate, "12/31/2004");
+        typeAll(w(), {txtBeginningDate, txtEndingDate}, {"01/01/2004", "12/31/2004"});
         pressEnter(w(), txtEndingDate);
         QVERIFY(text(w(), txtTotalDays).isEmpty());
         QVERIFY(t_->dialogs.messages.empty());
     }
 
     void dateFieldsComplete_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("mmddyyyy") << "03152004"
-                                  << "03/15/2004"
-                                  << "";
-        QTest::newRow("mmddyy") << "031504"
-                                << "03/15/2004"
-                                << "";
-        QTest::newRow("with slashes") << "3/15/04"
-                                      << "03/15/2004"
-                                      << "";
-        QTest::newRow("five digits") << "12345"
-                                     << "12/34/45"
-                                     << "12/34/45 is not a valid date.";
-        QTest::newRow("empty stays empty") << ""
-                                           << ""
-                                           << "";
+        columns<QString, QString, QString>({"typed", "shown", "message"});
+        row("mmddyyyy", "03152004", "03/15/2004", "");
+        row("mmddyy", "031504", "03/15/2004", "");
+        row("with slashes", "3/15/04", "03/15/2004", "");
+        row("five digits", "12345", "12/34/45", "12/34/45 is not a valid date.");
+        row("empty stays empty", "", "", "");
     }
     void dateFieldsComplete() {
         QFETCH(QString, typed);
@@ -173,30 +151,15 @@ private Q_SLOTS:
     }
 
     void paymentDateLeft_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("not digits: refused as typed") << "abc"
-                                                      << "abc"
-                                                      << "abc is not a valid date.";
-        QTest::newRow("slashes, no such day") << "06/31/2005"
-                                              << "06/31/2005"
-                                              << "06/31/2005 is not a valid date.";
-        QTest::newRow("slashes, no such month") << "13/45/2020"
-                                                << "13/45/2020"
-                                                << "13/45/2020 is not a valid date.";
-        QTest::newRow("blanks: no payment date") << "   "
-                                                 << "   "
-                                                 << "";
-        QTest::newRow("six digits, no date") << "123456"
-                                             << "12/34/56"
-                                             << "12/34/56 is not a valid date.";
-        QTest::newRow("mmddyy") << "063005"
-                                << "06/30/2005"
-                                << "";
-        QTest::newRow("with slashes") << "6/30/05"
-                                      << "06/30/2005"
-                                      << "";
+        columns<QString, QString, QString>({"typed", "shown", "message"});
+        row("not digits: refused as typed", "abc", "abc", "abc is not a valid date.");
+        row("slashes, no such day", "06/31/2005", "06/31/2005", "06/31/2005 is not a valid date.");
+        row("slashes, no such month", "13/45/2020", "13/45/2020",
+            "13/45/2020 is not a valid date.");
+        row("blanks: no payment date", "   ", "   ", "");
+        row("six digits, no date", "123456", "12/34/56", "12/34/56 is not a valid date.");
+        row("mmddyy", "063005", "06/30/2005", "");
+        row("with slashes", "6/30/05", "06/30/2005", "");
     }
     void paymentDateLeft() {
         QFETCH(QString, typed);
@@ -215,8 +178,7 @@ private Q_SLOTS:
         typeAndLeave(w(), txtRate, "500", cmdCalculate);
         QCOMPARE(text(w(), txtRate), QString("500.00"));
         QCOMPARE(focused(), control(w(), cmdCalculate));
-        typeAndLeave(w(), txtEndingDate, "123104", cmdCalculate);
-        typeAndLeave(w(), txtRate, "1,250", cmdCalculate);
+        typeAll(w(), {txtEndingDate, txtRate}, {"123104", "1,250"}, cmdCalculate);
         QCOMPARE(text(w(), txtRate), QString("1250.00"));
         QCOMPARE(focused(), control(w(), txtPaymentDate));
         typeAndLeave(w(), txtRate, "", cmdCalculate);
@@ -249,113 +211,42 @@ private Q_SLOTS:
         typeAndLeave(w(), txtBeginningDate, "01/01/2005", cmdClear);
         type(w(), txtWeeks, "10.5");
         click(w(), cmdCalculate);
-        QCOMPARE(text(w(), txtEndingDate), QString("03/15/2005"));
-        QCOMPARE(text(w(), txtWeeks), QString("10"));
-        QCOMPARE(text(w(), lblDays), QString("4"));
-        QCOMPARE(text(w(), txtTotalDays), QString("74"));
+        QCOMPARE(texts(w(), {txtEndingDate, txtWeeks, lblDays, txtTotalDays}),
+                 QStringList({"03/15/2005", "10", "4", "74"}));
         QCOMPARE(int{model().values().Days}, 74);
     }
 
     void endingDateWinsOverWeeks() {
         type(w(), txtWeeks, "10");
         calculate({"01/01/2004", "12/31/2004", "500", "", ""});
-        QCOMPARE(text(w(), txtWeeks), QString("52"));
-        QCOMPARE(text(w(), txtEndingDate), QString("12/31/2004"));
+        QCOMPARE(texts(w(), {txtWeeks, txtEndingDate}), QStringList({"52", "12/31/2004"}));
     }
 
     void refusals_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("weeks");
-        QTest::addColumn<QString>("paid");
-        QTest::addColumn<QString>("payment");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
-        QTest::newRow("beginning empty")
-            << ""
-            << "12/31/2004"
-            << "500"
-            << ""
-            << ""
-            << ""
-            << "Beginning Date is required for any calculation." << txtBeginningDate;
-        QTest::newRow("ending before beginning")
-            << "06/01/2005"
-            << "12/31/2004"
-            << "500"
-            << ""
-            << "06/31/2005"
-            << ""
-            << "Ending date must be later than beginning date" << txtEndingDate;
-        QTest::newRow("no ending date, no weeks")
-            << "01/01/2005"
-            << ""
-            << "500"
-            << ""
-            << ""
-            << ""
-            << "Ending Date or Weeks is required for any calculation." << txtEndingDate;
-        QTest::newRow("rate before weeks") << "01/01/2005"
-                                           << ""
-                                           << "abc"
-                                           << "10"
-                                           << ""
-                                           << ""
-                                           << "abc is not a valid number." << txtRate;
-        QTest::newRow("weeks too few") << "01/01/2005"
-                                       << ""
-                                       << "500"
-                                       << "0.07"
-                                       << ""
-                                       << ""
-                                       << "Weeks must be more than 0 and at most 4681." << txtWeeks;
-        QTest::newRow("weeks too many")
-            << "01/01/2005"
-            << ""
-            << "500"
-            << "4682"
-            << ""
-            << ""
-            << "Weeks must be more than 0 and at most 4681." << txtWeeks;
-        QTest::newRow("weeks beyond a double") << "01/01/2005"
-                                               << ""
-                                               << "500"
-                                               << "1e309"
-                                               << ""
-                                               << ""
-                                               << "1e309 is not a valid number." << txtWeeks;
-        QTest::newRow("payment date, no such day")
-            << "01/01/2004"
-            << "12/31/2004"
-            << "500"
-            << ""
-            << "06/31/2005"
-            << "1000"
-            << "06/31/2005 is not a valid date." << txtPaymentDate;
-        QTest::newRow("payment date a word") << "01/01/2004"
-                                             << "12/31/2004"
-                                             << "500"
-                                             << ""
-                                             << "abc"
-                                             << "1000"
-                                             << "abc is not a valid date." << txtPaymentDate;
-        QTest::newRow("payment date before the payment amount")
-            << "01/01/2004"
-            << "12/31/2004"
-            << "500"
-            << ""
-            << "02/30/2005"
-            << "1e309"
-            << "02/30/2005 is not a valid date." << txtPaymentDate;
-        QTest::newRow("payment amount beyond a double")
-            << "01/01/2004"
-            << "12/31/2004"
-            << "500"
-            << ""
-            << "06/30/2004"
-            << "-1.8e308"
-            << "-1.8e308 is not a valid number." << txtPaymentAmount;
+        columns<QString, QString, QString, QString, QString, QString, QString, ControlName>(
+            {"begin", "end", "rate", "weeks", "paid", "payment", "message", "field"});
+        row("beginning empty", "", "12/31/2004", "500", "", "", "",
+            "Beginning Date is required for any calculation.", txtBeginningDate);
+        row("ending before beginning", "06/01/2005", "12/31/2004", "500", "", "06/31/2005", "",
+            "Ending date must be later than beginning date", txtEndingDate);
+        row("no ending date, no weeks", "01/01/2005", "", "500", "", "", "",
+            "Ending Date or Weeks is required for any calculation.", txtEndingDate);
+        row("rate before weeks", "01/01/2005", "", "abc", "10", "", "",
+            "abc is not a valid number.", txtRate);
+        row("weeks too few", "01/01/2005", "", "500", "0.07", "", "",
+            "Weeks must be more than 0 and at most 4681.", txtWeeks);
+        row("weeks too many", "01/01/2005", "", "500", "4682", "", "",
+            "Weeks must be more than 0 and at most 4681.", txtWeeks);
+        row("weeks beyond a double", "01/01/2005", "", "500", "1e309", "", "",
+            "1e309 is not a valid number.", txtWeeks);
+        row("payment date, no such day", "01/01/2004", "12/31/2004", "500", "", "06/31/2005",
+            "1000", "06/31/2005 is not a valid date.", txtPaymentDate);
+        row("payment date a word", "01/01/2004", "12/31/2004", "500", "", "abc", "1000",
+            "abc is not a valid date.", txtPaymentDate);
+        row("payment date before the payment amount", "01/01/2004", "12/31/2004", "500", "",
+            "02/30/2005", "1e309", "02/30/2005 is not a valid date.", txtPaymentDate);
+        row("payment amount beyond a double", "01/01/2004", "12/31/2004", "500", "", "06/30/2004",
+            "-1.8e308", "-1.8e308 is not a valid number.", txtPaymentAmount);
     }
     // A refusal changes no flag, button, result field or stored value.
     void refusals() {
@@ -373,10 +264,8 @@ private Q_SLOTS:
         const CalculationValues values = model().values();
         t_->dialogs.clear();
 
-        typeAndLeave(w(), txtBeginningDate, begin, cmdClear);
-        typeAndLeave(w(), txtEndingDate, end, cmdClear);
-        type(w(), txtRate, rate);
-        type(w(), txtWeeks, weeks);
+        typeAll(w(), {txtBeginningDate, txtEndingDate}, {begin, end}, cmdClear);
+        typeAll(w(), {txtRate, txtWeeks}, {rate, weeks});
         // Leaving the rate may have moved the focus on to the payment date:
         // leave it before the payment fields are put in place without
         // passing through them, so that only Calculate checks them.

@@ -14,6 +14,7 @@
 #include "shell/format.h"
 #include "tests/support/pdftext.h"
 #include "tests/support/windowtest.h"
+#include "tests/support/workedexample.h"
 
 using namespace corvell;
 using namespace corvell::calculationform;
@@ -61,21 +62,12 @@ class TestCalculationLedger : public QObject {
         if (!begin.isNull()) {
             typeAndLeave(w(), txtBeginningDate, begin, cmdClear);
         }
-        typeAndLeave(w(), txtEndingDate, end, cmdClear);
-        typeAndLeave(w(), txtRate, rate, cmdClear);
-        typeAndLeave(w(), txtPaymentDate, paid, cmdClear);
-        typeAndLeave(w(), txtPaymentAmount, payment, cmdClear);
+        typeAll(w(), {txtEndingDate, txtRate, txtPaymentDate, txtPaymentAmount},
+                {end, rate, paid, payment}, cmdClear);
         click(w(), cmdCalculate);
     }
 
-    void workedExample() {
-        type(w(), txtCaseCaption, "Smith v. Acme Mills");
-        calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
-        click(w(), cmdSave);
-        click(w(), cmdNextEntry);
-        calculate(QString(), "01/28/2005", "500", "12/31/2005", "");
-        click(w(), cmdSave);
-    }
+    void workedExample() { saveWorkedExample(w(), "Smith v. Acme Mills", true); }
 
     void expectMessage(const QString& message, const QString& title = kCalculate) {
         QCOMPARE(t_->dialogs.messages.size(), std::size_t{1});
@@ -107,22 +99,18 @@ private Q_SLOTS:
         QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2005"));
         QCOMPARE(focused(), control(w(), txtBeginningDate));
         QCOMPARE(lineEdit(w(), txtBeginningDate)->selectedText(), QString("01/01/2005"));
-        for (ControlName emptied : {txtEndingDate, txtTotalDays, txtWeeks, lblDays, txtRate,
-                                    txtTotalComp, txtPaymentAmount, txtSimpleDays, txtTotalAmount,
-                                    txtNetAmount, txtSimpleInterest, txtAccruedInterest}) {
-            QVERIFY2(text(w(), emptied).isEmpty(), qPrintable(qtName(emptied)));
-        }
-        QCOMPARE(text(w(), txtPaymentDate), QString("06/30/2005"));
-        QCOMPARE(text(w(), txtCaseCaption), QString("Smith v. Acme Mills"));
+        QCOMPARE(filled(w(), {txtEndingDate, txtTotalDays, txtWeeks, lblDays, txtRate, txtTotalComp,
+                              txtPaymentAmount, txtSimpleDays, txtTotalAmount, txtNetAmount,
+                              txtSimpleInterest, txtAccruedInterest}),
+                 QStringList());
+        QCOMPARE(texts(w(), {txtPaymentDate, txtCaseCaption}),
+                 QStringList({"06/30/2005", "Smith v. Acme Mills"}));
         QCOMPARE(model().state().CurrentEntry, 2);
 
         calculate(QString(), "01/28/2005", "500", "12/31/2005", "");
-        QCOMPARE(text(w(), txtTotalComp), QString("2,000.00"));
-        QCOMPARE(text(w(), txtAccruedInterest), QString("9.62"));
-        QCOMPARE(text(w(), txtSimpleDays), QString("521"));
-        QCOMPARE(text(w(), txtSimpleInterest), QString("1,611.51"));
-        QCOMPARE(text(w(), txtTotalAmount), QString("3,621.12"));
-        QCOMPARE(text(w(), txtNetAmount), QString("3,621.12"));
+        QCOMPARE(texts(w(), {txtTotalComp, txtAccruedInterest, txtSimpleDays, txtSimpleInterest,
+                             txtTotalAmount, txtNetAmount}),
+                 QStringList({"2,000.00", "9.62", "521", "1,611.51", "3,621.12", "3,621.12"}));
         click(w(), cmdSave);
         QCOMPARE(panel(), QStringList({kFirstLine, kSecondLine, "", kTotals}));
         QCOMPARE(model().ledger().EntryCount(), 2);
@@ -150,8 +138,8 @@ private Q_SLOTS:
         typeAndLeave(w(), txtEndingDate, "11/30/2004", cmdClear);
         click(w(), cmdNextEntry);
         expectMessage("You must calculate the present entry first or choose clear!");
-        QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2004"));
-        QCOMPARE(text(w(), txtEndingDate), QString("11/30/2004"));
+        QCOMPARE(texts(w(), {txtBeginningDate, txtEndingDate}),
+                 QStringList({"01/01/2004", "11/30/2004"}));
         QCOMPARE(model().state().CurrentEntry, 1);
 
         // Calculate, Clear, Next Entry: Clear keeps the flags.
@@ -185,19 +173,11 @@ private Q_SLOTS:
         const double amountBefore = model().totals().AmountTotal;
 
         doubleClickLine(w(), List1, 1);
-        QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2005"));
-        QCOMPARE(text(w(), txtEndingDate), QString("01/28/2005"));
-        QCOMPARE(text(w(), txtPaymentDate), QString("12/31/2005"));
-        QCOMPARE(text(w(), txtPaymentAmount), QString("0"));
-        QCOMPARE(text(w(), txtWeeks), QString("4"));
-        QCOMPARE(text(w(), lblDays), QString(""));
-        QCOMPARE(text(w(), txtRate), QString("500"));
-        QCOMPARE(text(w(), txtTotalComp), QString("2,000.00"));
-        QCOMPARE(text(w(), txtAccruedInterest), QString("9.62"));
-        QCOMPARE(text(w(), txtSimpleInterest), QString("1,611.51"));
-        QCOMPARE(text(w(), txtTotalAmount), QString("3,621.12"));
-        QCOMPARE(text(w(), txtTotalDays), QString("28"));
-        QCOMPARE(text(w(), txtNetAmount), QString("3,621.12"));
+        QCOMPARE(texts(w(), {txtBeginningDate, txtEndingDate, txtPaymentDate, txtPaymentAmount,
+                             txtWeeks, lblDays, txtRate, txtTotalComp, txtAccruedInterest,
+                             txtSimpleInterest, txtTotalAmount, txtTotalDays, txtNetAmount}),
+                 QStringList({"01/01/2005", "01/28/2005", "12/31/2005", "0", "4", "", "500",
+                              "2,000.00", "9.62", "1,611.51", "3,621.12", "28", "3,621.12"}));
         QCOMPARE(model().state().CurrentEntry, 2);
         QVERIFY(!button(w(), cmdSave)->isEnabled());
         QCOMPARE(panel(), before);
@@ -265,8 +245,7 @@ private Q_SLOTS:
     // Save keeps the entry as calculated, whatever was typed since.
     void saveStoresTheCalculatedEntry() {
         calculate("01/01/2004", "12/31/2004", "500", "06/30/2005", "1000");
-        typeAndLeave(w(), txtEndingDate, "06/30/2004", cmdClear);
-        typeAndLeave(w(), txtPaymentDate, "", cmdClear);
+        typeAll(w(), {txtEndingDate, txtPaymentDate}, {"06/30/2004", ""}, cmdClear);
         click(w(), cmdSave);
         QCOMPARE(panel().at(0), kFirstLine);
         QCOMPARE(model().ledger().entry(1).EndText, std::string("12/31/2004"));
@@ -278,12 +257,11 @@ private Q_SLOTS:
         calculate(QString(), "01/31/2005", "500");
         click(w(), cmdClear);
         QVERIFY(panel().isEmpty());
-        for (ControlName name :
-             {txtBeginningDate, txtEndingDate, txtTotalDays, txtRate, txtWeeks, lblDays,
-              txtTotalComp, txtAccruedInterest, txtPaymentDate, txtPaymentAmount, txtCaseCaption,
-              txtSimpleDays, txtTotalAmount, txtNetAmount, txtSimpleInterest}) {
-            QVERIFY2(text(w(), name).isEmpty(), qPrintable(qtName(name)));
-        }
+        QCOMPARE(filled(w(), {txtBeginningDate, txtEndingDate, txtTotalDays, txtRate, txtWeeks,
+                              lblDays, txtTotalComp, txtAccruedInterest, txtPaymentDate,
+                              txtPaymentAmount, txtCaseCaption, txtSimpleDays, txtTotalAmount,
+                              txtNetAmount, txtSimpleInterest}),
+                 QStringList());
         QCOMPARE(focused(), control(w(), txtBeginningDate));
         QCOMPARE(model().ledger().EntryCount(), 0);
         QCOMPARE(model().state().CurrentEntry, 0);

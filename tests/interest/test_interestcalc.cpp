@@ -10,8 +10,10 @@
 #include "interest/period.h"
 #include "shell/format.h"
 #include "tests/support/controlnames.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 using namespace corvell::calculationform;
 
 namespace {
@@ -60,23 +62,12 @@ class TestInterestCalc : public QObject {
 
 private Q_SLOTS:
     void period_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("totalDays");
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<double>("days");
-        QTest::addColumn<QString>("comp");
-        QTest::newRow("leap year at 500")
-            << "01/01/2004"
-            << "12/31/2004" << 500.0 << "366" << 52.0 << 2.0 << "26,142.86";
-        QTest::newRow("one day at 700") << "03/15/2004"
-                                        << "03/15/2004" << 700.0 << "1" << 0.0 << 1.0 << "100.00";
-        QTest::newRow("eight days") << "01/01/2005"
-                                    << "01/08/2005" << 700.0 << "8" << 1.0 << 1.0 << "800.00";
-        QTest::newRow("three years")
-            << "01/01/2005"
-            << "12/30/2007" << 350.0 << "1,094" << 156.0 << 2.0 << "54,700.00";
+        columns<QString, QString, double, QString, double, double, QString>(
+            {"begin", "end", "rate", "totalDays", "weeks", "days", "comp"});
+        row("leap year at 500", "01/01/2004", "12/31/2004", 500.0, "366", 52.0, 2.0, "26,142.86");
+        row("one day at 700", "03/15/2004", "03/15/2004", 700.0, "1", 0.0, 1.0, "100.00");
+        row("eight days", "01/01/2005", "01/08/2005", 700.0, "8", 1.0, 1.0, "800.00");
+        row("three years", "01/01/2005", "12/30/2007", 350.0, "1,094", 156.0, 2.0, "54,700.00");
     }
     void period() {
         QFETCH(QString, begin);
@@ -100,14 +91,14 @@ private Q_SLOTS:
 
     // A period given in weeks holds at least one day and at most 32767.
     void periodOfWeeks_data() {
-        QTest::addColumn<QString>("weeks");
-        QTest::addColumn<int>("days");  // 0: refused
-        QTest::newRow("10.5 weeks round to even 74") << "10.5" << 74;
-        QTest::newRow("one fourteenth rounds to 0") << QString::number(1.0 / 14, 'g', 17) << 0;
-        QTest::newRow("a little more gives 1") << "0.08" << 1;
-        QTest::newRow("4681 weeks") << "4681" << 32767;
-        QTest::newRow("4681.1 weeks") << "4681.1" << 0;
-        QTest::newRow("negative") << "-2" << 0;
+        // days: 0 when refused
+        columns<QString, int>({"weeks", "days"});
+        row("10.5 weeks round to even 74", "10.5", 74);
+        row("one fourteenth rounds to 0", QString::number(1.0 / 14, 'g', 17), 0);
+        row("a little more gives 1", "0.08", 1);
+        row("4681 weeks", "4681", 32767);
+        row("4681.1 weeks", "4681.1", 0);
+        row("negative", "-2", 0);
     }
     void periodOfWeeks() {
         QFETCH(QString, weeks);
@@ -198,69 +189,28 @@ private Q_SLOTS:
     }
 
     void refusalsInOrder_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<QString>("end");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("weeks");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("control");
-        QTest::newRow("beginning empty")
-            << ""
-            << "x"
-            << "x"
-            << ""
-            << "Beginning Date is required for any calculation." << txtBeginningDate;
-        QTest::newRow("beginning not a date")
-            << "13/45/2004"
-            << "x"
-            << "x"
-            << ""
-            << "13/45/2004 is not a valid date." << txtBeginningDate;
-        QTest::newRow("rate not a number") << "01/01/2004"
-                                           << "x"
-                                           << "5OO"
-                                           << ""
-                                           << "5OO is not a valid number." << txtRate;
-        QTest::newRow("no ending date, no weeks")
-            << "01/01/2004"
-            << ""
-            << "500"
-            << ""
-            << "Ending Date or Weeks is required for any calculation." << txtEndingDate;
-        QTest::newRow("weeks round to no day")
-            << "01/01/2004"
-            << ""
-            << "500"
-            << "0.05"
-            << "Weeks must be more than 0 and at most 4681." << txtWeeks;
-        QTest::newRow("weeks beyond 4681")
-            << "01/01/2004"
-            << ""
-            << "500"
-            << "5000"
-            << "Weeks must be more than 0 and at most 4681." << txtWeeks;
-        QTest::newRow("weeks past the last date")
-            << "12/01/9999"
-            << ""
-            << "500"
-            << "10"
-            << "The ending date would fall after 12/31/9999." << txtWeeks;
-        QTest::newRow("ending not a date") << "01/01/2004"
-                                           << "02/30/2004"
-                                           << "500"
-                                           << "10"
-                                           << "02/30/2004 is not a valid date." << txtEndingDate;
-        QTest::newRow("ending before beginning")
-            << "01/01/2004"
-            << "12/31/2003"
-            << "500"
-            << ""
-            << "Ending date must be later than beginning date" << txtEndingDate;
-        QTest::newRow("amounts overflow") << "01/01/2004"
-                                          << "12/31/2004"
-                                          << "1e308"
-                                          << ""
-                                          << "The amounts are too large to calculate." << txtRate;
+        columns<QString, QString, QString, QString, QString, ControlName>(
+            {"begin", "end", "rate", "weeks", "message", "control"});
+        row("beginning empty", "", "x", "x", "", "Beginning Date is required for any calculation.",
+            txtBeginningDate);
+        row("beginning not a date", "13/45/2004", "x", "x", "", "13/45/2004 is not a valid date.",
+            txtBeginningDate);
+        row("rate not a number", "01/01/2004", "x", "5OO", "", "5OO is not a valid number.",
+            txtRate);
+        row("no ending date, no weeks", "01/01/2004", "", "500", "",
+            "Ending Date or Weeks is required for any calculation.", txtEndingDate);
+        row("weeks round to no day", "01/01/2004", "", "500", "0.05",
+            "Weeks must be more than 0 and at most 4681.", txtWeeks);
+        row("weeks beyond 4681", "01/01/2004", "", "500", "5000",
+            "Weeks must be more than 0 and at most 4681.", txtWeeks);
+        row("weeks past the last date", "12/01/9999", "", "500", "10",
+            "The ending date would fall after 12/31/9999.", txtWeeks);
+        row("ending not a date", "01/01/2004", "02/30/2004", "500", "10",
+            "02/30/2004 is not a valid date.", txtEndingDate);
+        row("ending before beginning", "01/01/2004", "12/31/2003", "500", "",
+            "Ending date must be later than beginning date", txtEndingDate);
+        row("amounts overflow", "01/01/2004", "12/31/2004", "1e308", "",
+            "The amounts are too large to calculate.", txtRate);
     }
     void refusalsInOrder() {
         QFETCH(QString, begin);

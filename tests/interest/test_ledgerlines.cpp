@@ -5,8 +5,10 @@
 
 #include "interest/ledgerlines.h"
 #include "interest/ledgerreport.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 
 namespace {
 
@@ -92,18 +94,16 @@ class TestLedgerLines : public QObject {
 
 private Q_SLOTS:
     void padColumn_data() {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QString>("padded");
-        QTest::newRow("right-aligned") << "500.00" << 10 << "    500.00";
-        QTest::newRow("blanks around dropped") << "  52 " << 6 << "    52";
-        QTest::newRow("empty is 0") << "" << 6 << "     0";
-        QTest::newRow(".00 is 0") << ".00" << 12 << "           0";
-        QTest::newRow("0.00 is 0") << "0.00" << 10 << "         0";
-        QTest::newRow("1,250.00 passes") << "1,250.00" << 12 << "    1,250.00";
-        QTest::newRow("exactly the width") << "1,234,567.89" << 12 << "1,234,567.89";
-        QTest::newRow("too long kept whole") << "12,345,678.90" << 12 << "12,345,678.90";
-        QTest::newRow("nineteen wide") << "7" << 19 << "                  7";
+        columns<QString, int, QString>({"value", "width", "padded"});
+        row("right-aligned", "500.00", 10, "    500.00");
+        row("blanks around dropped", "  52 ", 6, "    52");
+        row("empty is 0", "", 6, "     0");
+        row(".00 is 0", ".00", 12, "           0");
+        row("0.00 is 0", "0.00", 10, "         0");
+        row("1,250.00 passes", "1,250.00", 12, "    1,250.00");
+        row("exactly the width", "1,234,567.89", 12, "1,234,567.89");
+        row("too long kept whole", "12,345,678.90", 12, "12,345,678.90");
+        row("nineteen wide", "7", 19, "                  7");
     }
     void padColumn() {
         QFETCH(QString, value);
@@ -135,56 +135,49 @@ private Q_SLOTS:
     }
 
     void panelLines_data() {
-        QTest::addColumn<Facts>("entries");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("length");  // of every line
-        QTest::addColumn<QString>("heading");
+        // length: of every line
+        columns<Facts, QStringList, int, QString>({"entries", "lines", "length", "heading"});
         const QString written = q(std::string(kPanelHeading));
-        QTest::newRow("first entry")
-            << Facts{kFirst}
-            << QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
-                           "26,142.86  1,325.00  1,381.02   28,848.88   27,848.88"}
-            << 120 << written;
-        QTest::newRow("zeros show as 0")
-            << Facts{kSecond}
-            << QStringList{"01/01/05  01/28/05  12/31/05             0     4     0    500.00    "
-                           "2,000.00      9.62  1,611.51    3,621.12    3,621.12"}
-            << 120 << written;
+        row("first entry", Facts{kFirst},
+            QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
+                        "26,142.86  1,325.00  1,381.02   28,848.88   27,848.88"},
+            120, written);
+        row("zeros show as 0", Facts{kSecond},
+            QStringList{"01/01/05  01/28/05  12/31/05             0     4     0    500.00    "
+                        "2,000.00      9.62  1,611.51    3,621.12    3,621.12"},
+            120, written);
         PeriodFacts unpaid = kSecond;
         unpaid.paid = nullptr;
-        QTest::newRow("no payment date")
-            << Facts{unpaid}
-            << QStringList{"01/01/05  01/28/05  " + QString(10, ' ') + "  " +
-                           "           0     4     0    500.00    2,000.00      9.62  1,611.51    "
-                           "3,621.12    3,621.12"}
-            << 122 << written;
-        QTest::newRow("rate .50 shows 0.50, too long comp kept whole")
-            << Facts{{"01/01/2004", "12/31/2004", "06/30/2005", 0, 52, 2, 0.5, 12345678.9, 0, 0}}
-            << QStringList{"01/01/04  12/31/04  06/30/05             0    52     2      0.50 "
-                           "12,345,678.90         0         0 12,345,678.90 12,345,678.90"}
-            << 126
-            << "Begin           End            Pay       Pay Amt.   Weeks Days     Rate           "
-               "Comp    Accrued      Simple             Total       Net Total";
+        row("no payment date", Facts{unpaid},
+            QStringList{"01/01/05  01/28/05  " + QString(10, ' ') + "  " +
+                        "           0     4     0    500.00    2,000.00      9.62  1,611.51    "
+                        "3,621.12    3,621.12"},
+            122, written);
+        row("rate .50 shows 0.50, too long comp kept whole",
+            Facts{{"01/01/2004", "12/31/2004", "06/30/2005", 0, 52, 2, 0.5, 12345678.9, 0, 0}},
+            QStringList{"01/01/04  12/31/04  06/30/05             0    52     2      0.50 "
+                        "12,345,678.90         0         0 12,345,678.90 12,345,678.90"},
+            126,
+            "Begin           End            Pay       Pay Amt.   Weeks Days     Rate           "
+            "Comp    Accrued      Simple             Total       Net Total");
         PeriodFacts huge = kFirst;
         huge.accrued = 1047011.54;
-        QTest::newRow("huge accrued interest widens its column on every line")
-            << Facts{kFirst, huge}
-            << QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
-                           "26,142.86     1,325.00  1,381.02    28,848.88    27,848.88",
-                           "01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
-                           "26,142.86 1,047,011.54  1,381.02 1,074,535.42 1,073,535.42"}
-            << 125
-            << "Begin           End            Pay       Pay Amt.   Weeks Days     Rate         "
-               "Comp       Accrued      Simple            Total      Net Total";
+        row("huge accrued interest widens its column on every line", Facts{kFirst, huge},
+            QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
+                        "26,142.86     1,325.00  1,381.02    28,848.88    27,848.88",
+                        "01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
+                        "26,142.86 1,047,011.54  1,381.02 1,074,535.42 1,073,535.42"},
+            125,
+            "Begin           End            Pay       Pay Amt.   Weeks Days     Rate         "
+            "Comp       Accrued      Simple            Total      Net Total");
         PeriodFacts fills = kFirst;
         fills.simple = 123456.78;
-        QTest::newRow("a value filling its column gets a blank before it")
-            << Facts{fills}
-            << QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
-                           "26,142.86  1,325.00 123,456.78  150,924.64  149,924.64"}
-            << 121
-            << "Begin           End            Pay       Pay Amt.   Weeks Days     Rate         "
-               "Comp    Accrued       Simple           Total     Net Total";
+        row("a value filling its column gets a blank before it", Facts{fills},
+            QStringList{"01/01/04  12/31/04  06/30/05      1,000.00    52     2    500.00   "
+                        "26,142.86  1,325.00 123,456.78  150,924.64  149,924.64"},
+            121,
+            "Begin           End            Pay       Pay Amt.   Weeks Days     Rate         "
+            "Comp    Accrued       Simple           Total     Net Total");
     }
     void panelLines() {
         QFETCH(Facts, entries);
@@ -237,37 +230,33 @@ private Q_SLOTS:
     }
 
     void reportEntryLines_data() {
-        QTest::addColumn<Facts>("entries");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("header");  // as long as every line
+        // header: as long as every line
+        columns<Facts, QStringList, QString>({"entries", "lines", "header"});
         const QString written = q(std::string(kReportHeader));
-        QTest::newRow("first entry")
-            << Facts{kFirst}
-            << QStringList{"01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
-                           "26,142.86  1,325.00  1,381.02   28,848.88   27,848.88"}
-            << written;
+        row("first entry", Facts{kFirst},
+            QStringList{"01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
+                        "26,142.86  1,325.00  1,381.02   28,848.88   27,848.88"},
+            written);
         PeriodFacts unpaid = kSecond;
         unpaid.paid = nullptr;
-        QTest::newRow("no payment date, no payment")
-            << Facts{unpaid}
-            << QStringList{"01/01/2005 01/28/2005                       0     4     0    500.00    "
-                           "2,000.00      9.62  1,611.51    3,621.12    3,621.12"}
-            << written;
-        QTest::newRow("stored texts as stored")
-            << Facts{{"01/01/2004", "12/31/2004", "06/30/2005", 1250, 52, 2, 0.5, 0.5, 0, 0}}
-            << QStringList{"01/01/2004 12/31/2004 06/30/2005     1,250.00    52     2       .50    "
-                           "     .50         0         0         .50   -1,249.50"}
-            << written;
+        row("no payment date, no payment", Facts{unpaid},
+            QStringList{"01/01/2005 01/28/2005                       0     4     0    500.00    "
+                        "2,000.00      9.62  1,611.51    3,621.12    3,621.12"},
+            written);
+        row("stored texts as stored",
+            Facts{{"01/01/2004", "12/31/2004", "06/30/2005", 1250, 52, 2, 0.5, 0.5, 0, 0}},
+            QStringList{"01/01/2004 12/31/2004 06/30/2005     1,250.00    52     2       .50    "
+                        "     .50         0         0         .50   -1,249.50"},
+            written);
         PeriodFacts huge = kFirst;
         huge.accrued = 1047011.54;
-        QTest::newRow("huge accrued interest widens its column on every line")
-            << Facts{kFirst, huge}
-            << QStringList{"01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
-                           "26,142.86     1,325.00  1,381.02    28,848.88    27,848.88",
-                           "01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
-                           "26,142.86 1,047,011.54  1,381.02 1,074,535.42 1,073,535.42"}
-            << "     Begin       End      Pay        Pay Amt. Weeks Days       Rate        "
-               "Comp     Accrued     Simple        Total    Net Total";
+        row("huge accrued interest widens its column on every line", Facts{kFirst, huge},
+            QStringList{"01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
+                        "26,142.86     1,325.00  1,381.02    28,848.88    27,848.88",
+                        "01/01/2004 12/31/2004 06/30/2005     1,000.00    52     2    500.00   "
+                        "26,142.86 1,047,011.54  1,381.02 1,074,535.42 1,073,535.42"},
+            "     Begin       End      Pay        Pay Amt. Weeks Days       Rate        "
+            "Comp     Accrued     Simple        Total    Net Total");
     }
     void reportEntryLines() {
         QFETCH(Facts, entries);

@@ -7,8 +7,10 @@
 #include "offsets/lumpsumoffset.h"
 #include "offsets/weeklyrateoffset.h"
 #include "shell/format.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 
 namespace {
 
@@ -23,19 +25,16 @@ class TestOffsetCalculations : public QObject {
 
 private Q_SLOTS:
     void socialSecurity_data() {
-        QTest::addColumn<double>("monthly");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("1000 against 500") << 1000.0 << 500.0 << "384.80";
-        QTest::newRow("below zero") << 8680.0 << 500.0 << "-500.00";
-        QTest::newRow("grouped") << 100.0 << 12345.0 << "12,333.48";
+        columns<double, double, QString>({"monthly", "rate", "shown"});
+        row("1000 against 500", 1000.0, 500.0, "384.80");
+        row("below zero", 8680.0, 500.0, "-500.00");
+        row("grouped", 100.0, 12345.0, "12,333.48");
     }
     void socialSecurity() {
         QFETCH(double, monthly);
         QFETCH(double, rate);
-        QFETCH(QString, shown);
         const double newRate = socialSecurityNewRate(monthly, rate);
-        QCOMPARE(QString::fromStdString(Format(newRate, "##,##0.00")), shown);
+        QTEST(QString::fromStdString(Format(newRate, "##,##0.00")), "shown");
     }
 
     // Without the half cent 1000 against 500 would show 384.79.
@@ -46,24 +45,20 @@ private Q_SLOTS:
     }
 
     void pension_data() {
-        QTest::addColumn<double>("pension");
-        QTest::addColumn<double>("percent");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<double>("employerMonthly");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("1200, 60 %, 500") << 1200.0 << 60.0 << 500.0 << 720.0 << "$334.10";
-        QTest::newRow("no percentage") << 1200.0 << 0.0 << 500.0 << 0.0 << "$500.00";
-        QTest::newRow("below zero") << 4340.0 << 100.0 << 500.0 << 4340.0 << "-$500.00";
-        QTest::newRow("grouped") << 0.0 << 50.0 << 12345.678 << 0.0 << "$12,345.68";
+        columns<double, double, double, double, QString>(
+            {"pension", "percent", "rate", "employerMonthly", "shown"});
+        row("1200, 60 %, 500", 1200.0, 60.0, 500.0, 720.0, "$334.10");
+        row("no percentage", 1200.0, 0.0, 500.0, 0.0, "$500.00");
+        row("below zero", 4340.0, 100.0, 500.0, 4340.0, "-$500.00");
+        row("grouped", 0.0, 50.0, 12345.678, 0.0, "$12,345.68");
     }
     void pension() {
         QFETCH(double, pension);
         QFETCH(double, percent);
         QFETCH(double, rate);
-        QFETCH(double, employerMonthly);
         QFETCH(QString, shown);
         const double employer = employerFundedMonthly(pension, percent);
-        QCOMPARE(employer, employerMonthly);
+        QTEST(employer, "employerMonthly");
         QCOMPARE(QString::fromStdString(Format(pensionNewRate(rate, employer), "$##,##0.00")),
                  shown);
     }
@@ -81,38 +76,18 @@ private Q_SLOTS:
     }
 
     void lumpSum_data() {
-        QTest::addColumn<QString>("begin");
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<double>("totalDays");
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<double>("days");
-        QTest::addColumn<QString>("ends");
-        QTest::addColumn<QString>("remainder");
-        QTest::newRow("5000 at 400")
-            << "01/05/2004" << 5000.0 << 400.0 << 87.0 << 12.0 << 3.0 << "03/31/2004"
-            << "$28.57";
-        QTest::newRow("less than a day")
-            << "01/05/2004" << 100.0 << 800.0 << 0.0 << 0.0 << 0.0 << "01/04/2004"
-            << "$100.00";
-        QTest::newRow("one day exactly")
-            << "01/05/2004" << 100.0 << 700.0 << 1.0 << 0.0 << 1.0 << "01/05/2004"
-            << "$0.00";
-        QTest::newRow("whole weeks")
-            << "02/25/2004" << 1000.0 << 500.0 << 14.0 << 2.0 << 0.0 << "03/09/2004"
-            << "$0.00";
-        QTest::newRow("495 days exactly")
-            << "01/01/2004" << 42075.0 << 595.0 << 495.0 << 70.0 << 5.0 << "05/09/2005"
-            << "$0.00";
-        QTest::newRow("61 days at 1 a day")
-            << "01/01/2004" << 61.0 << 7.0 << 61.0 << 8.0 << 5.0 << "03/01/2004"
-            << "$0.00";
-        QTest::newRow("a cent short of a day")
-            << "01/01/2004" << 84.99 << 595.0 << 0.0 << 0.0 << 0.0 << "12/31/2003"
-            << "$84.99";
-        QTest::newRow("last calendar day")
-            << "12/31/9999" << 100.0 << 700.0 << 1.0 << 0.0 << 1.0 << "12/31/9999"
-            << "$0.00";
+        columns<QString, double, double, double, double, double, QString, QString>(
+            {"begin", "amount", "rate", "totalDays", "weeks", "days", "ends", "remainder"});
+        row("5000 at 400", "01/05/2004", 5000.0, 400.0, 87.0, 12.0, 3.0, "03/31/2004", "$28.57");
+        row("less than a day", "01/05/2004", 100.0, 800.0, 0.0, 0.0, 0.0, "01/04/2004", "$100.00");
+        row("one day exactly", "01/05/2004", 100.0, 700.0, 1.0, 0.0, 1.0, "01/05/2004", "$0.00");
+        row("whole weeks", "02/25/2004", 1000.0, 500.0, 14.0, 2.0, 0.0, "03/09/2004", "$0.00");
+        row("495 days exactly", "01/01/2004", 42075.0, 595.0, 495.0, 70.0, 5.0, "05/09/2005",
+            "$0.00");
+        row("61 days at 1 a day", "01/01/2004", 61.0, 7.0, 61.0, 8.0, 5.0, "03/01/2004", "$0.00");
+        row("a cent short of a day", "01/01/2004", 84.99, 595.0, 0.0, 0.0, 0.0, "12/31/2003",
+            "$84.99");
+        row("last calendar day", "12/31/9999", 100.0, 700.0, 1.0, 0.0, 1.0, "12/31/9999", "$0.00");
     }
     void lumpSum() {
         QFETCH(QString, begin);
@@ -121,14 +96,13 @@ private Q_SLOTS:
         QFETCH(double, totalDays);
         QFETCH(double, weeks);
         QFETCH(double, days);
-        QFETCH(QString, ends);
         QFETCH(QString, remainder);
         const LumpSumOffset offset = lumpSumOffset(day(begin.toLatin1().constData()), amount, rate);
         QCOMPARE(offset.end, LumpSumOffset::End::OnCalendar);
         QCOMPARE(offset.totalDays, totalDays);
         QCOMPARE(offset.weeks, weeks);
         QCOMPARE(offset.days, days);
-        QCOMPARE(QString::fromStdString(Format(offset.endDate, "mm/dd/yyyy")), ends);
+        QTEST(QString::fromStdString(Format(offset.endDate, "mm/dd/yyyy")), "ends");
         QCOMPARE(QString::fromStdString(Format(offset.remainder, "$##0.00")), remainder);
     }
 
@@ -170,20 +144,16 @@ private Q_SLOTS:
     }
 
     void endsOffTheCalendar_data() {
-        QTest::addColumn<int>("begin");
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<int>("end");
+        columns<int, double, double, int>({"begin", "amount", "rate", "end"});
         const int after = static_cast<int>(LumpSumOffset::End::AfterLastDate);
         const int before = static_cast<int>(LumpSumOffset::End::BeforeFirstDate);
         const int jan5 = day("01/05/2004").day;
-        QTest::newRow("one day past 9999") << kLastDate.day << 200.0 << 700.0 << after;
-        QTest::newRow("huge at a tiny rate") << jan5 << 1e12 << 0.01 << after;
-        QTest::newRow("beyond any double") << jan5 << 1e308 << 1e-300 << after;
-        QTest::newRow("no whole day from the first date")
-            << kFirstDate.day << 10.0 << 700.0 << before;
-        QTest::newRow("huge negative") << jan5 << -1e12 << 0.01 << before;
-        QTest::newRow("beyond any double, negative") << jan5 << -1e308 << 1e-300 << before;
+        row("one day past 9999", kLastDate.day, 200.0, 700.0, after);
+        row("huge at a tiny rate", jan5, 1e12, 0.01, after);
+        row("beyond any double", jan5, 1e308, 1e-300, after);
+        row("no whole day from the first date", kFirstDate.day, 10.0, 700.0, before);
+        row("huge negative", jan5, -1e12, 0.01, before);
+        row("beyond any double, negative", jan5, -1e308, 1e-300, before);
     }
     void endsOffTheCalendar() {
         QFETCH(int, begin);

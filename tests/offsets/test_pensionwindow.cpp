@@ -8,6 +8,7 @@
 #include "offsets/frmpensioncontrols.h"
 #include "offsets/ui/frmpension.h"
 #include "shell/ui/look.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
@@ -54,9 +55,7 @@ class TestPensionWindow : public QObject {
     ui::FrmPension* w_ = nullptr;
 
     void calculate(const QString& pension, const QString& percent, const QString& rate) {
-        type(*w_, txtMonthlyPension, pension);
-        type(*w_, txtEmployerPercent, percent);
-        type(*w_, txtRate, rate);
+        typeAll(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate}, {pension, percent, rate});
         click(*w_, cmdSSCalculate);
     }
 
@@ -88,8 +87,7 @@ private Q_SLOTS:
 
     void example() {
         calculate("1200", "60", "500");
-        QCOMPARE(text(*w_, txtRate), QString("500.00"));
-        QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
+        QCOMPARE(texts(*w_, {txtRate, txtNewWeeklyRate}), QStringList({"500.00", "$334.10"}));
         QVERIFY(t_->dialogs.messages.empty());
         QCOMPARE(QString::number(w_->model().newWeeklyRate(), 'f', 6), QString("334.101382"));
         type(*w_, txtCaseCaption, "Doe v. Widget Corp.");
@@ -100,9 +98,7 @@ private Q_SLOTS:
     }
 
     void enterCalculates() {
-        type(*w_, txtMonthlyPension, "1200");
-        type(*w_, txtEmployerPercent, "60");
-        type(*w_, txtRate, "500");
+        typeAll(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate}, {"1200", "60", "500"});
         pressEnter(*w_, txtEmployerPercent);
         QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
     }
@@ -110,103 +106,51 @@ private Q_SLOTS:
     // An unreadable pension or percentage counts as 0; amounts are read
     // with their grouping and dollar sign.
     void readings_data() {
-        QTest::addColumn<QString>("pension");
-        QTest::addColumn<QString>("percent");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("newRate");
-        QTest::newRow("no percentage") << "1200"
-                                       << ""
-                                       << "500"
-                                       << "$500.00";
-        QTest::newRow("no pension") << ""
-                                    << "60"
-                                    << "500"
-                                    << "$500.00";
-        QTest::newRow("percentage no number") << "1200"
-                                              << "sixty"
-                                              << "500"
-                                              << "$500.00";
-        QTest::newRow("grouped pension") << "1,200.00"
-                                         << "60"
-                                         << "500"
-                                         << "$334.10";
-        QTest::newRow("dollar pension") << "$1,200"
-                                        << "60"
-                                        << "$500"
-                                        << "$334.10";
-        QTest::newRow("percent sign") << "1200"
-                                      << "60%"
-                                      << "500"
-                                      << "$334.10";
-        QTest::newRow("over 100 %") << "434"
-                                    << "200"
-                                    << "500"
-                                    << "$300.00";
-        QTest::newRow("below zero") << "4340"
-                                    << "100"
-                                    << "500"
-                                    << "-$500.00";
-        QTest::newRow("grouped result") << "0"
-                                        << "0"
-                                        << "12345.678"
-                                        << "$12,345.68";
+        columns<QString, QString, QString, QString>({"pension", "percent", "rate", "newRate"});
+        row("no percentage", "1200", "", "500", "$500.00");
+        row("no pension", "", "60", "500", "$500.00");
+        row("percentage no number", "1200", "sixty", "500", "$500.00");
+        row("grouped pension", "1,200.00", "60", "500", "$334.10");
+        row("dollar pension", "$1,200", "60", "$500", "$334.10");
+        row("percent sign", "1200", "60%", "500", "$334.10");
+        row("over 100 %", "434", "200", "500", "$300.00");
+        row("below zero", "4340", "100", "500", "-$500.00");
+        row("grouped result", "0", "0", "12345.678", "$12,345.68");
     }
     void readings() {
         QFETCH(QString, pension);
         QFETCH(QString, percent);
         QFETCH(QString, rate);
-        QFETCH(QString, newRate);
         calculate(pension, percent, rate);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, txtNewWeeklyRate), newRate);
+        QTEST(text(*w_, txtNewWeeklyRate), "newRate");
     }
 
     void rateOnLeaving_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("whole") << "500"
-                               << "500.00";
-        QTest::newRow("one decimal") << "87.5"
-                                     << "87.50";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("no number") << "abc"
-                                   << "abc";
+        columns<QString, QString>({"typed", "shown"});
+        row("whole", "500", "500.00");
+        row("one decimal", "87.5", "87.50");
+        row("empty", "", "");
+        row("no number", "abc", "abc");
     }
     void rateOnLeaving() {
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         typeAndLeave(*w_, txtRate, typed, txtCaseCaption);
-        QCOMPARE(text(*w_, txtRate), shown);
+        QTEST(text(*w_, txtRate), "shown");
     }
 
     // A refused Calculate keeps the last new rate, in its field and for the
     // report.
     void refusals_data() {
-        QTest::addColumn<QString>("pension");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
-        QTest::newRow("rate empty") << "1200"
-                                    << ""
-                                    << "Rate is required for any calculation." << txtRate;
-        QTest::newRow("rate blanks") << "1200"
-                                     << "   "
-                                     << "Rate is required for any calculation." << txtRate;
-        QTest::newRow("rate no number") << "1200"
-                                        << "abc"
-                                        << "abc is not a valid number." << txtRate;
-        QTest::newRow("rate not wholly a number") << "1200"
-                                                  << "500x"
-                                                  << "500x is not a valid number." << txtRate;
-        QTest::newRow("too large")
-            << "1e200"
-            << "500.00"
-            << "The amounts entered are too large to calculate." << txtMonthlyPension;
-        QTest::newRow("pension beyond a double")
-            << "1.8e308"
-            << "500.00"
-            << "1.8e308 is not a valid number." << txtMonthlyPension;
+        columns<QString, QString, QString, ControlName>({"pension", "rate", "message", "field"});
+        row("rate empty", "1200", "", "Rate is required for any calculation.", txtRate);
+        row("rate blanks", "1200", "   ", "Rate is required for any calculation.", txtRate);
+        row("rate no number", "1200", "abc", "abc is not a valid number.", txtRate);
+        row("rate not wholly a number", "1200", "500x", "500x is not a valid number.", txtRate);
+        row("too large", "1e200", "500.00", "The amounts entered are too large to calculate.",
+            txtMonthlyPension);
+        row("pension beyond a double", "1.8e308", "500.00", "1.8e308 is not a valid number.",
+            txtMonthlyPension);
     }
     void refusals() {
         QFETCH(QString, pension);
@@ -216,13 +160,11 @@ private Q_SLOTS:
         calculate("1200", "60", "500");
         const double kept = w_->model().newWeeklyRate();
 
-        type(*w_, txtMonthlyPension, pension);
-        type(*w_, txtEmployerPercent, pension == "1e200" ? "1e200" : "60");
-        type(*w_, txtRate, rate);
+        typeAll(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate},
+                {pension, pension == "1e200" ? "1e200" : "60", rate});
         click(*w_, cmdSSCalculate);
         checkRefusal(*t_, *w_, message, field);
-        QCOMPARE(text(*w_, txtRate), rate);
-        QCOMPARE(text(*w_, txtNewWeeklyRate), QString("$334.10"));
+        QCOMPARE(texts(*w_, {txtRate, txtNewWeeklyRate}), QStringList({rate, "$334.10"}));
         QCOMPARE(w_->model().newWeeklyRate(), kept);
     }
 
@@ -230,13 +172,11 @@ private Q_SLOTS:
     // last new rate, which the report then still prints.
     void clearKeepsTheRate() {
         calculate("1200", "60", "500");
-        type(*w_, txtCaseCaption, "Doe");
-        type(*w_, txtEmployerPercent, "60");
+        typeAll(*w_, {txtCaseCaption, txtEmployerPercent}, {"Doe", "60"});
         click(*w_, cmdSSClear);
-        for (ControlName name :
-             {txtMonthlyPension, txtEmployerPercent, txtRate, txtNewWeeklyRate, txtCaseCaption}) {
-            QCOMPARE(text(*w_, name), QString());
-        }
+        QCOMPARE(filled(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate, txtNewWeeklyRate,
+                              txtCaseCaption}),
+                 QStringList());
         QCOMPARE(focused(), control(*w_, cmdSSClear));
         QVERIFY(t_->dialogs.messages.empty());
         checkReport(

@@ -8,6 +8,7 @@
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/ui/frmsocialsecurity.h"
 #include "shell/ui/look.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
@@ -57,8 +58,7 @@ class TestSocialSecurityWindow : public QObject {
     // Types both inputs and presses Calculate; leaving the rate for the
     // button re-formats it first.
     void calculate(const QString& monthly, const QString& rate) {
-        type(*w_, txtSocialSecurity, monthly);
-        type(*w_, txtRate, rate);
+        typeAll(*w_, {txtSocialSecurity, txtRate}, {monthly, rate});
         click(*w_, cmdSSCalculate);
     }
 
@@ -95,8 +95,7 @@ private Q_SLOTS:
 
     void example() {
         calculate("1000", "500");
-        QCOMPARE(text(*w_, txtRate), QString("500.00"));
-        QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
+        QCOMPARE(texts(*w_, {txtRate, txtNewRate}), QStringList({"500.00", "384.80"}));
         QVERIFY(t_->dialogs.messages.empty());
         type(*w_, txtCaseCaption, "Smith v. Acme Co.\nClaim 04-1234");
         checkReport(printed(),
@@ -107,8 +106,7 @@ private Q_SLOTS:
     }
 
     void enterCalculates() {
-        type(*w_, txtSocialSecurity, "1000");
-        type(*w_, txtRate, "500");
+        typeAll(*w_, {txtSocialSecurity, txtRate}, {"1000", "500"});
         pressEnter(*w_, txtRate);
         QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
         QCOMPARE(focused(), control(*w_, txtRate));
@@ -117,69 +115,37 @@ private Q_SLOTS:
     // Amounts are read the same way everywhere: grouped thousands and a
     // dollar sign are part of the number.
     void readings_data() {
-        QTest::addColumn<QString>("monthly");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("newRate");
-        QTest::newRow("grouped amount") << "1,000.00"
-                                        << "500"
-                                        << "384.80";
-        QTest::newRow("dollar amount") << "$1,000"
-                                       << "500"
-                                       << "384.80";
-        QTest::newRow("dollar rate") << "1000"
-                                     << "$500"
-                                     << "384.80";
-        QTest::newRow("blanks around") << " 1000 "
-                                       << " 500"
-                                       << "384.80";
-        QTest::newRow("negative amount") << "-1000"
-                                         << "500"
-                                         << "615.21";
-        QTest::newRow("below zero") << "100000"
-                                    << "500"
-                                    << "-11,020.73";
+        columns<QString, QString, QString>({"monthly", "rate", "newRate"});
+        row("grouped amount", "1,000.00", "500", "384.80");
+        row("dollar amount", "$1,000", "500", "384.80");
+        row("dollar rate", "1000", "$500", "384.80");
+        row("blanks around", " 1000 ", " 500", "384.80");
+        row("negative amount", "-1000", "500", "615.21");
+        row("below zero", "100000", "500", "-11,020.73");
     }
     void readings() {
         QFETCH(QString, monthly);
         QFETCH(QString, rate);
-        QFETCH(QString, newRate);
         calculate(monthly, rate);
         QCOMPARE(t_->dialogs.lastMessage(), QString());
-        QCOMPARE(text(*w_, txtNewRate), newRate);
+        QTEST(text(*w_, txtNewRate), "newRate");
     }
 
     void rateOnLeaving_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("whole") << "500"
-                               << "500.00"
-                               << "";
-        QTest::newRow("one decimal") << "87.5"
-                                     << "87.50"
-                                     << "";
-        QTest::newRow("empty") << ""
-                               << ""
-                               << "";
-        QTest::newRow("no number") << "abc"
-                                   << "abc"
-                                   << "";
-        QTest::newRow("grouped") << "1,250.5"
-                                 << "1250.50"
-                                 << "";
-        QTest::newRow("rounded") << "99.999"
-                                 << "100.00"
-                                 << "";
-        QTest::newRow("beyond a double") << "1e309"
-                                         << "1e309"
-                                         << "1e309 is not a valid number.";
+        columns<QString, QString, QString>({"typed", "shown", "message"});
+        row("whole", "500", "500.00", "");
+        row("one decimal", "87.5", "87.50", "");
+        row("empty", "", "", "");
+        row("no number", "abc", "abc", "");
+        row("grouped", "1,250.5", "1250.50", "");
+        row("rounded", "99.999", "100.00", "");
+        row("beyond a double", "1e309", "1e309", "1e309 is not a valid number.");
     }
     void rateOnLeaving() {
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         QFETCH(QString, message);
         typeAndLeave(*w_, txtRate, typed, txtCaseCaption);
-        QCOMPARE(text(*w_, txtRate), shown);
+        QTEST(text(*w_, txtRate), "shown");
         if (message.isEmpty()) {
             QVERIFY(t_->dialogs.messages.empty());
         } else {
@@ -192,39 +158,22 @@ private Q_SLOTS:
     // The first failing check speaks; its field gets the focus with its whole
     // text selected, and the result of the last Calculate stays.
     void refusals_data() {
-        QTest::addColumn<QString>("monthly");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
-        QTest::newRow("both zero") << "0"
-                                   << "0" << kNoMonthly << txtSocialSecurity;
-        QTest::newRow("amount empty") << ""
-                                      << "500" << kNoMonthly << txtSocialSecurity;
-        QTest::newRow("amount no number") << "abc"
-                                          << "500" << kNoMonthly << txtSocialSecurity;
-        QTest::newRow("rate empty") << "1000"
-                                    << "" << kNoRate << txtRate;
-        QTest::newRow("rate zero") << "1000"
-                                   << "0" << kNoRate << txtRate;
-        QTest::newRow("rate no number") << "1000"
-                                        << "abc" << kNoRate << txtRate;
-        QTest::newRow("zero tests first") << "1000x"
-                                          << "abc" << kNoRate << txtRate;
-        QTest::newRow("amount not wholly a number")
-            << "1000x"
-            << "500x"
-            << "1000x is not a valid number." << txtSocialSecurity;
-        QTest::newRow("rate not wholly a number") << "1,000"
-                                                  << "500 a week"
-                                                  << "500 a week is not a valid number." << txtRate;
-        QTest::newRow("too large")
-            << "-1e308"
-            << "1.7e308"
-            << "The amounts entered are too large to calculate." << txtSocialSecurity;
-        QTest::newRow("amount beyond a double")
-            << "1e309"
-            << "500"
-            << "1e309 is not a valid number." << txtSocialSecurity;
+        columns<QString, QString, QString, ControlName>({"monthly", "rate", "message", "field"});
+        row("both zero", "0", "0", kNoMonthly, txtSocialSecurity);
+        row("amount empty", "", "500", kNoMonthly, txtSocialSecurity);
+        row("amount no number", "abc", "500", kNoMonthly, txtSocialSecurity);
+        row("rate empty", "1000", "", kNoRate, txtRate);
+        row("rate zero", "1000", "0", kNoRate, txtRate);
+        row("rate no number", "1000", "abc", kNoRate, txtRate);
+        row("zero tests first", "1000x", "abc", kNoRate, txtRate);
+        row("amount not wholly a number", "1000x", "500x", "1000x is not a valid number.",
+            txtSocialSecurity);
+        row("rate not wholly a number", "1,000", "500 a week", "500 a week is not a valid number.",
+            txtRate);
+        row("too large", "-1e308", "1.7e308", "The amounts entered are too large to calculate.",
+            txtSocialSecurity);
+        row("amount beyond a double", "1e309", "500", "1e309 is not a valid number.",
+            txtSocialSecurity);
     }
     void refusals() {
         QFETCH(QString, monthly);
@@ -236,17 +185,15 @@ private Q_SLOTS:
 
         calculate(monthly, rate);
         checkRefusal(*t_, *w_, message, field);
-        QCOMPARE(text(*w_, txtSocialSecurity), monthly);
-        QCOMPARE(text(*w_, txtNewRate), QString("384.80"));
+        QCOMPARE(texts(*w_, {txtSocialSecurity, txtNewRate}), QStringList({monthly, "384.80"}));
     }
 
     void clear() {
         calculate("1000", "500");
         type(*w_, txtCaseCaption, "Smith");
         click(*w_, cmdSSClear);
-        for (ControlName name : {txtSocialSecurity, txtRate, txtNewRate, txtCaseCaption}) {
-            QCOMPARE(text(*w_, name), QString());
-        }
+        QCOMPARE(filled(*w_, {txtSocialSecurity, txtRate, txtNewRate, txtCaseCaption}),
+                 QStringList());
         QCOMPARE(focused(), control(*w_, txtSocialSecurity));
         QVERIFY(t_->dialogs.messages.empty());
     }
@@ -268,8 +215,7 @@ private Q_SLOTS:
     // The report prints the fields as they stand, without recalculating.
     void printAsTheFieldsStand() {
         calculate("1000", "500");
-        type(*w_, txtSocialSecurity, "2000");
-        type(*w_, txtRate, "abc");
+        typeAll(*w_, {txtSocialSecurity, txtRate}, {"2000", "abc"});
         const std::vector<std::string> lines = printed().plainLines();
         QCOMPARE(lines.at(4), std::string("Monthly Net Social Security =$2,000.00"));
         QCOMPARE(lines.at(5), std::string("Weekly Compensation Rate=abc"));

@@ -75,6 +75,8 @@ class TestLifeExpectancy : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every cell, the first and last ages, the cells that look smoothed and
+    // the whole numbers among them.
     void everyPublishedCellAsPrinted() {
         const std::vector<PublishedCell> cells = publishedCells();
         QCOMPARE(cells.size(), std::size_t{110});
@@ -114,27 +116,6 @@ private Q_SLOTS:
                 QCOMPARE(std::round(years * 100) / 100, years);
             }
         }
-    }
-
-    void edgesOfTheTable_data() {
-        QTest::addColumn<int>("gender");
-        QTest::addColumn<int>("age");
-        QTest::addColumn<double>("years");
-        QTest::newRow("male 1") << 1 << 1 << 71.53;
-        QTest::newRow("female 1") << 2 << 1 << 78.42;
-        QTest::newRow("male 110") << 1 << 110 << 1.25;
-        QTest::newRow("female 110") << 2 << 110 << 1.28;
-        QTest::newRow("female 46 exactly 35") << 2 << 46 << 35.0;
-        QTest::newRow("female 55 exactly 27") << 2 << 55 << 27.0;
-        QTest::newRow("male 74 not smoothed") << 1 << 74 << 9.27;
-        QTest::newRow("male 34 not smoothed") << 1 << 34 << 40.23;
-        QTest::newRow("male 45") << 1 << 45 << 30.61;
-    }
-    void edgesOfTheTable() {
-        QFETCH(int, gender);
-        QFETCH(int, age);
-        QFETCH(double, years);
-        QCOMPARE(lifeExpectancy(static_cast<Gender>(gender), age), years);
     }
 
     void agesOutsideTheTableAreRefused() {

@@ -2,8 +2,10 @@
 
 #include "shell/dates.h"
 #include "shell/format.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 
 namespace {
 
@@ -56,78 +58,43 @@ private Q_SLOTS:
     }
 
     void isDate_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");  // mm/dd/yyyy, or empty when refused
-        QTest::newRow("full") << "03/15/2004"
-                              << "03/15/2004";
-        QTest::newRow("short") << "3/15/04"
-                               << "03/15/2004";
-        QTest::newRow("dashes") << "3-15-2004"
-                                << "03/15/2004";
-        QTest::newRow("blanks") << "3 15 2004"
-                                << "03/15/2004";
-        QTest::newRow("blanks around") << "  1/5/04 "
-                                       << "01/05/2004";
-        QTest::newRow("month name") << "March 15, 2004"
-                                    << "03/15/2004";
-        QTest::newRow("day month year") << "15-Mar-2004"
-                                        << "03/15/2004";
-        QTest::newRow("abbreviated") << "Mar 15 2004"
-                                     << "03/15/2004";
-        QTest::newRow("abbreviation with point") << "Sept. 1, 2004"
-                                                 << "09/01/2004";
-        QTest::newRow("century 00") << "1/1/00"
-                                    << "01/01/2000";
-        QTest::newRow("century 29") << "12/31/29"
-                                    << "12/31/2029";
-        QTest::newRow("century 30") << "1/1/30"
-                                    << "01/01/1930";
-        QTest::newRow("century 99") << "1/1/99"
-                                    << "01/01/1999";
-        QTest::newRow("leap day") << "02/29/2004"
-                                  << "02/29/2004";
-        QTest::newRow("leap day 2000") << "2/29/2000"
-                                       << "02/29/2000";
-        QTest::newRow("year 100") << "1/1/100"
-                                  << "01/01/0100";
-        QTest::newRow("year 9999") << "12/31/9999"
-                                   << "12/31/9999";
-        QTest::newRow("no leap day 1900") << "2/29/1900"
-                                          << "";
-        QTest::newRow("no leap day 2005") << "02/29/2005"
-                                          << "";
-        QTest::newRow("february 30") << "02/30/2004"
-                                     << "";
-        QTest::newRow("day 34") << "12/34/45"
-                                << "";
-        QTest::newRow("month 13") << "13/01/2004"
-                                  << "";
-        QTest::newRow("day 0") << "1/0/2004"
-                               << "";
-        QTest::newRow("split eight digits") << "45/67/8901"
-                                            << "";
-        QTest::newRow("two parts") << "3/15"
-                                   << "";
-        QTest::newRow("four parts") << "3/15/20/04"
-                                    << "";
-        QTest::newRow("number") << "1234"
-                                << "";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("word") << "abc"
-                              << "";
-        QTest::newRow("year 5 digits") << "1/1/20045"
-                                       << "";
-        QTest::newRow("three digit year below 100") << "1/1/099"
-                                                    << "";
-        QTest::newRow("two slashes") << "1//2/2004"
-                                     << "";
-        QTest::newRow("time") << "1/2/2004 10:00"
-                              << "";
-        QTest::newRow("unknown month") << "Foo 1 2004"
-                                       << "";
-        QTest::newRow("period separator") << "1.2.2004"
-                                          << "";
+        // expected: mm/dd/yyyy, or empty when refused
+        columns<QString, QString>({"text", "expected"});
+        row("full", "03/15/2004", "03/15/2004");
+        row("short", "3/15/04", "03/15/2004");
+        row("dashes", "3-15-2004", "03/15/2004");
+        row("blanks", "3 15 2004", "03/15/2004");
+        row("blanks around", "  1/5/04 ", "01/05/2004");
+        row("month name", "March 15, 2004", "03/15/2004");
+        row("day month year", "15-Mar-2004", "03/15/2004");
+        row("abbreviated", "Mar 15 2004", "03/15/2004");
+        row("abbreviation with point", "Sept. 1, 2004", "09/01/2004");
+        row("century 00", "1/1/00", "01/01/2000");
+        row("century 29", "12/31/29", "12/31/2029");
+        row("century 30", "1/1/30", "01/01/1930");
+        row("century 99", "1/1/99", "01/01/1999");
+        row("leap day", "02/29/2004", "02/29/2004");
+        row("leap day 2000", "2/29/2000", "02/29/2000");
+        row("year 100", "1/1/100", "01/01/0100");
+        row("year 9999", "12/31/9999", "12/31/9999");
+        row("no leap day 1900", "2/29/1900", "");
+        row("no leap day 2005", "02/29/2005", "");
+        row("february 30", "02/30/2004", "");
+        row("day 34", "12/34/45", "");
+        row("month 13", "13/01/2004", "");
+        row("day 0", "1/0/2004", "");
+        row("split eight digits", "45/67/8901", "");
+        row("two parts", "3/15", "");
+        row("four parts", "3/15/20/04", "");
+        row("number", "1234", "");
+        row("empty", "", "");
+        row("word", "abc", "");
+        row("year 5 digits", "1/1/20045", "");
+        row("three digit year below 100", "1/1/099", "");
+        row("two slashes", "1//2/2004", "");
+        row("time", "1/2/2004 10:00", "");
+        row("unknown month", "Foo 1 2004", "");
+        row("period separator", "1.2.2004", "");
     }
     void isDate() {
         QFETCH(QString, text);

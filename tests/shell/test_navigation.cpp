@@ -4,6 +4,7 @@
 #include "shell/beginformcontrols.h"
 #include "shell/navigation.h"
 #include "shell/ui/look.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
 
 using namespace corvell;
@@ -90,7 +91,7 @@ private Q_SLOTS:
     void menuOpensEachCalculatorOnce_data() {
         QTest::addColumn<int>("entry");
         for (int i = 0; i < 7; ++i) {
-            QTest::newRow(qPrintable(qtName(kMenu[i].control))) << i;
+            row(qPrintable(qtName(kMenu[i].control)), i);
         }
     }
     void menuOpensEachCalculatorOnce() {
@@ -115,28 +116,24 @@ private Q_SLOTS:
     // Every navigation button of every calculator: the target is shown, then
     // the calculator that holds the button is hidden.
     void navigationRows_data() {
-        QTest::addColumn<WindowId>("from");
-        QTest::addColumn<ControlName>("control");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<WindowId>("to");
+        columns<WindowId, ControlName, QString, WindowId>({"from", "control", "caption", "to"});
         for (WindowId from : kCalculators) {
             for (const NavigationButton& b : navigationRow(from)) {
                 const QByteArray name =
                     (qs(windowClassName(from)) + "." + qtName(b.control)).toUtf8();
-                QTest::newRow(name.constData()) << from << b.control << qs(b.caption) << b.target;
+                row(name.constData(), from, b.control, qs(b.caption), b.target);
             }
         }
     }
     void navigationRows() {
         QFETCH(WindowId, from);
         QFETCH(ControlName, control);
-        QFETCH(QString, caption);
         QFETCH(WindowId, to);
         WindowTest t;
         t.open(WindowId::BeginForm);
         QWidget& window = t.open(from);
         QPushButton* b = button(window, control);
-        QCOMPARE(b->text(), caption);
+        QTEST(b->text(), "caption");
         if (control == nav::cmdQuit) {
             QCOMPARE(b->toolTip(), QString("Return to main menu"));
         }

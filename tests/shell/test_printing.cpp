@@ -23,7 +23,9 @@
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "shell/ui/formwindow.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
+#include "tests/support/workedexample.h"
 
 using namespace corvell;
 using namespace corvell::test;
@@ -35,31 +37,9 @@ namespace {
 
 constexpr const char* kUnsaved = "You must save the present entry before printing!";
 
-QAction* command(QWidget& window, ControlName name) {
-    auto* action = window.findChild<QAction*>(qtName(name));
-    if (action == nullptr) {
-        qFatal("no menu command %s", qPrintable(qtName(name)));
-    }
-    return action;
-}
-
-// The worked example's first period, calculated and saved.
-void saveOnePeriod(QWidget& w) {
-    using namespace calculationform;
-    type(w, txtCaseCaption, "Smith v. Acme Mills\nClaim 04-1187");
-    typeAndLeave(w, txtBeginningDate, "01/01/2004", cmdClear);
-    typeAndLeave(w, txtEndingDate, "12/31/2004", cmdClear);
-    typeAndLeave(w, txtRate, "500", cmdClear);
-    typeAndLeave(w, txtPaymentDate, "06/30/2005", cmdClear);
-    typeAndLeave(w, txtPaymentAmount, "1000", cmdClear);
-    click(w, cmdCalculate);
-    click(w, cmdSave);
-}
-
 void calculateOffset(QWidget& w) {
     using namespace frmsocialsecurity;
-    type(w, txtCaseCaption, "Smith v. Acme Mills");
-    type(w, txtSocialSecurity, "1000");
+    typeAll(w, {txtCaseCaption, txtSocialSecurity}, {"Smith v. Acme Mills", "1000"});
     typeAndLeave(w, txtRate, "500", cmdSSClear);
     click(w, cmdSSCalculate);
 }
@@ -68,7 +48,7 @@ void calculateOffset(QWidget& w) {
 QWidget& readyToPrint(WindowTest& t, WindowId id) {
     QWidget& w = t.open(id);
     if (id == WindowId::CalculationForm) {
-        saveOnePeriod(w);
+        saveWorkedExample(w, "Smith v. Acme Mills\nClaim 04-1187", false);
     } else {
         calculateOffset(w);
     }
@@ -198,10 +178,10 @@ private Q_SLOTS:
     // entry stops it before any dialog, as it stops the button.
     void commandsRefuseAsPrintDoes_data() {
         QTest::addColumn<ControlName>("name");
-        QTest::newRow("Print Preview...") << menu::mnuPrintPreview;
-        QTest::newRow("Export PDF...") << menu::mnuExportPdf;
-        QTest::newRow("Export Worksheet PDF...") << menu::mnuExportWorksheetPdf;
-        QTest::newRow("Print...") << menu::mnuPrint;
+        row("Print Preview...", menu::mnuPrintPreview);
+        row("Export PDF...", menu::mnuExportPdf);
+        row("Export Worksheet PDF...", menu::mnuExportWorksheetPdf);
+        row("Print...", menu::mnuPrint);
     }
     void commandsRefuseAsPrintDoes() {
         QFETCH(ControlName, name);
@@ -212,7 +192,7 @@ private Q_SLOTS:
         QAction* action = command(w, name);
         QVERIFY(!action->isEnabled());
         action->trigger();
-        saveOnePeriod(w);
+        saveWorkedExample(w, "Smith v. Acme Mills\nClaim 04-1187", false);
         QVERIFY(action->isEnabled());
         click(w, calculationform::cmdNextEntry);
         click(w, calculationform::cmdPrint);
@@ -266,8 +246,8 @@ private Q_SLOTS:
     // and why, and leaves what was there as it was.
     void unwritableTargetLeavesNothing_data() {
         QTest::addColumn<QString>("target");  // in the temporary folder
-        QTest::newRow("inside a regular file") << "notes.txt/report.pdf";
-        QTest::newRow("the name of a folder") << "reports.pdf";
+        row("inside a regular file", "notes.txt/report.pdf");
+        row("the name of a folder", "reports.pdf");
     }
     void unwritableTargetLeavesNothing() {
         QFETCH(QString, target);
@@ -299,10 +279,10 @@ private Q_SLOTS:
     // writes; printing from it prints the ledger's copies, once any other
     // report.
     void previewDrawsWhatExportWrites_data() {
-        QTest::addColumn<WindowId>("window");
-        QTest::addColumn<int>("printedCopies");  // of 2 asked for
-        QTest::newRow("ledger") << WindowId::CalculationForm << 2;
-        QTest::newRow("social security") << WindowId::frmSocialSecurity << 1;
+        // printedCopies: of 2 asked for
+        columns<WindowId, int>({"window", "printedCopies"});
+        row("ledger", WindowId::CalculationForm, 2);
+        row("social security", WindowId::frmSocialSecurity, 1);
     }
     void previewDrawsWhatExportWrites() {
         QFETCH(WindowId, window);
@@ -334,15 +314,10 @@ private Q_SLOTS:
     // The shortcuts work while a field has the focus, even a key the field
     // would take for itself.
     void shortcutsFromAField_data() {
-        QTest::addColumn<ControlName>("field");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("exports");
-        QTest::newRow("Ctrl+E in a date")
-            << calculationform::txtEndingDate << int(Qt::Key_E) << true;
-        QTest::newRow("Ctrl+E in the caption")
-            << calculationform::txtCaseCaption << int(Qt::Key_E) << true;
-        QTest::newRow("Ctrl+P in a date")
-            << calculationform::txtEndingDate << int(Qt::Key_P) << false;
+        columns<ControlName, int, bool>({"field", "key", "exports"});
+        row("Ctrl+E in a date", calculationform::txtEndingDate, int(Qt::Key_E), true);
+        row("Ctrl+E in the caption", calculationform::txtCaseCaption, int(Qt::Key_E), true);
+        row("Ctrl+P in a date", calculationform::txtEndingDate, int(Qt::Key_P), false);
     }
     void shortcutsFromAField() {
         QFETCH(ControlName, field);

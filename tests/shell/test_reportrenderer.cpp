@@ -15,6 +15,7 @@
 #include "shell/ui/look.h"
 #include "shell/ui/printsetup.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
 using namespace corvell::report;
@@ -132,17 +133,15 @@ private Q_SLOTS:
     // margin; a word longer than the line breaks where it must. Nothing is
     // lost and nothing runs past the right margin.
     void longLinesWrap_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("wordsWhole");
+        columns<QString, bool>({"caption", "wordsWhole"});
         QString words;
         for (int i = 1; words.size() < 150; ++i) {
             words += QStringLiteral("Claimant%1 v. Employer%1, ").arg(i);
         }
         words = words.left(150).trimmed();
-        QTest::newRow("caption of 150 characters") << words << true;
-        QTest::newRow("one word longer than a line")
-            << QStringLiteral("Docket ") + QString(180, QChar('X')) + QStringLiteral(" end")
-            << false;
+        row("caption of 150 characters", words, true);
+        row("one word longer than a line",
+            QStringLiteral("Docket ") + QString(180, QChar('X')) + QStringLiteral(" end"), false);
     }
     void longLinesWrap() {
         QFETCH(QString, caption);
@@ -180,15 +179,13 @@ private Q_SLOTS:
     // largest whole step down from 10 points at which its widest line fits:
     // every line reads back whole, in its columns.
     void ledgerTableFits_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<bool>("largeTotals");
-        QTest::addColumn<bool>("steppedDown");
+        columns<QLocale, bool, bool>({"locale", "largeTotals", "steppedDown"});
         const QLocale us(QLocale::English, QLocale::UnitedStates);
         const QLocale de(QLocale::German, QLocale::Germany);
-        QTest::newRow("Letter, totals past $10M") << us << true << true;
-        QTest::newRow("Letter, small totals") << us << false << true;
-        QTest::newRow("A4, totals past $10M") << de << true << true;
-        QTest::newRow("A4, small totals: 10 points fit") << de << false << false;
+        row("Letter, totals past $10M", us, true, true);
+        row("Letter, small totals", us, false, true);
+        row("A4, totals past $10M", de, true, true);
+        row("A4, small totals: 10 points fit", de, false, false);
     }
     void ledgerTableFits() {
         QFETCH(QLocale, locale);
@@ -230,10 +227,9 @@ private Q_SLOTS:
     // under its last line; each page after the first starts the ledger's
     // table with its column header. A one-page report has no number.
     void pagesNumberedWithHeadings_data() {
-        QTest::addColumn<int>("entries");
-        QTest::addColumn<bool>("severalPages");
-        QTest::newRow("100 entries") << 100 << true;
-        QTest::newRow("2 entries on one page") << 2 << false;
+        columns<int, bool>({"entries", "severalPages"});
+        row("100 entries", 100, true);
+        row("2 entries on one page", 2, false);
     }
     void pagesNumberedWithHeadings() {
         QFETCH(int, entries);
@@ -264,8 +260,8 @@ private Q_SLOTS:
     // numbered on its own.
     void copiesInOneFile_data() {
         QTest::addColumn<int>("copies");
-        QTest::newRow("two copies") << 2;
-        QTest::newRow("three copies") << 3;
+        row("two copies", 2);
+        row("three copies", 3);
     }
     void copiesInOneFile() {
         QFETCH(int, copies);
@@ -286,20 +282,16 @@ private Q_SLOTS:
     // The paper is Letter in the United States and A4 elsewhere, turned for
     // the ledger; the margins are at least half an inch on every side.
     void paperAndMargins_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<bool>("ledger");
-        QTest::addColumn<QSizeF>("page");  // points, as the PDF holds it
+        // page: points, as the PDF holds it
+        columns<QLocale, bool, QSizeF>({"locale", "ledger", "page"});
         const QSizeF letter(612, 792);
         const QSizeF a4(595.28, 841.89);
         const QLocale us(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("US English, portrait report") << us << false << letter;
-        QTest::newRow("US English, ledger") << us << true << letter.transposed();
-        QTest::newRow("German, portrait report")
-            << QLocale(QLocale::German, QLocale::Germany) << false << a4;
-        QTest::newRow("German, ledger")
-            << QLocale(QLocale::German, QLocale::Germany) << true << a4.transposed();
-        QTest::newRow("British English")
-            << QLocale(QLocale::English, QLocale::UnitedKingdom) << false << a4;
+        row("US English, portrait report", us, false, letter);
+        row("US English, ledger", us, true, letter.transposed());
+        row("German, portrait report", QLocale(QLocale::German, QLocale::Germany), false, a4);
+        row("German, ledger", QLocale(QLocale::German, QLocale::Germany), true, a4.transposed());
+        row("British English", QLocale(QLocale::English, QLocale::UnitedKingdom), false, a4);
     }
     void paperAndMargins() {
         QFETCH(QLocale, locale);

@@ -4,8 +4,10 @@
 
 #include "shell/daycount.h"
 #include "shell/values.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 
 class TestValues : public QObject {
     Q_OBJECT
@@ -13,133 +15,124 @@ class TestValues : public QObject {
 private Q_SLOTS:
     // Weeks to days, halves to even, within the 16-bit day count.
     void daysInWeeks_data() {
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<int>("days");  // 99999: beyond the day count
-        QTest::newRow("10 weeks") << 10.0 << 70;
-        QTest::newRow("age 45 male") << 1599.3725 << 11196;
-        QTest::newRow("3.5 days to even 4") << 0.5 << 4;
-        QTest::newRow("10.5 days to even 10") << 1.5 << 10;
-        QTest::newRow("71.75 days to 72") << 10.25 << 72;
-        QTest::newRow("10.5 weeks") << 10.5 << 74;
-        QTest::newRow("4681 weeks") << 4681.0 << 32767;
-        QTest::newRow("lowest") << -32768.0 / 7 << -32768;
-        QTest::newRow("4681.08 weeks") << 4681.08 << 99999;
-        QTest::newRow("4681.5 weeks") << 4681.5 << 99999;
-        QTest::newRow("below the lowest") << -32769.0 / 7 << 99999;
-        QTest::newRow("1e300 weeks") << 1e300 << 99999;
-        QTest::newRow("no number") << std::numeric_limits<double>::quiet_NaN() << 99999;
+        // days: 99999 when beyond the day count
+        columns<double, int>({"weeks", "days"});
+        row("10 weeks", 10.0, 70);
+        row("age 45 male", 1599.3725, 11196);
+        row("3.5 days to even 4", 0.5, 4);
+        row("10.5 days to even 10", 1.5, 10);
+        row("71.75 days to 72", 10.25, 72);
+        row("10.5 weeks", 10.5, 74);
+        row("4681 weeks", 4681.0, 32767);
+        row("lowest", -32768.0 / 7, -32768);
+        row("4681.08 weeks", 4681.08, 99999);
+        row("4681.5 weeks", 4681.5, 99999);
+        row("below the lowest", -32769.0 / 7, 99999);
+        row("1e300 weeks", 1e300, 99999);
+        row("no number", std::numeric_limits<double>::quiet_NaN(), 99999);
     }
     void daysInWeeks() {
         QFETCH(double, weeks);
-        QFETCH(int, days);
         const std::optional<std::int16_t> got = corvell::daysInWeeks(weeks);
-        QCOMPARE(got ? int{*got} : 99999, days);
+        QTEST(got ? int{*got} : 99999, "days");
     }
 
     // A nearly whole count of days is that whole day; anything else rounds down.
     void wholeDays_data() {
-        QTest::addColumn<double>("days");
-        QTest::addColumn<double>("whole");
-        QTest::newRow("42075 at 595") << 42075.0 / 595 * 7 << 495.0;
-        QTest::newRow("7700 at 350") << 7 * 7700.0 / 350 << 154.0;
-        QTest::newRow("a hair short of 1") << 1 - 1e-13 << 1.0;
-        QTest::newRow("a real part day") << 494.9 << 494.0;
-        QTest::newRow("negative part day") << -1.5 << -2.0;
-        QTest::newRow("whole") << 12.0 << 12.0;
+        columns<double, double>({"days", "whole"});
+        row("42075 at 595", 42075.0 / 595 * 7, 495.0);
+        row("7700 at 350", 7 * 7700.0 / 350, 154.0);
+        row("a hair short of 1", 1 - 1e-13, 1.0);
+        row("a real part day", 494.9, 494.0);
+        row("negative part day", -1.5, -2.0);
+        row("whole", 12.0, 12.0);
     }
     void wholeDays() {
         QFETCH(double, days);
-        QFETCH(double, whole);
-        QCOMPARE(corvell::wholeDays(days), whole);
+        QTEST(corvell::wholeDays(days), "whole");
     }
 
     void val_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("blanks inside") << "12 .5x" << 12.5;
-        QTest::newRow("letters") << "abc" << 0.0;
-        QTest::newRow("thousands stop at comma") << "1,250.00" << 1.0;
-        QTest::newRow("dollar sign") << "$75" << 0.0;
-        QTest::newRow("negative") << "-42.25" << -42.25;
-        QTest::newRow("plus sign") << "+7" << 7.0;
-        QTest::newRow("tabs and line feeds") << "\t1\n2" << 12.0;
-        QTest::newRow("exponent") << "1.5e3" << 1500.0;
-        QTest::newRow("D exponent") << "2D2" << 200.0;
-        QTest::newRow("exponent without digits") << "3e" << 3.0;
-        QTest::newRow("second point stops") << "1.2.3" << 1.2;
-        QTest::newRow("date text") << "01/15/2005" << 1.0;
-        QTest::newRow("leading point") << ".05" << 0.05;
-        QTest::newRow("overflow reads as zero") << "1e999" << 0.0;
-        QTest::newRow("eight digits") << "01152005" << 1152005.0;
+        columns<QString, double>({"text", "expected"});
+        row("empty", "", 0.0);
+        row("blanks inside", "12 .5x", 12.5);
+        row("letters", "abc", 0.0);
+        row("thousands stop at comma", "1,250.00", 1.0);
+        row("dollar sign", "$75", 0.0);
+        row("negative", "-42.25", -42.25);
+        row("plus sign", "+7", 7.0);
+        row("tabs and line feeds", "\t1\n2", 12.0);
+        row("exponent", "1.5e3", 1500.0);
+        row("D exponent", "2D2", 200.0);
+        row("exponent without digits", "3e", 3.0);
+        row("second point stops", "1.2.3", 1.2);
+        row("date text", "01/15/2005", 1.0);
+        row("leading point", ".05", 0.05);
+        row("overflow reads as zero", "1e999", 0.0);
+        row("eight digits", "01152005", 1152005.0);
     }
     void val() {
         QFETCH(QString, text);
-        QFETCH(double, expected);
-        QCOMPARE(Val(text.toStdString()), expected);
+        QTEST(Val(text.toStdString()), "expected");
     }
 
     void cdbl_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("plain") << "500" << true << 500.0;
-        QTest::newRow("thousands") << "1,250.00" << true << 1250.0;
-        QTest::newRow("dollar") << "$75" << true << 75.0;
-        QTest::newRow("dollar thousands") << "$52,000" << true << 52000.0;
-        QTest::newRow("negative dollar") << "-$5.50" << true << -5.5;
-        QTest::newRow("blanks around") << "  87.5 " << true << 87.5;
-        QTest::newRow("exponent") << "1E3" << true << 1000.0;
-        QTest::newRow("fraction only") << ".5" << true << 0.5;
-        QTest::newRow("trailing point") << "5." << true << 5.0;
-        QTest::newRow("empty") << "" << false << 0.0;
-        QTest::newRow("blanks only") << "   " << false << 0.0;
-        QTest::newRow("trailing letters") << "100000x" << false << 0.0;
-        QTest::newRow("word") << "abc" << false << 0.0;
-        QTest::newRow("lone comma") << "," << false << 0.0;
-        QTest::newRow("leading comma") << ",5" << false << 0.0;
-        QTest::newRow("double comma") << "1,,2" << false << 0.0;
-        QTest::newRow("trailing comma") << "12," << false << 0.0;
-        QTest::newRow("two signs") << "--5" << false << 0.0;
-        QTest::newRow("blank inside") << "1 2" << false << 0.0;
-        QTest::newRow("exponent without digits") << "2e" << false << 0.0;
-        QTest::newRow("overflow") << "1e400" << false << 0.0;
-        QTest::newRow("largest double as shown")
-            << "1.79769313486232E+308" << true << std::numeric_limits<double>::max();
-        QTest::newRow("just past the largest") << "1.79769313486233E+308" << false << 0.0;
-        QTest::newRow("date") << "3/15/04" << false << 0.0;
-        QTest::newRow("dollar only") << "$" << false << 0.0;
+        columns<QString, bool, double>({"text", "accepted", "expected"});
+        row("plain", "500", true, 500.0);
+        row("thousands", "1,250.00", true, 1250.0);
+        row("dollar", "$75", true, 75.0);
+        row("dollar thousands", "$52,000", true, 52000.0);
+        row("negative dollar", "-$5.50", true, -5.5);
+        row("blanks around", "  87.5 ", true, 87.5);
+        row("exponent", "1E3", true, 1000.0);
+        row("fraction only", ".5", true, 0.5);
+        row("trailing point", "5.", true, 5.0);
+        row("empty", "", false, 0.0);
+        row("blanks only", "   ", false, 0.0);
+        row("trailing letters", "100000x", false, 0.0);
+        row("word", "abc", false, 0.0);
+        row("lone comma", ",", false, 0.0);
+        row("leading comma", ",5", false, 0.0);
+        row("double comma", "1,,2", false, 0.0);
+        row("trailing comma", "12,", false, 0.0);
+        row("two signs", "--5", false, 0.0);
+        row("blank inside", "1 2", false, 0.0);
+        row("exponent without digits", "2e", false, 0.0);
+        row("overflow", "1e400", false, 0.0);
+        row("largest double as shown", "1.79769313486232E+308", true,
+            std::numeric_limits<double>::max());
+        row("just past the largest", "1.79769313486233E+308", false, 0.0);
+        row("date", "3/15/04", false, 0.0);
+        row("dollar only", "$", false, 0.0);
     }
     void cdbl() {
         QFETCH(QString, text);
         QFETCH(bool, accepted);
-        QFETCH(double, expected);
         const auto value = CDbl(text.toStdString());
         QCOMPARE(value.has_value(), accepted);
         if (accepted) {
-            QCOMPARE(*value, expected);
+            QTEST(*value, "expected");
         }
     }
 
     void fieldNumber_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");  // NaN: a number beyond the range of a double
+        // expected: NaN for a number beyond the range of a double
+        columns<QString, double>({"text", "expected"});
         const double outOfRange = std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("thousands read whole") << "1,000.00" << 1000.0;
-        QTest::newRow("dollar read whole") << "$75" << 75.0;
-        QTest::newRow("rate with grouping") << "1,250" << 1250.0;
-        QTest::newRow("falls back to Val") << "12 .5x" << 12.5;
-        QTest::newRow("word") << "abc" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("number then letters") << "100000x" << 100000.0;
-        QTest::newRow("largest double as shown")
-            << "1.79769313486232E+308" << std::numeric_limits<double>::max();
-        QTest::newRow("too small is 0") << "1e-400" << 0.0;
-        QTest::newRow("1.8e308") << "1.8e308" << outOfRange;
-        QTest::newRow("-1e309") << "-1e309" << outOfRange;
-        QTest::newRow("400 digits") << QString(400, '9') << outOfRange;
-        QTest::newRow("grouped, whole too large") << "1,000e308" << outOfRange;
-        QTest::newRow("too large then letters") << "1e309x" << outOfRange;
+        row("thousands read whole", "1,000.00", 1000.0);
+        row("dollar read whole", "$75", 75.0);
+        row("rate with grouping", "1,250", 1250.0);
+        row("falls back to Val", "12 .5x", 12.5);
+        row("word", "abc", 0.0);
+        row("empty", "", 0.0);
+        row("number then letters", "100000x", 100000.0);
+        row("largest double as shown", "1.79769313486232E+308", std::numeric_limits<double>::max());
+        row("too small is 0", "1e-400", 0.0);
+        row("1.8e308", "1.8e308", outOfRange);
+        row("-1e309", "-1e309", outOfRange);
+        row("400 digits", QString(400, '9'), outOfRange);
+        row("grouped, whole too large", "1,000e308", outOfRange);
+        row("too large then letters", "1e309x", outOfRange);
     }
     void fieldNumber() {
         QFETCH(QString, text);
@@ -152,25 +145,22 @@ private Q_SLOTS:
     }
 
     void rounding_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("intValue");
-        QTest::addColumn<double>("halfEven");
-        QTest::newRow("2.5") << 2.5 << 2.0 << 2.0;
-        QTest::newRow("3.5") << 3.5 << 3.0 << 4.0;
-        QTest::newRow("73.5") << 73.5 << 73.0 << 74.0;
-        QTest::newRow("10.5") << 10.5 << 10.0 << 10.0;
-        QTest::newRow("-2.5") << -2.5 << -3.0 << -2.0;
-        QTest::newRow("-3.5") << -3.5 << -4.0 << -4.0;
-        QTest::newRow("-0.4") << -0.4 << -1.0 << 0.0;
-        QTest::newRow("71.75") << 71.75 << 71.0 << 72.0;
-        QTest::newRow("11195.6075") << 11195.6075 << 11195.0 << 11196.0;
-        QTest::newRow("0.9999999999999996") << 0.9999999999999996 << 0.0 << 1.0;
+        columns<double, double, double>({"x", "intValue", "halfEven"});
+        row("2.5", 2.5, 2.0, 2.0);
+        row("3.5", 3.5, 3.0, 4.0);
+        row("73.5", 73.5, 73.0, 74.0);
+        row("10.5", 10.5, 10.0, 10.0);
+        row("-2.5", -2.5, -3.0, -2.0);
+        row("-3.5", -3.5, -4.0, -4.0);
+        row("-0.4", -0.4, -1.0, 0.0);
+        row("71.75", 71.75, 71.0, 72.0);
+        row("11195.6075", 11195.6075, 11195.0, 11196.0);
+        row("0.9999999999999996", 0.9999999999999996, 0.0, 1.0);
     }
     void rounding() {
         QFETCH(double, x);
-        QFETCH(double, intValue);
         QFETCH(double, halfEven);
-        QCOMPARE(Int(x), intValue);
+        QTEST(Int(x), "intValue");
         QCOMPARE(roundHalfEven(x), halfEven);
     }
 
@@ -188,41 +178,25 @@ private Q_SLOTS:
     }
 
     void strAndCStr_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<QString>("str");
-        QTest::addColumn<QString>("cstr");
-        QTest::newRow("0.05") << 0.05 << " .05"
-                              << "0.05";
-        QTest::newRow("5") << 5.0 << " 5"
-                           << "5";
-        QTest::newRow("zero") << 0.0 << " 0"
-                              << "0";
-        QTest::newRow("negative half") << -0.5 << "-.5"
-                                       << "-0.5";
-        QTest::newRow("weeks from dates") << 365.0 / 7 << " 52.1428571428571"
-                                          << "52.1428571428571";
-        QTest::newRow("age weeks") << 30.61 * 52.25 << " 1599.3725"
-                                   << "1599.3725";
-        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << " .3"
-                                   << "0.3";
-        QTest::newRow("15 digits") << 123456789012345.0 << " 123456789012345"
-                                   << "123456789012345";
-        QTest::newRow("large") << 1e15 << " 1E+15"
-                               << "1E+15";
-        QTest::newRow("small") << 0.00001 << " 1E-05"
-                               << "1E-05";
-        QTest::newRow("0.0001") << 0.0001 << " .0001"
-                                << "0.0001";
-        QTest::newRow("negative large") << -2.5e20 << "-2.5E+20"
-                                        << "-2.5E+20";
-        QTest::newRow("ten point five seven") << 74.0 / 7 << " 10.5714285714286"
-                                              << "10.5714285714286";
+        columns<double, QString, QString>({"x", "str", "cstr"});
+        row("0.05", 0.05, " .05", "0.05");
+        row("5", 5.0, " 5", "5");
+        row("zero", 0.0, " 0", "0");
+        row("negative half", -0.5, "-.5", "-0.5");
+        row("weeks from dates", 365.0 / 7, " 52.1428571428571", "52.1428571428571");
+        row("age weeks", 30.61 * 52.25, " 1599.3725", "1599.3725");
+        row("0.1 + 0.2", 0.1 + 0.2, " .3", "0.3");
+        row("15 digits", 123456789012345.0, " 123456789012345", "123456789012345");
+        row("large", 1e15, " 1E+15", "1E+15");
+        row("small", 0.00001, " 1E-05", "1E-05");
+        row("0.0001", 0.0001, " .0001", "0.0001");
+        row("negative large", -2.5e20, "-2.5E+20", "-2.5E+20");
+        row("ten point five seven", 74.0 / 7, " 10.5714285714286", "10.5714285714286");
     }
     void strAndCStr() {
         QFETCH(double, x);
-        QFETCH(QString, str);
         QFETCH(QString, cstr);
-        QCOMPARE(QString::fromStdString(Str(x)), str);
+        QTEST(QString::fromStdString(Str(x)), "str");
         QCOMPARE(QString::fromStdString(CStr(x)), cstr);
     }
 

@@ -8,6 +8,7 @@
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "presentvalue/frmpresentvaluecontrols.h"
 #include "subrogation/frmsubrogationcontrols.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
 
 Q_DECLARE_METATYPE(corvell::WindowId)
@@ -64,44 +65,35 @@ private Q_SLOTS:
     }
 
     void fieldsAreNamedByTheirLabels_data() {
-        QTest::addColumn<WindowId>("window");
-        QTest::addColumn<ControlName>("field");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("interest begin")
-            << WindowId::CalculationForm << calculationform::txtBeginningDate << "Beginning Date";
-        QTest::newRow("interest payment")
-            << WindowId::CalculationForm << calculationform::txtPaymentAmount << "Payment Amt.";
-        QTest::newRow("interest caption")
-            << WindowId::CalculationForm << calculationform::txtCaseCaption << "Case Caption";
-        QTest::newRow("pv from") << WindowId::frmPresentValue << frmpresentvalue::txtFromDate
-                                 << "From Date";
-        QTest::newRow("pv gender")
-            << WindowId::frmPresentValue << frmpresentvalue::txtGender << "M/F";
-        QTest::newRow("pv present value")
-            << WindowId::frmPresentValue << frmpresentvalue::txtPresentValue << "Present Value";
-        QTest::newRow("ss amount")
-            << WindowId::frmSocialSecurity << frmsocialsecurity::txtSocialSecurity
-            << "Net Social Security Amount";
-        QTest::newRow("pension percent")
-            << WindowId::FrmPension << frmpension::txtEmployerPercent << "Employer %";
-        QTest::newRow("lump sum weeks")
-            << WindowId::frmOffset << frmoffset::txtComputedWeeks << "Computed Weeks";
-        QTest::newRow("lump sum remainder")
-            << WindowId::frmOffset << frmoffset::txtRemainder << "Remainder";
-        QTest::newRow("commutation weeks")
-            << WindowId::frmCommutation << frmcommutation::txtCommWeeks << "Comm Weeks";
-        QTest::newRow("subrogation lien recovery")
-            << WindowId::frmSubrogation << frmsubrogation::txtLienRecovery << "Lien Recovery";
-        QTest::newRow("subrogation weeks")
-            << WindowId::frmSubrogation << frmsubrogation::txtForWeeks << "For Weeks / Days";
+        columns<WindowId, ControlName, QString>({"window", "field", "name"});
+        row("interest begin", WindowId::CalculationForm, calculationform::txtBeginningDate,
+            "Beginning Date");
+        row("interest payment", WindowId::CalculationForm, calculationform::txtPaymentAmount,
+            "Payment Amt.");
+        row("interest caption", WindowId::CalculationForm, calculationform::txtCaseCaption,
+            "Case Caption");
+        row("pv from", WindowId::frmPresentValue, frmpresentvalue::txtFromDate, "From Date");
+        row("pv gender", WindowId::frmPresentValue, frmpresentvalue::txtGender, "M/F");
+        row("pv present value", WindowId::frmPresentValue, frmpresentvalue::txtPresentValue,
+            "Present Value");
+        row("ss amount", WindowId::frmSocialSecurity, frmsocialsecurity::txtSocialSecurity,
+            "Net Social Security Amount");
+        row("pension percent", WindowId::FrmPension, frmpension::txtEmployerPercent, "Employer %");
+        row("lump sum weeks", WindowId::frmOffset, frmoffset::txtComputedWeeks, "Computed Weeks");
+        row("lump sum remainder", WindowId::frmOffset, frmoffset::txtRemainder, "Remainder");
+        row("commutation weeks", WindowId::frmCommutation, frmcommutation::txtCommWeeks,
+            "Comm Weeks");
+        row("subrogation lien recovery", WindowId::frmSubrogation, frmsubrogation::txtLienRecovery,
+            "Lien Recovery");
+        row("subrogation weeks", WindowId::frmSubrogation, frmsubrogation::txtForWeeks,
+            "For Weeks / Days");
     }
     void fieldsAreNamedByTheirLabels() {
         QFETCH(WindowId, window);
         QFETCH(ControlName, field);
-        QFETCH(QString, name);
         WindowTest t;
         QWidget& w = t.open(window);
-        QCOMPARE(control(w, field)->accessibleName(), name);
+        QTEST(control(w, field)->accessibleName(), "name");
     }
 };
 

@@ -6,36 +6,15 @@
 #include <QTest>
 
 #include "claim/claim.h"
+#include "tests/support/play.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 
 Q_DECLARE_METATYPE(corvell::WindowId)
 
 namespace {
-
-ControlName named(const FormModel& m, const QString& name) {
-    for (ControlName c : m.controlNames()) {
-        if (QString::fromUtf8(c.name().data(), static_cast<qsizetype>(c.name().size())) == name) {
-            return c;
-        }
-    }
-    qFatal("no control %s", qPrintable(name));
-}
-
-// Steps separated by "|": "field=text" types, "@field" leaves the field,
-// "!button" presses the button.
-void play(FormModel& m, const QString& script) {
-    for (const QString& step : script.split('|')) {
-        if (step.startsWith('!')) {
-            m.fire(named(m, step.mid(1)), Event::Click);
-        } else if (step.startsWith('@')) {
-            m.fire(named(m, step.mid(1)), Event::LostFocus);
-        } else {
-            const qsizetype eq = step.indexOf('=');
-            m.setText(named(m, step.left(eq)), step.mid(eq + 1).toStdString());
-        }
-    }
-}
 
 QString lastLine(const Worksheet& sheet) {
     return QString::fromStdString(sheet.textLines().back()).trimmed();
@@ -48,11 +27,9 @@ class TestWorksheets : public QObject {
 
 private Q_SLOTS:
     void finalLineIsTheResultShown_data() {
-        QTest::addColumn<WindowId>("window");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("field");  // the window's last result field
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("shown");
+        // field: the window's last result field
+        columns<WindowId, QString, QString, QString, QString>(
+            {"window", "script", "field", "label", "shown"});
 
         const QString period =
             "txtBeginningDate=01/01/2004|@txtBeginningDate|txtEndingDate=12/31/"
@@ -60,8 +37,7 @@ private Q_SLOTS:
         const QString firstEntry =
             period + "txtPaymentDate=06/30/2005|txtPaymentAmount=1000|!cmdCalculate";
         const auto interest = [](const char* name, const QString& script, const char* shown) {
-            QTest::newRow(name) << WindowId::CalculationForm << script << "txtNetAmount"
-                                << "Net Amount" << shown;
+            row(name, WindowId::CalculationForm, script, "txtNetAmount", "Net Amount", shown);
         };
         interest("a year at 500", period + "!cmdCalculate", "26,142.86");
         interest("one day at 700",
@@ -86,8 +62,7 @@ private Q_SLOTS:
                  "27,848.88");
 
         const auto presentValue = [](const char* name, const QString& script, const char* shown) {
-            QTest::newRow(name) << WindowId::frmPresentValue << script << "txtPresentValue"
-                                << "Present Value" << shown;
+            row(name, WindowId::frmPresentValue, script, "txtPresentValue", "Present Value", shown);
         };
         presentValue("a year of dates, no rate",
                      "txtFromDate=01/01/2005|txtToDate=01/01/2006|!cmdPVCalculate", "0.00");
@@ -110,54 +85,37 @@ private Q_SLOTS:
                      "txtFromDate=01/01/2006|txtToDate=01/01/2005|txtRate=500|!cmdPVCalculate",
                      "0.00");
 
-        QTest::newRow("social security 1000 against 500")
-            << WindowId::frmSocialSecurity
-            << "txtSocialSecurity=1000|txtRate=500|@txtRate|!cmdSSCalculate"
-            << "txtNewRate"
-            << "New Weekly Rate"
-            << "384.80";
-        QTest::newRow("pension 1200 at 60 % against 500")
-            << WindowId::FrmPension
-            << "txtMonthlyPension=1200|txtEmployerPercent=60|txtRate=500|!cmdSSCalculate"
-            << "txtNewWeeklyRate"
-            << "New Weekly Rate"
-            << "$334.10";
-        QTest::newRow("pension without a percentage")
-            << WindowId::FrmPension << "txtMonthlyPension=1200|txtRate=500|!cmdSSCalculate"
-            << "txtNewWeeklyRate"
-            << "New Weekly Rate"
-            << "$500.00";
+        row("social security 1000 against 500", WindowId::frmSocialSecurity,
+            "txtSocialSecurity=1000|txtRate=500|@txtRate|!cmdSSCalculate", "txtNewRate",
+            "New Weekly Rate", "384.80");
+        row("pension 1200 at 60 % against 500", WindowId::FrmPension,
+            "txtMonthlyPension=1200|txtEmployerPercent=60|txtRate=500|!cmdSSCalculate",
+            "txtNewWeeklyRate", "New Weekly Rate", "$334.10");
+        row("pension without a percentage", WindowId::FrmPension,
+            "txtMonthlyPension=1200|txtRate=500|!cmdSSCalculate", "txtNewWeeklyRate",
+            "New Weekly Rate", "$500.00");
 
-        QTest::newRow("lump sum 5000 at 400")
-            << WindowId::frmOffset
-            << "txtBeginningDate=01/05/2004|txtNetOffsetAmount=5000|txtRate=400|!cmdCommCalculate"
-            << "txtRemainder"
-            << "Remainder"
-            << "$28.57";
-        QTest::newRow("lump sum worth less than a day")
-            << WindowId::frmOffset
-            << "txtBeginningDate=01/05/2004|txtNetOffsetAmount=100|txtRate=800|!cmdCommCalculate"
-            << "txtRemainder"
-            << "Remainder"
-            << "$100.00";
+        row("lump sum 5000 at 400", WindowId::frmOffset,
+            "txtBeginningDate=01/05/2004|txtNetOffsetAmount=5000|txtRate=400|!cmdCommCalculate",
+            "txtRemainder", "Remainder", "$28.57");
+        row("lump sum worth less than a day", WindowId::frmOffset,
+            "txtBeginningDate=01/05/2004|txtNetOffsetAmount=100|txtRate=800|!cmdCommCalculate",
+            "txtRemainder", "Remainder", "$100.00");
 
         const auto commutation = [](const char* name, const char* weeks, const char* shown) {
-            QTest::newRow(name) << WindowId::frmCommutation
-                                << QString("txtBeginningDate=01/05/2004|txtCommWeeks=") + weeks +
-                                       "|txtCommAmount=52000|!cmdCommCalculate"
-                                << "txtComputedRate"
-                                << "Computed Rate" << shown;
+            row(name, WindowId::frmCommutation,
+                QString("txtBeginningDate=01/05/2004|txtCommWeeks=") + weeks +
+                    "|txtCommAmount=52000|!cmdCommCalculate",
+                "txtComputedRate", "Computed Rate", shown);
         };
         commutation("commutation over 104 weeks", "104", "500.00");
         commutation("commutation over 1 week", "1", "52,000.00");
         commutation("commutation over 1.5 weeks", "1.5", "34,666.67");
 
         const auto subrogation = [](const char* name, const char* fields, const char* shown) {
-            QTest::newRow(name) << WindowId::frmSubrogation
-                                << QString("txtTotalRecovery=100000|txtRate=450|") + fields +
-                                       "|!cmdSSCalculate"
-                                << "txtForWeeks"
-                                << "For Weeks / Days" << shown;
+            row(name, WindowId::frmSubrogation,
+                QString("txtTotalRecovery=100000|txtRate=450|") + fields + "|!cmdSSCalculate",
+                "txtForWeeks", "For Weeks / Days", shown);
         };
         subrogation("subrogation with a lien", "txtCostsAndFees=40000|txtLienAmount=30000",
                     "155 / 3");

@@ -15,6 +15,7 @@
 #include "shell/ui/worksheetwindow.h"
 #include "tests/support/pdftext.h"
 #include "tests/support/windowtest.h"
+#include "tests/support/workedexample.h"
 
 using namespace corvell;
 using namespace corvell::test;
@@ -22,27 +23,8 @@ namespace menu = corvell::ui::menu;
 
 namespace {
 
-QAction* command(QWidget& window, ControlName name) {
-    auto* action = window.findChild<QAction*>(qtName(name));
-    if (action == nullptr) {
-        qFatal("no menu command %s", qPrintable(qtName(name)));
-    }
-    return action;
-}
-
 ui::WorksheetWindow* worksheetWindow(QWidget& window) {
     return window.findChild<ui::WorksheetWindow*>(QStringLiteral("WorksheetWindow"));
-}
-
-// One period of the ledger, calculated and saved.
-void saveEntry(QWidget& w, const QString& end, const QString& paid, const QString& payment) {
-    using namespace calculationform;
-    typeAndLeave(w, txtEndingDate, end, cmdClear);
-    typeAndLeave(w, txtRate, "500", cmdClear);
-    typeAndLeave(w, txtPaymentDate, paid, cmdClear);
-    typeAndLeave(w, txtPaymentAmount, payment, cmdClear);
-    click(w, cmdCalculate);
-    click(w, cmdSave);
 }
 
 QStringList pageLines(const QString& text) {
@@ -96,11 +78,7 @@ private Q_SLOTS:
         WindowTest t;
         QTemporaryDir dir;
         QWidget& w = t.open(WindowId::CalculationForm);
-        type(w, txtCaseCaption, "Smith v. Acme Mills");
-        typeAndLeave(w, txtBeginningDate, "01/01/2004", cmdClear);
-        saveEntry(w, "12/31/2004", "06/30/2005", "1000");
-        click(w, cmdNextEntry);
-        saveEntry(w, "01/28/2005", "12/31/2005", "");
+        saveWorkedExample(w, "Smith v. Acme Mills", true);
 
         t.dialogs.saveAs = dir.filePath("report.pdf");
         command(w, menu::mnuExportPdf)->trigger();

@@ -8,6 +8,7 @@
 #include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/ui/frmsubrogation.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/rows.h"
 #include "tests/support/windowcheck.h"
 #include "tests/support/windowtest.h"
 
@@ -45,13 +46,7 @@ class TestFrmSubrogation : public QObject {
         pressEnter(*w_, txtLienAmount);
     }
 
-    QStringList fieldTexts() {
-        QStringList texts;
-        for (ControlName name : kFields) {
-            texts << text(*w_, name);
-        }
-        return texts;
-    }
+    QStringList fieldTexts() { return texts(*w_, kFields); }
 
 private Q_SLOTS:
     void init() {
@@ -72,38 +67,33 @@ private Q_SLOTS:
     }
 
     void workedExamples_data() {
-        QTest::addColumn<QStringList>("inputs");   // total, costs, rate, lien, lien recovery
-        QTest::addColumn<QStringList>("results");  // lien recovery, new weekly rate, weeks / days
-        QTest::newRow("lien 30000") << QStringList{"100000", "40000", "450", "30000", ""}
-                                    << QStringList{"18,000.00", "$180.00", "155 / 3"};
-        QTest::newRow("agreed recovery 20000") << QStringList{"100000", "40000", "450", "", "20000"}
-                                               << QStringList{"20000", "$180.00", "177 / 5"};
-        QTest::newRow("neither") << QStringList{"100000", "40000", "450", "", ""}
-                                 << QStringList{"", "$180.00", "222 / 1"};
-        QTest::newRow("no costs") << QStringList{"100000", "", "450", "30000", ""}
-                                  << QStringList{"30,000.00", "$0.00", "155 / 3"};
-        QTest::newRow("grouped amounts")
-            << QStringList{"$100,000.00", "40,000", "$450.00", "30,000", ""}
-            << QStringList{"18,000.00", "$180.00", "155 / 3"};
-        QTest::newRow("agreed recovery grouped")
-            << QStringList{"100,000", "40000", "450", "", "20,000"}
-            << QStringList{"20,000", "$180.00", "177 / 5"};
-        QTest::newRow("total with a tail reads 100000")
-            << QStringList{"100000x", "40000", "450", "", ""}
-            << QStringList{"", "$180.00", "222 / 1"};
-        QTest::newRow("whole days kept")
-            << QStringList{"1100", "", "350", "", ""} << QStringList{"", "$0.00", "3 / 1"};
-        QTest::newRow("lien above the total") << QStringList{"10000", "5000", "450", "30000", ""}
-                                              << QStringList{"15,000.00", "$225.00", "-45 / 3"};
+        // inputs: total, costs, rate, lien, lien recovery
+        // results: lien recovery, new weekly rate, weeks / days
+        columns<QStringList, QStringList>({"inputs", "results"});
+        row("lien 30000", QStringList{"100000", "40000", "450", "30000", ""},
+            QStringList{"18,000.00", "$180.00", "155 / 3"});
+        row("agreed recovery 20000", QStringList{"100000", "40000", "450", "", "20000"},
+            QStringList{"20000", "$180.00", "177 / 5"});
+        row("neither", QStringList{"100000", "40000", "450", "", ""},
+            QStringList{"", "$180.00", "222 / 1"});
+        row("no costs", QStringList{"100000", "", "450", "30000", ""},
+            QStringList{"30,000.00", "$0.00", "155 / 3"});
+        row("grouped amounts", QStringList{"$100,000.00", "40,000", "$450.00", "30,000", ""},
+            QStringList{"18,000.00", "$180.00", "155 / 3"});
+        row("agreed recovery grouped", QStringList{"100,000", "40000", "450", "", "20,000"},
+            QStringList{"20,000", "$180.00", "177 / 5"});
+        row("total with a tail reads 100000", QStringList{"100000x", "40000", "450", "", ""},
+            QStringList{"", "$180.00", "222 / 1"});
+        row("whole days kept", QStringList{"1100", "", "350", "", ""},
+            QStringList{"", "$0.00", "3 / 1"});
+        row("lien above the total", QStringList{"10000", "5000", "450", "30000", ""},
+            QStringList{"15,000.00", "$225.00", "-45 / 3"});
     }
     void workedExamples() {
         QFETCH(QStringList, inputs);
-        QFETCH(QStringList, results);
         calculate(inputs);
         QVERIFY(t_->dialogs.messages.empty());
-        QCOMPARE(text(*w_, txtLienRecovery), results[0]);
-        QCOMPARE(text(*w_, txtNewWeeklyRate), results[1]);
-        QCOMPARE(text(*w_, txtForWeeks), results[2]);
+        QTEST(texts(*w_, {txtLienRecovery, txtNewWeeklyRate, txtForWeeks}), "results");
         QCOMPARE(text(*w_, txtTotalRecovery), inputs[0]);
     }
 
@@ -112,34 +102,17 @@ private Q_SLOTS:
     // which the focus then leaves for the refused field and not for the
     // case caption.
     void refusals_data() {
-        QTest::addColumn<QString>("total");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<ControlName>("field");
-        QTest::newRow("rate missing first") << ""
-                                            << ""
-                                            << "Rate is required for any calculation." << txtRate;
-        QTest::newRow("total missing before a bad rate")
-            << ""
-            << "450x"
-            << "Total Recovery is required for any calculation." << txtTotalRecovery;
-        QTest::newRow("total reads 0")
-            << "$0.00"
-            << "450"
-            << "Total Recovery is required for any calculation." << txtTotalRecovery;
-        QTest::newRow("rate not a number") << "100000"
-                                           << "450x"
-                                           << "450x is not a valid number." << txtRate;
-        QTest::newRow("rate a blank") << "100000"
-                                      << " "
-                                      << "  is not a valid number." << txtRate;
-        QTest::newRow("rate 0") << "100000"
-                                << "0"
-                                << "Rate must be greater than 0." << txtRate;
-        QTest::newRow("total beyond a double")
-            << "1e309"
-            << "450"
-            << "1e309 is not a valid number." << txtTotalRecovery;
+        columns<QString, QString, QString, ControlName>({"total", "rate", "message", "field"});
+        row("rate missing first", "", "", "Rate is required for any calculation.", txtRate);
+        row("total missing before a bad rate", "", "450x",
+            "Total Recovery is required for any calculation.", txtTotalRecovery);
+        row("total reads 0", "$0.00", "450", "Total Recovery is required for any calculation.",
+            txtTotalRecovery);
+        row("rate not a number", "100000", "450x", "450x is not a valid number.", txtRate);
+        row("rate a blank", "100000", " ", "  is not a valid number.", txtRate);
+        row("rate 0", "100000", "0", "Rate must be greater than 0.", txtRate);
+        row("total beyond a double", "1e309", "450", "1e309 is not a valid number.",
+            txtTotalRecovery);
     }
     void refusals() {
         QFETCH(QString, total);
@@ -160,10 +133,9 @@ private Q_SLOTS:
     }
 
     void leavingLienAmount_data() {
-        QTest::addColumn<QString>("lien");
-        QTest::addColumn<ControlName>("next");
-        QTest::newRow("lien typed: on to the caption") << "30000" << txtCaseCaption;
-        QTest::newRow("no lien: on to the lien recovery") << "" << txtLienRecovery;
+        columns<QString, ControlName>({"lien", "next"});
+        row("lien typed: on to the caption", "30000", txtCaseCaption);
+        row("no lien: on to the lien recovery", "", txtLienRecovery);
     }
     void leavingLienAmount() {
         QFETCH(QString, lien);
@@ -201,44 +173,23 @@ private Q_SLOTS:
     }
 
     void reports_data() {
-        QTest::addColumn<bool>("calculated");
-        QTest::addColumn<bool>("cleared");
-        QTest::addColumn<QStringList>("lines");  // blanks simplified, empty lines left out
+        // lines: blanks simplified, empty lines left out
+        columns<bool, bool, QStringList>({"calculated", "cleared", "lines"});
         const QString title = "Subrogation Calculation";
         const QString moment = "03-04-2026 09:05:07";
-        QTest::newRow("before any calculation") << false << false
-                                                << QStringList{title,
-                                                               moment,
-                                                               "Smith v. Acme",
-                                                               "Total tort recovery=",
-                                                               "Costs and fees=",
-                                                               "Weekly compensation rate=",
-                                                               "Lien Amount=",
-                                                               "Lien Recovery=",
-                                                               "New compensation rate=$0.00",
-                                                               "Weeks / days new rate payable="};
-        QTest::newRow("after a calculation")
-            << true << false
-            << QStringList{title,
-                           moment,
-                           "Smith v. Acme",
-                           "Total tort recovery=$100,000.00",
-                           "Costs and fees=$40,000.00",
-                           "Weekly compensation rate=$450.00",
-                           "Lien Amount=$30,000.00",
-                           "Lien Recovery=$18,000.00",
-                           "New compensation rate=$180.00",
-                           "Weeks / days new rate payable=155 / 3"};
-        QTest::newRow("after Clear") << true << true
-                                     << QStringList{title,
-                                                    moment,
-                                                    "Total tort recovery=",
-                                                    "Costs and fees=",
-                                                    "Weekly compensation rate=",
-                                                    "Lien Amount=",
-                                                    "Lien Recovery=",
-                                                    "New compensation rate=$180.00",
-                                                    "Weeks / days new rate payable="};
+        row("before any calculation", false, false,
+            QStringList{title, moment, "Smith v. Acme", "Total tort recovery=", "Costs and fees=",
+                        "Weekly compensation rate=", "Lien Amount=", "Lien Recovery=",
+                        "New compensation rate=$0.00", "Weeks / days new rate payable="});
+        row("after a calculation", true, false,
+            QStringList{title, moment, "Smith v. Acme", "Total tort recovery=$100,000.00",
+                        "Costs and fees=$40,000.00", "Weekly compensation rate=$450.00",
+                        "Lien Amount=$30,000.00", "Lien Recovery=$18,000.00",
+                        "New compensation rate=$180.00", "Weeks / days new rate payable=155 / 3"});
+        row("after Clear", true, true,
+            QStringList{title, moment, "Total tort recovery=", "Costs and fees=",
+                        "Weekly compensation rate=", "Lien Amount=", "Lien Recovery=",
+                        "New compensation rate=$180.00", "Weeks / days new rate payable="});
     }
     void reports() {
         QFETCH(bool, calculated);

@@ -6,8 +6,10 @@
 #include "subrogation/subrogationcalc.h"
 #include "subrogation/subrogationmodel.h"
 #include "subrogation/subrogationreport.h"
+#include "tests/support/rows.h"
 
 using namespace corvell;
+using namespace corvell::test;
 using namespace corvell::frmsubrogation;
 
 class TestSubrogationCore : public QObject {
@@ -15,20 +17,17 @@ class TestSubrogationCore : public QObject {
 
 private Q_SLOTS:
     void weeksAndDays_data() {
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<double>("weeks");
-        QTest::addColumn<int>("days");
-        QTest::newRow("70000 at 450") << 70000.0 << 450.0 << 155.0 << 3;
-        QTest::newRow("80000 at 450") << 80000.0 << 450.0 << 177.0 << 5;
-        QTest::newRow("100000 at 450") << 100000.0 << 450.0 << 222.0 << 1;
+        columns<double, double, double, int>({"amount", "rate", "weeks", "days"});
+        row("70000 at 450", 70000.0, 450.0, 155.0, 3);
+        row("80000 at 450", 80000.0, 450.0, 177.0, 5);
+        row("100000 at 450", 100000.0, 450.0, 222.0, 1);
         // 3 weeks and exactly one day of 50: a fraction of a week would lose it.
-        QTest::newRow("1100 at 350") << 1100.0 << 350.0 << 3.0 << 1;
-        QTest::newRow("1700 at 350") << 1700.0 << 350.0 << 4.0 << 6;
-        QTest::newRow("0.3 at 0.1") << 0.3 << 0.1 << 3.0 << 0;
-        QTest::newRow("a day short of a week") << 349.99 << 350.0 << 0.0 << 6;
-        QTest::newRow("nothing left") << 0.0 << -450.0 << 0.0 << 0;
-        QTest::newRow("lien above the total") << -20000.0 << 450.0 << -45.0 << 3;
+        row("1100 at 350", 1100.0, 350.0, 3.0, 1);
+        row("1700 at 350", 1700.0, 350.0, 4.0, 6);
+        row("0.3 at 0.1", 0.3, 0.1, 3.0, 0);
+        row("a day short of a week", 349.99, 350.0, 0.0, 6);
+        row("nothing left", 0.0, -450.0, 0.0, 0);
+        row("lien above the total", -20000.0, 450.0, -45.0, 3);
     }
     void weeksAndDays() {
         QFETCH(double, amount);

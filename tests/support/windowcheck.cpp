@@ -81,7 +81,11 @@ void checkPlaces(QWidget& window, std::span<const Placed> controls) {
         QWidget* w = control(window, c.name);
         const QRect expected(ui::pixels(c.left), ui::pixels(c.top), ui::pixels(c.width),
                              ui::pixels(c.height));
-        QVERIFY2(w->geometry() == expected, qPrintable(qtName(c.name)));
+        QRect actual = w->geometry();
+        if (c.width == 0) {
+            actual.setWidth(0);
+        }
+        QVERIFY2(actual == expected, qPrintable(qtName(c.name)));
         if (c.caption != nullptr) {
             QCOMPARE(captionOf(w), QString::fromUtf8(c.caption));
         }

@@ -16,8 +16,9 @@
 
 namespace corvell::test {
 
-// A control as the window must show it: place and size in twips, caption of a
-// label or button (nullptr: not checked), tool tip (nullptr: none).
+// A control as the window must show it: place and size in twips (a width of
+// 0: not checked), caption of a label or button (nullptr: not checked), tool
+// tip (nullptr: none).
 struct Placed {
     ControlName name;
     int left;

@@ -36,6 +36,14 @@ QWidget* control(QWidget& window, ControlName name) {
     return w;
 }
 
+QAction* command(QWidget& window, ControlName name) {
+    auto* action = window.findChild<QAction*>(qtName(name));
+    if (action == nullptr) {
+        qFatal("no menu command %s", qPrintable(qtName(name)));
+    }
+    return action;
+}
+
 QLineEdit* lineEdit(QWidget& window, ControlName name) {
     auto* w = qobject_cast<QLineEdit*>(control(window, name));
     if (w == nullptr) {
@@ -105,6 +113,43 @@ QString text(QWidget& window, ControlName name) {
         return box->toPlainText();
     }
     qFatal("%s holds no text", qPrintable(qtName(name)));
+}
+
+QStringList texts(QWidget& window, std::span<const ControlName> names) {
+    QStringList all;
+    for (ControlName name : names) {
+        all << text(window, name);
+    }
+    return all;
+}
+
+QStringList texts(QWidget& window, std::initializer_list<ControlName> names) {
+    return texts(window, std::span<const ControlName>(names.begin(), names.size()));
+}
+
+QStringList filled(QWidget& window, std::initializer_list<ControlName> names) {
+    QStringList found;
+    for (ControlName name : names) {
+        if (!text(window, name).isEmpty()) {
+            found << qtName(name);
+        }
+    }
+    return found;
+}
+
+void typeAll(QWidget& window, std::initializer_list<ControlName> fields, const QStringList& typed,
+             std::optional<ControlName> leaveTo) {
+    if (std::ssize(fields) != typed.size()) {
+        qFatal("%d fields but %d texts to type", int(fields.size()), int(typed.size()));
+    }
+    auto text = typed.begin();
+    for (ControlName field : fields) {
+        if (leaveTo) {
+            typeAndLeave(window, field, *text++, *leaveTo);
+        } else {
+            type(window, field, *text++);
+        }
+    }
 }
 
 QStringList listLines(QWidget& window, ControlName name) {

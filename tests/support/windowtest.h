@@ -5,6 +5,7 @@
 // with fake dialogs, settings of its own and a clock that stands still unless
 // the test moves it.
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -13,6 +14,9 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <initializer_list>
+#include <optional>
+#include <span>
 
 #include "app/program.h"
 
@@ -54,6 +58,8 @@ public:
 QLineEdit* lineEdit(QWidget& window, ControlName name);
 QPushButton* button(QWidget& window, ControlName name);
 QWidget* control(QWidget& window, ControlName name);
+// The menu command of this name.
+QAction* command(QWidget& window, ControlName name);
 
 // Replaces the field's text as if typed, leaving the focus in the field.
 void type(QWidget& window, ControlName field, const QString& text);
@@ -64,6 +70,15 @@ void click(QWidget& window, ControlName name);
 void pressEnter(QWidget& window, ControlName field);
 void doubleClickLine(QWidget& window, ControlName list, int row);
 QString text(QWidget& window, ControlName name);
+// The texts of the fields, in the order given.
+QStringList texts(QWidget& window, std::span<const ControlName> names);
+QStringList texts(QWidget& window, std::initializer_list<ControlName> names);
+// The names of those of the fields that hold any text.
+QStringList filled(QWidget& window, std::initializer_list<ControlName> names);
+// Types the texts into the fields, one by one in the order given, as type()
+// does; with `leaveTo`, leaves each field for it as typeAndLeave() does.
+void typeAll(QWidget& window, std::initializer_list<ControlName> fields, const QStringList& typed,
+             std::optional<ControlName> leaveTo = std::nullopt);
 QStringList listLines(QWidget& window, ControlName name);
 QWidget* focused();
 
