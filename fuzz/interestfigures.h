@@ -35,7 +35,6 @@ struct ExpectedEntry {
     double total = 0;
 };
 
-
 struct ExpectedCalculation {
     Date begin;
     Date end;
