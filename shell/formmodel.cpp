@@ -283,6 +283,10 @@ void FormModel::loadState(const StateReader& state) {
 
 void FormModel::keep(std::string key, std::function<nlohmann::json()> save,
                      std::function<void(const StateReader&)> load) {
+    // A second value under one key would overwrite the first in the file.
+    if (std::any_of(kept_.begin(), kept_.end(), [&](const KeptValue& v) { return v.key == key; })) {
+        throw std::logic_error(std::string(windowClassName(id_)) + " keeps two values as " + key);
+    }
     kept_.push_back({std::move(key), std::move(save), std::move(load)});
 }
 
