@@ -35,7 +35,7 @@ int runProgram() {
     // Only the main menu's Close (or its window's close control) ends the
     // program; closing a calculator merely hides it.
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::installFontSubstitutes();
+    ui::installLook();
     const QString claimFile = claimFileArgument();
 
     ui::SystemDialogs dialogs;

@@ -229,7 +229,7 @@ int main(int argc, char* argv[]) {
     using namespace corvell::bench;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    corvell::ui::installFontSubstitutes();
+    corvell::ui::installLook();
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     const int renders = argc > 2 ? std::atoi(argv[2]) : 10;
     if (rounds < 1 || renders < 1) {

@@ -1,7 +1,12 @@
 #include "shell/ui/look.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPalette>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QWidget>
+#include <optional>
 
 namespace corvell::ui {
 
@@ -77,6 +82,64 @@ void paintBackground(QWidget& widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+namespace {
+
+// A standard icon of `style`, read when it is first drawn or measured.
+class DeferredStandardIcon final : public QIconEngine {
+public:
+    DeferredStandardIcon(const QStyle* style, QStyle::StandardPixmap which)
+        : style_(style), which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new DeferredStandardIcon(style_, which_); }
+
+private:
+    const QIcon& icon() {
+        if (!icon_) {
+            icon_ = style_ ? style_->standardIcon(which_) : QIcon();
+        }
+        return *icon_;
+    }
+
+    QPointer<const QStyle> style_;
+    QStyle::StandardPixmap which_;
+    std::optional<QIcon> icon_;
+};
+
+class DeferredArrowStyle final : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (which == SP_ToolBarHorizontalExtensionButton ||
+            which == SP_ToolBarVerticalExtensionButton) {
+            return QIcon(new DeferredStandardIcon(baseStyle(), which));
+        }
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
+}  // namespace
+
+void installLook() {
+    installFontSubstitutes();
+    if (dynamic_cast<DeferredArrowStyle*>(QApplication::style()) == nullptr) {
+        QApplication::setStyle(new DeferredArrowStyle);
+    }
 }
 
 }  // namespace corvell::ui

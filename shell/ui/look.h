@@ -22,6 +22,11 @@ QString applicationTitle();
 // Maps the fonts the windows name onto fonts a Linux desktop has (the
 // metric-compatible Liberation family).
 void installFontSubstitutes();
+// The fonts above, and the platform's own style, except that the menu bar's
+// overflow arrow (shown only when the menus do not fit, which they always
+// do) is read when first drawn: reading it when each menu bar is made loads
+// every image format plugin.
+void installLook();
 
 QFont fieldFont();              // "Times New Roman" bold 9.75 point
 QFont labelFont();              // "MS Sans Serif" bold 8.25 point

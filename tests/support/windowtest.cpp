@@ -15,7 +15,7 @@ WindowTest::WindowTest()
     : settings(settingsFolder.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat),
       program(
           dialogs, settings, [this] { return now; }, [this] { ++quitCalls; }) {
-    ui::installFontSubstitutes();
+    ui::installLook();
 }
 
 QWidget& WindowTest::open(WindowId id) {

@@ -84,7 +84,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: tour OUTPUT-FOLDER\n");
         return 2;
     }
-    ui::installFontSubstitutes();
+    ui::installLook();
     QDir folder(QString::fromLocal8Bit(argv[1]));
     folder.mkpath(QStringLiteral("."));
     PdfDialogs dialogs(folder);
