@@ -19,7 +19,8 @@ using namespace frmcommutation;
 CommutationModel::CommutationModel()
     : BeginDateModel(WindowId::frmCommutation, {txtBeginningDate, txtCaseCaption, cmdCommCalculate,
                                                 cmdCommPrint, cmdCommClear}) {
-    addFields({txtCommWeeks, txtCommAmount, txtComputedRate, txtComputedEndDate});
+    addNumberFields({kCommWeeksField, kCommAmountField});
+    addFields({txtComputedRate, txtComputedEndDate});
     keepNumber("CommAmount", commAmount_);
     keepNumber("CommRate", commRate_);
     keepLog(log_, commutationRecords);
@@ -46,9 +47,9 @@ Reaction CommutationModel::calculate() {
     if (weeksText.empty()) {
         return Reaction::refuse("Commuted Weeks is a required entry", txtCommWeeks);
     }
-    const std::optional<double> weeksRead = fieldNumber(weeksText);
+    const NumberRead weeksRead = number(kCommWeeksField);
     if (!weeksRead) {
-        return notValidNumber(weeksText, txtCommWeeks);
+        return refused(*weeksRead.refusal);
     }
     const double weeks = *weeksRead;
     const std::optional<std::int16_t> days = commutationDays(weeks);
@@ -72,9 +73,9 @@ Reaction CommutationModel::calculate() {
     if (amountText.empty()) {
         return Reaction::refuse("Commuted Amount is a required entry", txtCommAmount);
     }
-    const std::optional<double> amountRead = fieldNumber(amountText);
+    const NumberRead amountRead = number(kCommAmountField);
     if (!amountRead) {
-        return notValidNumber(amountText, txtCommAmount);
+        return refused(*amountRead.refusal);
     }
     const double amount = *amountRead;
     const std::optional<double> rate = commutationRate(amount, weeks);

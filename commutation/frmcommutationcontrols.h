@@ -3,6 +3,7 @@
 // its objectName. The navigation buttons and Close are the navigation row's (shell/navigation.h).
 
 #include "shell/controlname.h"
+#include "shell/numberfield.h"
 
 namespace corvell::frmcommutation {
 
@@ -26,5 +27,10 @@ inline constexpr ControlName lblCommAmount{"lblCommAmount"};
 inline constexpr ControlName lblComputedRate{"lblComputedRate"};
 inline constexpr ControlName lblComputedEndDate{"lblComputedEndDate"};
 inline constexpr ControlName lblCaseCaption{"lblCaseCaption"};
+
+// The number fields: how each is read and the range it must lie in.
+inline constexpr NumberField kCommWeeksField{txtCommWeeks, "Commuted Weeks",
+                                             Bounds::CheckedByWindow};
+inline constexpr NumberField kCommAmountField{txtCommAmount, "Commutation Amount"};
 
 }  // namespace corvell::frmcommutation

@@ -20,10 +20,6 @@ CalculationRefusal notADate(const std::string& text, ControlName control) {
     return refuse(text + " is not a valid date.", control);
 }
 
-CalculationRefusal notANumber(const std::string& text, ControlName control) {
-    return refuse(text + " is not a valid number.", control);
-}
-
 bool allFinite(const Calculation& c) {
     return std::isfinite(c.period.TotalComp) && std::isfinite(c.interest.AccruedInterest) &&
            std::isfinite(c.interest.SimpleInterest) && std::isfinite(c.interest.TotalAmount) &&
@@ -54,10 +50,11 @@ CalculationOutcome calculate(const CalculationInput& in, const PriorBalance& pri
 
     std::optional<double> rate;
     if (!in.rate.empty()) {
-        rate = CDbl(in.rate);
-        if (!rate) {
-            return notANumber(in.rate, txtRate);
+        const NumberRead read = readField(kRateField, in.rate);
+        if (!read) {
+            return *read.refusal;
         }
+        rate = *read;
         c.hasRate = true;
     }
 
@@ -65,9 +62,9 @@ CalculationOutcome calculate(const CalculationInput& in, const PriorBalance& pri
         if (in.weeks.empty()) {
             return refuse("Ending Date or Weeks is required for any calculation.", txtEndingDate);
         }
-        const std::optional<double> weeks = fieldNumber(in.weeks);
+        const NumberRead weeks = readField(kWeeksField, in.weeks);
         if (!weeks) {
-            return notANumber(in.weeks, txtWeeks);
+            return *weeks.refusal;
         }
         // A period of weeks holds at least one day.
         const std::optional<std::int16_t> days = daysInWeeks(*weeks);
@@ -105,9 +102,9 @@ CalculationOutcome calculate(const CalculationInput& in, const PriorBalance& pri
             return notADate(in.paymentDate, txtPaymentDate);
         }
     }
-    const std::optional<double> paymentAmount = fieldNumber(in.paymentAmount);
+    const NumberRead paymentAmount = readField(kPaymentAmountField, in.paymentAmount);
     if (!paymentAmount) {
-        return notANumber(in.paymentAmount, txtPaymentAmount);
+        return *paymentAmount.refusal;
     }
     c.PaymentAmount = *paymentAmount;
 

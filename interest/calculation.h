@@ -14,6 +14,7 @@
 #include "interest/period.h"
 #include "shell/controlname.h"
 #include "shell/dates.h"
+#include "shell/numberfield.h"
 
 namespace corvell {
 
@@ -28,11 +29,7 @@ struct CalculationInput {
     int CurrentEntry = 0;
 };
 
-// A check that failed: the message and the field that gets the focus back.
-struct CalculationRefusal {
-    std::string message;
-    ControlName control;
-};
+using CalculationRefusal = Refusal;
 
 enum class PaymentOutcome {
     Figured,           // interest figured up to the payment date
@@ -58,10 +55,10 @@ struct Calculation {
 using CalculationOutcome = std::variant<CalculationRefusal, Calculation>;
 
 // Checks, in order: beginning date given and a date; rate (when given) a
-// number; ending date given and a date, or else weeks a number given and in
-// range; ending date not before the beginning date; payment date (when
-// given) a date; payment amount not a number beyond the range of a double;
-// amounts within what a double carries. A payment date that is missing or
+// number not below zero; ending date given and a date, or else weeks a
+// number given and in range; ending date not before the beginning date;
+// payment date (when given) a date; payment amount (when given) a number not
+// below zero; amounts within what a double carries. A payment date that is missing or
 // before the ending date does not refuse: the period is figured without
 // interest.
 CalculationOutcome calculate(const CalculationInput& in, const Ledger& ledger);

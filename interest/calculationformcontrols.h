@@ -4,6 +4,7 @@
 // (shell/navigation.h).
 
 #include "shell/controlname.h"
+#include "shell/numberfield.h"
 
 namespace corvell::calculationform {
 
@@ -51,5 +52,10 @@ inline constexpr ControlName Label9{"Label9"};
 inline constexpr ControlName Label10{"Label10"};
 inline constexpr ControlName Label12{"Label12"};
 inline constexpr ControlName Label11{"Label11"};
+
+// The number fields: how each is read and the range it must lie in.
+inline constexpr NumberField kRateField{txtRate, "Rate"};
+inline constexpr NumberField kWeeksField{txtWeeks, "Weeks", Bounds::CheckedByWindow};
+inline constexpr NumberField kPaymentAmountField{txtPaymentAmount, "Payment Amount"};
 
 }  // namespace corvell::calculationform

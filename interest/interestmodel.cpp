@@ -23,6 +23,8 @@ constexpr ControlName kInputFields[] = {
     txtBeginningDate, txtEndingDate,    txtRate,        txtWeeks,
     txtPaymentDate,   txtPaymentAmount, txtCaseCaption,
 };
+constexpr ControlName kTextInputFields[] = {txtBeginningDate, txtEndingDate, txtPaymentDate,
+                                            txtCaseCaption};
 constexpr ControlName kResultFields[] = {
     lblDays,           txtTotalDays,  txtTotalComp,   txtAccruedInterest,
     txtSimpleInterest, txtSimpleDays, txtTotalAmount, txtNetAmount,
@@ -40,12 +42,9 @@ std::string money(double amount) {
 }  // namespace
 
 InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) {
-    for (ControlName name : kInputFields) {
-        addField(name);
-    }
-    for (ControlName name : kResultFields) {
-        addField(name);
-    }
+    addFields(kTextInputFields);
+    addNumberFields({kRateField, kWeeksField, kPaymentAmountField});
+    addFields(kResultFields);
     addButton(cmdCalculate);
     addButton(cmdSave, false);
     addButton(cmdNextEntry, false);
@@ -126,7 +125,7 @@ Reaction InterestModel::txtPaymentDate_LostFocus() {
 
 // With the period already ended by a date, the weeks are skipped.
 Reaction InterestModel::txtRate_LostFocus() {
-    if (Reaction refusal = leaveRateField(field(txtRate), txtRate); !refusal.empty()) {
+    if (Reaction refusal = leaveRateField(field(txtRate), kRateField); !refusal.empty()) {
         return refusal;
     }
     if (IsDate(text(txtEndingDate))) {

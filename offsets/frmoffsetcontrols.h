@@ -3,6 +3,7 @@
 // its objectName. The navigation buttons and Close are the navigation row's (shell/navigation.h).
 
 #include "shell/controlname.h"
+#include "shell/numberfield.h"
 
 namespace corvell::frmoffset {
 
@@ -30,5 +31,9 @@ inline constexpr ControlName lblComputedEndDate{"lblComputedEndDate"};
 inline constexpr ControlName lblComputedWeeks{"lblComputedWeeks"};
 inline constexpr ControlName lblDays{"lblDays"};
 inline constexpr ControlName lblRemainder{"lblRemainder"};
+
+// The number fields: how each is read and the range it must lie in.
+inline constexpr NumberField kRateField{txtRate, "Rate"};
+inline constexpr NumberField kNetOffsetAmountField{txtNetOffsetAmount, "Net Offset Amount"};
 
 }  // namespace corvell::frmoffset

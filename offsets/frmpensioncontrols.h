@@ -3,6 +3,7 @@
 // its objectName. The navigation buttons and Close are the navigation row's (shell/navigation.h).
 
 #include "shell/controlname.h"
+#include "shell/numberfield.h"
 
 namespace corvell::frmpension {
 
@@ -24,5 +25,11 @@ inline constexpr ControlName lblEmployerPercent{"lblEmployerPercent"};
 inline constexpr ControlName lblRate{"lblRate"};
 inline constexpr ControlName lblCaseCaption{"lblCaseCaption"};
 inline constexpr ControlName lblNewWeeklyRate{"lblNewWeeklyRate"};
+
+// The number fields: how each is read and the range it must lie in.
+inline constexpr NumberField kMonthlyPensionField{txtMonthlyPension, "Monthly Pension"};
+inline constexpr NumberField kEmployerPercentField{txtEmployerPercent, "Employer %",
+                                                   Bounds::Percentage, true};
+inline constexpr NumberField kRateField{txtRate, "Weekly Comp. Rate"};
 
 }  // namespace corvell::frmpension

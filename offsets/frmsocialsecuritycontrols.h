@@ -4,6 +4,7 @@
 // (shell/navigation.h).
 
 #include "shell/controlname.h"
+#include "shell/numberfield.h"
 
 namespace corvell::frmsocialsecurity {
 
@@ -23,5 +24,9 @@ inline constexpr ControlName lblSocialSecurity{"lblSocialSecurity"};
 inline constexpr ControlName lblRate{"lblRate"};
 inline constexpr ControlName lblCaseCaption{"lblCaseCaption"};
 inline constexpr ControlName lblNewRate{"lblNewRate"};
+
+// The number fields: how each is read and the range it must lie in.
+inline constexpr NumberField kSocialSecurityField{txtSocialSecurity, "Net Social Security Amount"};
+inline constexpr NumberField kRateField{txtRate, "Weekly Comp. Rate"};
 
 }  // namespace corvell::frmsocialsecurity

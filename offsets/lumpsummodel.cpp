@@ -27,8 +27,8 @@ constexpr const char* kDateFormat = "mm/dd/yyyy";
 LumpSumModel::LumpSumModel()
     : BeginDateModel(WindowId::frmOffset, {txtBeginningDate, txtCaseCaption, cmdCommCalculate,
                                            cmdCommPrint, cmdCommClear}) {
-    addFields({txtRate, txtNetOffsetAmount, txtComputedEndDate, txtComputedWeeks, txtComputedDays,
-               txtRemainder});
+    addNumberFields({kRateField, kNetOffsetAmountField});
+    addFields({txtComputedEndDate, txtComputedWeeks, txtComputedDays, txtRemainder});
     keepLog(log_, lumpSumRecords);
     on(cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
     on(cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
@@ -57,20 +57,19 @@ Reaction LumpSumModel::calculate() {
         return Reaction::refuse("Net Offset Amount is required for any calculation.",
                                 txtNetOffsetAmount);
     }
-    const std::optional<double> rateRead = fieldNumber(rateText);
-    if (!rateRead) {
-        return notValidNumber(rateText, txtRate);
+    const NumberRead rate = number(kRateField);
+    if (!rate) {
+        return refused(*rate.refusal);
     }
-    const double rate = *rateRead;
-    if (rate == 0) {
+    if (*rate == 0) {
         return Reaction::refuse("Rate must be greater than 0.", txtRate);
     }
-    const auto amount = CDbl(amountText);
+    const NumberRead amount = number(kNetOffsetAmountField);
     if (!amount) {
-        return notValidNumber(amountText, txtNetOffsetAmount);
+        return refused(*amount.refusal);
     }
 
-    const LumpSumOffset offset = lumpSumOffset(begin, *amount, rate);
+    const LumpSumOffset offset = lumpSumOffset(begin, *amount, *rate);
     switch (offset.end) {
         case LumpSumOffset::End::AfterLastDate:
             return Reaction::refuse(
@@ -89,8 +88,8 @@ Reaction LumpSumModel::calculate() {
     field(txtComputedDays) = CStr(offset.days);
     field(txtComputedEndDate) = Format(offset.endDate, kDateFormat);
     field(txtRemainder) = Format(offset.remainder, kRemainderPattern);
-    values_.CompRate = rate;
-    log_.passed({beginText, rateText, amountText, begin, rate, *amount, offset});
+    values_.CompRate = *rate;
+    log_.passed({beginText, rateText, amountText, begin, *rate, *amount, offset});
     return {};
 }
 

@@ -57,7 +57,7 @@ LumpSumRecord loadLumpSumRecord(const StateReader& saved) {
 PensionRecord loadPensionRecord(const StateReader& saved) {
     PensionRecord r = loadKept(saved, kPensionKept);
     expectReadFromTexts(saved, fieldNumber(r.pensionText) == r.pension &&
-                                   fieldNumber(r.percentText) == r.percent &&
+                                   fieldNumber(r.percentText, true) == r.percent &&
                                    CDbl(r.rateText) == r.rate);
     r.offset = pensionOffset(r.pension, r.percent, r.rate);
     expectCalculable(saved, r.offset);

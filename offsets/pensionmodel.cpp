@@ -21,8 +21,9 @@ using namespace frmpension;
 
 PensionModel::PensionModel()
     : RateOffsetModel(WindowId::FrmPension,
-                      {txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
-    addFields({txtMonthlyPension, txtEmployerPercent, txtNewWeeklyRate});
+                      {kRateField, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
+    addNumberFields({kMonthlyPensionField, kEmployerPercentField});
+    addFields({txtNewWeeklyRate});
     keepNumber("NewWeeklyRate", newWeeklyRate_);
     keepLog(log_, pensionRecords);
     on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
@@ -30,39 +31,39 @@ PensionModel::PensionModel()
     on(cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });
 }
 
-// An empty or unreadable pension or percentage counts as 0, leaving the
-// rate as it is, but a number too large for a double is refused; the rate
-// itself must be a number.
+// An empty pension or percentage counts as 0, leaving the rate as it is;
+// the rate itself is required.
 Reaction PensionModel::cmdSSCalculate_Click() {
     return logRefusal(log_, calculate());
 }
 
 Reaction PensionModel::calculate() {
-    const std::string& pensionText = text(txtMonthlyPension);
-    const std::optional<double> pension = fieldNumber(pensionText);
+    const NumberRead pension = number(kMonthlyPensionField);
     if (!pension) {
-        return notValidNumber(pensionText, txtMonthlyPension);
+        return refused(*pension.refusal);
     }
-    const std::string& percentText = text(txtEmployerPercent);
-    const std::optional<double> percent = fieldNumber(percentText);
+    const NumberRead percent = number(kEmployerPercentField);
     if (!percent) {
-        return notValidNumber(percentText, txtEmployerPercent);
+        return refused(*percent.refusal);
     }
-    const std::string& rateText = text(txtRate);
-    if (trim(rateText).empty()) {
+    if (trim(text(txtRate)).empty()) {
         return Reaction::refuse("Rate is required for any calculation.", txtRate);
     }
-    const auto rate = CDbl(rateText);
+    const NumberRead rate = number(kRateField);
     if (!rate) {
-        return notValidNumber(rateText, txtRate);
+        return refused(*rate.refusal);
     }
     const PensionOffset offset = pensionOffset(*pension, *percent, *rate);
     if (!std::isfinite(offset.newRate)) {
         return tooLargeToCalculate(txtMonthlyPension);
     }
+    if (offset.newRate < 0) {
+        return offsetAboveRate(offset.weeklyEquivalent, *rate, txtMonthlyPension);
+    }
     newWeeklyRate_ = offset.newRate;
     field(txtNewWeeklyRate) = Format(offset.newRate, kPensionRatePattern);
-    log_.passed({pensionText, percentText, rateText, *pension, *percent, *rate, offset});
+    log_.passed({text(txtMonthlyPension), text(txtEmployerPercent), text(txtRate), *pension,
+                 *percent, *rate, offset});
     return {};
 }
 

@@ -5,15 +5,16 @@
 namespace corvell {
 
 RateOffsetModel::RateOffsetModel(WindowId id, const RateOffsetControls& c)
-    : FormModel(id), rate_(c.txtRate) {
-    addFields({c.txtRate, c.txtCaseCaption});
+    : FormModel(id), rate_(c.rate) {
+    addNumberFields({c.rate});
+    addFields({c.txtCaseCaption});
     addCalculatorButtons(c.cmdSSCalculate, c.cmdSSPrint, c.cmdSSClear);
 
-    on(c.txtRate, Event::LostFocus, [this] { return txtRate_LostFocus(); });
+    on(c.rate.control, Event::LostFocus, [this] { return txtRate_LostFocus(); });
 }
 
 Reaction RateOffsetModel::txtRate_LostFocus() {
-    return leaveRateField(field(rate_), rate_);
+    return leaveRateField(field(rate_.control), rate_);
 }
 
 }  // namespace corvell

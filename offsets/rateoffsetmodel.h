@@ -10,7 +10,7 @@ namespace corvell {
 
 // The names each of the two windows gives the shared controls.
 struct RateOffsetControls {
-    ControlName txtRate;
+    NumberField rate;
     ControlName txtCaseCaption;
     ControlName cmdSSCalculate;
     ControlName cmdSSPrint;
@@ -24,7 +24,7 @@ protected:
 private:
     Reaction txtRate_LostFocus();
 
-    ControlName rate_;
+    NumberField rate_;
 };
 
 }  // namespace corvell

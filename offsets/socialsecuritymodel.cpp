@@ -19,8 +19,9 @@ using namespace frmsocialsecurity;
 
 SocialSecurityModel::SocialSecurityModel()
     : RateOffsetModel(WindowId::frmSocialSecurity,
-                      {txtRate, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
-    addFields({txtSocialSecurity, txtNewRate});
+                      {kRateField, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
+    addNumberFields({kSocialSecurityField});
+    addFields({txtNewRate});
     keepLog(log_, socialSecurityRecords);
     on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
     on(cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
@@ -32,38 +33,30 @@ Reaction SocialSecurityModel::cmdSSCalculate_Click() {
 }
 
 Reaction SocialSecurityModel::calculate() {
-    const std::string& monthlyText = text(txtSocialSecurity);
-    const std::string& rateText = text(txtRate);
-    const std::optional<double> monthlyRead = fieldNumber(monthlyText);
-    if (!monthlyRead) {
-        return notValidNumber(monthlyText, txtSocialSecurity);
+    const NumberRead monthly = number(kSocialSecurityField);
+    if (!monthly) {
+        return refused(*monthly.refusal);
     }
-    if (*monthlyRead == 0) {
+    if (*monthly == 0) {
         return Reaction::refuse("Please enter monthly social security payment received",
                                 txtSocialSecurity);
     }
-    const std::optional<double> rateRead = fieldNumber(rateText);
-    if (!rateRead) {
-        return notValidNumber(rateText, txtRate);
-    }
-    if (*rateRead == 0) {
-        return Reaction::refuse("Please enter weekly compensation rate before adjustment", txtRate);
-    }
-    // A number followed by other text passes the tests above but is no amount.
-    const auto monthly = CDbl(monthlyText);
-    if (!monthly) {
-        return notValidNumber(monthlyText, txtSocialSecurity);
-    }
-    const auto rate = CDbl(rateText);
+    const NumberRead rate = number(kRateField);
     if (!rate) {
-        return notValidNumber(rateText, txtRate);
+        return refused(*rate.refusal);
+    }
+    if (*rate == 0) {
+        return Reaction::refuse("Please enter weekly compensation rate before adjustment", txtRate);
     }
     const SocialSecurityOffset offset = socialSecurityOffset(*monthly, *rate);
     if (!std::isfinite(offset.newRate)) {
         return tooLargeToCalculate(txtSocialSecurity);
     }
+    if (offset.newRate < 0) {
+        return offsetAboveRate(offset.offset, *rate, txtSocialSecurity);
+    }
     field(txtNewRate) = Format(offset.newRate, kSocialSecurityRatePattern);
-    log_.passed({monthlyText, rateText, *monthly, *rate, offset});
+    log_.passed({text(txtSocialSecurity), text(txtRate), *monthly, *rate, offset});
     return {};
 }
 

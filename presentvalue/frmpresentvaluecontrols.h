@@ -4,6 +4,7 @@
 // (shell/navigation.h).
 
 #include "shell/controlname.h"
+#include "shell/numberfield.h"
 
 namespace corvell::frmpresentvalue {
 
@@ -35,5 +36,12 @@ inline constexpr ControlName lblInterestRate{"lblInterestRate"};
 inline constexpr ControlName lblCaseCaption{"lblCaseCaption"};
 inline constexpr ControlName lblTotalComp{"lblTotalComp"};
 inline constexpr ControlName lblPresentValue{"lblPresentValue"};
+
+// The number fields: how each is read and the range it must lie in.
+inline constexpr NumberField kWeeksField{txtWeeks, "Weeks", Bounds::CheckedByWindow};
+inline constexpr NumberField kAgeField{txtAge, "Age", Bounds::CheckedByWindow};
+inline constexpr NumberField kRateField{txtRate, "Comp Rate"};
+inline constexpr NumberField kInterestRateField{txtInterestRate, "Interest Rate",
+                                                Bounds::CheckedByWindow, true};
 
 }  // namespace corvell::frmpresentvalue

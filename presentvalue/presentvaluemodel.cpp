@@ -32,6 +32,8 @@ constexpr ControlName kClearedFields[] = {
     txtFromDate, txtToDate,    txtWeeks,        txtAge,         txtGender,
     txtRate,     txtTotalComp, txtPresentValue, txtCaseCaption,
 };
+constexpr ControlName kTextFields[] = {txtFromDate,  txtToDate,       txtGender,
+                                       txtTotalComp, txtPresentValue, txtCaseCaption};
 
 // Moving on to the rate leaves the caret at the start of what is there.
 Reaction moveToRate() {
@@ -41,8 +43,9 @@ Reaction moveToRate() {
 }  // namespace
 
 PresentValueModel::PresentValueModel() : FormModel(WindowId::frmPresentValue) {
-    addFields(kClearedFields);
-    addField(txtInterestRate, kDefaultInterestRate);
+    addFields(kTextFields);
+    addNumberFields({kWeeksField, kAgeField, kRateField, kInterestRateField});
+    setText(txtInterestRate, kDefaultInterestRate);
     addCalculatorButtons(cmdPVCalculate, cmdPVPrint, cmdPVClear);
     keep(
         "values", [this] { return saveValues(values_); },
@@ -86,7 +89,7 @@ Reaction PresentValueModel::txtToDate_LostFocus() {
 }
 
 Reaction PresentValueModel::txtRate_LostFocus() {
-    return leaveRateField(field(txtRate), txtRate);
+    return leaveRateField(field(txtRate), kRateField);
 }
 
 Reaction PresentValueModel::txtWeeks_LostFocus() {
@@ -127,6 +130,9 @@ Reaction PresentValueModel::calculate(PresentValueRecord& record) {
     std::optional<Date> to;
     if (auto refusal = checkToDate(to)) {
         return *refusal;
+    }
+    if (to && *to < from) {
+        return Reaction::refuse("To Date cannot be before From Date.", txtToDate);
     }
     record.to = to;
     if (!text(txtAge).empty()) {
@@ -179,9 +185,9 @@ std::optional<Reaction> PresentValueModel::checkToDate(std::optional<Date>& to) 
 
 std::optional<Reaction> PresentValueModel::weeksFromAge(PresentValueRecord& record) {
     const std::string& ageText = text(txtAge);
-    const std::optional<double> ageRead = fieldNumber(ageText);
+    const NumberRead ageRead = number(kAgeField);
     if (!ageRead) {
-        return notValidNumber(ageText, txtAge);
+        return refused(*ageRead.refusal);
     }
     const double age = *ageRead;
     if (age > kLastTableAge) {
@@ -209,9 +215,9 @@ std::optional<Reaction> PresentValueModel::weeksFromAge(PresentValueRecord& reco
 
 std::optional<Reaction> PresentValueModel::periodFromWeeks(Date from, PresentValueRecord& record) {
     const std::string& weeksText = text(txtWeeks);
-    const std::optional<double> weeksRead = fieldNumber(weeksText);
+    const NumberRead weeksRead = number(kWeeksField);
     if (!weeksRead) {
-        return notValidNumber(weeksText, txtWeeks);
+        return refused(*weeksRead.refusal);
     }
     // Weeks run forward from the From Date; a period that ends first is
     // given by a To Date.
@@ -247,9 +253,9 @@ std::optional<Reaction> PresentValueModel::totalComp(PresentValueRecord& record)
         record.TotalComp = values_.TotalComp;
         return std::nullopt;
     }
-    const std::optional<double> rateRead = fieldNumber(rateText);
+    const NumberRead rateRead = number(kRateField);
     if (!rateRead) {
-        return notValidNumber(rateText, txtRate);
+        return refused(*rateRead.refusal);
     }
     const double rate = *rateRead;
     const double total = values_.Weeks * rate;
@@ -270,9 +276,9 @@ std::optional<Reaction> PresentValueModel::totalComp(PresentValueRecord& record)
 std::optional<Reaction> PresentValueModel::discountedPresentValue(PresentValueRecord& record) {
     const std::string& typed = text(txtInterestRate);
     const std::string rateText = typed.empty() ? kDefaultInterestRate : typed;
-    const std::optional<double> rateRead = fieldNumber(rateText);
+    const NumberRead rateRead = readField(kInterestRateField, rateText);
     if (!rateRead) {
-        return notValidNumber(rateText, txtInterestRate);
+        return refused(*rateRead.refusal);
     }
     const double rate = discountRateOf(*rateRead);
     const std::optional<DiscountedSum> sum =

@@ -123,6 +123,17 @@ void FormModel::addFields(std::span<const ControlName> names) {
     }
 }
 
+void FormModel::addNumberFields(std::initializer_list<NumberField> fields) {
+    for (const NumberField& f : fields) {
+        addField(f.control);
+        numberFields_.push_back(f);
+    }
+}
+
+NumberRead FormModel::number(const NumberField& field) const {
+    return readField(field, text(field.control));
+}
+
 void FormModel::addCalculatorButtons(ControlName calculate, ControlName print, ControlName clear) {
     addButton(calculate);
     addButton(print);

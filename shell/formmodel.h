@@ -27,6 +27,7 @@
 
 #include "shell/controlname.h"
 #include "shell/navigation.h"
+#include "shell/numberfield.h"
 #include "shell/reaction.h"
 #include "shell/worksheet.h"
 
@@ -47,6 +48,8 @@ public:
     std::vector<ControlName> controlNames() const;
     // The text fields among them.
     std::vector<ControlName> fieldNames() const;
+    // The fields that hold a number, with how each is read.
+    const std::vector<NumberField>& numberFields() const { return numberFields_; }
     bool hasControl(ControlName control) const;
 
     const std::string& text(ControlName control) const;
@@ -92,6 +95,10 @@ protected:
     void addFields(std::initializer_list<ControlName> names) {
         addFields(std::span(names.begin(), names.size()));
     }
+    // Fields that hold a number, each read by its declaration.
+    void addNumberFields(std::initializer_list<NumberField> fields);
+    // The number in a field declared with addNumberFields, or its refusal.
+    NumberRead number(const NumberField& field) const;
     // The navigation buttons and Close of this calculator window.
     void addNavigationRow();
     // A calculator's Calculate, Print and Clear buttons, then its navigation
@@ -150,6 +157,7 @@ private:
         std::function<void(const StateReader&)> load;
     };
     std::vector<KeptValue> kept_;
+    std::vector<NumberField> numberFields_;
     std::function<Worksheet()> worksheet_;
 };
 

@@ -2,13 +2,12 @@
 
 #include "shell/format.h"
 #include "shell/refusals.h"
-#include "shell/values.h"
 
 namespace corvell {
 
-Reaction leaveRateField(std::string& text, ControlName control) {
-    if (!fieldNumber(text)) {
-        return notValidNumber(text, control);
+Reaction leaveRateField(std::string& text, const NumberField& field) {
+    if (const NumberRead read = readField(field, text); !read) {
+        return refused(*read.refusal);
     }
     text = Format(text, "###0.00");
     return {};

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/controlname.h"
+#include "shell/numberfield.h"
 #include "shell/reaction.h"
 #include "shell/worksheet.h"
 
@@ -14,6 +15,8 @@ namespace corvell {
 Reaction notValidDate(const std::string& text, ControlName control);
 // "<text> is not a valid number."
 Reaction notValidNumber(const std::string& text, ControlName control);
+// A failed check as the window shows it.
+Reaction refused(const Refusal& refusal);
 
 // The field a refusal puts the focus back into, by name; empty when it puts
 // it nowhere.

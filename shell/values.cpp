@@ -167,15 +167,15 @@ std::optional<double> CDbl(std::string_view text) {
     return toDouble(*whole);
 }
 
-std::optional<double> fieldNumber(std::string_view text) {
-    std::optional<std::string> number = wholeNumber(text);
-    if (!number) {
-        number = leadingNumber(text);
-    }
-    if (!number) {
+std::optional<double> fieldNumber(std::string_view text, bool percentSign) {
+    std::string_view number = trim(text);
+    if (number.empty()) {
         return 0.0;
     }
-    return toDouble(*number);
+    if (percentSign && number.back() == '%') {
+        number = trim(number.substr(0, number.size() - 1));
+    }
+    return CDbl(number);
 }
 
 double Int(double x) {

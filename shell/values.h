@@ -2,8 +2,8 @@
 // Numbers typed as text and shown as text, read and written the way the
 // operator expects of this program: Val stops at the first character that is
 // not part of a number, CDbl insists on the whole text, and the field-number
-// reading used for amounts typed into calculator fields combines the two and
-// tells a number too large for a double from text that is no number.
+// reading used for what is typed into calculator fields insists on the whole
+// text too.
 // Values are carried unrounded; rounding happens only where a number is
 // shown (see format.h).
 
@@ -26,11 +26,13 @@ double Val(std::string_view text);
 std::optional<double> CDbl(std::string_view text);
 
 // How amounts, rates, weeks, percentages and ages typed into calculator
-// fields are read: the whole text when CDbl accepts it, otherwise Val. So
-// "1,000.00" is 1000 and "$75" is 75, while "12 .5x" is still 12.5 and "abc"
-// is 0. std::nullopt when the number read is beyond the range of a double
-// ("1e309", "-1.8e308", "1e309x"): such a text is refused, never read as 0.
-std::optional<double> fieldNumber(std::string_view text);
+// fields are read: the whole text as CDbl reads it ("1,000.00" is 1000, "$75"
+// is 75, "2.5E3" is 2500), a trailing "%" allowed where `percentSign` says so
+// ("60%" is 60). Empty text, or blanks, is 0. Anything else is no number,
+// std::nullopt: text that is only partly a number ("7S0", "12 .5x", "abc")
+// and a number beyond the range of a double ("1e309"), so that a typo is
+// refused rather than read as some other figure.
+std::optional<double> fieldNumber(std::string_view text, bool percentSign = false);
 
 // Rounds down, toward minus infinity.
 double Int(double x);

@@ -3,6 +3,7 @@
 // its objectName. The navigation buttons and Close are the navigation row's (shell/navigation.h).
 
 #include "shell/controlname.h"
+#include "shell/numberfield.h"
 
 namespace corvell::frmsubrogation {
 
@@ -30,5 +31,12 @@ inline constexpr ControlName lblLienRecovery{"lblLienRecovery"};
 inline constexpr ControlName lblNewWeeklyRate{"lblNewWeeklyRate"};
 inline constexpr ControlName lblForWeeks{"lblForWeeks"};
 inline constexpr ControlName lblCaseCaption{"lblCaseCaption"};
+
+// The number fields: how each is read and the range it must lie in.
+inline constexpr NumberField kTotalRecoveryField{txtTotalRecovery, "Total Recovery"};
+inline constexpr NumberField kCostsAndFeesField{txtCostsAndFees, "Costs and Fees"};
+inline constexpr NumberField kRateField{txtRate, "Weekly Comp. Rate"};
+inline constexpr NumberField kLienAmountField{txtLienAmount, "Lien Amount"};
+inline constexpr NumberField kLienRecoveryField{txtLienRecovery, "Lien Recovery"};
 
 }  // namespace corvell::frmsubrogation

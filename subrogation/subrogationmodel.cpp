@@ -17,14 +17,36 @@ using namespace frmsubrogation;
 
 namespace {
 
-constexpr ControlName kFields[] = {txtTotalRecovery, txtCostsAndFees, txtRate,
-                                   txtLienAmount,    txtLienRecovery, txtCaseCaption,
-                                   txtNewWeeklyRate, txtForWeeks};
+std::string money(double amount) {
+    return Format(amount, "#,##0.00");
+}
+
+// A distribution whose lien recovery or excess recovery falls below zero
+// cannot be paid: the amounts that make it so, in words.
+std::optional<Reaction> impossible(const SubrogationAmounts& a, const SubrogationDistribution& d) {
+    if (d.lienRecovery && *d.lienRecovery < 0) {
+        return Reaction::refuse("The Costs and Fees of " + money(a.costs) +
+                                    " are larger than the Total Recovery of " + money(a.total) +
+                                    ": the lien holder would recover less than nothing.",
+                                txtCostsAndFees);
+    }
+    if (d.excessRecovery < 0) {
+        const bool lien = d.excessFrom == SubrogationDistribution::Excess::LessLien;
+        return Reaction::refuse(
+            std::string(lien ? "The Lien Amount of " : "The Lien Recovery of ") +
+                money(lien ? a.lien : a.agreedRecovery) + " is larger than the Total Recovery of " +
+                money(a.total) + ": no recovery is left to stand for weekly compensation.",
+            lien ? txtLienAmount : txtLienRecovery);
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
 SubrogationModel::SubrogationModel() : FormModel(WindowId::frmSubrogation) {
-    addFields(kFields);
+    addNumberFields({kTotalRecoveryField, kCostsAndFeesField, kRateField, kLienAmountField,
+                     kLienRecoveryField});
+    addFields({txtCaseCaption, txtNewWeeklyRate, txtForWeeks});
     addCalculatorButtons(cmdSSCalculate, cmdSSPrint, cmdSSClear);
     keepNumber("NewWeeklyRate", newWeeklyRate_);
     keepLog(log_, subrogationRecords);
@@ -48,51 +70,45 @@ Reaction SubrogationModel::cmdSSCalculate_Click() {
 }
 
 Reaction SubrogationModel::calculate() {
-    const std::string& rateText = text(txtRate);
-    if (rateText.empty()) {
+    if (trim(text(txtRate)).empty()) {
         return Reaction::refuse("Rate is required for any calculation.", txtRate);
     }
     // The total divides the costs: without one there is nothing to share.
-    const std::string& totalText = text(txtTotalRecovery);
-    const std::optional<double> totalRead = fieldNumber(totalText);
-    if (!totalRead) {
-        return notValidNumber(totalText, txtTotalRecovery);
+    const NumberRead total = number(kTotalRecoveryField);
+    if (!total) {
+        return refused(*total.refusal);
     }
-    const double total = *totalRead;
-    if (total == 0) {
+    if (*total == 0) {
         return Reaction::refuse("Total Recovery is required for any calculation.",
                                 txtTotalRecovery);
     }
-    const std::optional<double> rate = CDbl(rateText);
+    const NumberRead rate = number(kRateField);
     if (!rate) {
-        return notValidNumber(rateText, txtRate);
+        return refused(*rate.refusal);
     }
     if (*rate == 0) {
         return Reaction::refuse("Rate must be greater than 0.", txtRate);
     }
 
     SubrogationAmounts amounts;
-    amounts.total = total;
+    amounts.total = *total;
     amounts.rate = *rate;
-    const std::string& costsText = text(txtCostsAndFees);
-    const std::optional<double> costs = fieldNumber(costsText);
+    const NumberRead costs = number(kCostsAndFeesField);
     if (!costs) {
-        return notValidNumber(costsText, txtCostsAndFees);
+        return refused(*costs.refusal);
     }
     amounts.costs = *costs;
-    const std::string& lienText = text(txtLienAmount);
-    const std::optional<double> lien = fieldNumber(lienText);
+    const NumberRead lien = number(kLienAmountField);
     if (!lien) {
-        return notValidNumber(lienText, txtLienAmount);
+        return refused(*lien.refusal);
     }
     amounts.lien = *lien;
     // An agreed recovery counts only without a lien; with one, the lien
     // recovery is worked out and written over whatever the field holds.
     if (amounts.lien == 0) {
-        const std::string& agreedText = text(txtLienRecovery);
-        const std::optional<double> agreed = fieldNumber(agreedText);
+        const NumberRead agreed = number(kLienRecoveryField);
         if (!agreed) {
-            return notValidNumber(agreedText, txtLienRecovery);
+            return refused(*agreed.refusal);
         }
         amounts.agreedRecovery = *agreed;
     }
@@ -101,8 +117,12 @@ Reaction SubrogationModel::calculate() {
         return Reaction::refuse("These amounts are too large or too small to calculate.",
                                 txtTotalRecovery);
     }
+    if (std::optional<Reaction> refusal = impossible(amounts, *d)) {
+        return *refusal;
+    }
 
-    log_.passed({totalText, costsText, rateText, lienText, text(txtLienRecovery), amounts, *d});
+    log_.passed({text(txtTotalRecovery), text(txtCostsAndFees), text(txtRate), text(txtLienAmount),
+                 text(txtLienRecovery), amounts, *d});
     if (d->lienRecovery) {
         field(txtLienRecovery) = Format(*d->lienRecovery, kLienRecoveryPattern);
     }

@@ -136,7 +136,8 @@ private Q_SLOTS:
             txtCommWeeks, "01/02/2006");
         row("weeks 0", "01/05/2004", "0", "", range, txtCommWeeks, "01/02/2006");
         row("weeks a blank", "01/05/2004", " ", "", range, txtCommWeeks, "01/02/2006");
-        row("weeks a word", "01/05/2004", "many", "", range, txtCommWeeks, "01/02/2006");
+        row("weeks a word", "01/05/2004", "many", "", "many is not a valid number.", txtCommWeeks,
+            "01/02/2006");
         row("weeks negative", "01/05/2004", "-3", "", range, txtCommWeeks, "01/02/2006");
         row("weeks 4682", "01/05/2004", "4682", "", range, txtCommWeeks, "01/02/2006");
         row("ends after 9999", "12/25/9999", "1", "1",

@@ -109,12 +109,10 @@ private Q_SLOTS:
         columns<QString, QString, QString, QString>({"pension", "percent", "rate", "newRate"});
         row("no percentage", "1200", "", "500", "$500.00");
         row("no pension", "", "60", "500", "$500.00");
-        row("percentage no number", "1200", "sixty", "500", "$500.00");
         row("grouped pension", "1,200.00", "60", "500", "$334.10");
         row("dollar pension", "$1,200", "60", "$500", "$334.10");
         row("percent sign", "1200", "60%", "500", "$334.10");
-        row("over 100 %", "434", "200", "500", "$300.00");
-        row("below zero", "4340", "100", "500", "-$500.00");
+        row("all of the rate", "2170", "100", "500", "$0.00");
         row("grouped result", "0", "0", "12345.678", "$12,345.68");
     }
     void readings() {
@@ -132,6 +130,7 @@ private Q_SLOTS:
         row("one decimal", "87.5", "87.50");
         row("empty", "", "");
         row("no number", "abc", "abc");
+        row("negative", "-500", "-500");
     }
     void rateOnLeaving() {
         QFETCH(QString, typed);
@@ -142,26 +141,40 @@ private Q_SLOTS:
     // A refused Calculate keeps the last new rate, in its field and for the
     // report.
     void refusals_data() {
-        columns<QString, QString, QString, ControlName>({"pension", "rate", "message", "field"});
-        row("rate empty", "1200", "", "Rate is required for any calculation.", txtRate);
-        row("rate blanks", "1200", "   ", "Rate is required for any calculation.", txtRate);
-        row("rate no number", "1200", "abc", "abc is not a valid number.", txtRate);
-        row("rate not wholly a number", "1200", "500x", "500x is not a valid number.", txtRate);
-        row("too large", "1e200", "500.00", "The amounts entered are too large to calculate.",
+        columns<QString, QString, QString, QString, ControlName>(
+            {"pension", "percent", "rate", "message", "field"});
+        row("rate empty", "1200", "60", "", "Rate is required for any calculation.", txtRate);
+        row("rate blanks", "1200", "60", "   ", "Rate is required for any calculation.", txtRate);
+        row("rate no number", "1200", "60", "abc", "abc is not a valid number.", txtRate);
+        row("rate not wholly a number", "1200", "60", "500x", "500x is not a valid number.",
+            txtRate);
+        row("percentage no number", "1200", "sixty", "500.00", "sixty is not a valid number.",
+            txtEmployerPercent);
+        row("percentage over 100", "434", "150%", "500.00", "Employer % must be from 0 to 100.",
+            txtEmployerPercent);
+        row("percentage negative", "434", "-1", "500.00", "Employer % must be from 0 to 100.",
+            txtEmployerPercent);
+        row("pension negative", "-1200", "60", "500.00", "Monthly Pension cannot be negative.",
             txtMonthlyPension);
-        row("pension beyond a double", "1.8e308", "500.00", "1.8e308 is not a valid number.",
+        row("offset above the rate", "4340", "100", "500.00",
+            "The offset of 1,000.00 a week is larger than the weekly rate of 500.00: no "
+            "compensation remains.",
+            txtMonthlyPension);
+        row("too large", "1e307", "100", "500.00",
+            "The amounts entered are too large to calculate.", txtMonthlyPension);
+        row("pension beyond a double", "1.8e308", "60", "500.00", "1.8e308 is not a valid number.",
             txtMonthlyPension);
     }
     void refusals() {
         QFETCH(QString, pension);
+        QFETCH(QString, percent);
         QFETCH(QString, rate);
         QFETCH(QString, message);
         QFETCH(ControlName, field);
         calculate("1200", "60", "500");
         const double kept = w_->model().newWeeklyRate();
 
-        typeAll(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate},
-                {pension, pension == "1e200" ? "1e200" : "60", rate});
+        typeAll(*w_, {txtMonthlyPension, txtEmployerPercent, txtRate}, {pension, percent, rate});
         click(*w_, cmdSSCalculate);
         checkRefusal(*t_, *w_, message, field);
         QCOMPARE(texts(*w_, {txtRate, txtNewWeeklyRate}), QStringList({rate, "$334.10"}));

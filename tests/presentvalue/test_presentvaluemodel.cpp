@@ -87,8 +87,10 @@ private Q_SLOTS:
             "110.2 is beyond end of age table.  Use 110 or younger.", qtName(txtAge));
         row("age below table", "01/01/2005", "", "", "0.7", "x",
             "0.7 is lower than age table.  Use age 1 or older.", qtName(txtAge));
-        row("age not a number", "01/01/2005", "", "", "abc", "M",
-            "abc is lower than age table.  Use age 1 or older.", qtName(txtAge));
+        row("age not a number", "01/01/2005", "", "", "4O", "M", "4O is not a valid number.",
+            qtName(txtAge));
+        row("To Date before From Date", "01/01/2006", "01/01/2005", "", "", "",
+            "To Date cannot be before From Date.", qtName(txtToDate));
         row("gender missing", "01/01/2005", "", "", "45", "", "Gender of M or F is required",
             qtName(txtGender));
         row("gender not whole", "01/01/2005", "", "", "45", "m ", "Gender of M or F is required",
@@ -208,7 +210,8 @@ private Q_SLOTS:
         row("fraction", ".06", " .06", 0.06, "");
         row(".99 stays", ".99", " .99", 0.99, "");
         row("1 is one percent", "1", " .01", 0.01, "");
-        row("not a number", "abc", " 0", 0.0, "");
+        row("percent sign", "6%", " .06", 0.06, "");
+        row("not a number", "abc", "abc", 0.0, "abc is not a valid number.");
         row("99 percent", "99", " .99", 0.99, "");
         row("99.9 percent", "99.9", "99.9", 0.0, outOfRange);
         row("-.99", "-.99", "-.99", -0.99, "");
@@ -255,14 +258,6 @@ private Q_SLOTS:
         QCOMPARE(text(model, txtPresentValue),
                  QString::fromStdString(Format(model.presentValue(), "#,###,##0.00")));
         QVERIFY(model.presentValue() > 25348.82 * 1.9);
-    }
-
-    void toDateBeforeFromDate() {
-        PresentValueModel model;
-        enter(model, {"01/01/2006", "01/01/2005", "", "", "", "500"});
-        QVERIFY(calculate(model).empty());
-        QCOMPARE(texts(model, {txtWeeks, txtTotalComp, txtPresentValue}),
-                 QStringList({"-52.1428571428571", "-26,071.43", "0.00"}));
     }
 
     void weeksRecalculatedFromTheirToDate() {
@@ -367,7 +362,8 @@ private Q_SLOTS:
         row("rate whole", txtRate, "500", "500.00", "", false);
         row("rate grouped", txtRate, "1,250", "1250.00", "", false);
         row("rate decimals", txtRate, "87.555", "87.56", "", false);
-        row("rate not a number", txtRate, "abc", "abc", "", false);
+        row("rate not a number", txtRate, "7S0", "7S0", "7S0 is not a valid number.", false);
+        row("rate negative", txtRate, "-850", "-850", "Comp Rate cannot be negative.", false);
         row("rate empty", txtRate, "", "", "", false);
         row("rate beyond a double", txtRate, "1e309", "1e309", "1e309 is not a valid number.",
             false);

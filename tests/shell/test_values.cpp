@@ -116,28 +116,37 @@ private Q_SLOTS:
     }
 
     void fieldNumber_data() {
-        // expected: NaN for a number beyond the range of a double
-        columns<QString, double>({"text", "expected"});
-        const double outOfRange = std::numeric_limits<double>::quiet_NaN();
-        row("thousands read whole", "1,000.00", 1000.0);
-        row("dollar read whole", "$75", 75.0);
-        row("rate with grouping", "1,250", 1250.0);
-        row("falls back to Val", "12 .5x", 12.5);
-        row("word", "abc", 0.0);
-        row("empty", "", 0.0);
-        row("number then letters", "100000x", 100000.0);
-        row("largest double as shown", "1.79769313486232E+308", std::numeric_limits<double>::max());
-        row("too small is 0", "1e-400", 0.0);
-        row("1.8e308", "1.8e308", outOfRange);
-        row("-1e309", "-1e309", outOfRange);
-        row("400 digits", QString(400, '9'), outOfRange);
-        row("grouped, whole too large", "1,000e308", outOfRange);
-        row("too large then letters", "1e309x", outOfRange);
+        // expected: NaN for text that is refused
+        columns<QString, bool, double>({"text", "percentSign", "expected"});
+        const double refused = std::numeric_limits<double>::quiet_NaN();
+        row("thousands read whole", "1,000.00", false, 1000.0);
+        row("dollar read whole", "$75", false, 75.0);
+        row("rate with grouping", "1,250", false, 1250.0);
+        row("exponent", " 2.5E3 ", false, 2500.0);
+        row("empty", "", false, 0.0);
+        row("blanks", "   ", false, 0.0);
+        row("percent sign", "60%", true, 60.0);
+        row("percent sign after a blank", " 60 % ", true, 60.0);
+        row("percent sign where none is asked", "60%", false, refused);
+        row("percent sign alone", "%", true, refused);
+        row("digits after a blank", "12 .5x", false, refused);
+        row("word", "abc", false, refused);
+        row("letter O for zero", "1O00", false, refused);
+        row("number then letters", "100000x", false, refused);
+        row("largest double as shown", "1.79769313486232E+308", false,
+            std::numeric_limits<double>::max());
+        row("too small is 0", "1e-400", false, 0.0);
+        row("1.8e308", "1.8e308", false, refused);
+        row("-1e309", "-1e309", false, refused);
+        row("400 digits", QString(400, '9'), false, refused);
+        row("grouped, whole too large", "1,000e308", false, refused);
+        row("too large then letters", "1e309x", false, refused);
     }
     void fieldNumber() {
         QFETCH(QString, text);
+        QFETCH(bool, percentSign);
         QFETCH(double, expected);
-        const std::optional<double> got = corvell::fieldNumber(text.toStdString());
+        const std::optional<double> got = corvell::fieldNumber(text.toStdString(), percentSign);
         QCOMPARE(got.has_value(), !std::isnan(expected));
         if (got) {
             QCOMPARE(*got, expected);

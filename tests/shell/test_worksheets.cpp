@@ -81,9 +81,6 @@ private Q_SLOTS:
                      "txtFromDate=01/01/2005|txtWeeks=52|txtRate=500|txtInterestRate=6|"
                      "!cmdPVCalculate",
                      "25,221.25");
-        presentValue("To Date before From Date",
-                     "txtFromDate=01/01/2006|txtToDate=01/01/2005|txtRate=500|!cmdPVCalculate",
-                     "0.00");
 
         row("social security 1000 against 500", WindowId::frmSocialSecurity,
             "txtSocialSecurity=1000|txtRate=500|@txtRate|!cmdSSCalculate", "txtNewRate",

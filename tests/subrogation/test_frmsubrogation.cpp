@@ -82,12 +82,10 @@ private Q_SLOTS:
             QStringList{"18,000.00", "$180.00", "155 / 3"});
         row("agreed recovery grouped", QStringList{"100,000", "40000", "450", "", "20,000"},
             QStringList{"20,000", "$180.00", "177 / 5"});
-        row("total with a tail reads 100000", QStringList{"100000x", "40000", "450", "", ""},
-            QStringList{"", "$180.00", "222 / 1"});
         row("whole days kept", QStringList{"1100", "", "350", "", ""},
             QStringList{"", "$0.00", "3 / 1"});
-        row("lien above the total", QStringList{"10000", "5000", "450", "30000", ""},
-            QStringList{"15,000.00", "$225.00", "-45 / 3"});
+        row("lien all of the total", QStringList{"10000", "5000", "450", "10000", ""},
+            QStringList{"5,000.00", "$225.00", "0 / 0"});
     }
     void workedExamples() {
         QFETCH(QStringList, inputs);
@@ -109,7 +107,11 @@ private Q_SLOTS:
         row("total reads 0", "$0.00", "450", "Total Recovery is required for any calculation.",
             txtTotalRecovery);
         row("rate not a number", "100000", "450x", "450x is not a valid number.", txtRate);
-        row("rate a blank", "100000", " ", "  is not a valid number.", txtRate);
+        row("rate a blank", "100000", " ", "Rate is required for any calculation.", txtRate);
+        row("costs above the total", "10000", "450",
+            "The Costs and Fees of 40,000.00 are larger than the Total Recovery of 10,000.00: the "
+            "lien holder would recover less than nothing.",
+            txtCostsAndFees);
         row("rate 0", "100000", "0", "Rate must be greater than 0.", txtRate);
         row("total beyond a double", "1e309", "450", "1e309 is not a valid number.",
             txtTotalRecovery);
