@@ -51,6 +51,9 @@ public:
     void showMessage(QWidget*, const QString& text, const QString&) override {
         fail("the window said: " + text.toStdString());
     }
+    bool askYesNo(QWidget*, const QString& text, const QString&) override {
+        fail("the window asked: " + text.toStdString());
+    }
     ui::SaveChanges askToSaveChanges(QWidget*, const QString& question) override {
         fail("the window asked: " + question.toStdString());
     }

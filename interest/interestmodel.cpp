@@ -189,6 +189,17 @@ Reaction InterestModel::cmdSave_Click() {
     if (const auto refusal = ledger_.refuseWrite(target, appends)) {
         return ledgerMessage(*refusal);
     }
+    // An appended entry is compared with every saved one.
+    if (auto overlap = ledger_.askOverlap(appends ? 0 : target, *calculated_)) {
+        return Reaction::ask({std::move(*overlap),
+                              {},
+                              [this] { return saveCalculated(); },
+                              [] { return Reaction::focusOn(txtBeginningDate); }});
+    }
+    return saveCalculated();
+}
+
+Reaction InterestModel::saveCalculated() {
     beforeClear_.reset();  // the ledger changes: what Clear emptied is gone
     state_.EntrySaved = true;
     if (state_.CurrentEntry == 0) {

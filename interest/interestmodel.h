@@ -50,6 +50,9 @@ private:
     Reaction txtRate_LostFocus();
     Reaction cmdCalculate_Click();
     Reaction cmdSave_Click();
+    // Writes the calculated entry into the ledger (once any question about
+    // it is answered Yes).
+    Reaction saveCalculated();
     Reaction cmdNextEntry_Click();
     Reaction List1_DblClick(int line);
     Reaction cmdClear_Click();

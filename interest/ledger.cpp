@@ -27,6 +27,24 @@ std::optional<std::string> Ledger::refuseWrite(int n, bool appends) const {
     return std::nullopt;
 }
 
+std::optional<std::string> Ledger::askOverlap(int n, const LedgerEntry& entry) const {
+    const std::optional<Date> begin = CDate(entry.BeginText);
+    if (!begin) {
+        return std::nullopt;
+    }
+    for (int i = 1; i <= count_; ++i) {
+        const LedgerEntry& saved = this->entry(i);
+        const std::optional<Date> savedBegin = CDate(saved.BeginText);
+        if (i == n || !savedBegin || *begin > saved.EndDateValue ||
+            *savedBegin > entry.EndDateValue) {
+            continue;
+        }
+        return entry.BeginText + " - " + entry.EndText + " overlaps entry " + std::to_string(i) +
+               " (" + saved.BeginText + " - " + saved.EndText + "). Save it anyway?";
+    }
+    return std::nullopt;
+}
+
 void Ledger::grow() {
     if (refuseWrite(count_ + 1, true)) {
         throw std::logic_error("the ledger is full");

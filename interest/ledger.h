@@ -23,6 +23,13 @@ public:
     // message is the one the window shows; std::nullopt when n may be written.
     std::optional<std::string> refuseWrite(int n, bool appends) const;
 
+    // Asks before `entry` is written as entry n when its period shares a day
+    // with another saved entry: "01/15/2005 - 02/14/2005 overlaps entry 1
+    // (01/01/2005 - 01/31/2005). Save it anyway?", naming the first such
+    // entry. An entry written again in place is not compared with itself.
+    // std::nullopt when it overlaps none.
+    std::optional<std::string> askOverlap(int n, const LedgerEntry& entry) const;
+
     // Entry n, 1 <= n <= 100 (std::out_of_range otherwise); an entry never
     // written is empty.
     const LedgerEntry& entry(int n) const;

@@ -15,6 +15,12 @@ Reaction Reaction::say(std::string text, std::string title) {
     return r;
 }
 
+Reaction Reaction::ask(Question question) {
+    Reaction r;
+    r.question = std::move(question);
+    return r;
+}
+
 Reaction Reaction::focusOn(ControlName control, Caret caret) {
     Reaction r;
     r.focus = Focus{control, caret};
@@ -49,6 +55,9 @@ Reaction& Reaction::then(Reaction later) {
     if (later.message) {
         message = std::move(later.message);
     }
+    if (later.question) {
+        question = std::move(later.question);
+    }
     if (later.focus) {
         focus = std::move(later.focus);
     }
@@ -64,7 +73,7 @@ Reaction& Reaction::then(Reaction later) {
 }
 
 bool Reaction::empty() const {
-    return !message && !focus && !print && !show && !hideSelf && !endProcess;
+    return !message && !question && !focus && !print && !show && !hideSelf && !endProcess;
 }
 
 }  // namespace corvell

@@ -2,7 +2,7 @@
 // What a window must do after one of its handlers ran: show a message, move
 // the focus, print, or navigate. The model decides; the window carries it
 // out, always in the same order: texts and enabled states first, then the
-// message, then the focus, then printing or navigation.
+// message, then a question, then the focus, then printing or navigation.
 
 #include <functional>
 #include <optional>
@@ -29,6 +29,17 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
+struct Reaction;
+
+// A question with Yes and No buttons. The window asks it, then runs what the
+// answer goes on to: the model changes nothing until it is answered.
+struct Question {
+    std::string text;
+    std::string title;  // empty: the application title
+    std::function<Reaction()> yes;
+    std::function<Reaction()> no;
+};
+
 struct Focus {
     ControlName control;
     Caret caret = Caret::SelectAll;
@@ -53,6 +64,7 @@ struct PrintJob {
 
 struct Reaction {
     std::optional<Message> message;
+    std::optional<Question> question;
     std::optional<Focus> focus;
     std::optional<PrintJob> print;
     std::optional<WindowId> show;  // bring this window to the front...
@@ -62,6 +74,7 @@ struct Reaction {
     // A refused command: its message, then the offending field focused.
     static Reaction refuse(std::string text, ControlName control, Caret caret = Caret::SelectAll);
     static Reaction say(std::string text, std::string title = {});
+    static Reaction ask(Question question);
     static Reaction focusOn(ControlName control, Caret caret = Caret::SelectAll);
     static Reaction printing(PrintJob job);
     // Brings the window to the front and leaves this one as it is.

@@ -61,6 +61,13 @@ void SystemDialogs::showMessage(QWidget* parent, const QString& text, const QStr
     box.exec();
 }
 
+bool SystemDialogs::askYesNo(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 SaveChanges SystemDialogs::askToSaveChanges(QWidget* parent, const QString& question) {
     QMessageBox box(QMessageBox::Warning, applicationTitle(), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);

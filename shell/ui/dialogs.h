@@ -1,6 +1,6 @@
 #pragma once
 // The one seam between the windows and everything modal or physical: message
-// boxes, the question about unsaved changes, the printer dialog, the print
+// boxes, Yes/No questions, the question about unsaved changes, the printer dialog, the print
 // preview, the file dialogs and the printer. The program uses SystemDialogs;
 // tests put in their own to capture messages and printed documents without a
 // modal loop.
@@ -48,6 +48,9 @@ public:
     virtual ~Dialogs() = default;
     // A modal message with an OK button only.
     virtual void showMessage(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A question with Yes and No buttons, No the default (Enter and Esc
+    // answer No): true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
     // The question asked before unsaved changes would be lost, with Save,
     // Discard and Cancel buttons.
     virtual SaveChanges askToSaveChanges(QWidget* parent, const QString& question) = 0;
@@ -87,6 +90,7 @@ public:
     SystemDialogs& operator=(const SystemDialogs&) = delete;
 
     void showMessage(QWidget* parent, const QString& text, const QString& title) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     SaveChanges askToSaveChanges(QWidget* parent, const QString& question) override;
     std::optional<int> choosePrinter(QWidget* parent, const PrintRequest& request) override;
     bool print(WindowId window, const report::Document& document, int copies) override;

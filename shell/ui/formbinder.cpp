@@ -231,6 +231,13 @@ void FormBinder::apply(const Reaction& reaction) {
             reaction.message->title.empty() ? applicationTitle() : toQt(reaction.message->title);
         services_.dialogs.showMessage(&window_, toQt(reaction.message->text), title);
     }
+    if (reaction.question) {
+        const Question& q = *reaction.question;
+        const QString title = q.title.empty() ? applicationTitle() : toQt(q.title);
+        const bool yes = services_.dialogs.askYesNo(&window_, toQt(q.text), title);
+        perform(yes ? q.yes : q.no);
+        return;
+    }
     if (reaction.focus) {
         moveFocus(*reaction.focus);
     }

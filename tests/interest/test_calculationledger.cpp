@@ -201,6 +201,46 @@ private Q_SLOTS:
         QCOMPARE(model().state().CurrentEntry, 4);
     }
 
+    // A period that shares a day with a saved entry is saved only when the
+    // operator says so; No saves nothing and goes back to the beginning date.
+    // An entry saved again in place is not compared with itself.
+    void overlappingPeriodAsksFirst() {
+        calculate("01/01/2005", "01/31/2005", "500");
+        click(w(), cmdSave);
+        click(w(), cmdNextEntry);
+        calculate("01/15/2005", "02/14/2005", "500");
+        click(w(), cmdSave);
+        const QString question =
+            "01/15/2005 - 02/14/2005 overlaps entry 1 (01/01/2005 - 01/31/2005). Save it anyway?";
+        QCOMPARE(t_->dialogs.questions, std::vector<QString>({question}));
+        QCOMPARE(model().ledger().EntryCount(), 1);
+        QCOMPARE(panel().size(), 3);
+        QVERIFY(button(w(), cmdSave)->isEnabled());
+        QCOMPARE(focused(), control(w(), txtBeginningDate));
+        QCOMPARE(lineEdit(w(), txtBeginningDate)->selectedText(), QString("01/15/2005"));
+
+        t_->dialogs.yesNo = {true};
+        click(w(), cmdSave);
+        QCOMPARE(t_->dialogs.questions, std::vector<QString>({question, question}));
+        QCOMPARE(model().ledger().EntryCount(), 2);
+        QCOMPARE(panel().size(), 4);
+
+        // Entry 1 again, in place: only entry 2 is asked about.
+        doubleClickLine(w(), List1, 0);
+        typeAndLeave(w(), txtRate, "600", cmdClear);
+        click(w(), cmdCalculate);
+        t_->dialogs.clear();
+        t_->dialogs.yesNo = {true};
+        click(w(), cmdSave);
+        QCOMPARE(t_->dialogs.questions,
+                 std::vector<QString>(
+                     {"01/01/2005 - 01/31/2005 overlaps entry 2 (01/15/2005 - 02/14/2005). "
+                      "Save it anyway?"}));
+        QCOMPARE(model().ledger().EntryCount(), 2);
+        QVERIFY(panel().at(0).contains("600.00"));
+        QVERIFY(t_->dialogs.messages.empty());
+    }
+
     // A figure too wide for its column widens it on every panel line, under
     // the heading over the panel, and in the printed report. The panel
     // scrolls sideways to the end of its widest line, here longer than the

@@ -195,8 +195,6 @@ private Q_SLOTS:
             txtBeginningDate);
         row("beginning not a date", "13/45/2004", "x", "x", "", "13/45/2004 is not a valid date.",
             txtBeginningDate);
-        row("rate not a number", "01/01/2004", "x", "5OO", "", "5OO is not a valid number.",
-            txtRate);
         row("no ending date, no weeks", "01/01/2004", "", "500", "",
             "Ending Date or Weeks is required for any calculation.", txtEndingDate);
         row("weeks round to no day", "01/01/2004", "", "500", "0.05",

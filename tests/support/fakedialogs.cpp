@@ -35,6 +35,16 @@ void FakeDialogs::showMessage(QWidget*, const QString& text, const QString& titl
     }
 }
 
+bool FakeDialogs::askYesNo(QWidget*, const QString& text, const QString&) {
+    questions.push_back(text);
+    if (yesNo.empty()) {
+        return false;
+    }
+    const bool answer = yesNo.front();
+    yesNo.pop_front();
+    return answer;
+}
+
 ui::SaveChanges FakeDialogs::askToSaveChanges(QWidget*, const QString& question) {
     questions.push_back(question);
     if (answers.empty()) {

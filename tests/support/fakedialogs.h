@@ -23,6 +23,9 @@ struct ShownMessage {
 class FakeDialogs final : public ui::Dialogs {
 public:
     void showMessage(QWidget* parent, const QString& text, const QString& title) override;
+    // Keeps the question and gives the next of `yesNo`; No when they have
+    // run out.
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     // Keeps the question and gives the next of `answers`; Cancel, which
     // loses nothing, when they have run out.
     ui::SaveChanges askToSaveChanges(QWidget* parent, const QString& question) override;
@@ -52,6 +55,8 @@ public:
     // What the file dialog answers: the file chosen, or std::nullopt to cancel.
     std::optional<QString> saveAs;
     std::optional<QString> openPath;
+    // The answers to Yes/No questions, in turn (true: Yes).
+    std::deque<bool> yesNo;
     // The answers to the unsaved-changes questions, in turn.
     std::deque<ui::SaveChanges> answers;
     // Runs while the file dialog is open, as time passes while the operator

@@ -1,7 +1,8 @@
 #pragma once
 // Plays an operator's steps on a window's model, written as one line:
 // steps separated by "|", "field=text" types the text into the field,
-// "@field" leaves the field, "!button" presses the button.
+// "@field" leaves the field, "!button" presses the button. A question is
+// answered Yes, as the operator who keeps going would.
 
 #include <QString>
 #include <QStringList>
@@ -27,8 +28,12 @@ inline QStringList play(FormModel& m, const QString& script) {
     QStringList messages;
     for (const QString& step : script.split('|')) {
         if (step.startsWith('!') || step.startsWith('@')) {
-            const Reaction r = m.fire(named(m, step.mid(1)),
-                                      step.startsWith('!') ? Event::Click : Event::LostFocus);
+            Reaction r = m.fire(named(m, step.mid(1)),
+                                step.startsWith('!') ? Event::Click : Event::LostFocus);
+            if (r.question) {
+                messages << QString::fromStdString(r.question->text);
+                r = r.question->yes();
+            }
             if (r.message) {
                 messages << QString::fromStdString(r.message->text);
             }

@@ -39,6 +39,10 @@ public:
     void showMessage(QWidget*, const QString& text, const QString& title) override {
         std::printf("message [%s]: %s\n", qPrintable(title), qPrintable(text));
     }
+    bool askYesNo(QWidget*, const QString& text, const QString&) override {
+        std::printf("question: %s (No)\n", qPrintable(text));
+        return false;
+    }
     ui::SaveChanges askToSaveChanges(QWidget*, const QString& question) override {
         std::printf("question: %s\n", qPrintable(question));
         return ui::SaveChanges::Discard;
