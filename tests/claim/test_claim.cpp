@@ -1,6 +1,7 @@
 // Claim files: a whole claim saved and read back behaves exactly as before,
 // and a damaged or foreign file changes nothing and says what is wrong.
 
+#include <QFile>
 #include <QTest>
 #include <nlohmann/json.hpp>
 
@@ -114,6 +115,23 @@ private Q_SLOTS:
         QCOMPARE(after.save().dump(), Claim().save().dump());
         QCOMPARE(readClaimFile(after, claimFileText(before)), std::optional<std::string>());
         QCOMPARE(after.save().dump(), before.save().dump());
+    }
+
+    // Claims saved by an earlier version open as they were saved.
+    void earlierFilesOpen_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"ledger-100-entries.claim", "every-window.claim"}) {
+            QTest::newRow(name) << QString(name);
+        }
+    }
+    void earlierFilesOpen() {
+        QFETCH(QString, name);
+        QFile file(QFINDTESTDATA("fixtures/v1/" + name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::string text = file.readAll().toStdString();
+        Claim claim;
+        QCOMPARE(readClaimFile(claim, text), std::optional<std::string>());
+        QCOMPARE(claimFileText(claim), text);
     }
 
     // Undo Clear brings back the ledger, its counters, flags and fields
