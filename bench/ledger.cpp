@@ -54,6 +54,9 @@ public:
     bool askYesNo(QWidget*, const QString& text, const QString&) override {
         fail("the window asked: " + text.toStdString());
     }
+    int askChoice(QWidget*, const QString& text, const QStringList&) override {
+        fail("the window asked: " + text.toStdString());
+    }
     ui::SaveChanges askToSaveChanges(QWidget*, const QString& question) override {
         fail("the window asked: " + question.toStdString());
     }

@@ -3,7 +3,9 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "interest/calculationformcontrols.h"
 #include "shell/savedstate.h"
+#include "shell/values.h"
 
 namespace corvell {
 
@@ -87,6 +89,20 @@ std::optional<std::string> Claim::load(const nlohmann::json& saved) {
 void Claim::clear() {
     const Claim fresh;
     readWindows(*this, fresh.save());
+}
+
+std::string Claim::caseCaption(WindowId window) const {
+    // Every calculator window's caption field has the same name.
+    const ControlName caption = calculationform::txtCaseCaption;
+    if (window != WindowId::BeginForm && !trim(model(window).text(caption)).empty()) {
+        return model(window).text(caption);
+    }
+    for (WindowId id : kCalculators) {
+        if (!trim(model(id).text(caption)).empty()) {
+            return model(id).text(caption);
+        }
+    }
+    return {};
 }
 
 std::string claimFileText(const Claim& claim) {

@@ -52,6 +52,10 @@ public:
     // Every window as when the program starts.
     void clear();
 
+    // The case caption that names the claim: that of `window` when it has
+    // one, else the first a calculator window holds; empty when none does.
+    std::string caseCaption(WindowId window) const;
+
 private:
     const FormModel& model(WindowId window) const;
 

@@ -46,10 +46,23 @@ std::string cutTo(std::string s, std::size_t bytes) {
 
 }  // namespace
 
+namespace {
+
+std::string firstLineCleaned(std::string_view caseCaption) {
+    const std::string_view firstLine = caseCaption.substr(0, caseCaption.find_first_of("\r\n"));
+    return cutTo(cleaned(firstLine), kFileNameCaptionBytes);
+}
+
+}  // namespace
+
+std::string claimFileName(std::string_view caseCaption) {
+    const std::string caption = firstLineCleaned(caseCaption);
+    return (caption.empty() ? std::string("Untitled") : caption) + ".claim";
+}
+
 std::string reportFileName(std::string_view title, std::string_view caseCaption,
                            const LocalTime& day, std::string_view extension) {
-    const std::string_view firstLine = caseCaption.substr(0, caseCaption.find_first_of("\r\n"));
-    const std::string caption = cutTo(cleaned(firstLine), kFileNameCaptionBytes);
+    const std::string caption = firstLineCleaned(caseCaption);
     char date[32];
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.year, day.month, day.day);
     std::string name;

@@ -23,4 +23,9 @@ inline constexpr std::size_t kFileNameCaptionBytes = 120;
 std::string reportFileName(std::string_view title, std::string_view caseCaption,
                            const LocalTime& day, std::string_view extension = "pdf");
 
+// The name a claim file is proposed under: the first line of the case
+// caption, cleaned as above, then ".claim"; "Untitled.claim" when that
+// leaves nothing.
+std::string claimFileName(std::string_view caseCaption);
+
 }  // namespace corvell

@@ -1,11 +1,13 @@
 #include "claim/ui/claimcontroller.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <string_view>
 
 #include "claim/claim.h"
 #include "claim/ui/claimfiles.h"
+#include "shell/reportfilename.h"
 #include "shell/ui/dialogs.h"
 #include "shell/ui/formwindow.h"
 #include "shell/ui/look.h"
@@ -16,6 +18,10 @@ namespace corvell::ui {
 namespace {
 
 const QString kFilter = QStringLiteral("Claims (*.claim)");
+
+QByteArray digest(const QByteArray& text) {
+    return QCryptographicHash::hash(text, QCryptographicHash::Sha256);
+}
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -80,13 +86,22 @@ bool ClaimController::open(QWidget& window, const QString& path) {
     if (const std::optional<std::string> wrong = readClaimFile(checked, text)) {
         return refuse(QString::fromStdString(*wrong));
     }
+    ClaimLock lock;
+    const std::optional<LockHolder> holder = lock.lock(path);
+    if (holder &&
+        dialogs_.askChoice(&window, heldMessage(path, *holder),
+                           {QStringLiteral("Open Read-Only"), QStringLiteral("Cancel")}) != 0) {
+        return false;
+    }
     if (!mayCloseClaim(window)) {
         return false;
     }
     if (const std::optional<std::string> wrong = readClaimFile(claim_, text)) {
         return refuse(QString::fromStdString(*wrong));  // read once already: cannot happen
     }
-    startFrom(QFileInfo(path).absoluteFilePath());
+    lock_ = std::move(lock);
+    startFrom(QFileInfo(path).absoluteFilePath(), file.text);
+    readOnly_ = holder.has_value();
     recent_.add(file_);
     showClaim();
     return true;
@@ -101,19 +116,37 @@ void ClaimController::saveClaimAs(QWidget& window) {
 }
 
 bool ClaimController::save(QWidget& window) {
-    return file_.isEmpty() ? saveAs(window) : saveTo(window, file_);
+    return file_.isEmpty() || readOnly_ ? saveAs(window) : saveTo(window, file_);
 }
 
 bool ClaimController::saveAs(QWidget& window) {
+    const auto* form = dynamic_cast<const FormWindow*>(&window);
+    const std::string caption = claim_.caseCaption(form ? form->id() : WindowId::BeginForm);
     const QString proposed =
-        file_.isEmpty() ? QDir(documentsFolder()).filePath(QStringLiteral("Untitled.claim"))
-                        : file_;
+        file_.isEmpty() || readOnly_
+            ? QDir(folderToOpen()).filePath(QString::fromStdString(claimFileName(caption)))
+            : file_;
     const std::optional<QString> path = dialogs_.chooseFile(
         &window, FileAction::Save, QStringLiteral("Save Claim As"), proposed, kFilter);
     return path && saveTo(window, withClaimExtension(*path));
 }
 
 bool ClaimController::saveTo(QWidget& window, const QString& path) {
+    const bool sameFile = !file_.isEmpty() && QFileInfo(path) == QFileInfo(file_);
+    if (sameFile && !mayOverwrite(window, path)) {
+        return false;
+    }
+    // Another claim's file is written only while no other copy has it open.
+    ClaimLock lock;
+    if (!sameFile || readOnly_) {
+        if (const std::optional<LockHolder> holder = lock.lock(path)) {
+            dialogs_.showMessage(&window,
+                                 QStringLiteral("Could not save the claim as %1: %2")
+                                     .arg(shown(path), heldMessage(path, *holder)),
+                                 applicationTitle());
+            return false;
+        }
+    }
     const QByteArray text = QByteArray::fromStdString(claimFileText(claim_));
     if (const std::optional<QString> failure = saveWholeFile(path, text)) {
         dialogs_.showMessage(&window,
@@ -122,10 +155,34 @@ bool ClaimController::saveTo(QWidget& window, const QString& path) {
                              applicationTitle());
         return false;
     }
-    startFrom(QFileInfo(path).absoluteFilePath());
+    if (!sameFile || readOnly_) {
+        lock_ = std::move(lock);
+    }
+    startFrom(QFileInfo(path).absoluteFilePath(), text);
     recent_.add(file_);
     showFile();
     return true;
+}
+
+bool ClaimController::mayOverwrite(QWidget& window, const QString& path) {
+    const ClaimFileText now = readClaimFileText(path);
+    if (now.failure || digest(now.text) == fileDigest_) {
+        return true;  // unchanged, or gone: nothing of anyone's to lose
+    }
+    const QString question =
+        QStringLiteral("%1 was changed by another program since you opened it.")
+            .arg(QFileInfo(path).fileName());
+    switch (dialogs_.askChoice(
+        &window, question,
+        {QStringLiteral("Save As..."), QStringLiteral("Overwrite"), QStringLiteral("Cancel")})) {
+        case 0:
+            saveAs(window);
+            return false;
+        case 1:
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool ClaimController::mayCloseClaim(QWidget& window) {
@@ -149,8 +206,13 @@ bool ClaimController::mayEndProgram(QWidget& window) {
     return mayCloseClaim(window);
 }
 
-void ClaimController::startFrom(const QString& file) {
+void ClaimController::startFrom(const QString& file, const QByteArray& text) {
+    if (file.isEmpty()) {
+        lock_.unlock();
+    }
     file_ = file;
+    readOnly_ = false;
+    fileDigest_ = digest(text);
     baseline_ = claim_.save();
     modified_ = false;
 }
@@ -170,7 +232,11 @@ void ClaimController::modelChanged() {
 
 void ClaimController::attach(FormWindow& window) {
     windows_.emplace_back(&window);
-    window.showClaimFile(file_.isEmpty() ? QString() : QFileInfo(file_).fileName(), modified_);
+    window.showClaimFile(file_.isEmpty()
+                             ? QString()
+                             : QFileInfo(file_).fileName() +
+                                   (readOnly_ ? QStringLiteral(" (read-only)") : QString()),
+                         modified_);
 }
 
 void ClaimController::showClaim() {
@@ -183,7 +249,10 @@ void ClaimController::showClaim() {
 }
 
 void ClaimController::showFile() {
-    const QString name = file_.isEmpty() ? QString() : QFileInfo(file_).fileName();
+    QString name = file_.isEmpty() ? QString() : QFileInfo(file_).fileName();
+    if (readOnly_) {
+        name += QStringLiteral(" (read-only)");
+    }
     for (const QPointer<FormWindow>& window : windows_) {
         if (window) {
             window->showClaimFile(name, modified_);

@@ -7,12 +7,18 @@
 // opened or started. Then starting a new claim, opening another one and
 // ending the program first ask whether to save them; with nothing changed
 // they act at once. Opening checks the whole file before anything changes.
+//
+// No copy of the program silently writes over another's work: an open claim
+// is locked, and a second copy that opens it may only read it (its Save goes
+// to Save As); and Save asks first when the file changed on disk since it
+// was opened or saved, whoever changed it.
 
 #include <QPointer>
 #include <QString>
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "claim/ui/claimlock.h"
 #include "claim/ui/recentclaims.h"
 #include "shell/ui/claimcommands.h"
 
@@ -49,6 +55,8 @@ public:
     // The claim's file (an absolute path), empty before it has one.
     const QString& file() const { return file_; }
     bool isModified() const;
+    // Opened while another copy of the program had it open: Save goes to Save As.
+    bool isReadOnly() const { return readOnly_; }
 
 private:
     // Asks about changes not saved yet; false when the operator cancels or
@@ -57,8 +65,12 @@ private:
     bool save(QWidget& window);
     bool saveAs(QWidget& window);
     bool saveTo(QWidget& window, const QString& path);
-    // From now on the claim is the one in `file` (empty: none), unchanged.
-    void startFrom(const QString& file);
+    // False when the file changed on disk since this claim read or wrote it
+    // and the operator keeps it (or saves elsewhere instead).
+    bool mayOverwrite(QWidget& window, const QString& path);
+    // From now on the claim is the one in `file` (empty: none), unchanged,
+    // as its file holds `text`.
+    void startFrom(const QString& file, const QByteArray& text = {});
     // Every window shows the claim's models, then its file.
     void showClaim();
     void showFile();
@@ -68,6 +80,9 @@ private:
     Dialogs& dialogs_;
     RecentClaims recent_;
     QString file_;
+    ClaimLock lock_;
+    bool readOnly_ = false;
+    QByteArray fileDigest_;    // of the file as last read or written
     nlohmann::json baseline_;  // the claim as last saved, opened or started
     bool modified_ = false;    // as the titles show it, while there is a file
     std::vector<QPointer<FormWindow>> windows_;

@@ -8,7 +8,10 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QScreen>
+#include <algorithm>
+#include <vector>
 
 #include "shell/ui/look.h"
 #include "shell/ui/printsetup.h"
@@ -66,6 +69,21 @@ bool SystemDialogs::askYesNo(QWidget* parent, const QString& text, const QString
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+int SystemDialogs::askChoice(QWidget* parent, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Warning, applicationTitle(), text, QMessageBox::NoButton, parent);
+    std::vector<QAbstractButton*> pressed;
+    for (const QString& label : buttons) {
+        const bool last = &label == &buttons.back();
+        pressed.push_back(
+            box.addButton(label, last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    box.setDefaultButton(qobject_cast<QPushButton*>(pressed.front()));
+    box.setEscapeButton(pressed.back());
+    box.exec();
+    const auto it = std::find(pressed.begin(), pressed.end(), box.clickedButton());
+    return it == pressed.end() ? int(buttons.size()) - 1 : int(it - pressed.begin());
 }
 
 SaveChanges SystemDialogs::askToSaveChanges(QWidget* parent, const QString& question) {

@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -51,6 +52,9 @@ public:
     // A question with Yes and No buttons, No the default (Enter and Esc
     // answer No): true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A question answered by one of `buttons`, the first the default, the
+    // last the one Esc presses: the index of the button pressed.
+    virtual int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) = 0;
     // The question asked before unsaved changes would be lost, with Save,
     // Discard and Cancel buttons.
     virtual SaveChanges askToSaveChanges(QWidget* parent, const QString& question) = 0;
@@ -91,6 +95,7 @@ public:
 
     void showMessage(QWidget* parent, const QString& text, const QString& title) override;
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     SaveChanges askToSaveChanges(QWidget* parent, const QString& question) override;
     std::optional<int> choosePrinter(QWidget* parent, const PrintRequest& request) override;
     bool print(WindowId window, const report::Document& document, int copies) override;

@@ -10,7 +10,8 @@
 
 namespace corvell::ui {
 
-// The reason the file could not be written, or std::nullopt.
+// The reason the file could not be written, in words where the disk tells
+// ("There is not enough space on the disk."), or std::nullopt.
 std::optional<QString> saveWholeFile(const QString& path, const QByteArray& bytes);
 
 }  // namespace corvell::ui

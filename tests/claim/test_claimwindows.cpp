@@ -119,7 +119,7 @@ private Q_SLOTS:
             QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
             documents = QDir(documents).exists() ? documents : QDir::homePath();
             QCOMPARE(t.dialogs.proposedFiles,
-                     std::vector<QString>{QDir(documents).filePath("Untitled.claim")});
+                     std::vector<QString>{QDir(documents).filePath("Smith, still typing.claim")});
             QVERIFY(t.dialogs.messages.empty());
             interest = shown(w);
             offset = shown(ss);
@@ -184,6 +184,83 @@ private Q_SLOTS:
         QCOMPARE(shown(smith), before);
         QCOMPARE(smith.windowTitle(), title);
         QVERIFY(smith.isWindowModified());
+    }
+
+    // A claim open in one copy of the program is only read by a second:
+    // asked, it opens read-only and its Save goes to Save As; the first
+    // copy's file is never written by it.
+    void secondCopyOpensReadOnly_data() {
+        columns<int, bool>({"choice", "opens"});
+        row("Open Read-Only", 0, true);
+        row("Cancel", 1, false);
+    }
+    void secondCopyOpensReadOnly() {
+        QFETCH(int, choice);
+        QFETCH(bool, opens);
+        QTemporaryDir dir;
+        WindowTest first;
+        changedSmithClaim(first, dir);
+        const QString path = dir.filePath("smith.claim");
+        const QByteArray saved = contents(path);
+
+        WindowTest second;
+        QWidget& w = second.open(WindowId::CalculationForm);
+        type(w, calculationform::txtCaseCaption, "Jones");
+        second.dialogs.openPath = path;
+        second.dialogs.choices = {choice};
+        second.dialogs.answers = {SaveChanges::Discard};
+        command(w, menu::mnuOpenClaim)->trigger();
+        QCOMPARE(second.dialogs.questions.size(), std::size_t(opens ? 2 : 1));
+        const QString held = second.dialogs.questions.front();
+        QVERIFY2(held.startsWith("smith.claim is open in Corvell's Calculator by ") &&
+                     held.contains(" since ") && held.endsWith("."),
+                 qPrintable(held));
+        QCOMPARE(second.claims.isReadOnly(), opens);
+        QCOMPARE(text(w, calculationform::txtCaseCaption), opens ? QString() : QString("Jones"));
+        if (!opens) {
+            return;
+        }
+        QCOMPARE(w.windowTitle(),
+                 QString("CORVELL'S Compensation & Interest - smith.claim (read-only)[*]"));
+        second.dialogs.saveAs = dir.filePath("copy.claim");
+        command(w, menu::mnuSaveClaim)->trigger();
+        QCOMPARE(second.dialogs.proposedFiles.back(), dir.filePath("Untitled.claim"));
+        QCOMPARE(contents(path), saved);
+        QCOMPARE(second.claims.file(), dir.filePath("copy.claim"));
+        QVERIFY(!second.claims.isReadOnly());
+    }
+
+    // Save asks first when someone else changed the file since it was opened
+    // or saved: Cancel keeps their file, Overwrite writes over it, Save As
+    // saves elsewhere.
+    void saveAsksWhenTheFileChangedOnDisk_data() {
+        columns<int, bool, bool>({"choice", "overwritten", "savedElsewhere"});
+        row("Save As...", 0, false, true);
+        row("Overwrite", 1, true, false);
+        row("Cancel", 2, false, false);
+    }
+    void saveAsksWhenTheFileChangedOnDisk() {
+        QFETCH(int, choice);
+        QFETCH(bool, overwritten);
+        QFETCH(bool, savedElsewhere);
+        QTemporaryDir dir;
+        WindowTest t;
+        QWidget& w = changedSmithClaim(t, dir);
+        const QString path = dir.filePath("smith.claim");
+        write(path, emptyClaimFile() + "\n");  // another program's save
+        t.dialogs.choices = {choice};
+        t.dialogs.saveAs = dir.filePath("mine.claim");
+        command(w, menu::mnuSaveClaim)->trigger();
+        QCOMPARE(t.dialogs.questions,
+                 std::vector<QString>{"smith.claim was changed by another program since you "
+                                      "opened it."});
+        QCOMPARE(contents(path).contains("Smith v. Acme Mills"), overwritten);
+        QCOMPARE(QFile::exists(dir.filePath("mine.claim")), savedElsewhere);
+        QCOMPARE(w.isWindowModified(), !overwritten && !savedElsewhere);
+        // Once saved, the next Save asks nothing.
+        t.dialogs.clear();
+        command(w, menu::mnuSaveClaim)->trigger();
+        QCOMPARE(t.dialogs.questions.empty(), overwritten || savedElsewhere);
     }
 
     // With changes not saved, ending the program, New Claim and Open Claim

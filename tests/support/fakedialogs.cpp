@@ -45,6 +45,16 @@ bool FakeDialogs::askYesNo(QWidget*, const QString& text, const QString&) {
     return answer;
 }
 
+int FakeDialogs::askChoice(QWidget*, const QString& text, const QStringList& buttons) {
+    questions.push_back(text);
+    if (choices.empty()) {
+        return int(buttons.size()) - 1;
+    }
+    const int answer = choices.front();
+    choices.pop_front();
+    return answer;
+}
+
 ui::SaveChanges FakeDialogs::askToSaveChanges(QWidget*, const QString& question) {
     questions.push_back(question);
     if (answers.empty()) {

@@ -26,6 +26,9 @@ public:
     // Keeps the question and gives the next of `yesNo`; No when they have
     // run out.
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    // Keeps the question and gives the next of `choices`; the last button
+    // (Cancel) when they have run out.
+    int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     // Keeps the question and gives the next of `answers`; Cancel, which
     // loses nothing, when they have run out.
     ui::SaveChanges askToSaveChanges(QWidget* parent, const QString& question) override;
@@ -57,6 +60,8 @@ public:
     std::optional<QString> openPath;
     // The answers to Yes/No questions, in turn (true: Yes).
     std::deque<bool> yesNo;
+    // The buttons chosen, in turn, by index.
+    std::deque<int> choices;
     // The answers to the unsaved-changes questions, in turn.
     std::deque<ui::SaveChanges> answers;
     // Runs while the file dialog is open, as time passes while the operator

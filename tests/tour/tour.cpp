@@ -43,6 +43,10 @@ public:
         std::printf("question: %s (No)\n", qPrintable(text));
         return false;
     }
+    int askChoice(QWidget*, const QString& text, const QStringList& buttons) override {
+        std::printf("question: %s (%s)\n", qPrintable(text), qPrintable(buttons.back()));
+        return int(buttons.size()) - 1;
+    }
     ui::SaveChanges askToSaveChanges(QWidget*, const QString& question) override {
         std::printf("question: %s\n", qPrintable(question));
         return ui::SaveChanges::Discard;
