@@ -45,6 +45,11 @@ nlohmann::json Claim::save() const {
 
 namespace {
 
+// A claim file that a newer version of the program wrote.
+struct NewerClaimFile : StateError {
+    using StateError::StateError;
+};
+
 // Reads every window of the saved claim into `claim`; StateError at the
 // first thing wrong.
 void readWindows(Claim& claim, const nlohmann::json& saved) {
@@ -55,7 +60,7 @@ void readWindows(Claim& claim, const nlohmann::json& saved) {
     }
     const std::int64_t version = file["version"].whole(1, 1'000'000);
     if (version > kClaimVersion) {
-        throw StateError(
+        throw NewerClaimFile(
             "The claim was saved by a newer version of Corvell's Calculator (claim "
             "file version " +
             std::to_string(version) + "); this version reads version " +
@@ -74,13 +79,25 @@ void readWindows(Claim& claim, const nlohmann::json& saved) {
 
 }  // namespace
 
+namespace {
+
+// What the operator is told of a file that is not a sound claim file: the
+// plain fact, then what was found wrong, for whoever looks into it.
+std::string damaged(std::string_view detail) {
+    return std::string(kDamagedClaimFile) + "\n" + std::string(detail);
+}
+
+}  // namespace
+
 std::optional<std::string> Claim::load(const nlohmann::json& saved) {
     try {
         // Read into a claim of its own first: a file wrong anywhere changes nothing.
         Claim checked;
         readWindows(checked, saved);
-    } catch (const StateError& e) {
+    } catch (const NewerClaimFile& e) {
         return std::string(e.what());
+    } catch (const StateError& e) {
+        return damaged(e.what());
     }
     readWindows(*this, saved);
     return std::nullopt;
@@ -119,7 +136,7 @@ std::optional<std::string> readClaimFile(Claim& claim, std::string_view text) {
         if (const auto tag = reason.find("] "); tag != std::string::npos) {
             reason.erase(0, tag + 2);
         }
-        return "The file is damaged or incomplete, or not a claim file (" + reason + ").";
+        return damaged("It is not complete JSON (" + reason + ").");
     }
     return claim.load(saved);
 }

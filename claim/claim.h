@@ -26,6 +26,10 @@ namespace corvell {
 inline constexpr std::string_view kClaimFormat = "corvells-calculator-claim";
 inline constexpr int kClaimVersion = 1;
 
+// The first line of what opening a file that is not a sound claim file says;
+// a line saying what was found wrong follows it.
+inline constexpr std::string_view kDamagedClaimFile = "The file is damaged or is not a claim file.";
+
 class Claim {
 public:
     Claim() = default;

@@ -183,8 +183,8 @@ private Q_SLOTS:
     void damagedFileChangesNothing_data() {
         // change: a JSON pointer and its new value, or raw text
         columns<QString, QString>({"change", "says"});
-        row("not JSON", "raw:hello", "damaged or incomplete");
-        row("truncated", "truncate", "damaged or incomplete");
+        row("not JSON", "raw:hello", "damaged or is not a claim file.\nIt is not complete JSON");
+        row("truncated", "truncate", "damaged or is not a claim file.\nIt is not complete JSON");
         row("another format", "/format=\"spreadsheet\"",
             "not a claim file of Corvell's Calculator");
         row("newer version", "/version=2", "newer version");
@@ -249,6 +249,8 @@ private Q_SLOTS:
         const std::optional<std::string> said = readClaimFile(target, text);
         QVERIFY(said.has_value());
         QVERIFY2(said->find(says.toStdString()) != std::string::npos, said->c_str());
+        // Only a newer version's file is not called damaged.
+        QCOMPARE(said->rfind(kDamagedClaimFile, 0) == 0, !says.startsWith("newer"));
         QCOMPARE(target.save().dump(), before.dump());
     }
 };

@@ -144,9 +144,10 @@ private Q_SLOTS:
         // reason: the message's end, or its start before "..."
         columns<QByteArray, QString>({"bytes", "reason"});
         row("cut short", emptyClaimFile().left(150),
-            "The file is damaged or incomplete, or not a claim file...");
+            "The file is damaged or is not a claim file.\nIt is not complete JSON...");
         row("another program's file", QByteArray(R"({"format": "spreadsheet", "version": 1})"),
-            "This is not a claim file of Corvell's Calculator.");
+            "The file is damaged or is not a claim file.\nThis is not a claim file of Corvell's "
+            "Calculator.");
         row("missing, from the recent list", QByteArray(), "The file does not exist.");
     }
     void unsoundFileChangesNothing() {
