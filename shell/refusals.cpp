@@ -6,10 +6,6 @@ Reaction notValidDate(const std::string& text, ControlName control) {
     return Reaction::refuse(text + " is not a valid date.", control);
 }
 
-Reaction notValidNumber(const std::string& text, ControlName control) {
-    return Reaction::refuse(text + " is not a valid number.", control);
-}
-
 Reaction refused(const Refusal& refusal) {
     return Reaction::refuse(refusal.message, refusal.control);
 }

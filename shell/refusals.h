@@ -13,8 +13,6 @@ namespace corvell {
 
 // "<text> is not a valid date."
 Reaction notValidDate(const std::string& text, ControlName control);
-// "<text> is not a valid number."
-Reaction notValidNumber(const std::string& text, ControlName control);
 // A failed check as the window shows it.
 Reaction refused(const Refusal& refusal);
 
