@@ -20,14 +20,24 @@ std::vector<ClaimAction> claimActions(Claim& claim) {
     return actions;
 }
 
-Reaction playStep(Claim& claim, const std::vector<ClaimAction>& actions, const ScriptStep& step) {
+std::string playStep(Claim& claim, const std::vector<ClaimAction>& actions,
+                     const ScriptStep& step) {
     const ClaimAction& a = actions[step.op % actions.size()];
     FormModel& m = claim.model(a.window);
     if (a.typing) {
         m.setText(a.control, validUtf8(step.text));
         return {};
     }
-    return m.fire(a.control, a.event, lineNumber(step.text));
+    Reaction reaction = m.fire(a.control, a.event, lineNumber(step.text));
+    if (!reaction.question) {
+        return describe(reaction);
+    }
+    Question question = std::move(*reaction.question);
+    reaction.question.reset();
+    const bool yes = answersYes(step.text);
+    std::string said = "question " + question.text + " | " + question.title +
+                       (yes ? " answered Yes\n" : " answered No\n");
+    return said + describe(reaction.then(yes ? question.yes() : question.no()));
 }
 
 std::string validUtf8(const std::string& text) {

@@ -22,9 +22,11 @@ struct ClaimAction {
 // Every field and every handler of every calculator window, in a fixed order.
 std::vector<ClaimAction> claimActions(Claim& claim);
 
-// What the step does to the claim: the action it picks (by its op byte) and
-// the reaction of the handler it fired (empty for typing).
-Reaction playStep(Claim& claim, const std::vector<ClaimAction>& actions, const ScriptStep& step);
+// What the step does to the claim: the action it picks (by its op byte),
+// and the reaction of the handler it fired as text (empty for typing); a
+// question the handler asks is answered as the step's text says
+// (answersYes), and the text tells of both.
+std::string playStep(Claim& claim, const std::vector<ClaimAction>& actions, const ScriptStep& step);
 
 // The text with every byte that is not part of valid UTF-8 replaced by '?'.
 std::string validUtf8(const std::string& text);

@@ -5,17 +5,17 @@
 #include <string>
 
 #include "fuzz/fuzzcheck.h"
+#include "fuzz/reading.h"
 #include "shell/format.h"
-#include "shell/values.h"
 
 namespace corvell::fuzz {
 
 double readNumber(const std::string& text) {
-    const std::optional<double> number = fieldNumber(text);
-    FUZZ_CHECK(number.has_value(), "Calculate read \"%s\", a number beyond the double range",
-               text.c_str());
+    const std::optional<double> number = typedNumber(text);
+    FUZZ_CHECK(number.has_value(), "Calculate read \"%s\", which is no number", text.c_str());
     return *number;
 }
+
 namespace {
 
 // How far apart two sound computations of one count of days may lie.
@@ -47,9 +47,9 @@ bool showsFigure(std::string_view shown, double expected, double scale, std::str
     }
     // A slack wider than the last shown digit: any figure in between, as
     // Format writes it.
-    const auto value = CDbl(shown);
-    const auto lowest = CDbl(low);
-    const auto highest = CDbl(high);
+    const auto value = wholeTextNumber(shown);
+    const auto lowest = wholeTextNumber(low);
+    const auto highest = wholeTextNumber(high);
     return value && lowest && highest && *lowest <= *value && *value <= *highest &&
            Format(*value, pattern) == shown;
 }

@@ -17,8 +17,8 @@ namespace corvell::fuzz {
 
 inline constexpr double kFigureSlack = 1e-12;
 
-// The field-number reading of a text a successful Calculate has read: never
-// a number beyond the double range, which Calculate refuses.
+// A number field's text as a successful Calculate has read it
+// (typedNumber): never text that is no number, which Calculate refuses.
 double readNumber(const std::string& text);
 
 // True when `shown` is Format(expected, pattern), or expected sits within the

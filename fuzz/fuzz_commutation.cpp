@@ -1,19 +1,26 @@
-// The commutation window under any script. A refused Calculate changes only
-// what its earlier steps wrote: a valid beginning date written out and kept,
-// and, when the amount is what is refused, the end date of the weeks. Past
-// the weeks, the end date shown and kept is the one the rule makes, worked
-// out here: weeks x 7 days (halves to the even neighbour) after the
-// beginning date; a calculation shows and keeps for the report the rate the
-// rule makes, the amount over the unrounded weeks. Clear empties the fields
-// and keeps every value the report prints.
+// The commutation window under any script: Calculate answers as the rules
+// make of the fields as they read (fuzz/reading.h), checking in the window's
+// order: the beginning date given and a date, the weeks given, a number, more
+// than 0 and at most 4681 and ending on the calendar, then the amount given,
+// a number not below zero, and a rate a double holds. A refused Calculate
+// changes only what its earlier steps wrote: a valid beginning date written
+// out and kept, and, past the weeks, the end date of the weeks, worked out
+// here: weeks x 7 days (halves to the even neighbour) after the beginning
+// date. A calculation shows and keeps for the report the rate the rule
+// makes, the amount over the unrounded weeks. Leaving the beginning date
+// completes digits and keeps the date; Clear empties the fields and keeps
+// every value the report prints.
 
 #include <cmath>
 #include <cstdint>
 
 #include "commutation/commutationmodel.h"
 #include "commutation/frmcommutationcontrols.h"
+#include "fuzz/begindatefield.h"
+#include "fuzz/expectedanswer.h"
 #include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
+#include "fuzz/reading.h"
 #include "fuzz/session.h"
 #include "fuzz/worksheetcheck.h"
 #include "shell/format.h"
@@ -28,39 +35,85 @@ namespace {
 constexpr ControlName kFields[] = {txtBeginningDate, txtCommWeeks,       txtCommAmount,
                                    txtComputedRate,  txtComputedEndDate, txtCaseCaption};
 
+constexpr NumberRule kWeeks{txtCommWeeks, "Commuted Weeks", Range::Any};
+constexpr NumberRule kAmount{txtCommAmount, "Commutation Amount"};
+
+// How far a Calculate got, and what it read.
+struct Commutation {
+    std::optional<Date> begin;  // past the beginning date
+    std::optional<Date> end;    // past the weeks
+    double weeks = 0;
+    std::int16_t days = 0;
+    double amount = 0;
+    double rate = 0;
+};
+
+Expected expectedAnswer(const Snapshot& b, Commutation& c) {
+    const BeginningDate begin = beginningDateAsRead(b.text(txtBeginningDate), txtBeginningDate);
+    if (begin.refusal) {
+        return Expected::of(begin.refusal);
+    }
+    c.begin = begin.date;
+    if (b.text(txtCommWeeks).empty()) {
+        return Expected::refuse("Commuted Weeks is a required entry", txtCommWeeks);
+    }
+    const FieldNumber weeks = fieldAsRead(kWeeks, b.text(txtCommWeeks));
+    if (weeks.refusal) {
+        return Expected::of(weeks.refusal);
+    }
+    c.weeks = weeks.value;
+    const auto days = CInt(c.weeks * 7);  // halves to even
+    if (!(c.weeks > 0) || !days || *days < 0) {
+        return Expected::refuse("Commuted Weeks must be more than 0 and at most 4681.",
+                                txtCommWeeks);
+    }
+    const auto end = DateAdd(*days, *c.begin);
+    if (!end) {
+        return Expected::refuse(
+            "The payments would end after 12/31/9999. Enter fewer Comm Weeks or an earlier "
+            "Beginning Date.",
+            txtCommWeeks);
+    }
+    c.days = *days;
+    c.end = end;
+    if (b.text(txtCommAmount).empty()) {
+        return Expected::refuse("Commuted Amount is a required entry", txtCommAmount);
+    }
+    const FieldNumber amount = fieldAsRead(kAmount, b.text(txtCommAmount));
+    if (amount.refusal) {
+        return Expected::of(amount.refusal);
+    }
+    c.amount = amount.value;
+    c.rate = c.amount / c.weeks;
+    if (!std::isfinite(c.rate)) {
+        return Expected::refuse("Commutation Amount is too large for so few Comm Weeks.",
+                                txtCommAmount);
+    }
+    return {};
+}
+
 void checkCalculate(const Fired& f, const std::string& what) {
-    if (f.refused() && f.focusOn(txtBeginningDate)) {
+    Commutation c;
+    const bool refused = expectAnswer(f, expectedAnswer(f.before, c));
+    if (!c.begin) {
         expectOnlyChanged(f);
         return;
     }
-    // Past the beginning date check, the date is written out and kept.
-    const auto begin = CDate(f.before.text(txtBeginningDate));
-    FUZZ_CHECK(begin.has_value(), "%s passed \"%s\"", what.c_str(),
-               f.before.text(txtBeginningDate).c_str());
-    FUZZ_CHECK(f.after.text(txtBeginningDate) == Format(*begin, "mm/dd/yyyy") &&
-                   f.after.number("BeginDate") == begin->day,
-               "%s shows \"%s\" for \"%s\"", what.c_str(), f.after.text(txtBeginningDate).c_str(),
-               f.before.text(txtBeginningDate).c_str());
-    if (f.refused() && f.focusOn(txtCommWeeks)) {
+    expectBeginningDateKept(f, txtBeginningDate, *c.begin);
+    if (!c.end) {
         expectOnlyChanged(f, {txtBeginningDate}, {"BeginDate"});
         return;
     }
     // Past the weeks, the end date is shown and kept: the weeks' days after
     // the beginning date.
-    const double weeks = readNumber(f.before.text(txtCommWeeks));
-    const auto days = CInt(weeks * 7);
-    const auto end = days ? DateAdd(*days, *begin) : std::nullopt;
-    FUZZ_CHECK(end.has_value(), "%s passed %s weeks from %s", what.c_str(),
-               f.before.text(txtCommWeeks).c_str(), f.before.text(txtBeginningDate).c_str());
     const std::string& endShown = f.after.text(txtComputedEndDate);
-    FUZZ_CHECK(endShown == Format(*end, "MM/DD/YYYY") && f.after.number("EndDate") == end->day &&
-                   f.after.number("Days") == *days,
+    FUZZ_CHECK(endShown == dateText(*c.end) && f.after.number("EndDate") == c.end->day &&
+                   f.after.number("Days") == c.days,
                "%s shows the end date \"%s\" (%g days) for %s weeks; the rule makes it %s (%d "
                "days)",
                what.c_str(), endShown.c_str(), f.after.number("Days"),
-               f.before.text(txtCommWeeks).c_str(), Format(*end, "MM/DD/YYYY").c_str(), *days);
-    if (f.refused()) {
-        FUZZ_CHECK(f.focusOn(txtCommAmount), "%s focuses elsewhere", what.c_str());
+               f.before.text(txtCommWeeks).c_str(), dateText(*c.end).c_str(), c.days);
+    if (refused) {
         expectOnlyChanged(f, {txtBeginningDate, txtComputedEndDate},
                           {"BeginDate", "EndDate", "Days"});
         return;
@@ -68,13 +121,11 @@ void checkCalculate(const Fired& f, const std::string& what) {
     expectOnlyChanged(f, {txtBeginningDate, txtComputedEndDate, txtComputedRate},
                       {"BeginDate", "EndDate", "Days", "CommAmount", "CommRate", "Calculated"});
     FUZZ_CHECK(f.after.number("Calculated") == 1, "%s keeps no rate", what.c_str());
-    const double amount = readNumber(f.before.text(txtCommAmount));
-    FUZZ_CHECK(f.after.number("CommAmount") == amount, "%s keeps another amount", what.c_str());
-    const double rate = amount / weeks;
-    expectFigure(f, txtComputedRate, rate, rate, "##,##0.00");
-    FUZZ_CHECK(nearFigure(f.after.number("CommRate"), rate, rate),
+    FUZZ_CHECK(f.after.number("CommAmount") == c.amount, "%s keeps another amount", what.c_str());
+    expectFigure(f, txtComputedRate, c.rate, c.rate, "##,##0.00");
+    FUZZ_CHECK(nearFigure(f.after.number("CommRate"), c.rate, c.rate),
                "%s keeps the rate %.17g, the rule makes it %.17g", what.c_str(),
-               f.after.number("CommRate"), rate);
+               f.after.number("CommRate"), c.rate);
 }
 
 void check(const Fired& f) {
@@ -82,7 +133,7 @@ void check(const Fired& f) {
     if (f.action.control == cmdCommCalculate) {
         checkCalculate(f, what);
     } else if (f.action.control == txtBeginningDate) {
-        expectKeptDateLeft(f, txtBeginningDate);
+        expectBeginningDateLeft(f, txtBeginningDate);
     } else if (f.action.control == cmdCommClear) {
         expectOnlyChanged(f, {txtBeginningDate, txtCommWeeks, txtCommAmount, txtComputedRate,
                               txtComputedEndDate, txtCaseCaption});

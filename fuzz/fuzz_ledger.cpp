@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (pick.typing) {
             session.type(session.window().fields[pick.index].name, step->text);
         } else if (pick.index < actions) {
-            session.fire(session.window().actions[pick.index], lineNumber(step->text));
+            session.fire(session.window().actions[pick.index], lineNumber(step->text),
+                         answersYes(step->text));
         } else {
             saveWholeEntry(session, step->text);
         }

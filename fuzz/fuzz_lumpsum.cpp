@@ -1,18 +1,27 @@
-// The lump sum offset window under any script: a refused Calculate leaves
-// the earlier results and the rate in place (it may only write out a valid
-// beginning date and keep it); a calculation shows the weeks, days, end date
-// and remainder the rule makes of the amount and the rate, worked out here:
-// the amount buys whole days at the weekly rate over 7 (a count a hair short
-// of a whole day is that day), shown as weeks and days, from the beginning
-// date as the first day, with what is left over as the remainder; Clear
-// empties the fields and the rate but keeps the beginning date.
+// The lump sum offset window under any script: Calculate answers as the rules
+// make of the fields as they read (fuzz/reading.h), checking in the window's
+// order: the beginning date given and a date (then written out and kept,
+// whatever a later check says), the rate and the amount given, the rate a
+// number not below zero and not 0, the amount a number not below zero, and
+// an end on the calendar. A refused Calculate leaves the earlier results and
+// the rate in place; a calculation shows the weeks, days, end date and
+// remainder the rule makes of the amount and the rate, worked out here: the
+// amount buys whole days at the weekly rate over 7 (a count a hair short of a
+// whole day is that day), shown as weeks and days, from the beginning date as
+// the first day, with what is left over as the remainder. Leaving the
+// beginning date completes digits and keeps the date; Clear empties the
+// fields and the rate but keeps the beginning date.
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "fuzz/begindatefield.h"
+#include "fuzz/expectedanswer.h"
 #include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
+#include "fuzz/reading.h"
 #include "fuzz/session.h"
 #include "fuzz/worksheetcheck.h"
 #include "offsets/frmoffsetcontrols.h"
@@ -30,66 +39,124 @@ constexpr ControlName kFields[] = {txtBeginningDate,   txtRate,          txtNetO
                                    txtCaseCaption,     txtComputedWeeks, txtComputedDays,
                                    txtComputedEndDate, txtRemainder};
 
-// Calculate writes a valid beginning date out as mm/dd/yyyy and keeps it,
-// whether or not a later check refuses.
-void checkBeginningDate(const Fired& f, const std::string& what) {
-    const std::string& typed = f.before.text(txtBeginningDate);
-    const std::string& shown = f.after.text(txtBeginningDate);
-    if (shown == typed && f.after.number("BeginDate") == f.before.number("BeginDate")) {
-        return;
+constexpr NumberRule kRate{txtRate, "Rate"};
+constexpr NumberRule kAmount{txtNetOffsetAmount, "Net Offset Amount"};
+
+// The fields as a Calculate that got past its first check read them.
+struct Offset {
+    std::optional<Date> begin;
+    double rate = 0;
+    double amount = 0;
+    std::vector<double> dayChoices;  // the whole days the amount may buy
+};
+
+// Where the last day of an offset of `totalDays` days falls.
+enum class End { OnCalendar, AfterLastDate, BeforeFirstDate };
+
+End endOf(Date begin, double totalDays) {
+    const double lastDay = begin.day + totalDays - 1;
+    if (std::isnan(lastDay) || lastDay > kLastDate.day) {
+        return End::AfterLastDate;
     }
-    const auto date = CDate(typed);
-    FUZZ_CHECK(date.has_value(), "%s changed the beginning date \"%s\"", what.c_str(),
-               typed.c_str());
-    FUZZ_CHECK(shown == Format(*date, "mm/dd/yyyy"), "%s shows \"%s\" for \"%s\"", what.c_str(),
-               shown.c_str(), typed.c_str());
-    FUZZ_CHECK(f.after.number("BeginDate") == date->day, "%s keeps another beginning date",
-               what.c_str());
+    return lastDay < kFirstDate.day ? End::BeforeFirstDate : End::OnCalendar;
 }
 
-// The figures of a calculation, worked out from the fields as they read.
-void checkFigures(const Fired& f, const std::string& what) {
-    const double rate = readNumber(f.before.text(txtRate));
-    const auto amount = CDbl(f.before.text(txtNetOffsetAmount));
-    const auto begin = CDate(f.before.text(txtBeginningDate));
-    FUZZ_CHECK(amount && begin && rate != 0, "%s on %s at %s from %s", what.c_str(),
-               f.before.text(txtNetOffsetAmount).c_str(), f.before.text(txtRate).c_str(),
-               f.before.text(txtBeginningDate).c_str());
-    FUZZ_CHECK(f.after.number("CompRate") == rate, "%s keeps the rate %.17g", what.c_str(),
+ExpectedRefusal offEnd(End end) {
+    return ExpectedRefusal{end == End::AfterLastDate
+                               ? "The offset would end after 12/31/9999. Please check the Net "
+                                 "Offset Amount and the Rate."
+                               : "The offset would end before 01/01/0100. Please check the Net "
+                                 "Offset Amount and the Rate.",
+                           txtNetOffsetAmount};
+}
+
+// What Calculate must answer, and what it read.
+Expected expectedAnswer(const Snapshot& b, Offset& o) {
+    const BeginningDate begin = beginningDateAsRead(b.text(txtBeginningDate), txtBeginningDate);
+    if (begin.refusal) {
+        return Expected::of(begin.refusal);
+    }
+    o.begin = begin.date;
+    if (isBlank(b.text(txtRate))) {
+        return Expected::refuse("Rate is required for any calculation.", txtRate);
+    }
+    if (isBlank(b.text(txtNetOffsetAmount))) {
+        return Expected::refuse("Net Offset Amount is required for any calculation.",
+                                txtNetOffsetAmount);
+    }
+    const FieldNumber rate = fieldAsRead(kRate, b.text(txtRate));
+    if (rate.refusal) {
+        return Expected::of(rate.refusal);
+    }
+    if (rate.value == 0) {
+        return Expected::refuse("Rate must be greater than 0.", txtRate);
+    }
+    const FieldNumber amount = fieldAsRead(kAmount, b.text(txtNetOffsetAmount));
+    if (amount.refusal) {
+        return Expected::of(amount.refusal);
+    }
+    o.rate = rate.value;
+    o.amount = amount.value;
+    // A count of days on the edge of a whole day may be taken either way,
+    // and so may the end of the calendar it reaches.
+    o.dayChoices = wholeDayChoices(o.amount / o.rate * 7);
+    Expected expected;
+    bool onCalendar = false;
+    for (const double days : o.dayChoices) {
+        const End end = endOf(*o.begin, days);
+        if (end == End::OnCalendar) {
+            onCalendar = true;
+        } else {
+            expected.orRefusal = offEnd(end);
+        }
+    }
+    if (!onCalendar) {
+        std::swap(expected.refusal, expected.orRefusal);
+    }
+    return expected;
+}
+
+// The figures of a calculation, as one of the whole counts of days makes them.
+void checkFigures(const Fired& f, const Offset& o, const std::string& what) {
+    FUZZ_CHECK(f.after.number("CompRate") == o.rate, "%s keeps the rate %.17g", what.c_str(),
                f.after.number("CompRate"));
     const Snapshot& a = f.after;
-    // A count of days on the edge of a whole day may be taken either way:
-    // each whole count makes its own weeks, days, end date and remainder.
-    const std::vector<double> choices = wholeDayChoices(*amount / rate * 7);
-    for (const double totalDays : choices) {
+    for (const double totalDays : o.dayChoices) {
+        if (endOf(*o.begin, totalDays) != End::OnCalendar) {
+            continue;
+        }
         const double weeks = Int(totalDays / 7);
         const double days = totalDays - weeks * 7;
-        // The calendar spans fewer than four million days.
-        const auto end = std::fabs(totalDays) < 1e7
-                             ? DateAdd(static_cast<std::int64_t>(totalDays) - 1, *begin)
-                             : std::nullopt;
-        const double paid = totalDays * (rate / 7);
+        const auto end = DateAdd(static_cast<std::int64_t>(totalDays) - 1, *o.begin);
+        const double paid = totalDays * (o.rate / 7);
         if (end && a.text(txtComputedWeeks) == CStr(weeks) &&
-            a.text(txtComputedDays) == CStr(days) &&
-            a.text(txtComputedEndDate) == Format(*end, "mm/dd/yyyy") &&
-            showsFigure(a.text(txtRemainder), *amount - paid, std::fabs(*amount) + std::fabs(paid),
-                        "$##0.00")) {
+            a.text(txtComputedDays) == CStr(days) && a.text(txtComputedEndDate) == dateText(*end) &&
+            showsFigure(a.text(txtRemainder), o.amount - paid,
+                        std::fabs(o.amount) + std::fabs(paid), "$##0.00")) {
             return;
         }
     }
-    const double totalDays = choices.front();
+    const double totalDays = o.dayChoices.front();
     FUZZ_CHECK(false,
                "%s shows %s weeks %s days to %s and %s left; the rule makes %.17g days of %s at %s "
                "(remainder %.17g)",
                what.c_str(), a.text(txtComputedWeeks).c_str(), a.text(txtComputedDays).c_str(),
                a.text(txtComputedEndDate).c_str(), a.text(txtRemainder).c_str(), totalDays,
                f.before.text(txtNetOffsetAmount).c_str(), f.before.text(txtRate).c_str(),
-               *amount - totalDays * (rate / 7));
+               o.amount - totalDays * (o.rate / 7));
 }
 
 void checkCalculate(const Fired& f, const std::string& what) {
-    checkBeginningDate(f, what);
-    if (f.refused()) {
+    Offset o;
+    const bool refused = expectAnswer(f, expectedAnswer(f.before, o));
+    if (o.begin) {
+        expectBeginningDateKept(f, txtBeginningDate, *o.begin);
+    }
+    if (refused && !o.begin) {
+        expectOnlyChanged(f);
+        return;
+    }
+    if (refused) {
         expectOnlyChanged(f, {txtBeginningDate}, {"BeginDate"});
         return;
     }
@@ -101,15 +168,12 @@ void checkCalculate(const Fired& f, const std::string& what) {
     FUZZ_CHECK(weeks == Int(weeks) && days == Int(days) && days >= 0 && days <= 6,
                "%s shows %s weeks and %s days", what.c_str(),
                f.after.text(txtComputedWeeks).c_str(), f.after.text(txtComputedDays).c_str());
-    const auto begin = CDate(f.after.text(txtBeginningDate));
-    const auto end = CDate(f.after.text(txtComputedEndDate));
-    FUZZ_CHECK(begin && end, "%s shows the dates \"%s\" and \"%s\"", what.c_str(),
-               f.after.text(txtBeginningDate).c_str(), f.after.text(txtComputedEndDate).c_str());
-    FUZZ_CHECK(static_cast<double>(DateDiff(*begin, *end) + 1) == weeks * 7 + days,
+    const auto end = typedDate(f.after.text(txtComputedEndDate));
+    FUZZ_CHECK(end && static_cast<double>(DateDiff(*o.begin, *end) + 1) == weeks * 7 + days,
                "%s: %s weeks %s days from %s end on %s", what.c_str(),
                f.after.text(txtComputedWeeks).c_str(), f.after.text(txtComputedDays).c_str(),
                f.after.text(txtBeginningDate).c_str(), f.after.text(txtComputedEndDate).c_str());
-    checkFigures(f, what);
+    checkFigures(f, o, what);
 }
 
 void check(const Fired& f) {
@@ -117,11 +181,7 @@ void check(const Fired& f) {
     if (f.action.control == cmdCommCalculate) {
         checkCalculate(f, what);
     } else if (f.action.control == txtBeginningDate) {
-        expectKeptDateLeft(f, txtBeginningDate);
-        if (const auto date = CDate(f.after.text(txtBeginningDate)); date && !f.refused()) {
-            FUZZ_CHECK(f.after.number("BeginDate") == date->day, "%s keeps another date",
-                       what.c_str());
-        }
+        expectBeginningDateLeft(f, txtBeginningDate);
     } else if (f.action.control == cmdCommClear) {
         expectEmptied(f, kFields);
         FUZZ_CHECK(f.after.number("CompRate") == 0, "%s kept the rate", what.c_str());

@@ -1,8 +1,15 @@
 #pragma once
-// The figures of one Calculate on the compensation-and-interest window as the
-// rules make them, worked out here from the texts of the fields and from the
-// earlier entries of a ledger the target keeps itself (amounts it worked out
-// itself), with none of the window's own calculation code:
+// What one Calculate on the compensation-and-interest window must answer and
+// the figures it must show, as the rules make them, worked out here from the
+// texts of the fields as fuzz/reading.h reads them and from the earlier
+// entries of a ledger the target keeps itself (amounts it worked out itself),
+// with none of the window's own calculation or reading code:
+// - the checks, in the window's order: the beginning date given and a date;
+//   the rate (when given) a number not below zero; the ending date given and
+//   a date not before the beginning date, or else the weeks given, a number,
+//   more than 0 and at most 4681 and ending on the calendar; the payment date
+//   (when not blank) a date; the payment amount a number not below zero; and
+//   figures a double holds;
 // - the period: days counted inclusively, whole weeks and the days beyond;
 //   weeks typed without an ending date make weeks x 7 days (halves to even);
 // - the compensation: the weekly rate x days / 7;
@@ -19,13 +26,21 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/expectedanswer.h"
 #include "interest/calculation.h"
+#include "interest/calculationformcontrols.h"
 #include "shell/dates.h"
 
 namespace corvell::fuzz {
 
+// The window's number fields and the ranges its rules give them.
+inline constexpr NumberRule kRateRule{calculationform::txtRate, "Rate"};
+inline constexpr NumberRule kWeeksRule{calculationform::txtWeeks, "Weeks", Range::Any};
+inline constexpr NumberRule kPaymentAmountRule{calculationform::txtPaymentAmount, "Payment Amount"};
+
 // One saved period, as the target worked it out.
 struct ExpectedEntry {
+    Date begin;
     Date end;
     std::optional<Date> paid;  // the payment date the interest ran to
     double payment = 0;
@@ -67,9 +82,17 @@ struct ExpectedCalculation {
     ExpectedEntry entry() const;
 };
 
-// The figures of a Calculate that the window carried out, from the field
-// texts before it and the entries before the current one.
-ExpectedCalculation expectCalculation(const CalculationInput& in,
-                                      std::span<const ExpectedEntry> earlier);
+// What a Calculate must answer and, when it may go through, its figures: a
+// calculation with a payment dated before the ending date shows its figures
+// and then refuses with the message that says so.
+struct CalculationAnswer {
+    Expected expected;
+    std::optional<ExpectedCalculation> calculation;
+};
+
+// From the field texts before the Calculate and the entries before the
+// current one.
+CalculationAnswer expectCalculation(const CalculationInput& in,
+                                    std::span<const ExpectedEntry> earlier);
 
 }  // namespace corvell::fuzz

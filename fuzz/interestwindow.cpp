@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fuzz/expectedanswer.h"
 #include "fuzz/figures.h"
 #include "fuzz/fuzzcheck.h"
+#include "fuzz/reading.h"
 #include "interest/calculationformcontrols.h"
 #include "interest/ledgerlines.h"
 #include "shell/format.h"
@@ -54,14 +56,12 @@ bool sameFigures(const LedgerEntry& a, const LedgerEntry& b) {
 
 // A stored entry's texts read back as the amounts it keeps.
 void checkEntry(const LedgerEntry& e, int n, const Fired& f) {
-    const auto amountOf = [](const std::string& text) {
-        return trim(text).empty() ? std::optional<double>(0) : CDbl(text);
-    };
-    const auto end = CDate(e.EndText);
-    FUZZ_CHECK(CDate(e.BeginText) && end && end->day == e.EndDateValue.day,
+    const auto amountOf = [](const std::string& text) { return typedNumber(text); };
+    const auto end = typedDate(e.EndText);
+    FUZZ_CHECK(typedDate(e.BeginText) && end && end->day == e.EndDateValue.day,
                "%s stored entry %d from %s to %s", f.describe().c_str(), n, e.BeginText.c_str(),
                e.EndText.c_str());
-    FUZZ_CHECK(!e.hasPaymentDate() || CDate(e.PayDateText), "%s stored entry %d paid on \"%s\"",
+    FUZZ_CHECK(!e.hasPaymentDate() || typedDate(e.PayDateText), "%s stored entry %d paid on \"%s\"",
                f.describe().c_str(), n, e.PayDateText.c_str());
     const std::pair<const std::string*, double> amounts[] = {
         {&e.PayAmountText, e.PayAmount}, {&e.RateText, e.RateValue},
@@ -89,19 +89,43 @@ void expectEntry(const LedgerEntry& stored, const ExpectedEntry& e, int n, const
                f.describe().c_str(), n, stored.CompAmount, stored.AccruedAmount,
                stored.SimpleAmount, stored.TotalAmountValue, e.comp, e.accrued, e.simple, e.total);
     const bool paidText = stored.hasPaymentDate();
-    FUZZ_CHECK(paidText == e.paid.has_value() && (!paidText || CDate(stored.PayDateText) == e.paid),
-               "%s stored entry %d paid on \"%s\"", f.describe().c_str(), n,
-               stored.PayDateText.c_str());
+    FUZZ_CHECK(
+        paidText == e.paid.has_value() && (!paidText || typedDate(stored.PayDateText) == e.paid),
+        "%s stored entry %d paid on \"%s\"", f.describe().c_str(), n, stored.PayDateText.c_str());
+}
+
+// Leaving a date field completes bare digits and writes the date out; a
+// date is kept, other text refused as it then reads (a refused payment date
+// keeps none), and empty text or blanks change nothing.
+void checkDateLeft(const Fired& f, const char* kept) {
+    const ControlName field = f.action.control;
+    const std::string shown = dateWrittenOut(digitsCompleted(f.before.text(field)));
+    const std::optional<Date> date = typedDate(shown);
+    const bool none = field == txtPaymentDate ? isBlank(shown) : shown.empty();
+    const bool refused =
+        expectAnswer(f, none || date ? Expected{} : Expected::of(notADate(shown, field)));
+    FUZZ_CHECK(f.after.text(field) == shown, "%s left \"%s\" as \"%s\", not \"%s\"",
+               f.describe().c_str(), f.before.text(field).c_str(), f.after.text(field).c_str(),
+               shown.c_str());
+    const double keeps = none || (refused && field != txtPaymentDate) ? f.before.number(kept)
+                         : refused                                    ? kNoDate.day
+                                                                      : date->day;
+    FUZZ_CHECK(f.after.number(kept) == keeps, "%s keeps day %g for \"%s\", not %g",
+               f.describe().c_str(), f.after.number(kept), shown.c_str(), keeps);
 }
 
 void checkLeaving(const Fired& f) {
     const ControlName field = f.action.control;
     if (field == txtRate) {
         expectUnchanged(f, {txtRate});
+        expectRateFieldLeft(f, kRateRule);
+        // With the period ended by a date, the weeks are skipped.
+        FUZZ_CHECK(f.refused() || f.focusOn(txtPaymentDate) ==
+                                      typedDate(f.before.text(txtEndingDate)).has_value(),
+                   "%s sends the focus elsewhere", f.describe().c_str());
     } else if (field == txtPaymentDate) {
         expectUnchanged(f, {txtPaymentDate}, {"PaymentDate"});
-        FUZZ_CHECK(!f.refused() || f.after.number("PaymentDate") == 0, "%s kept a payment date",
-                   f.describe().c_str());
+        checkDateLeft(f, "PaymentDate");
     } else {
         // A date that is refused leaves the kept date as it was.
         const char* kept = field == txtBeginningDate ? "BeginDate" : "EndDate";
@@ -110,6 +134,7 @@ void checkLeaving(const Fired& f) {
         } else {
             expectUnchanged(f, {field}, {"EntryCalculated", kept});
         }
+        checkDateLeft(f, kept);
     }
 }
 
@@ -186,7 +211,7 @@ std::span<const ExpectedEntry> InterestChecks::earlierEntries() const {
     return std::span<const ExpectedEntry>(entries_).first(count);
 }
 
-void InterestChecks::checkCalculation(const Fired& f) {
+void InterestChecks::checkCalculation(const Fired& f, const ExpectedCalculation& c) {
     expectUnchanged(
         f,
         {lblDays, txtTotalDays, txtTotalComp, txtAccruedInterest, txtSimpleInterest, txtSimpleDays,
@@ -200,17 +225,11 @@ void InterestChecks::checkCalculation(const Fired& f) {
         a.number("EntryCalculated") == 1 && a.number("EntrySaved") == 0 && a.enabled(cmdSave),
         "%s leaves the entry not calculated", f.describe().c_str());
 
-    const ExpectedCalculation c = expectCalculation(
-        CalculationInput{b.text(txtBeginningDate), b.text(txtEndingDate), b.text(txtRate),
-                         b.text(txtWeeks), b.text(txtPaymentDate), b.text(txtPaymentAmount)},
-        earlierEntries());
-
     // The period.
     FUZZ_CHECK(a.number("BeginDate") == c.begin.day && a.number("EndDate") == c.end.day,
                "%s keeps the period %g to %g, not %d to %d", f.describe().c_str(),
                a.number("BeginDate"), a.number("EndDate"), c.begin.day, c.end.day);
-    FUZZ_CHECK(a.text(txtEndingDate) ==
-                   (c.endFromWeeks ? Format(c.end, "mm/dd/yyyy") : b.text(txtEndingDate)),
+    FUZZ_CHECK(a.text(txtEndingDate) == (c.endFromWeeks ? dateText(c.end) : b.text(txtEndingDate)),
                "%s shows the ending date \"%s\" for %s weeks", f.describe().c_str(),
                a.text(txtEndingDate).c_str(), b.text(txtWeeks).c_str());
     const auto days = static_cast<double>(c.days);
@@ -365,6 +384,21 @@ void InterestChecks::checkLedger(const Fired& f) {
                f.describe().c_str(), t.AmountTotal, t.PaymentsTotal, amounts, payments);
 }
 
+std::optional<std::string> InterestChecks::overlapQuestion(int target, bool appends) const {
+    const ExpectedEntry& saving = *calculated_;
+    for (int i = 1; i <= static_cast<int>(entries_.size()); ++i) {
+        const ExpectedEntry& saved = entries_[static_cast<std::size_t>(i - 1)];
+        // An entry written again in place is not compared with itself.
+        if ((!appends && i == target) || saving.begin > saved.end || saved.begin > saving.end) {
+            continue;
+        }
+        return dateText(saving.begin) + " - " + dateText(saving.end) + " overlaps entry " +
+               std::to_string(i) + " (" + dateText(saved.begin) + " - " + dateText(saved.end) +
+               "). Save it anyway?";
+    }
+    return std::nullopt;
+}
+
 void InterestChecks::checkSave(const Fired& f) {
     if (!f.before.enabled(cmdSave)) {
         return;  // nothing calculated to save
@@ -379,6 +413,17 @@ void InterestChecks::checkSave(const Fired& f) {
     FUZZ_CHECK(f.refused() == full, "%s writing entry %d of %d", f.describe().c_str(), target,
                count);
     if (full) {
+        return;
+    }
+    // A period that shares a day with another saved entry's is asked about
+    // first; No saves nothing and goes back to the beginning date.
+    const std::optional<std::string> overlap = overlapQuestion(target, appends);
+    FUZZ_CHECK(f.asked == overlap, "%s; the rules ask %s", f.describe().c_str(),
+               overlap ? overlap->c_str() : "nothing");
+    if (overlap && !f.answeredYes) {
+        expectUnchanged(f, {});
+        FUZZ_CHECK(f.focusOn(txtBeginningDate), "%s sends the focus elsewhere",
+                   f.describe().c_str());
         return;
     }
     if (currentEntry_ == 0) {
@@ -433,9 +478,8 @@ void InterestChecks::checkNextEntry(const Fired& f) {
     currentEntry_ = n + 1;
     newEntryPending_ = true;
     const Date next{entries_.back().end.day + 1};
-    FUZZ_CHECK(
-        a.number("BeginDate") == next.day && a.text(txtBeginningDate) == Format(next, "mm/dd/yyyy"),
-        "%s begins on %s", f.describe().c_str(), a.text(txtBeginningDate).c_str());
+    FUZZ_CHECK(a.number("BeginDate") == next.day && a.text(txtBeginningDate) == dateText(next),
+               "%s begins on %s", f.describe().c_str(), a.text(txtBeginningDate).c_str());
     expectEmptied(f, {txtEndingDate, txtWeeks, txtRate, txtPaymentAmount});
     expectEmptied(f, kResults);
 }
@@ -542,7 +586,19 @@ void InterestChecks::check(const Fired& f) {
         expectState(f);
         return;
     }
-    const bool calculated = control == cmdCalculate && (!f.refused() || paymentBeforeEnding(f));
+    std::optional<ExpectedCalculation> calculation;
+    if (control == cmdCalculate) {
+        const Snapshot& b = f.before;
+        const CalculationAnswer answer = expectCalculation(
+            CalculationInput{b.text(txtBeginningDate), b.text(txtEndingDate), b.text(txtRate),
+                             b.text(txtWeeks), b.text(txtPaymentDate), b.text(txtPaymentAmount)},
+            earlierEntries());
+        // A payment dated before the ending date is refused after the figures are shown.
+        if (!expectAnswer(f, answer.expected) || paymentBeforeEnding(f)) {
+            calculation = answer.calculation;
+        }
+    }
+    const bool calculated = calculation.has_value();
     if (button && f.refused() && !calculated) {
         expectUnchanged(f, {});
     } else if (control != cmdSave && control != cmdClear) {
@@ -552,7 +608,7 @@ void InterestChecks::check(const Fired& f) {
         FUZZ_CHECK(changed.empty(), "%s changed %s", f.describe().c_str(), changed.c_str());
     }
     if (calculated) {
-        checkCalculation(f);
+        checkCalculation(f, *calculation);
     } else if (control == cmdSave) {
         checkSave(f);
     } else if (control == cmdNextEntry) {

@@ -2,13 +2,18 @@
 // The compensation-and-interest window as its two fuzz targets drive it: its
 // fields, its actions, what its model keeps, and the rules each handler must
 // keep:
+// - Calculate answers as interestfigures.h makes of the fields (a refusal in
+//   the window's order of checks, or a calculation);
+// - leaving a date field completes digits and writes out the date (or
+//   refuses it), keeping it; leaving the rate writes it out or refuses it;
 // - a refused Calculate, Save, Next Entry or Print changes nothing;
 // - only Save and Clear touch the ledger, its panel and its totals;
 // - a calculation shows the days, weeks and amounts the rules make of the
 //   fields and of the earlier entries (interestfigures.h), which the checks
 //   keep in a ledger of their own, entry by entry as Save writes them,
 //   following recalls, Next Entry and Clear;
-// - Save writes the current entry only; Next Entry opens the day after the
+// - Save asks first when the period shares a day with another saved entry's
+//   (No saves nothing), then writes the current entry only; Next Entry opens the day after the
 //   last entry; a double click recalls the entry on its line and nothing
 //   for any other line; Clear empties the fields and the ledger;
 // - the ledger never holds more than 100 entries, each panel line is built
@@ -18,6 +23,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "fuzz/interestfigures.h"
@@ -35,8 +41,10 @@ public:
     void check(const Fired& fired);
 
 private:
-    void checkCalculation(const Fired& f);
+    void checkCalculation(const Fired& f, const ExpectedCalculation& c);
     void checkSave(const Fired& f);
+    // The question Save must ask before writing the calculated entry.
+    std::optional<std::string> overlapQuestion(int target, bool appends) const;
     void checkNextEntry(const Fired& f);
     void checkRecall(const Fired& f);
     void checkClear(const Fired& f);

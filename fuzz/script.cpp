@@ -77,6 +77,15 @@ constexpr std::string_view kTroublesome[] = {
     "0.5",
     "1",
     "4.34",
+    "12/31/29",
+    "01/01/30",
+    "123129",
+    "010130",
+    "7S0",
+    "1O00",
+    "-1",
+    "60 %",
+    "1.79769313486232E+308",
 };
 constexpr std::size_t kTroublesomeCount = sizeof kTroublesome / sizeof kTroublesome[0];
 
@@ -131,6 +140,10 @@ Pick pickStep(unsigned char op, std::size_t fields, std::size_t actions) {
     }
     const std::size_t k = op % (fields + actions);
     return k < fields ? Pick{true, k} : Pick{false, k - fields};
+}
+
+bool answersYes(std::string_view text) {
+    return text.empty() || (text.front() != 'n' && text.front() != 'N');
 }
 
 int lineNumber(std::string_view text) {

@@ -10,6 +10,9 @@
 // the calendar, control characters) followed by the rest of the line; text
 // that starts with '*' and one more byte is the rest of the line repeated
 // up to 256 times, for very long texts.
+//
+// A question the step's handler asks is answered No when the step's text
+// starts with "n" or "N", Yes otherwise.
 
 #include <cstddef>
 #include <cstdint>
@@ -46,6 +49,9 @@ struct Pick {
     std::size_t index = 0;
 };
 Pick pickStep(unsigned char op, std::size_t fields, std::size_t actions);
+
+// Whether a step with this text answers Yes to a question.
+bool answersYes(std::string_view text);
 
 // The list line a text names: its leading whole number (negative allowed),
 // -1 for none, clamped to what an int holds.

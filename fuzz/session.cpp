@@ -5,8 +5,7 @@
 #include <exception>
 
 #include "fuzz/fuzzcheck.h"
-#include "shell/dates.h"
-#include "shell/values.h"
+#include "fuzz/reading.h"
 
 namespace corvell::fuzz {
 namespace {
@@ -147,14 +146,6 @@ bool refusedChangingNothing(const Fired& f) {
     return f.refused();
 }
 
-void expectKeptDateLeft(const Fired& f, ControlName dateField) {
-    if (f.refused()) {
-        expectOnlyChanged(f, {dateField});
-    } else {
-        expectOnlyChanged(f, {dateField}, {"BeginDate"});
-    }
-}
-
 void expectEmptied(const Fired& f, std::span<const ControlName> fields) {
     for (ControlName name : fields) {
         FUZZ_CHECK(f.after.text(name).empty(), "%s left %s", f.describe().c_str(),
@@ -177,6 +168,9 @@ bool hasNonNumberWord(std::string_view text) {
 
 std::string Fired::describe() const {
     std::string d = nameOf(action.control) + " " + eventName(action.event);
+    if (asked) {
+        d += " asking \"" + *asked + "\" answered " + (answeredYes ? "Yes" : "No");
+    }
     if (reaction.message) {
         d += " saying \"" + reaction.message->text + "\"";
     }
@@ -244,18 +238,29 @@ void Session::type(ControlName field, std::string text) {
     }
 }
 
-void Session::fire(const Action& action, int line) {
+void Session::fire(const Action& action, int line, bool answerYes) {
     const Snapshot& before = shots_[now_];
     Snapshot& after = shots_[1 - now_];
     Reaction reaction;
+    std::optional<std::string> asked;
     try {
         reaction = model_.fire(action.control, action.event, line);
+        if (reaction.question) {
+            takeSnapshot(after, &before);
+            const std::string changed = firstChange(before, after);
+            FUZZ_CHECK(changed.empty(), "%s %s changed %s before its question was answered",
+                       nameOf(action.control).c_str(), eventName(action.event), changed.c_str());
+            Question question = std::move(*reaction.question);
+            reaction.question.reset();
+            asked = question.text;
+            reaction.then(answerYes ? question.yes() : question.no());
+        }
     } catch (const std::exception& e) {
         FUZZ_CHECK(false, "%s %s threw: %s", nameOf(action.control).c_str(),
                    eventName(action.event), e.what());
     }
     takeSnapshot(after, &before);
-    Fired fired{action, line, before, after, std::move(reaction), {}};
+    Fired fired{action, line, before, after, std::move(reaction), asked, answerYes, {}};
     if (fired.reaction.print) {
         fired.printed = fired.reaction.print->make(LocalTime{2026, 12, 8, 12, 0, 0}).plainLines();
     }
@@ -281,12 +286,12 @@ void Session::checkFired(const Fired& fired) const {
             continue;
         }
         if (rule.shows == Shows::Number) {
-            const auto back = CDbl(now);
-            FUZZ_CHECK(back && std::isfinite(*back), "%s wrote \"%s\" into %s",
-                       fired.describe().c_str(), now.c_str(), nameOf(rule.name).c_str());
+            const auto back = wholeTextNumber(now);
+            FUZZ_CHECK(back.has_value(), "%s wrote \"%s\" into %s", fired.describe().c_str(),
+                       now.c_str(), nameOf(rule.name).c_str());
         } else if (rule.shows == Shows::Date) {
-            const auto date = CDate(now);
-            FUZZ_CHECK((date && inRange(*date)) || (fired.refused() && fired.focusOn(rule.name)),
+            const auto date = typedDate(now);
+            FUZZ_CHECK(date.has_value() || (fired.refused() && fired.focusOn(rule.name)),
                        "%s wrote \"%s\" into %s", fired.describe().c_str(), now.c_str(),
                        nameOf(rule.name).c_str());
         }
@@ -321,14 +326,14 @@ void Session::run(Script& script) {
         if (pick.typing) {
             type(window_.fields[pick.index].name, step->text);
         } else {
-            fire(window_.actions[pick.index], lineNumber(step->text));
+            fire(window_.actions[pick.index], lineNumber(step->text), answersYes(step->text));
         }
     }
 }
 
 double shown(const Snapshot& s, ControlName field) {
     const std::string& text = s.text(field);
-    const auto value = CDbl(text);
+    const auto value = wholeTextNumber(text);
     FUZZ_CHECK(value.has_value(), "%s shows \"%s\", no number", nameOf(field).c_str(),
                text.c_str());
     return *value;

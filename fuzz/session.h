@@ -6,10 +6,13 @@
 // - no exception escapes it;
 // - a field it writes never shows "inf" or "nan" in any spelling unless the
 //   field already held that text; a number field it writes is empty or reads
-//   back (CDbl) as a finite number; a date field it writes is empty, a date
-//   within 01/01/100..12/31/9999, or refused text that the focus returns to;
+//   back as a number; a date field it writes is empty, a date within
+//   01/01/100..12/31/9999, or refused text that the focus returns to (both
+//   read as fuzz/reading.h reads them);
 // - the values the model keeps stay finite;
 // - Print changes nothing, and its report lays out;
+// - a handler that asks a question changes nothing before it is answered
+//   (as the script says, answersYes);
 // - the focus it asks for goes to a control the window has.
 // Each window's own rules are checked by the callback its target passes.
 //
@@ -38,7 +41,7 @@ namespace corvell::fuzz {
 // What a handler may write into a field.
 enum class Shows {
     Text,    // free text, or the operator's own text passed through
-    Number,  // empty, or a number CDbl reads back as finite
+    Number,  // empty, or a number as a whole
     Date,    // empty, a date on the calendar, or refused text the focus returns to
 };
 
@@ -126,7 +129,10 @@ struct Fired {
     int line = -1;  // the list line of a double click
     const Snapshot& before;
     const Snapshot& after;
+    // With a question, what the handler did once it was answered.
     Reaction reaction;
+    std::optional<std::string> asked;  // the question the handler asked
+    bool answeredYes = false;
     Lines printed;  // the plain lines of the report it printed, if it printed
 
     bool refused() const { return reaction.message.has_value(); }
@@ -145,9 +151,6 @@ void expectOnlyChanged(const Fired& f, std::initializer_list<ControlName> contro
 // Whether the handler was refused; a refused handler must have changed
 // nothing.
 bool refusedChangingNothing(const Fired& f);
-// Leaving a date field whose date the window keeps (as "BeginDate")
-// changes the field and, unless the date is refused, the kept date alone.
-void expectKeptDateLeft(const Fired& f, ControlName dateField);
 // Stops the run when one of the fields is not empty after the handler.
 void expectEmptied(const Fired& f, std::span<const ControlName> fields);
 inline void expectEmptied(const Fired& f, std::initializer_list<ControlName> fields) {
@@ -170,8 +173,9 @@ public:
     // The operator types: the text replaces the field's, then the field's
     // Change handler runs and is checked like any other.
     void type(ControlName field, std::string text);
-    // Fires the handler and checks it.
-    void fire(const Action& action, int line = -1);
+    // Fires the handler, answers its question if it asks one, and checks
+    // it; the model must change nothing before the question is answered.
+    void fire(const Action& action, int line = -1, bool answerYes = true);
     // Runs a whole script: each step types into one of the window's fields
     // or fires one of its actions (a list's double click on the line the
     // step's text names).
