@@ -34,9 +34,13 @@ std::optional<std::string> Ledger::askOverlap(int n, const LedgerEntry& entry) c
     }
     for (int i = 1; i <= count_; ++i) {
         const LedgerEntry& saved = this->entry(i);
+        // Consecutive periods end before the next begins: most entries are
+        // passed over without reading their beginning date.
+        if (i == n || *begin > saved.EndDateValue) {
+            continue;
+        }
         const std::optional<Date> savedBegin = CDate(saved.BeginText);
-        if (i == n || !savedBegin || *begin > saved.EndDateValue ||
-            *savedBegin > entry.EndDateValue) {
+        if (!savedBegin || *savedBegin > entry.EndDateValue) {
             continue;
         }
         return entry.BeginText + " - " + entry.EndText + " overlaps entry " + std::to_string(i) +
