@@ -223,6 +223,14 @@ private Q_SLOTS:
         }
         QCOMPARE(w.windowTitle(),
                  QString("CORVELL'S Compensation & Interest - smith.claim (read-only)[*]"));
+        // Not over the first copy's claim, chosen again in Save As.
+        second.dialogs.saveAs = path;
+        command(w, menu::mnuSaveClaim)->trigger();
+        QVERIFY2(second.dialogs.lastMessage().startsWith(
+                     "Could not save the claim as " + QDir::toNativeSeparators(path) +
+                     ": smith.claim is open in Corvell's Calculator by "),
+                 qPrintable(second.dialogs.lastMessage()));
+        QCOMPARE(contents(path), saved);
         second.dialogs.saveAs = dir.filePath("copy.claim");
         command(w, menu::mnuSaveClaim)->trigger();
         QCOMPARE(second.dialogs.proposedFiles.back(), dir.filePath("Untitled.claim"));
