@@ -12,16 +12,16 @@ NumberRead readField(const NumberField& field, std::string_view text) {
     if (!number) {
         return refuse(std::string(text) + " is not a valid number.");
     }
-    const std::string label(field.label);
+    const std::string_view label = field.label;
     switch (field.bounds) {
         case Bounds::NotNegative:
             if (*number < 0) {
-                return refuse(label + " cannot be negative.");
+                return refuse(std::string(label) + " cannot be negative.");
             }
             break;
         case Bounds::Percentage:
             if (*number < 0 || *number > 100) {
-                return refuse(label + " must be from 0 to 100.");
+                return refuse(std::string(label) + " must be from 0 to 100.");
             }
             break;
         case Bounds::CheckedByWindow:
