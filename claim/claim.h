@@ -4,14 +4,16 @@
 // here for the whole program run; the windows show and drive them.
 //
 // A claim file is JSON in UTF-8 (docs/claim-file.md): a format name, a
-// version, and each calculator window's field texts, disabled buttons, list
-// lines and kept values, the ledger included. Opening a file checks all of
-// it before anything changes.
+// version, and what the operator typed into each calculator window (the
+// ledger's entries included). Opening one runs the windows' own rules on
+// what was typed; the figures it holds are only compared with the new ones.
 
+#include <array>
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "commutation/commutationmodel.h"
 #include "interest/interestmodel.h"
@@ -24,11 +26,17 @@
 namespace corvell {
 
 inline constexpr std::string_view kClaimFormat = "corvells-calculator-claim";
-inline constexpr int kClaimVersion = 1;
+inline constexpr int kClaimVersion = 2;
 
 // The first line of what opening a file that is not a sound claim file says;
 // a line saying what was found wrong follows it.
 inline constexpr std::string_view kDamagedClaimFile = "The file is damaged or is not a claim file.";
+
+// A claim file as read, each calculator window's part in the order of
+// kCalculators.
+struct SavedClaim {
+    std::array<SavedWindow, std::size(kCalculators)> windows;
+};
 
 class Claim {
 public:
@@ -50,9 +58,9 @@ public:
 
     // The whole claim as its file holds it.
     nlohmann::json save() const;
-    // Every window as the saved claim had it. When the claim is not sound,
-    // nothing changes and the answer says what is wrong.
-    std::optional<std::string> load(const nlohmann::json& saved);
+    // Every window rebuilt from the saved claim; the figures that came out
+    // otherwise than they were saved, window by window.
+    FigureChanges open(const SavedClaim& saved);
     // Every window as when the program starts.
     void clear();
 
@@ -72,10 +80,14 @@ private:
     SubrogationModel subrogation_;
 };
 
-// The claim as the text of a claim file, and a claim file's text read into
-// the claim (nothing changes when it is not a sound claim file: the answer
-// says what is wrong).
+// The claim as the text of a claim file.
 std::string claimFileText(const Claim& claim);
-std::optional<std::string> readClaimFile(Claim& claim, std::string_view text);
+// A claim file's text read (an older version's brought up to date), or what
+// is wrong with it in the operator's words.
+std::variant<SavedClaim, std::string> readClaimFile(std::string_view text);
+// The same, opened into `claim` (nothing changes when the file is refused:
+// the answer says why). The changed figures go to `changes` when given.
+std::optional<std::string> openClaimFile(Claim& claim, std::string_view text,
+                                         FigureChanges* changes = nullptr);
 
 }  // namespace corvell

@@ -8,9 +8,7 @@
 #include "shell/datefield.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
-#include "shell/savedstate.h"
 #include "shell/values.h"
-#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -20,10 +18,8 @@ CommutationModel::CommutationModel()
     : BeginDateModel(WindowId::frmCommutation, {txtBeginningDate, txtCaseCaption, cmdCommCalculate,
                                                 cmdCommPrint, cmdCommClear}) {
     addNumberFields({kCommWeeksField, kCommAmountField});
-    addFields({txtComputedRate, txtComputedEndDate});
-    keepNumber("CommAmount", commAmount_);
-    keepNumber("CommRate", commRate_);
-    keepLog(log_, commutationRecords);
+    addResultFields({txtComputedRate, txtComputedEndDate});
+    showsLog(log_, &commutationWorksheet);
     on(cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
     on(cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
     on(cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });
@@ -105,18 +101,11 @@ Reaction CommutationModel::cmdCommPrint_Click() {
     return printOnce(kCommutationReportTitle, figures, &commutationReport);
 }
 
-void CommutationModel::keptLoaded(const StateReader& kept) {
-    // Both are absent until a calculation has run to its end.
-    if (commAmount_.has_value() != commRate_.has_value()) {
-        kept.fail("holds a commutation amount without its rate, or a rate without its amount");
-    }
-    // The amount and rate kept are those of the last Calculate that ran to its end.
-    const bool agrees = log_.record
-                            ? commAmount_ == log_.record->amount && commRate_ == log_.record->rate
-                            : !commRate_.has_value();
-    if (!agrees) {
-        kept["worksheet"].fail("disagrees with the amount and rate kept");
-    }
+void CommutationModel::forgetCalculations() {
+    BeginDateModel::forgetCalculations();
+    commAmount_.reset();
+    commRate_.reset();
+    log_ = {};
 }
 
 }  // namespace corvell

@@ -20,7 +20,7 @@ public:
     std::optional<double> CommRate() const { return commRate_; }
 
 private:
-    void keptLoaded(const StateReader& kept) override;
+    void forgetCalculations() override;
 
     Reaction cmdCommCalculate_Click();
     Reaction calculate();

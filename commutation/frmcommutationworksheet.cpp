@@ -1,12 +1,10 @@
 #include "commutation/frmcommutationworksheet.h"
 
 #include <cmath>
-#include <nlohmann/json.hpp>
 
 #include "commutation/commutationcalc.h"
 #include "commutation/frmcommutationcontrols.h"
 #include "shell/format.h"
-#include "shell/keptrecord.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -14,30 +12,6 @@ namespace corvell {
 using namespace frmcommutation;
 
 namespace {
-
-constexpr KeptMember<CommutationRecord> kKept[] = {
-    {"beginText", &CommutationRecord::beginText},   {"weeksText", &CommutationRecord::weeksText},
-    {"amountText", &CommutationRecord::amountText}, {"begin", &CommutationRecord::begin},
-    {"weeks", &CommutationRecord::weeks},           {"amount", &CommutationRecord::amount},
-};
-
-// The figures follow from the values as read, which follow from the texts.
-CommutationRecord loadCommutationRecord(const StateReader& saved) {
-    CommutationRecord r = loadKept(saved, kKept);
-    expectReadFromTexts(saved, CDate(r.beginText) == std::optional<Date>(r.begin) &&
-                                   fieldNumber(r.weeksText) == r.weeks &&
-                                   fieldNumber(r.amountText) == r.amount);
-    const std::optional<std::int16_t> days = commutationDays(r.weeks);
-    const std::optional<Date> end = days ? commutationEndDate(r.begin, *days) : std::nullopt;
-    const std::optional<double> rate = commutationRate(r.amount, r.weeks);
-    if (!end || !rate) {
-        saved.fail("holds figures no Calculate can work out");
-    }
-    r.days = *days;
-    r.end = *end;
-    r.rate = *rate;
-    return r;
-}
 
 Worksheet calculated(const CommutationRecord& r) {
     Worksheet sheet("Commutation");
@@ -65,6 +39,8 @@ Worksheet calculated(const CommutationRecord& r) {
     return sheet;
 }
 
+}  // namespace
+
 Worksheet commutationWorksheet(const CalculationLog<CommutationRecord>& log) {
     return loggedWorksheet(
         "Commutation: how the figures were calculated", log, calculated,
@@ -74,10 +50,5 @@ Worksheet commutationWorksheet(const CalculationLog<CommutationRecord>& log) {
         "A refused Calculate changes no figure, except that a missing amount leaves the end date "
         "it worked out from the weeks on show.");
 }
-
-}  // namespace
-
-const RecordFormat<CommutationRecord> commutationRecords{
-    &saveByTable<CommutationRecord, kKept>, &loadCommutationRecord, &commutationWorksheet};
 
 }  // namespace corvell

@@ -11,8 +11,6 @@
 
 namespace corvell {
 
-class StateReader;
-
 // What a Calculate that ran to its end read and worked out.
 struct CommutationRecord {
     std::string beginText;  // as typed
@@ -26,7 +24,7 @@ struct CommutationRecord {
     double rate = 0;
 };
 
-// Saved and read back member by member; the figures are worked out again.
-extern const RecordFormat<CommutationRecord> commutationRecords;
+// The worksheet of the window from its log.
+Worksheet commutationWorksheet(const CalculationLog<CommutationRecord>& log);
 
 }  // namespace corvell

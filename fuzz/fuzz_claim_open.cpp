@@ -1,6 +1,6 @@
 // Opening any bytes as a claim file: never a crash, and either the whole
-// claim is replaced by a sound one (which saves and opens again unchanged)
-// or nothing changes at all. The seeds are real claim files, so the fuzzer
+// claim is replaced by a sound one (which saves and opens again unchanged,
+// with no figure changed) or nothing changes at all. The seeds are real claim files, so the fuzzer
 // mostly tries files that are nearly right.
 
 #include <cstdint>
@@ -18,14 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     claim.model(WindowId::CalculationForm).setText(calculationform::txtCaseCaption, "before");
     const nlohmann::json before = claim.save();
     const std::string_view file(reinterpret_cast<const char*>(data), size);
-    if (readClaimFile(claim, file)) {
+    if (openClaimFile(claim, file)) {
         FUZZ_CHECK(claim.save() == before, "a refused file changed the claim");
         return 0;
     }
     const nlohmann::json opened = claim.save();
     Claim again;
-    FUZZ_CHECK(!readClaimFile(again, claimFileText(claim)),
+    FigureChanges changes;
+    FUZZ_CHECK(!openClaimFile(again, claimFileText(claim), &changes),
                "an opened claim does not save soundly");
+    FUZZ_CHECK(changes.empty(), "an opened claim opens again with changes: %s",
+               changes.front().c_str());
     FUZZ_CHECK(again.save() == opened, "an opened claim saves differently");
     return 0;
 }

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (step->op == '~') {
             reopened = std::make_unique<Claim>();
             const std::string file = claimFileText(original);
-            const std::optional<std::string> refused = readClaimFile(*reopened, file);
+            const std::optional<std::string> refused = openClaimFile(*reopened, file);
             FUZZ_CHECK(!refused, "a saved claim does not open: %s", refused->c_str());
             continue;
         }

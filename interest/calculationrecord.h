@@ -3,9 +3,7 @@
 // checks read and worked out: the field texts and the ledger position it
 // read, and the whole Calculation it made of them, down to the amounts of
 // the earlier entries whose balance bears interest. The window keeps one for
-// the figures it shows and one for each saved entry; a claim file keeps the
-// texts and the earlier entries' amounts, from which the same calculation
-// makes the very same figures again.
+// the figures it shows and one for each saved entry.
 
 #include <nlohmann/json_fwd.hpp>
 #include <string>
@@ -16,8 +14,6 @@
 #include "interest/ledgerentry.h"
 
 namespace corvell {
-
-class StateReader;
 
 struct CalculationRecord {
     CalculationInput input;
@@ -37,10 +33,5 @@ struct ShownField {
     std::string text;
 };
 std::vector<ShownField> shownFields(const Calculation& c);
-
-nlohmann::json saveCalculationRecord(const CalculationRecord& record);
-// StateError when the texts and amounts are not those of a calculation that
-// passed its checks.
-CalculationRecord loadCalculationRecord(const StateReader& saved);
 
 }  // namespace corvell

@@ -9,9 +9,7 @@
 #include "shell/format.h"
 #include "shell/ratefield.h"
 #include "shell/refusals.h"
-#include "shell/savedstate.h"
 #include "shell/values.h"
-#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -44,7 +42,7 @@ std::string money(double amount) {
 InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) {
     addFields(kTextInputFields);
     addNumberFields({kRateField, kWeeksField, kPaymentAmountField});
-    addFields(kResultFields);
+    addResultFields(kResultFields);
     addButton(cmdCalculate);
     addButton(cmdSave, false);
     addButton(cmdNextEntry, false);
@@ -64,7 +62,8 @@ InterestModel::InterestModel() : FormModel(WindowId::CalculationForm) {
     on(cmdClear, Event::Click, [this] { return cmdClear_Click(); });
     on(cmdPrint, Event::Click, [this] { return cmdPrint_Click(); });
     onLine(List1, Event::DblClick, [this](int line) { return List1_DblClick(line); });
-    keepLedger();
+    calculatesWith(cmdCalculate);
+    showsLog(log_, &calculationWorksheet);
 }
 
 // Leaving a date field completes digits typed as mmddyyyy or mmddyy, writes
@@ -329,11 +328,15 @@ Reaction InterestModel::List1_DblClick(int line) {
     // The worksheet explains the entry the fields now show.
     log_.clear();
     log_.record = entryRecords_[static_cast<std::size_t>(n - 1)];
+    recalledFigures_.clear();
+    for (ControlName name : kResultFields) {
+        recalledFigures_.emplace(std::string(name.name()), text(name));
+    }
     return {};
 }
 
 Reaction InterestModel::cmdClear_Click() {
-    beforeClear_ = saveState();
+    beforeClear_ = save();
     listLines(List1).clear();
     put(Label11, std::string(kPanelHeading));
     ledger_.ClearLedger();
@@ -368,8 +371,9 @@ Reaction InterestModel::undoClear() {
     if (!beforeClear_) {
         return {};
     }
-    const nlohmann::json saved = std::move(*beforeClear_);
-    loadState(StateReader(saved, "the ledger before Clear"));
+    const SavedWindow saved = std::move(*beforeClear_);
+    FigureChanges none;  // the same rules make the same figures
+    reopen(saved, none);
     return Reaction::focusOn(txtBeginningDate, Caret::AtStart);
 }
 
@@ -384,185 +388,177 @@ Reaction InterestModel::cmdPrint_Click() {
          }});
 }
 
-std::optional<Worksheet> InterestModel::worksheet() const {
-    return calculationWorksheet(log_);
-}
-
-std::optional<Worksheet> InterestModel::reportWorksheet() const {
+std::optional<Worksheet> InterestModel::ownReportWorksheet() const {
     return ledgerWorksheet(ledger_, entryRecords_, totals_);
 }
 
 // --- Claim files -------------------------------------------------------------
 
-// Everything the window keeps, in the order a claim file's values are taken
-// back: the ledger before the state and the records that are checked
-// against it.
-void InterestModel::keepLedger() {
-    keep(
-        "values", [this] { return saveValues(values_); },
-        [this](const StateReader& saved) { values_ = loadValues(saved); });
-    keep(
-        "figures", [this] { return saveFigures(figures_); },
-        [this](const StateReader& saved) { figures_ = loadFigures(saved); });
-    keep(
-        "calculated", [this] { return calculated_ ? saveEntry(*calculated_) : nlohmann::json(); },
-        [this](const StateReader& saved) {
-            calculated_.reset();
-            if (!saved.json().is_null()) {
-                calculated_ = loadEntry(saved);
+namespace {
+
+// An entry's inputs, by the field each was typed into.
+FieldTexts typedOf(const CalculationInput& in) {
+    return {{std::string(txtBeginningDate.name()), in.beginningDate},
+            {std::string(txtEndingDate.name()), in.endingDate},
+            {std::string(txtRate.name()), in.rate},
+            {std::string(txtWeeks.name()), in.weeks},
+            {std::string(txtPaymentDate.name()), in.paymentDate},
+            {std::string(txtPaymentAmount.name()), in.paymentAmount}};
+}
+
+CalculationInput inputOf(const FieldTexts& typed, int entry) {
+    const auto of = [&typed](ControlName field) { return textOf(typed, field.name()); };
+    return {of(txtBeginningDate), of(txtEndingDate),    of(txtRate), of(txtWeeks),
+            of(txtPaymentDate),   of(txtPaymentAmount), entry};
+}
+
+// An entry's figures as its calculation shows them, by their labels.
+FieldTexts figureTexts(const Calculation& c) {
+    FieldTexts shown;
+    for (ShownField& f : shownFields(c)) {
+        shown.emplace(std::string(f.label), std::move(f.text));
+    }
+    return shown;
+}
+
+// The figures of the recalled entry or of the last Calculate, as the fields show them.
+std::vector<std::string> resultFieldNames() {
+    std::vector<std::string> names;
+    for (ControlName field : kResultFields) {
+        names.emplace_back(field.name());
+    }
+    return names;
+}
+
+int whole(const SavedWindow& saved, std::string_view key, int least, int most) {
+    const double x = stateOf(saved.state, key, 0.0);
+    return x >= least && x <= most ? static_cast<int>(x) : least;
+}
+
+bool flag(const SavedWindow& saved, std::string_view key) {
+    return stateOf(saved.state, key, false);
+}
+
+std::string savedText(const SavedWindow& saved, std::string_view key) {
+    return stateOf(saved.state, key, std::string());
+}
+
+}  // namespace
+
+// The figures the fields show are those of the last Calculate (while the
+// entry it made may still be saved) or of the entry recalled, or none.
+SavedWindow InterestModel::save() const {
+    SavedWindow saved = FormModel::save();
+    const bool showsCalculation = log_.record && calculatedRecord_;
+    if (!showsCalculation) {
+        saved.calculation.reset();
+    }
+    if (log_.record && !calculatedRecord_) {
+        // The recalled entry's figures the operator has not typed over.
+        CalculationTexts& recalled = saved.calculation.emplace();
+        for (const auto& [name, figure] : recalledFigures_) {
+            if (textOf(saved.fields, name) == figure) {
+                recalled.figures.push_back(name);
             }
-        });
-    keep(
-        "lastBeginningDate", [this] { return nlohmann::json(lastBeginningDate_); },
-        [this](const StateReader& saved) { lastBeginningDate_ = saved.text(); });
-    keep(
-        "lastEndingDate", [this] { return nlohmann::json(lastEndingDate_); },
-        [this](const StateReader& saved) { lastEndingDate_ = saved.text(); });
-    keep(
-        "ledger", [this] { return saveEntries(); },
-        [this](const StateReader& saved) { loadEntries(saved); });
-    keep(
-        "state", [this] { return saveLedgerState(); },
-        [this](const StateReader& saved) { loadLedgerState(saved); });
-    keep(
-        "totals", [this] { return saveTotals(); },
-        [this](const StateReader& saved) { loadTotals(saved); });
-    keep(
-        "worksheet", [this] { return saveLog(log_, &saveCalculationRecord); },
-        [this](const StateReader& saved) {
-            log_ = loadLog(saved, &loadCalculationRecord, fieldNames());
-        });
-    keep(
-        "calculatedWorksheet",
-        [this] {
-            return calculatedRecord_ ? saveCalculationRecord(*calculatedRecord_) : nlohmann::json();
-        },
-        [this](const StateReader& saved) { loadCalculatedRecord(saved); });
-    keep(
-        "entryWorksheets", [this] { return saveEntryRecords(); },
-        [this](const StateReader& saved) { loadEntryRecords(saved); });
-}
-
-nlohmann::json InterestModel::saveEntries() const {
-    nlohmann::json entries = nlohmann::json::array();
-    for (int i = 1; i <= ledger_.EntryCount(); ++i) {
-        entries.push_back(saveEntry(ledger_.entry(i)));
+        }
     }
-    return entries;
-}
-
-void InterestModel::loadEntries(const StateReader& entries) {
-    if (entries.size() > static_cast<std::size_t>(kLedgerCapacity)) {
-        entries.fail("holds more than " + std::to_string(kLedgerCapacity) + " entries");
-    }
-    ledger_.ClearLedger();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        ledger_.grow();
-        ledger_.StoreEntry(ledger_.EntryCount(), loadEntry(entries[i]));
-    }
-}
-
-nlohmann::json InterestModel::saveLedgerState() const {
-    return {{"CurrentEntry", state_.CurrentEntry},
-            {"NewEntryPending", state_.NewEntryPending},
-            {"EntryCalculated", state_.EntryCalculated},
-            {"EntrySaved", state_.EntrySaved}};
-}
-
-void InterestModel::loadLedgerState(const StateReader& state) {
-    state.expectMembers({"CurrentEntry", "NewEntryPending", "EntryCalculated", "EntrySaved"});
-    const int count = ledger_.EntryCount();
-    state_.CurrentEntry =
-        static_cast<int>(state["CurrentEntry"].whole(0, std::min(count + 1, kLedgerCapacity)));
-    state_.NewEntryPending = state["NewEntryPending"].flag();
-    state_.EntryCalculated = state["EntryCalculated"].flag();
-    state_.EntrySaved = state["EntrySaved"].flag();
-    // No entry chosen only with an empty ledger; a new entry is pending
-    // exactly when the entry chosen is the one after the last.
-    const bool consistent = state_.CurrentEntry == 0
-                                ? count == 0
-                                : (state_.CurrentEntry == count + 1) == state_.NewEntryPending;
-    if (!consistent) {
-        state.fail("disagrees with the ledger's " + std::to_string(count) + " entries");
-    }
-}
-
-nlohmann::json InterestModel::saveTotals() const {
-    return {{"PaymentsTotal", totals_.PaymentsTotal}, {"AccruedTotal", totals_.AccruedTotal},
-            {"SimpleTotal", totals_.SimpleTotal},     {"CompTotal", totals_.CompTotal},
-            {"AmountTotal", totals_.AmountTotal},     {"NetTotal", totals_.NetTotal}};
-}
-
-void InterestModel::loadTotals(const StateReader& totals) {
-    totals.expectMembers(
-        {"PaymentsTotal", "AccruedTotal", "SimpleTotal", "CompTotal", "AmountTotal", "NetTotal"});
-    totals_.PaymentsTotal = totals["PaymentsTotal"].number();
-    totals_.AccruedTotal = totals["AccruedTotal"].number();
-    totals_.SimpleTotal = totals["SimpleTotal"].number();
-    totals_.CompTotal = totals["CompTotal"].number();
-    totals_.AmountTotal = totals["AmountTotal"].number();
-    totals_.NetTotal = totals["NetTotal"].number();
-}
-
-// The entry the next Save writes is what its Calculate made.
-void InterestModel::loadCalculatedRecord(const StateReader& calculated) {
-    calculatedRecord_.reset();
-    if (!calculated.json().is_null()) {
-        calculatedRecord_ = loadCalculationRecord(calculated);
-    }
-    const bool agrees = calculatedRecord_
-                            ? calculated_ && entryOf(calculatedRecord_->result) == *calculated_
-                            : !calculated_;
-    if (!agrees) {
-        calculated.fail("disagrees with the calculated entry");
-    }
-}
-
-nlohmann::json InterestModel::saveEntryRecords() const {
-    nlohmann::json records = nlohmann::json::array();
+    saved.state = {{"CurrentEntry", double(state_.CurrentEntry)},
+                   {"NewEntryPending", state_.NewEntryPending},
+                   {"EntryCalculated", state_.EntryCalculated},
+                   {"EntrySaved", state_.EntrySaved},
+                   {"Shows", std::string(showsCalculation ? "calculation"
+                                         : log_.record    ? "entry"
+                                                          : "")},
+                   {"lastBeginningDate", lastBeginningDate_},
+                   {"lastEndingDate", lastEndingDate_}};
     for (const CalculationRecord& record : entryRecords_) {
-        records.push_back(saveCalculationRecord(record));
+        saved.ledger.push_back({typedOf(record.input), figureTexts(record.result)});
     }
-    return records;
+    return saved;
 }
 
-// Each saved entry is what its Calculate made.
-void InterestModel::loadEntryRecords(const StateReader& records) {
-    if (records.size() != static_cast<std::size_t>(ledger_.EntryCount())) {
-        records.fail("does not hold one calculation per ledger entry");
-    }
-    entryRecords_.clear();
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        CalculationRecord record = loadCalculationRecord(records[i]);
-        if (entryOf(record.result) != ledger_.entry(static_cast<int>(i) + 1)) {
-            records[i].fail("disagrees with its ledger entry");
-        }
-        entryRecords_.push_back(std::move(record));
-    }
-}
-
-// The panel and the totals follow from the entries (a Clear empties the
-// panel and leaves the totals of the last Save until the next one).
-void InterestModel::keptLoaded(const StateReader& kept) {
-    beforeClear_.reset();
-    const std::vector<std::string> panel = lines(List1);
-    if (ledger_.EntryCount() == 0) {
-        if (!panel.empty()) {
-            kept.fail("has panel lines but no ledger entries");
-        }
-        put(Label11, std::string(kPanelHeading));
-        panel_.reset(ledger_);
-        return;
-    }
-    const LedgerTotals saved = totals_;
+void InterestModel::forgetCalculations() {
+    ledger_.ClearLedger();
     panel_.reset(ledger_);
-    rebuildPanel();
-    if (totals_ != saved) {
-        kept["totals"].fail("disagree with the ledger entries");
+    values_ = {};
+    figures_ = {};
+    calculated_.reset();
+    lastBeginningDate_.clear();
+    lastEndingDate_.clear();
+    state_ = {};
+    totals_ = {};
+    beforeClear_.reset();
+    log_ = {};
+    calculatedRecord_.reset();
+    entryRecords_.clear();
+    recalledFigures_.clear();
+}
+
+// Each entry is calculated again in order, against the entries before it,
+// as its Save calculated it; an entry the rules refuse now is left out.
+void InterestModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
+    const std::string where = windowName(id());
+    for (std::size_t i = 0; i < saved.ledger.size() && ledger_.EntryCount() < kLedgerCapacity;
+         ++i) {
+        const SavedEntry& entry = saved.ledger[i];
+        const std::string entryWhere = where + ", entry " + std::to_string(i + 1);
+        const int n = ledger_.EntryCount() + 1;
+        const CalculationInput input = inputOf(entry.typed, n);
+        CalculationOutcome outcome = calculate(input, ledger_);
+        if (const auto* refusal = std::get_if<CalculationRefusal>(&outcome)) {
+            changes.push_back(
+                entryWhere + " (" + input.beginningDate + " - " + input.endingDate +
+                ") is refused now and is left out of the ledger: " + refusal->message);
+            continue;
+        }
+        Calculation& c = std::get<Calculation>(outcome);
+        for (const auto& [label, now] : figureTexts(c)) {
+            if (const auto was = entry.shown.find(label);
+                was != entry.shown.end() && was->second != now) {
+                changes.push_back(changeLine(entryWhere + ", " + label, was->second, now));
+            }
+        }
+        ledger_.grow();
+        ledger_.StoreEntry(n, entryOf(c));
+        entryRecords_.push_back({input, std::move(c)});
     }
-    if (lines(List1) != panel) {
-        kept.fail("has panel lines that disagree with its ledger entries");
+    const int count = ledger_.EntryCount();
+    panel_.reset(ledger_);
+    if (count > 0) {
+        rebuildPanel();
     }
+    // The entry being worked on is one of the ledger's, or the one after it.
+    state_.CurrentEntry =
+        count == 0 ? 0 : whole(saved, "CurrentEntry", 1, std::min(count + 1, kLedgerCapacity));
+    state_.NewEntryPending =
+        count == 0 ? flag(saved, "NewEntryPending") : state_.CurrentEntry == count + 1;
+
+    const std::string shows = savedText(saved, "Shows");
+    bool calculatedAgain = false;
+    if (shows == "calculation" && saved.calculation) {
+        const std::optional<std::string> refusal = calculateAgain(saved.calculation->typed);
+        calculatedAgain = !refusal;
+        if (refusal) {
+            changes.push_back(where + ": its last Calculate is refused now (" + *refusal +
+                              "); its figures are left out.");
+        }
+    }
+    std::vector<std::string> figures;
+    if (shows == "calculation" && saved.calculation) {
+        figures = saved.calculation->figures;
+    } else if (shows == "entry" && state_.CurrentEntry >= 1 && state_.CurrentEntry <= count) {
+        (void)List1_DblClick(state_.CurrentEntry - 1);
+        figures = saved.calculation ? saved.calculation->figures : resultFieldNames();
+        calculatedAgain = true;
+    }
+    restoreFields(
+        saved.fields,
+        saved.calculation && shows == "calculation" ? saved.calculation->typed : FieldTexts{},
+        figures, calculatedAgain, where, changes);
+    state_.EntryCalculated = flag(saved, "EntryCalculated");
+    state_.EntrySaved = flag(saved, "EntrySaved");
+    lastBeginningDate_ = savedText(saved, "lastBeginningDate");
+    lastEndingDate_ = savedText(saved, "lastEndingDate");
 }
 
 }  // namespace corvell

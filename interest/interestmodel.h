@@ -6,7 +6,6 @@
 // replaced by the next Save. The ledger and everything about the current
 // entry belong to this window alone.
 
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
@@ -40,8 +39,12 @@ public:
     // The worksheet of the figures the fields show: the last Calculate, or
     // the entry recalled. The printed ledger goes with the worksheet of every
     // saved entry and of the totals.
-    std::optional<Worksheet> worksheet() const override;
-    std::optional<Worksheet> reportWorksheet() const override;
+    std::optional<Worksheet> ownReportWorksheet() const override;
+
+    // The ledger as a claim file keeps it: each entry's inputs, the entry
+    // being worked on and the last Calculate; opening it calculates every
+    // entry again, in order.
+    SavedWindow save() const override;
 
 private:
     Reaction txtBeginningDate_LostFocus();
@@ -58,17 +61,8 @@ private:
     Reaction cmdClear_Click();
     Reaction cmdPrint_Click();
 
-    void keepLedger();
-    nlohmann::json saveEntries() const;
-    void loadEntries(const StateReader& entries);
-    nlohmann::json saveLedgerState() const;
-    void loadLedgerState(const StateReader& state);
-    nlohmann::json saveTotals() const;
-    void loadTotals(const StateReader& totals);
-    void loadCalculatedRecord(const StateReader& calculated);
-    nlohmann::json saveEntryRecords() const;
-    void loadEntryRecords(const StateReader& records);
-    void keptLoaded(const StateReader& kept) override;
+    void forgetCalculations() override;
+    void rebuild(const SavedWindow& saved, FigureChanges& changes) override;
 
     Reaction leaveDateField(ControlName control, Date& stored, std::string& lastText);
     // Writes a date field as the program does, so that leaving it unchanged
@@ -92,12 +86,14 @@ private:
     LedgerState state_;
     LedgerTotals totals_;
     PanelLines panel_;  // the entries' panel lines, kept up to date by each Save
-    std::optional<nlohmann::json> beforeClear_;
+    std::optional<SavedWindow> beforeClear_;
     // What the figures in the fields were calculated from, what `calculated_`
     // was, and what each saved entry was.
     CalculationLog<CalculationRecord> log_;
     std::optional<CalculationRecord> calculatedRecord_;
     std::vector<CalculationRecord> entryRecords_;
+    // The figures the last recall wrote into the fields, by field.
+    FieldTexts recalledFigures_;
 };
 
 }  // namespace corvell

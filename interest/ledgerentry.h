@@ -57,16 +57,4 @@ struct LedgerEntry {
 // The entry a Save writes for the current figures.
 LedgerEntry makeLedgerEntry(const CalculationValues& values, const EntryFigures& figures);
 
-class StateReader;
-
-// The current entry's figures as a claim file holds them, and read back.
-nlohmann::json saveFigures(const EntryFigures& figures);
-EntryFigures loadFigures(const StateReader& saved);
-
-// An entry as a claim file holds it: the values and figures a Save made it
-// from (everything it shows follows from them), and read back. Saving an
-// entry that makeLedgerEntry could not have made is a fault: std::logic_error.
-nlohmann::json saveEntry(const LedgerEntry& entry);
-LedgerEntry loadEntry(const StateReader& saved);
-
 }  // namespace corvell

@@ -10,8 +10,6 @@
 
 namespace corvell {
 
-class StateReader;
-
 // What a Calculate that passed its checks read and worked out.
 struct PensionRecord {
     std::string pensionText;  // as typed

@@ -5,14 +5,11 @@
 #include "offsets/frmoffsetcontrols.h"
 #include "offsets/lumpsumoffset.h"
 #include "offsets/offsetfields.h"
-#include "offsets/offsetrecords.h"
 #include "offsets/offsetreports.h"
 #include "shell/datefield.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
-#include "shell/savedstate.h"
 #include "shell/values.h"
-#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -28,8 +25,8 @@ LumpSumModel::LumpSumModel()
     : BeginDateModel(WindowId::frmOffset, {txtBeginningDate, txtCaseCaption, cmdCommCalculate,
                                            cmdCommPrint, cmdCommClear}) {
     addNumberFields({kRateField, kNetOffsetAmountField});
-    addFields({txtComputedEndDate, txtComputedWeeks, txtComputedDays, txtRemainder});
-    keepLog(log_, lumpSumRecords);
+    addResultFields({txtComputedEndDate, txtComputedWeeks, txtComputedDays, txtRemainder});
+    showsLog(log_, &lumpSumWorksheet);
     on(cmdCommCalculate, Event::Click, [this] { return cmdCommCalculate_Click(); });
     on(cmdCommClear, Event::Click, [this] { return cmdCommClear_Click(); });
     on(cmdCommPrint, Event::Click, [this] { return cmdCommPrint_Click(); });

@@ -19,6 +19,10 @@ private:
     Reaction calculate();
     Reaction cmdCommClear_Click();
     Reaction cmdCommPrint_Click();
+    void forgetCalculations() override {
+        BeginDateModel::forgetCalculations();
+        log_ = {};
+    }
 
     CalculationLog<LumpSumRecord> log_;
 };

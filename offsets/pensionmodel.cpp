@@ -1,19 +1,14 @@
 #include "offsets/pensionmodel.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cmath>
 
 #include "offsets/frmpensioncontrols.h"
 #include "offsets/offsetfields.h"
-#include "offsets/offsetrecords.h"
 #include "offsets/offsetreports.h"
 #include "offsets/weeklyrateoffset.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
-#include "shell/savedstate.h"
 #include "shell/values.h"
-#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -23,9 +18,8 @@ PensionModel::PensionModel()
     : RateOffsetModel(WindowId::FrmPension,
                       {kRateField, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
     addNumberFields({kMonthlyPensionField, kEmployerPercentField});
-    addFields({txtNewWeeklyRate});
-    keepNumber("NewWeeklyRate", newWeeklyRate_);
-    keepLog(log_, pensionRecords);
+    addResultFields({txtNewWeeklyRate});
+    showsLog(log_, &pensionWorksheet);
     on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
     on(cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
     on(cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });
@@ -82,11 +76,9 @@ Reaction PensionModel::cmdSSPrint_Click() {
                      &pensionReport);
 }
 
-// The rate kept is that of the last Calculate that passed its checks.
-void PensionModel::keptLoaded(const StateReader& kept) {
-    if (log_.record && log_.record->offset.newRate != newWeeklyRate_) {
-        kept["worksheet"].fail("disagrees with the new weekly rate kept");
-    }
+void PensionModel::forgetCalculations() {
+    newWeeklyRate_ = 0;
+    log_ = {};
 }
 
 }  // namespace corvell

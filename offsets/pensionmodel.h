@@ -17,7 +17,7 @@ public:
     double newWeeklyRate() const { return newWeeklyRate_; }
 
 private:
-    void keptLoaded(const StateReader& kept) override;
+    void forgetCalculations() override;
 
     Reaction cmdSSCalculate_Click();
     Reaction calculate();

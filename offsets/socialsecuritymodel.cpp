@@ -4,14 +4,11 @@
 
 #include "offsets/frmsocialsecuritycontrols.h"
 #include "offsets/offsetfields.h"
-#include "offsets/offsetrecords.h"
 #include "offsets/offsetreports.h"
 #include "offsets/weeklyrateoffset.h"
 #include "shell/format.h"
 #include "shell/refusals.h"
-#include "shell/savedstate.h"
 #include "shell/values.h"
-#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -21,8 +18,8 @@ SocialSecurityModel::SocialSecurityModel()
     : RateOffsetModel(WindowId::frmSocialSecurity,
                       {kRateField, txtCaseCaption, cmdSSCalculate, cmdSSPrint, cmdSSClear}) {
     addNumberFields({kSocialSecurityField});
-    addFields({txtNewRate});
-    keepLog(log_, socialSecurityRecords);
+    addResultFields({txtNewRate});
+    showsLog(log_, &socialSecurityWorksheet);
     on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
     on(cmdSSClear, Event::Click, [this] { return cmdSSClear_Click(); });
     on(cmdSSPrint, Event::Click, [this] { return cmdSSPrint_Click(); });

@@ -18,6 +18,7 @@ private:
     Reaction calculate();
     Reaction cmdSSClear_Click();
     Reaction cmdSSPrint_Click();
+    void forgetCalculations() override { log_ = {}; }
 
     CalculationLog<SocialSecurityRecord> log_;
 };

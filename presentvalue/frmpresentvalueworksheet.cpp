@@ -2,12 +2,10 @@
 
 #include <cmath>
 #include <limits>
-#include <nlohmann/json.hpp>
 
 #include "presentvalue/frmpresentvaluecontrols.h"
 #include "presentvalue/lifeexpectancy.h"
 #include "shell/format.h"
-#include "shell/savedstate.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -15,93 +13,6 @@ namespace corvell {
 using namespace frmpresentvalue;
 
 namespace {
-
-nlohmann::json savePresentValueRecord(const PresentValueRecord& r) {
-    nlohmann::json life = nullptr;
-    if (r.life) {
-        life = {{"age", r.life->age},
-                {"ageKey", r.life->ageKey},
-                {"male", r.life->male},
-                {"years", r.life->years},
-                {"weeks", r.life->weeks}};
-    }
-    return {{"fromText", r.fromText},
-            {"toText", r.toText},
-            {"weeksText", r.weeksText},
-            {"ageText", r.ageText},
-            {"genderText", r.genderText},
-            {"rateText", r.rateText},
-            {"interestText", r.interestText},
-            {"from", dateJson(r.from)},
-            {"to", r.to ? dateJson(*r.to) : nlohmann::json()},
-            {"life", life},
-            {"weeksRead", r.weeksRead},
-            {"days", r.days},
-            {"toDate", dateJson(r.toDate)},
-            {"Weeks", r.Weeks},
-            {"rateGiven", r.rateGiven},
-            {"CompRate", r.CompRate},
-            {"TotalComp", r.TotalComp},
-            {"interestRead", r.interestRead},
-            {"interest", r.interest},
-            {"DiscountRate", r.DiscountRate}};
-}
-
-// The values read and worked out are kept as they were; the life
-// expectancy must be the table's and the present value the sum of the
-// weeks at the discount rate.
-PresentValueRecord loadPresentValueRecord(const StateReader& saved) {
-    saved.expectMembers({"fromText",  "toText",       "weeksText",    "ageText",  "genderText",
-                         "rateText",  "interestText", "from",         "to",       "life",
-                         "weeksRead", "days",         "toDate",       "Weeks",    "rateGiven",
-                         "CompRate",  "TotalComp",    "interestRead", "interest", "DiscountRate"});
-    PresentValueRecord r;
-    r.fromText = saved["fromText"].text();
-    r.toText = saved["toText"].text();
-    r.weeksText = saved["weeksText"].text();
-    r.ageText = saved["ageText"].text();
-    r.genderText = saved["genderText"].text();
-    r.rateText = saved["rateText"].text();
-    r.interestText = saved["interestText"].text();
-    r.from = saved["from"].date();
-    if (!saved["to"].json().is_null()) {
-        r.to = saved["to"].date();
-    }
-    const StateReader life = saved["life"];
-    if (!life.json().is_null()) {
-        life.expectMembers({"age", "ageKey", "male", "years", "weeks"});
-        PresentValueRecord::Life l;
-        l.age = life["age"].number();
-        l.ageKey = static_cast<int>(life["ageKey"].whole(kFirstTableAge, kLastTableAge));
-        l.male = life["male"].flag();
-        l.years = life["years"].number();
-        l.weeks = life["weeks"].number();
-        if (l.years != lifeExpectancy(l.male ? Gender::Male : Gender::Female, l.ageKey) ||
-            l.weeks != weeksOfLife(l.years)) {
-            life.fail("is not the life expectancy table's");
-        }
-        r.life = l;
-    }
-    r.weeksRead = saved["weeksRead"].text();
-    r.days = static_cast<std::int16_t>(saved["days"].whole(
-        std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
-    r.toDate = saved["toDate"].date();
-    r.Weeks = saved["Weeks"].number();
-    r.rateGiven = saved["rateGiven"].flag();
-    r.CompRate = saved["CompRate"].number();
-    r.TotalComp = saved["TotalComp"].number();
-    r.interestRead = saved["interestRead"].text();
-    r.interest = saved["interest"].number();
-    r.DiscountRate = saved["DiscountRate"].number();
-    const std::optional<DiscountedSum> discount =
-        discountRateInRange(r.DiscountRate) ? discountWeeks(r.CompRate, r.Weeks, r.DiscountRate)
-                                            : std::nullopt;
-    if (!discount) {
-        saved["DiscountRate"].fail("cannot discount the weeks");
-    }
-    r.discount = *discount;
-    return r;
-}
 
 void inputs(Worksheet& sheet, const PresentValueRecord& r) {
     sheet.heading(std::string(kInputsHeading));
@@ -246,6 +157,8 @@ Worksheet calculated(const PresentValueRecord& r) {
     return sheet;
 }
 
+}  // namespace
+
 Worksheet presentValueWorksheet(const CalculationLog<PresentValueRecord>& log) {
     return loggedWorksheet(
         "Present Value: how the figures were calculated", log, calculated,
@@ -259,10 +172,5 @@ Worksheet presentValueWorksheet(const CalculationLog<PresentValueRecord>& log) {
         "What the Calculate had worked out before the check that refused it (the Weeks, the To "
         "Date, the Total Comp) stays on show; the Present Value is that of the Calculate before.");
 }
-
-}  // namespace
-
-const RecordFormat<PresentValueRecord> presentValueRecords{
-    &savePresentValueRecord, &loadPresentValueRecord, &presentValueWorksheet};
 
 }  // namespace corvell

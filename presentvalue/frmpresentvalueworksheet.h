@@ -13,8 +13,6 @@
 
 namespace corvell {
 
-class StateReader;
-
 // What a Calculate that passed its checks read and worked out.
 struct PresentValueRecord {
     // The fields as typed when Calculate was pressed.
@@ -56,7 +54,7 @@ struct PresentValueRecord {
     DiscountedSum discount;
 };
 
-// Saved and read back member by member; the figures are worked out again.
-extern const RecordFormat<PresentValueRecord> presentValueRecords;
+// The worksheet of the window from its log.
+Worksheet presentValueWorksheet(const CalculationLog<PresentValueRecord>& log);
 
 }  // namespace corvell

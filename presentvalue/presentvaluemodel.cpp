@@ -1,7 +1,5 @@
 #include "presentvalue/presentvaluemodel.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cmath>
 
 #include "presentvalue/frmpresentvaluecontrols.h"
@@ -13,9 +11,7 @@
 #include "shell/format.h"
 #include "shell/ratefield.h"
 #include "shell/refusals.h"
-#include "shell/savedstate.h"
 #include "shell/values.h"
-#include "shell/worksheetstate.h"
 
 namespace corvell {
 
@@ -32,8 +28,7 @@ constexpr ControlName kClearedFields[] = {
     txtFromDate, txtToDate,    txtWeeks,        txtAge,         txtGender,
     txtRate,     txtTotalComp, txtPresentValue, txtCaseCaption,
 };
-constexpr ControlName kTextFields[] = {txtFromDate,  txtToDate,       txtGender,
-                                       txtTotalComp, txtPresentValue, txtCaseCaption};
+constexpr ControlName kTextFields[] = {txtFromDate, txtToDate, txtGender, txtCaseCaption};
 
 // Moving on to the rate leaves the caret at the start of what is there.
 Reaction moveToRate() {
@@ -44,15 +39,11 @@ Reaction moveToRate() {
 
 PresentValueModel::PresentValueModel() : FormModel(WindowId::frmPresentValue) {
     addFields(kTextFields);
+    addResultFields({txtTotalComp, txtPresentValue});
     addNumberFields({kWeeksField, kAgeField, kRateField, kInterestRateField});
-    setText(txtInterestRate, kDefaultInterestRate);
+    startWith(txtInterestRate, kDefaultInterestRate);
     addCalculatorButtons(cmdPVCalculate, cmdPVPrint, cmdPVClear);
-    keep(
-        "values", [this] { return saveValues(values_); },
-        [this](const StateReader& saved) { values_ = loadValues(saved); });
-    keepNumber("DiscountRate", discountRate_);
-    keepNumber("PresentValue", presentValue_);
-    keepLog(log_, presentValueRecords);
+    showsLog(log_, &presentValueWorksheet);
 
     on(cmdPVCalculate, Event::Click, [this] { return cmdPVCalculate_Click(); });
     on(cmdPVClear, Event::Click, [this] { return cmdPVClear_Click(); });
@@ -318,15 +309,23 @@ Reaction PresentValueModel::cmdPVPrint_Click() {
         &presentValueReport);
 }
 
-// The discount rate and the present value kept are those of the last
-// Calculate that passed its checks.
-void PresentValueModel::keptLoaded(const StateReader& kept) {
-    const bool agrees = log_.record ? log_.record->DiscountRate == discountRate_ &&
-                                          log_.record->discount.sum == presentValue_
-                                    : discountRate_ == 0 && presentValue_ == 0;
-    if (!agrees) {
-        kept["worksheet"].fail("disagrees with the discount rate and present value kept");
-    }
+SavedWindow PresentValueModel::save() const {
+    SavedWindow saved = FormModel::save();
+    saved.state = {{"CompRate", values_.CompRate}, {"TotalComp", values_.TotalComp}};
+    return saved;
+}
+
+void PresentValueModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
+    values_.CompRate = stateOf(saved.state, "CompRate", 0.0);
+    values_.TotalComp = stateOf(saved.state, "TotalComp", 0.0);
+    FormModel::rebuild(saved, changes);
+}
+
+void PresentValueModel::forgetCalculations() {
+    values_ = {};
+    discountRate_ = 0;
+    presentValue_ = 0;
+    log_ = {};
 }
 
 }  // namespace corvell

@@ -24,8 +24,13 @@ public:
     double discountRate() const { return discountRate_; }
     double presentValue() const { return presentValue_; }
 
+    // A Calculate without a Comp Rate goes on with the rate and total of the
+    // one before: a claim file keeps them.
+    SavedWindow save() const override;
+
 private:
-    void keptLoaded(const StateReader& kept) override;
+    void forgetCalculations() override;
+    void rebuild(const SavedWindow& saved, FigureChanges& changes) override;
 
     Reaction cmdPVCalculate_Click();
     Reaction calculate(PresentValueRecord& record);

@@ -1,9 +1,6 @@
 #include "shared/begindatemodel.h"
 
-#include <nlohmann/json.hpp>
-
 #include "shell/datefield.h"
-#include "shell/savedstate.h"
 
 namespace corvell {
 
@@ -11,11 +8,16 @@ BeginDateModel::BeginDateModel(WindowId id, const BeginDateControls& c)
     : FormModel(id), beginningDate_(c.txtBeginningDate) {
     addFields({c.txtBeginningDate, c.txtCaseCaption});
     addCalculatorButtons(c.cmdCommCalculate, c.cmdCommPrint, c.cmdCommClear);
-    keep(
-        "values", [this] { return saveValues(values_); },
-        [this](const StateReader& saved) { values_ = loadValues(saved); });
 
     on(c.txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
+}
+
+void BeginDateModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
+    FormModel::rebuild(saved, changes);
+    if (!text(beginningDate_).empty()) {
+        std::string typed = text(beginningDate_);  // as typed: the field itself is not rewritten
+        (void)leaveKeptDate(typed, values_.BeginDate, beginningDate_);
+    }
 }
 
 Reaction BeginDateModel::txtBeginningDate_LostFocus() {

@@ -27,6 +27,10 @@ protected:
 
     CalculationValues values_;
 
+    void forgetCalculations() override { values_ = {}; }
+    // The beginning date is kept as the operator left the field.
+    void rebuild(const SavedWindow& saved, FigureChanges& changes) override;
+
 private:
     Reaction txtBeginningDate_LostFocus();
 

@@ -5,7 +5,6 @@
 // one window never reach another window's ledger, calculation or report.
 
 #include <cstdint>
-#include <nlohmann/json_fwd.hpp>
 
 #include "shell/dates.h"
 
@@ -20,11 +19,5 @@ struct CalculationValues {
     double CompRate = 0;
     double TotalComp = 0;
 };
-
-class StateReader;
-
-// As a claim file holds them, and read back (StateError names what is wrong).
-nlohmann::json saveValues(const CalculationValues& values);
-CalculationValues loadValues(const StateReader& saved);
 
 }  // namespace corvell

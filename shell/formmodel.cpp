@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "shell/savedstate.h"
-
 namespace corvell {
 namespace {
 
@@ -65,15 +63,31 @@ const std::vector<std::string>& FormModel::lines(ControlName name) const {
     return control(name).lines;
 }
 
-std::optional<Worksheet> FormModel::worksheet() const {
-    if (!worksheet_) {
-        return std::nullopt;
+namespace {
+
+// The figures opening the claim changed, as the first lines of a worksheet.
+std::optional<Worksheet> headedByChanges(std::optional<Worksheet> sheet,
+                                         const FigureChanges& changes) {
+    if (!sheet || changes.empty()) {
+        return sheet;
     }
-    return worksheet_();
+    Worksheet headed(sheet->title());
+    headed.heading(std::string(kChangedOnOpeningHeading));
+    for (const std::string& change : changes) {
+        headed.text(change);
+    }
+    headed.extend(*sheet);
+    return headed;
+}
+
+}  // namespace
+
+std::optional<Worksheet> FormModel::worksheet() const {
+    return headedByChanges(ownWorksheet(), changes_);
 }
 
 std::optional<Worksheet> FormModel::reportWorksheet() const {
-    return worksheet();
+    return headedByChanges(ownReportWorksheet(), changes_);
 }
 
 bool FormModel::handles(ControlName name, Event event) const {
@@ -88,7 +102,22 @@ Reaction FormModel::fire(ControlName name, Event event, int line) {
     // Copy the handler: it may register nothing, but must survive any
     // re-entry through assign().
     const auto handler = it->second;
+    const bool calculates = calculateButton_ && name == *calculateButton_ && event == Event::Click;
+    std::optional<LastCalculation> calculation;
+    std::vector<ControlName> written;
+    if (calculates) {
+        calculation.emplace().typed = fieldTexts();
+        written_ = &written;
+    }
+    const unsigned passes = passes_ ? passes_() : 0;
     Reaction reaction = handler(line);
+    written_ = nullptr;
+    if (calculates && passes_ && passes_() != passes) {
+        for (ControlName field : written) {
+            calculation->written.insert_or_assign(std::string(field.name()), text(field));
+        }
+        lastCalculation_ = std::move(calculation);
+    }
     if (reaction.focus && !hasControl(reaction.focus->control)) {
         throw std::logic_error(std::string(name.name()) + eventName(event) + " on " +
                                std::string(windowClassName(id_)) + " focuses " +
@@ -102,24 +131,36 @@ Reaction FormModel::fire(ControlName name, Event event, int line) {
 }
 
 void FormModel::addField(ControlName name, std::string initial) {
-    add(name, Control{Control::Kind::Field, std::move(initial), true, {}});
+    add(name, Control{Control::Kind::Field, initial, true, {}, initial, true});
 }
 
 void FormModel::addButton(ControlName name, bool enabled) {
-    add(name, Control{Control::Kind::Button, {}, enabled, {}});
+    add(name, Control{Control::Kind::Button, {}, enabled, {}, {}, enabled});
 }
 
 void FormModel::addList(ControlName name) {
-    add(name, Control{Control::Kind::List, {}, true, {}});
+    add(name, Control{Control::Kind::List, {}, true, {}, {}, true});
 }
 
 void FormModel::addLabel(ControlName name, std::string text) {
-    add(name, Control{Control::Kind::Label, std::move(text), true, {}});
+    add(name, Control{Control::Kind::Label, text, true, {}, text, true});
+}
+
+void FormModel::startWith(ControlName name, std::string text) {
+    Control& c = control(name);
+    c.text = text;
+    c.initialText = std::move(text);
 }
 
 void FormModel::addFields(std::span<const ControlName> names) {
     for (ControlName name : names) {
         addField(name);
+    }
+}
+
+void FormModel::addResultFields(std::span<const ControlName> names) {
+    for (ControlName name : names) {
+        add(name, Control{Control::Kind::Field, {}, true, {}, {}, true, true});
     }
 }
 
@@ -135,6 +176,7 @@ NumberRead FormModel::number(const NumberField& field) const {
 }
 
 void FormModel::addCalculatorButtons(ControlName calculate, ControlName print, ControlName clear) {
+    calculateButton_ = calculate;
     addButton(calculate);
     addButton(print);
     addButton(clear);
@@ -159,6 +201,9 @@ void FormModel::onLine(ControlName name, Event event, std::function<Reaction(int
 }
 
 std::string& FormModel::field(ControlName name) {
+    if (written_) {
+        written_->push_back(name);
+    }
     return control(name).text;
 }
 
@@ -206,118 +251,132 @@ void FormModel::add(ControlName name, Control c) {
     }
 }
 
-nlohmann::json FormModel::saveState() const {
-    nlohmann::json fields = nlohmann::json::object();
-    nlohmann::json disabled = nlohmann::json::array();
-    nlohmann::json lists = nlohmann::json::object();
+FieldTexts FormModel::fieldTexts() const {
+    FieldTexts texts;
     for (const auto& [name, c] : controls_) {
-        const std::string key(name.name());
-        switch (c.kind) {
-            case Control::Kind::Field:
-                fields[key] = c.text;
-                break;
-            case Control::Kind::Button:
-                if (!c.enabled) {
-                    disabled.push_back(key);
-                }
-                break;
-            case Control::Kind::List:
-                lists[key] = c.lines;
-                break;
-            case Control::Kind::Label:
-                break;  // a label shows what the window's kept values make it
+        if (c.kind == Control::Kind::Field) {
+            texts.emplace(std::string(name.name()), c.text);
         }
     }
-    nlohmann::json kept = nlohmann::json::object();
-    for (const KeptValue& value : kept_) {
-        kept[value.key] = value.save();
-    }
-    return {{"fields", fields}, {"disabled", disabled}, {"lists", lists}, {"kept", kept}};
+    return texts;
 }
 
-void FormModel::loadState(const StateReader& state) {
-    state.expectMembers({"fields", "disabled", "lists", "kept"});
-    const StateReader fields = state["fields"];
-    const StateReader lists = state["lists"];
-    std::size_t fieldCount = 0;
-    std::size_t listCount = 0;
+SavedWindow FormModel::save() const {
+    SavedWindow saved;
+    saved.fields = fieldTexts();
+    for (const auto& [name, c] : controls_) {
+        if (c.kind == Control::Kind::Button && !c.enabled) {
+            saved.disabled.emplace_back(name.name());
+        }
+    }
+    if (lastCalculation_) {
+        CalculationTexts& calculation = saved.calculation.emplace();
+        calculation.typed = lastCalculation_->typed;
+        // A figure the operator has typed over since is typing like any other.
+        for (const auto& [field, figure] : lastCalculation_->written) {
+            if (textOf(saved.fields, field) == figure) {
+                calculation.figures.push_back(field);
+            }
+        }
+    }
+    return saved;
+}
+
+void FormModel::resetControls() {
     for (auto& [name, c] : controls_) {
-        const std::string key(name.name());
-        switch (c.kind) {
-            case Control::Kind::Field:
-                c.text = fields[key].text();
-                ++fieldCount;
-                break;
-            case Control::Kind::Button:
-                c.enabled = true;
-                break;
-            case Control::Kind::List: {
-                const StateReader lines = lists[key];
-                c.lines.clear();
-                for (std::size_t i = 0; i < lines.size(); ++i) {
-                    c.lines.push_back(lines[i].text());
-                }
-                ++listCount;
-                break;
-            }
-            case Control::Kind::Label:
-                break;
+        c.text = c.initialText;
+        c.enabled = c.initiallyEnabled;
+        c.lines.clear();
+    }
+}
+
+void FormModel::startAfresh() {
+    resetControls();
+    forgetCalculations();
+    lastCalculation_.reset();
+    changes_.clear();
+}
+
+void FormModel::reopen(const SavedWindow& saved, FigureChanges& changes) {
+    startAfresh();
+    rebuild(saved, changes_);
+    // Buttons are state of their own: Calculate, Save and the ledger's
+    // commands check for themselves whether they may run.
+    for (auto& [control, c] : controls_) {
+        if (c.kind == Control::Kind::Button) {
+            c.enabled = std::find(saved.disabled.begin(), saved.disabled.end(), control.name()) ==
+                        saved.disabled.end();
         }
     }
-    if (fields.json().size() != fieldCount) {
-        fields.fail("holds fields this window does not have");
-    }
-    if (lists.json().size() != listCount) {
-        lists.fail("holds lists this window does not have");
-    }
-    const StateReader disabled = state["disabled"];
-    for (std::size_t i = 0; i < disabled.size(); ++i) {
-        const std::string key = disabled[i].text();
-        const auto it = std::find_if(controls_.begin(), controls_.end(),
-                                     [&](const auto& entry) { return entry.first.name() == key; });
-        if (it == controls_.end() || it->second.kind != Control::Kind::Button) {
-            disabled[i].fail("is not a button of this window");
+    changes.insert(changes.end(), changes_.begin(), changes_.end());
+}
+
+void FormModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
+    std::vector<std::string> figures;
+    bool calculated = false;
+    const std::string where = windowName(id_);
+    const FieldTexts none;
+    if (saved.calculation) {
+        figures = saved.calculation->figures;
+        const std::optional<std::string> refusal = calculateAgain(saved.calculation->typed);
+        calculated = !refusal;
+        if (refusal) {
+            changes.push_back(where + ": its last Calculate is refused now (" + *refusal +
+                              "); its figures are left out.");
         }
-        it->second.enabled = false;
     }
-    const StateReader kept = state["kept"];
-    std::vector<std::string_view> keys;
-    for (const KeptValue& value : kept_) {
-        keys.emplace_back(value.key);
-    }
-    kept.expectMembers(keys);
-    for (const KeptValue& value : kept_) {
-        value.load(kept[value.key]);
-    }
-    keptLoaded(kept);
+    restoreFields(saved.fields, saved.calculation ? saved.calculation->typed : none, figures,
+                  calculated, where, changes);
 }
 
-void FormModel::keep(std::string key, std::function<nlohmann::json()> save,
-                     std::function<void(const StateReader&)> load) {
-    // A second value under one key would overwrite the first in the file.
-    if (std::any_of(kept_.begin(), kept_.end(), [&](const KeptValue& v) { return v.key == key; })) {
-        throw std::logic_error(std::string(windowClassName(id_)) + " keeps two values as " + key);
+std::optional<std::string> FormModel::calculateAgain(const FieldTexts& typed) {
+    for (auto& [name, c] : controls_) {
+        if (c.kind == Control::Kind::Field) {
+            c.text = textOf(typed, name.name());
+        }
     }
-    kept_.push_back({std::move(key), std::move(save), std::move(load)});
+    const unsigned before = passes_ ? passes_() : 0;
+    Reaction reaction = fire(*calculateButton_, Event::Click);
+    // A question on the way is answered Yes, as when the operator saved it.
+    while (reaction.question) {
+        reaction = reaction.question->yes();
+    }
+    if (passes_ && passes_() != before) {
+        return std::nullopt;
+    }
+    return reaction.message ? reaction.message->text : std::string("it was not calculated");
 }
 
-void FormModel::keepNumber(std::string key, double& number) {
-    keep(
-        std::move(key), [&number] { return nlohmann::json(number); },
-        [&number](const StateReader& saved) { number = saved.number(); });
+void FormModel::restoreFields(const FieldTexts& saved, const FieldTexts& typed,
+                              const std::vector<std::string>& figures, bool calculated,
+                              const std::string& where, FigureChanges& changes) {
+    for (auto& [name, c] : controls_) {
+        if (c.kind != Control::Kind::Field) {
+            continue;
+        }
+        const std::string& was = textOf(saved, name.name());
+        if (std::find(figures.begin(), figures.end(), name.name()) == figures.end()) {
+            c.text = was;
+            continue;
+        }
+        // Without the calculation, a field it worked out shows what was typed
+        // there before it, and a field of figures only shows none.
+        if (!calculated) {
+            c.text = c.result ? std::string() : textOf(typed, name.name());
+        }
+        if (c.text != was) {
+            changes.push_back(changeLine(where + ", " + fieldName(name), was, c.text));
+        }
+    }
 }
 
-void FormModel::keepNumber(std::string key, std::optional<double>& number) {
-    keep(
-        std::move(key), [&number] { return number ? nlohmann::json(*number) : nlohmann::json(); },
-        [&number](const StateReader& saved) {
-            number.reset();
-            if (!saved.json().is_null()) {
-                number = saved.number();
-            }
-        });
-}
+void FormModel::forgetCalculations() {}
 
-void FormModel::keptLoaded(const StateReader&) {}
+std::optional<Worksheet> FormModel::ownWorksheet() const {
+    if (!worksheet_) {
+        return std::nullopt;
+    }
+    return worksheet_();
+}
 
 }  // namespace corvell

@@ -29,13 +29,12 @@
 #include "shell/navigation.h"
 #include "shell/numberfield.h"
 #include "shell/reaction.h"
+#include "shell/savedwindow.h"
 #include "shell/worksheet.h"
 
 namespace corvell {
 
 enum class Event { Click, LostFocus, Change, DblClick };
-
-class StateReader;
 
 class FormModel {
 public:
@@ -59,11 +58,12 @@ public:
     const std::vector<std::string>& lines(ControlName list) const;
 
     // "How was this calculated?": the worksheet of the figures the window
-    // shows, std::nullopt for a window that calculates nothing.
-    virtual std::optional<Worksheet> worksheet() const;
+    // shows, std::nullopt for a window that calculates nothing. When opening
+    // the claim changed figures of this window, they head it.
+    std::optional<Worksheet> worksheet() const;
     // The worksheet that goes with the window's printed report: the same,
     // unless the report prints more than the last calculation.
-    virtual std::optional<Worksheet> reportWorksheet() const;
+    std::optional<Worksheet> reportWorksheet() const;
 
     bool handles(ControlName control, Event event) const;
     // Runs the handler of that control and event, if the window has one. A
@@ -73,14 +73,17 @@ public:
     // fault in the handler: it throws std::logic_error.
     Reaction fire(ControlName control, Event event, int line = -1);
 
-    // Everything the window shows and keeps, as a claim file holds it: the
-    // field texts, the buttons that are disabled, the list lines and the
-    // values the window keeps.
-    nlohmann::json saveState() const;
-    // Takes a saved state back. Checks as it reads and throws StateError
-    // naming what is wrong, so read into a fresh model first: this one may be
-    // half changed then.
-    void loadState(const StateReader& state);
+    // What a claim file keeps of the window: the field texts, the disabled
+    // buttons and what its last Calculate that passed its checks read.
+    virtual SavedWindow save() const;
+    // The window as `saved` had it, rebuilt by running its own Calculate on
+    // what was typed. Every figure that comes out otherwise than the saved
+    // one is added to `changes`, and heads the window's worksheet.
+    void reopen(const SavedWindow& saved, FigureChanges& changes);
+    // Every control and value as when the window was made.
+    void startAfresh();
+    // What opening the claim changed here (see reopen).
+    const FigureChanges& changesOnOpening() const { return changes_; }
 
 protected:
     explicit FormModel(WindowId id);
@@ -91,9 +94,16 @@ protected:
     // A label whose text the window's handlers change, as they change a
     // field's (through field()).
     void addLabel(ControlName name, std::string text);
+    // A field's text when the window is made, other than empty.
+    void startWith(ControlName field, std::string text);
     void addFields(std::span<const ControlName> names);
     void addFields(std::initializer_list<ControlName> names) {
         addFields(std::span(names.begin(), names.size()));
+    }
+    // Fields that only show the figures of the window's Calculate.
+    void addResultFields(std::span<const ControlName> names);
+    void addResultFields(std::initializer_list<ControlName> names) {
+        addResultFields(std::span(names.begin(), names.size()));
     }
     // Fields that hold a number, each read by its declaration.
     void addNumberFields(std::initializer_list<NumberField> fields);
@@ -104,6 +114,9 @@ protected:
     // A calculator's Calculate, Print and Clear buttons, then its navigation
     // row.
     void addCalculatorButtons(ControlName calculate, ControlName print, ControlName clear);
+    // The button whose Click calculates: what it read when it last passed
+    // its checks is what a claim file keeps.
+    void calculatesWith(ControlName button) { calculateButton_ = button; }
 
     void on(ControlName control, Event event, std::function<Reaction()> handler);
     void onLine(ControlName control, Event event, std::function<Reaction(int)> handler);
@@ -116,22 +129,35 @@ protected:
     void enable(ControlName control, bool on);
     std::vector<std::string>& listLines(ControlName list);
 
-    // A value the window keeps beside its controls, which a claim file holds
-    // under `key`; `load` throws StateError when the saved one is wrong. The
-    // values are taken back in the order they were kept, after the fields
-    // and lists, and then keptLoaded runs.
-    void keep(std::string key, std::function<nlohmann::json()> save,
-              std::function<void(const StateReader&)> load);
-    void keepNumber(std::string key, double& number);
-    // Saved as null while there is none.
-    void keepNumber(std::string key, std::optional<double>& number);
-    // The log of the window's Calculate: the window's worksheet, kept under
-    // "worksheet". (Defined with the saving of logs, shell/worksheetstate.h.)
+    // The log of the window's Calculate: what its worksheet shows, and
+    // whether a Calculate passed its checks.
     template <class Record>
-    void keepLog(CalculationLog<Record>& log, const RecordFormat<Record>& format);
-    // Every kept value is back: checks that they agree with one another
-    // (throwing StateError) and brings back what follows from them.
-    virtual void keptLoaded(const StateReader& kept);
+    void showsLog(CalculationLog<Record>& log, Worksheet (*show)(const CalculationLog<Record>&)) {
+        worksheet_ = [&log, show] { return show(log); };
+        passes_ = [&log] { return log.passes; };
+    }
+    // The worksheets themselves, for a window that builds its own.
+    virtual std::optional<Worksheet> ownWorksheet() const;
+    virtual std::optional<Worksheet> ownReportWorksheet() const { return ownWorksheet(); }
+
+    // Reopening: the window's own values as when the program starts (its
+    // controls are put back by reopen), and the rebuilding of a window that
+    // keeps more than its last Calculate.
+    virtual void forgetCalculations();
+    virtual void rebuild(const SavedWindow& saved, FigureChanges& changes);
+    // Runs the Calculate on the texts `typed` (every question answered Yes);
+    // the refusal's message when it does not pass its checks.
+    std::optional<std::string> calculateAgain(const FieldTexts& typed);
+    // Puts the saved texts back into the fields, but a field that showed a
+    // figure of the Calculate (`figures`) keeps the figure just worked out
+    // (when `calculated` is false: what was `typed` there before it, or none
+    // in a result field); a figure that changed is added to `changes` under
+    // `where`.
+    void restoreFields(const FieldTexts& saved, const FieldTexts& typed,
+                       const std::vector<std::string>& figures, bool calculated,
+                       const std::string& where, FigureChanges& changes);
+    // Every control as when the window was made.
+    void resetControls();
 
 private:
     struct Control {
@@ -139,6 +165,9 @@ private:
         std::string text;
         bool enabled = true;
         std::vector<std::string> lines;
+        std::string initialText;
+        bool initiallyEnabled = true;
+        bool result = false;  // a field that only shows figures
     };
 
     Control& control(ControlName name);
@@ -151,14 +180,22 @@ private:
     std::unordered_map<const char*, std::pair<std::size_t, Control*>> byText_;
     std::map<std::pair<ControlName, Event>, std::function<Reaction(int)>> handlers_;
 
-    struct KeptValue {
-        std::string key;
-        std::function<nlohmann::json()> save;
-        std::function<void(const StateReader&)> load;
+    // The last Calculate that passed its checks: the fields before it, and
+    // the figures it wrote (by field, as written).
+    struct LastCalculation {
+        FieldTexts typed;
+        FieldTexts written;
     };
-    std::vector<KeptValue> kept_;
+    FieldTexts fieldTexts() const;
+
     std::vector<NumberField> numberFields_;
     std::function<Worksheet()> worksheet_;
+    std::function<unsigned()> passes_;
+    std::optional<ControlName> calculateButton_;
+    std::optional<LastCalculation> lastCalculation_;
+    // The fields a running Calculate wrote, while it runs.
+    std::vector<ControlName>* written_ = nullptr;
+    FigureChanges changes_;
 };
 
 }  // namespace corvell

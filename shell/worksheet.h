@@ -21,8 +21,6 @@
 
 namespace corvell {
 
-class StateReader;
-
 // A result as the window shows it in one of its fields.
 struct WorksheetResult {
     ControlName field;
@@ -141,10 +139,12 @@ template <class Record>
 struct CalculationLog {
     std::optional<Record> record;
     std::optional<CalculateRefusal> refusal;
+    unsigned passes = 0;  // how many Calculates passed their checks
 
     void passed(Record r) {
         record = std::move(r);
         refusal.reset();
+        ++passes;
     }
     void refused(std::string message, std::string field) {
         refusal = CalculateRefusal{std::move(message), std::move(field)};
@@ -153,14 +153,6 @@ struct CalculationLog {
         record.reset();
         refusal.reset();
     }
-};
-
-// How one window's record is saved, read back and shown as its worksheet.
-template <class Record>
-struct RecordFormat {
-    nlohmann::json (*save)(const Record& record);
-    Record (*load)(const StateReader& saved);
-    Worksheet (*show)(const CalculationLog<Record>& log);
 };
 
 // How a window names its fields on a worksheet: the caption of each field's

@@ -1,10 +1,7 @@
 #include "subrogation/frmsubrogationworksheet.h"
 
-#include <nlohmann/json.hpp>
-
 #include "shell/daycount.h"
 #include "shell/format.h"
-#include "shell/savedstate.h"
 #include "shell/values.h"
 #include "subrogation/frmsubrogationcontrols.h"
 
@@ -13,52 +10,6 @@ namespace corvell {
 using namespace frmsubrogation;
 
 namespace {
-
-nlohmann::json saveSubrogationRecord(const SubrogationRecord& r) {
-    const SubrogationAmounts& a = r.amounts;
-    return {{"totalText", r.totalText},
-            {"costsText", r.costsText},
-            {"rateText", r.rateText},
-            {"lienText", r.lienText},
-            {"agreedText", r.agreedText},
-            {"total", a.total},
-            {"costs", a.costs},
-            {"rate", a.rate},
-            {"lien", a.lien},
-            {"agreedRecovery", a.agreedRecovery}};
-}
-
-// The figures follow from the amounts as read, which follow from the texts.
-SubrogationRecord loadSubrogationRecord(const StateReader& saved) {
-    saved.expectMembers({"totalText", "costsText", "rateText", "lienText", "agreedText", "total",
-                         "costs", "rate", "lien", "agreedRecovery"});
-    SubrogationRecord r;
-    r.totalText = saved["totalText"].text();
-    r.costsText = saved["costsText"].text();
-    r.rateText = saved["rateText"].text();
-    r.lienText = saved["lienText"].text();
-    r.agreedText = saved["agreedText"].text();
-    SubrogationAmounts& a = r.amounts;
-    a.total = saved["total"].number();
-    a.costs = saved["costs"].number();
-    a.rate = saved["rate"].number();
-    a.lien = saved["lien"].number();
-    a.agreedRecovery = saved["agreedRecovery"].number();
-    // The agreed recovery is read only without a lien.
-    const bool agreedRead =
-        a.lien == 0 ? fieldNumber(r.agreedText) == a.agreedRecovery : a.agreedRecovery == 0;
-    if (fieldNumber(r.totalText) != a.total || fieldNumber(r.costsText) != a.costs ||
-        CDbl(r.rateText) != a.rate || fieldNumber(r.lienText) != a.lien || !agreedRead ||
-        a.total == 0 || a.rate == 0) {
-        saved.fail("is not what a Calculate reads from its texts");
-    }
-    const std::optional<SubrogationDistribution> d = distribute(a);
-    if (!d) {
-        saved.fail("holds amounts too large or too small to calculate");
-    }
-    r.distribution = *d;
-    return r;
-}
 
 Worksheet calculated(const SubrogationRecord& r) {
     const SubrogationAmounts& a = r.amounts;
@@ -129,6 +80,8 @@ Worksheet calculated(const SubrogationRecord& r) {
     return sheet;
 }
 
+}  // namespace
+
 Worksheet subrogationWorksheet(const CalculationLog<SubrogationRecord>& log) {
     return loggedWorksheet(
         "Subrogation: how the figures were calculated", log, calculated,
@@ -139,10 +92,5 @@ Worksheet subrogationWorksheet(const CalculationLog<SubrogationRecord>& log) {
          {txtLienRecovery, "Lien Recovery"}},
         "A refused Calculate changes no figure the window shows or keeps for its report.");
 }
-
-}  // namespace
-
-const RecordFormat<SubrogationRecord> subrogationRecords{
-    &saveSubrogationRecord, &loadSubrogationRecord, &subrogationWorksheet};
 
 }  // namespace corvell

@@ -11,8 +11,6 @@
 
 namespace corvell {
 
-class StateReader;
-
 // What a Calculate that passed its checks read and worked out.
 struct SubrogationRecord {
     std::string totalText;  // as typed
@@ -24,7 +22,7 @@ struct SubrogationRecord {
     SubrogationDistribution distribution;
 };
 
-// Saved and read back member by member; the figures are worked out again.
-extern const RecordFormat<SubrogationRecord> subrogationRecords;
+// The worksheet of the window from its log.
+Worksheet subrogationWorksheet(const CalculationLog<SubrogationRecord>& log);
 
 }  // namespace corvell

@@ -4,9 +4,7 @@
 
 #include "shell/format.h"
 #include "shell/refusals.h"
-#include "shell/savedstate.h"
 #include "shell/values.h"
-#include "shell/worksheetstate.h"
 #include "subrogation/frmsubrogationcontrols.h"
 #include "subrogation/subrogationcalc.h"
 #include "subrogation/subrogationreport.h"
@@ -46,10 +44,10 @@ std::optional<Reaction> impossible(const SubrogationAmounts& a, const Subrogatio
 SubrogationModel::SubrogationModel() : FormModel(WindowId::frmSubrogation) {
     addNumberFields({kTotalRecoveryField, kCostsAndFeesField, kRateField, kLienAmountField,
                      kLienRecoveryField});
-    addFields({txtCaseCaption, txtNewWeeklyRate, txtForWeeks});
+    addFields({txtCaseCaption});
+    addResultFields({txtNewWeeklyRate, txtForWeeks});
     addCalculatorButtons(cmdSSCalculate, cmdSSPrint, cmdSSClear);
-    keepNumber("NewWeeklyRate", newWeeklyRate_);
-    keepLog(log_, subrogationRecords);
+    showsLog(log_, &subrogationWorksheet);
 
     on(txtLienAmount, Event::LostFocus, [this] { return txtLienAmount_LostFocus(); });
     on(cmdSSCalculate, Event::Click, [this] { return cmdSSCalculate_Click(); });
@@ -149,11 +147,9 @@ Reaction SubrogationModel::cmdSSPrint_Click() {
         &subrogationReport);
 }
 
-// The rate kept is that of the last Calculate that passed its checks.
-void SubrogationModel::keptLoaded(const StateReader& kept) {
-    if (log_.record && log_.record->distribution.newWeeklyRate != newWeeklyRate_) {
-        kept["worksheet"].fail("disagrees with the new weekly rate kept");
-    }
+void SubrogationModel::forgetCalculations() {
+    newWeeklyRate_ = 0;
+    log_ = {};
 }
 
 }  // namespace corvell

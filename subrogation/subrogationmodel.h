@@ -16,7 +16,7 @@ public:
     double newWeeklyRate() const { return newWeeklyRate_; }
 
 private:
-    void keptLoaded(const StateReader& kept) override;
+    void forgetCalculations() override;
 
     Reaction txtLienAmount_LostFocus();
     Reaction cmdSSCalculate_Click();

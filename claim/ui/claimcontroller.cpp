@@ -35,13 +35,27 @@ QString sentence(QString reason) {
     return reason;
 }
 
+// What opening a claim tells of figures that came out otherwise than saved.
+QString changedFiguresMessage(const QString& path, const FigureChanges& changes) {
+    QString text = QStringLiteral(
+                       "Some figures of %1 came out otherwise than when it was saved (this "
+                       "version's rules, or a change made to the file):\n")
+                       .arg(QFileInfo(path).fileName());
+    for (const std::string& change : changes) {
+        text += QLatin1Char('\n') + QString::fromStdString(change);
+    }
+    return text + QStringLiteral(
+                      "\n\nThe windows show the new figures, and the claim is marked changed "
+                      "until you save it. Each window's worksheet lists its changes too.");
+}
+
 }  // namespace
 
 ClaimController::ClaimController(Claim& claim, Dialogs& dialogs, QSettings& settings)
     : claim_(claim), dialogs_(dialogs), recent_(settings), baseline_(claim.save()) {}
 
 bool ClaimController::isModified() const {
-    return claim_.save() != baseline_;
+    return changedOnOpening_ || claim_.save() != baseline_;
 }
 
 void ClaimController::newClaim(QWidget& window) {
@@ -80,10 +94,10 @@ bool ClaimController::open(QWidget& window, const QString& path) {
         return refuse(*file.failure);
     }
     const std::string_view text(file.text.constData(), static_cast<std::size_t>(file.text.size()));
-    // Checked before the question: a file that cannot be opened asks nothing
+    // Read before the question: a file that cannot be opened asks nothing
     // and changes nothing.
-    Claim checked;
-    if (const std::optional<std::string> wrong = readClaimFile(checked, text)) {
+    const std::variant<SavedClaim, std::string> saved = readClaimFile(text);
+    if (const auto* wrong = std::get_if<std::string>(&saved)) {
         return refuse(QString::fromStdString(*wrong));
     }
     ClaimLock lock;
@@ -96,14 +110,18 @@ bool ClaimController::open(QWidget& window, const QString& path) {
     if (!mayCloseClaim(window)) {
         return false;
     }
-    if (const std::optional<std::string> wrong = readClaimFile(claim_, text)) {
-        return refuse(QString::fromStdString(*wrong));  // read once already: cannot happen
-    }
+    const FigureChanges changes = claim_.open(std::get<SavedClaim>(saved));
     lock_ = std::move(lock);
     startFrom(QFileInfo(path).absoluteFilePath(), file.text);
     readOnly_ = holder.has_value();
+    // Figures that came out otherwise are the claim's changes until it is saved.
+    changedOnOpening_ = !changes.empty();
+    modified_ = changedOnOpening_;
     recent_.add(file_);
     showClaim();
+    if (changedOnOpening_) {
+        dialogs_.showMessage(&window, changedFiguresMessage(path, changes), applicationTitle());
+    }
     return true;
 }
 
@@ -215,6 +233,7 @@ void ClaimController::startFrom(const QString& file, const QByteArray& text) {
     fileDigest_ = digest(text);
     baseline_ = claim_.save();
     modified_ = false;
+    changedOnOpening_ = false;
 }
 
 void ClaimController::modelChanged() {

@@ -82,9 +82,10 @@ private:
     QString file_;
     ClaimLock lock_;
     bool readOnly_ = false;
-    QByteArray fileDigest_;    // of the file as last read or written
-    nlohmann::json baseline_;  // the claim as last saved, opened or started
-    bool modified_ = false;    // as the titles show it, while there is a file
+    QByteArray fileDigest_;          // of the file as last read or written
+    nlohmann::json baseline_;        // the claim as last saved, opened or started
+    bool modified_ = false;          // as the titles show it, while there is a file
+    bool changedOnOpening_ = false;  // opening changed figures: unsaved until saved
     std::vector<QPointer<FormWindow>> windows_;
 };
 
