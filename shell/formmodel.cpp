@@ -269,7 +269,7 @@ SavedWindow FormModel::save() const {
             saved.disabled.emplace_back(name.name());
         }
     }
-    if (lastCalculation_) {
+    if (lastCalculation_ && calculationShown_ && calculationShown_()) {
         CalculationTexts& calculation = saved.calculation.emplace();
         calculation.typed = lastCalculation_->typed;
         // A figure the operator has typed over since is typing like any other.

@@ -135,6 +135,7 @@ protected:
     void showsLog(CalculationLog<Record>& log, Worksheet (*show)(const CalculationLog<Record>&)) {
         worksheet_ = [&log, show] { return show(log); };
         passes_ = [&log] { return log.passes; };
+        calculationShown_ = [&log] { return log.record.has_value(); };
     }
     // The worksheets themselves, for a window that builds its own.
     virtual std::optional<Worksheet> ownWorksheet() const;
@@ -191,6 +192,8 @@ private:
     std::vector<NumberField> numberFields_;
     std::function<Worksheet()> worksheet_;
     std::function<unsigned()> passes_;
+    // Whether the window still shows its last calculation (Clear may forget it).
+    std::function<bool()> calculationShown_;
     std::optional<ControlName> calculateButton_;
     std::optional<LastCalculation> lastCalculation_;
     // The fields a running Calculate wrote, while it runs.

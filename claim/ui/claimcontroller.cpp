@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <string_view>
 
 #include "claim/claim.h"
@@ -41,8 +42,14 @@ QString changedFiguresMessage(const QString& path, const FigureChanges& changes)
                        "Some figures of %1 came out otherwise than when it was saved (this "
                        "version's rules, or a change made to the file):\n")
                        .arg(QFileInfo(path).fileName());
-    for (const std::string& change : changes) {
-        text += QLatin1Char('\n') + QString::fromStdString(change);
+    // A message box taller than the screen shows nothing well: the rest are
+    // in the worksheets.
+    constexpr std::size_t kShownChanges = 24;
+    for (std::size_t i = 0; i < std::min(changes.size(), kShownChanges); ++i) {
+        text += QLatin1Char('\n') + QString::fromStdString(changes[i]);
+    }
+    if (changes.size() > kShownChanges) {
+        text += QStringLiteral("\n... and %1 more.").arg(changes.size() - kShownChanges);
     }
     return text + QStringLiteral(
                       "\n\nThe windows show the new figures, and the claim is marked changed "

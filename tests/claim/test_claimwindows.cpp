@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <nlohmann/json.hpp>
 
 #include "claim/claim.h"
 #include "interest/calculationformcontrols.h"
@@ -135,6 +136,45 @@ private Q_SLOTS:
         QCOMPARE(t.claims.recentClaims(), QStringList{path});
         QVERIFY(t.dialogs.messages.empty());
         QVERIFY(t.dialogs.questions.empty());
+    }
+
+    // Figures that come out otherwise than saved (here edited by hand) are
+    // told in one message, shown as worked out, and unsaved until saved.
+    void changedFiguresAreToldAndUnsaved() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("smith.claim");
+        {
+            WindowTest t;
+            saveTwoPeriods(t.open(WindowId::CalculationForm));
+            t.dialogs.saveAs = path;
+            command(t.open(WindowId::CalculationForm), menu::mnuSaveClaim)->trigger();
+        }
+        nlohmann::json file = nlohmann::json::parse(contents(path).toStdString());
+        nlohmann::json& net =
+            file["windows"]["CalculationForm"]["ledger"][0]["shown"]["Net Amount"];
+        const std::string worked = net.get<std::string>();
+        net = "1.00";
+        write(path, QByteArray::fromStdString(file.dump()));
+
+        WindowTest t;
+        t.program.start(path);
+        QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
+        QVERIFY2(t.dialogs.lastMessage().contains(
+                     QString::fromStdString("\nCompensation & Interest, entry 1, Net Amount: 1.00 "
+                                            "-> " +
+                                            worked + "\n")),
+                 qPrintable(t.dialogs.lastMessage()));
+        QWidget& w = t.open(WindowId::CalculationForm);
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(t.claim.interest().worksheet()->lines()[1].text,
+                 "Compensation & Interest, entry 1, Net Amount: 1.00 -> " + worked);
+        command(w, menu::mnuSaveClaim)->trigger();
+        QVERIFY(!w.isWindowModified());
+        Claim again;
+        FigureChanges changes;
+        QCOMPARE(openClaimFile(again, contents(path).toStdString(), &changes),
+                 std::optional<std::string>());
+        QCOMPARE(changes, FigureChanges());
     }
 
     // A file that cannot be opened is named with what is wrong, asks
