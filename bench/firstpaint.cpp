@@ -2,26 +2,39 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 namespace corvell::bench {
 
-FirstPaintProbe::FirstPaintProbe() {
+FirstPaintProbe::FirstPaintProbe(int windows, std::function<void(QWidget&)> afterFirst)
+    : windows_(windows), afterFirst_(std::move(afterFirst)) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
 bool FirstPaintProbe::eventFilter(QObject* watched, QEvent* event) {
-    if (painted_ || event->type() != QEvent::Paint) {
+    if (painted_.size() >= windows_ || event->type() != QEvent::Paint) {
         return false;
     }
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    if (widget == nullptr || !widget->isWindow()) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || !widget->isWindow() || painted_.contains(widget)) {
         return false;
     }
-    painted_ = true;
+    painted_.insert(widget);
+    if (painted_.size() == 1 && afterFirst_) {
+        QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(widget)] {
+            if (window != nullptr) {
+                afterFirst_(*window);
+            }
+        });
+    }
+    if (painted_.size() < windows_) {
+        return false;
+    }
     // The window and its controls are painted and flushed in this same pass;
     // a zero timer fires once the pass is over.
     QTimer::singleShot(0, this, [] {

@@ -9,24 +9,13 @@
 // MENU and FLOOR default to corvell-bench-menu and corvell-bench-floor beside
 // this program. All run on Qt's offscreen platform.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "bench/benchreport.h"
-
-extern char** environ;
+#include "bench/launch.h"
 
 namespace corvell::bench {
 namespace {
@@ -34,80 +23,10 @@ namespace {
 constexpr double kTimeRatioTarget = 1.3;
 constexpr double kExtraMemoryTargetMiB = 10;
 
-struct Launch {
-    double milliseconds = 0;
-    double peakMiB = 0;
-};
-
-// Runs the program once; it prints "shown NANOSECONDS" (steady clock) when
-// its window has been painted, then ends.
-Launch launch(const std::string& program, const char* argument = nullptr) {
-    int out[2];
-    if (pipe2(out, O_CLOEXEC) != 0) {
-        fail("no pipe: " + std::string(std::strerror(errno)));
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    std::vector<char> path(program.begin(), program.end());
-    path.push_back('\0');
-    std::vector<char> arg;
-    if (argument != nullptr) {
-        arg.assign(argument, argument + std::strlen(argument) + 1);
-    }
-    char* argv[] = {path.data(), argument != nullptr ? arg.data() : nullptr, nullptr};
-
-    pid_t pid = 0;
-    const Clock::time_point start = Clock::now();
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
-        fail("cannot start " + program + ": " + std::strerror(spawned));
-    }
-
-    std::string printed;
-    char buffer[256];
-    for (;;) {
-        const ssize_t n = read(out[0], buffer, sizeof buffer);
-        if (n > 0) {
-            printed.append(buffer, static_cast<std::size_t>(n));
-        } else if (n == 0 || errno != EINTR) {
-            break;
-        }
-    }
-    close(out[0]);
-
-    int status = 0;
-    rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0) {
-        if (errno != EINTR) {
-            fail("lost " + program + ": " + std::strerror(errno));
-        }
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        fail(program + " did not end normally");
-    }
-    long long shownNs = 0;
-    if (std::sscanf(printed.c_str(), "shown %lld", &shownNs) != 1) {
-        fail(program + " never reported its window shown");
-    }
-    const Clock::time_point shown{
-        std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(shownNs))};
-    // ru_maxrss is in KiB on Linux.
-    return Launch{milliseconds(shown - start), double(usage.ru_maxrss) / 1024};
-}
-
 struct Figures {
     std::vector<double> times;
     std::vector<double> peaks;
 };
-
-std::string range(const std::vector<double>& values, int decimals) {
-    const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    return "(" + fixed(*low, decimals) + " .. " + fixed(*high, decimals) + ")";
-}
 
 }  // namespace
 }  // namespace corvell::bench
@@ -125,7 +44,7 @@ int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     launch(menu);
-    launch(floor, "hello");
+    launch(floor, {"hello"});
     launch(floor);
     Figures m;
     Figures f;
@@ -135,7 +54,7 @@ int main(int argc, char* argv[]) {
         const Launch a = launch(menu);
         m.times.push_back(a.milliseconds);
         m.peaks.push_back(a.peakMiB);
-        const Launch b = launch(floor, "hello");
+        const Launch b = launch(floor, {"hello"});
         f.times.push_back(b.milliseconds);
         f.peaks.push_back(b.peakMiB);
         const Launch c = launch(floor);
