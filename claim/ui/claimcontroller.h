@@ -15,7 +15,6 @@
 
 #include <QPointer>
 #include <QString>
-#include <nlohmann/json.hpp>
 #include <vector>
 
 #include "claim/ui/claimlock.h"
@@ -83,7 +82,7 @@ private:
     ClaimLock lock_;
     bool readOnly_ = false;
     QByteArray fileDigest_;          // of the file as last read or written
-    nlohmann::json baseline_;        // the claim as last saved, opened or started
+    QByteArray baseline_;            // digest of the claim as last saved, opened or started
     bool modified_ = false;          // as the titles show it, while there is a file
     bool changedOnOpening_ = false;  // opening changed figures: unsaved until saved
     std::vector<QPointer<FormWindow>> windows_;

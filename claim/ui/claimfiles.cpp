@@ -31,7 +31,15 @@ ClaimFileText readClaimFileText(const QString& path) {
     }
     // Read no more than the limit allows, whatever the file claims its size
     // is (a device, a file still growing).
-    QByteArray text = file.read(kClaimFileLimit + 1);
+    QByteArray text;
+    while (text.size() <= kClaimFileLimit) {
+        // In pieces: a buffer as large as the limit would be asked for on every open.
+        const QByteArray piece = file.read(1 << 16);
+        if (piece.isEmpty()) {
+            break;
+        }
+        text += piece;
+    }
     if (file.error() != QFileDevice::NoError) {
         return failed(file.errorString());
     }
