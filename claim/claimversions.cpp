@@ -154,6 +154,9 @@ nlohmann::json fromVersion1(const nlohmann::json& file) {
             now["calculation"] = {{"typed", typedOf(fields, record, window)},
                                   {"figures", figuresOf(record, window)}};
         }
+        if (name == "frmOffset" || name == "frmCommutation") {
+            now["state"] = {{"BeginDate", kept["values"]["BeginDate"].text()}};
+        }
         if (name == "frmPresentValue") {
             // A Calculate without a Comp Rate goes on with the one before.
             const StateReader values = kept["values"];

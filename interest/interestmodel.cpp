@@ -1,5 +1,7 @@
 #include "interest/interestmodel.h"
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "interest/calculationformcontrols.h"
@@ -207,11 +209,13 @@ Reaction InterestModel::saveCalculated() {
     }
     enable(cmdPrint, true);
     enable(cmdNextEntry, true);
+    const bool appended = state_.NewEntryPending;
     if (state_.NewEntryPending) {
         ledger_.grow();
         state_.NewEntryPending = false;
     }
     ledger_.StoreEntry(state_.CurrentEntry, *calculated_);
+    noteWrite(state_.CurrentEntry, appended, calculatedRecord_->input);
     entryRecords_.resize(static_cast<std::size_t>(ledger_.EntryCount()));
     entryRecords_[static_cast<std::size_t>(state_.CurrentEntry - 1)] = *calculatedRecord_;
     if (panel_.entryWritten(ledger_, state_.CurrentEntry)) {
@@ -250,6 +254,18 @@ void InterestModel::updatePanel(int entry) {
     }
     totals_ = sumLedger(ledger_);
     panel.back() = panelTotalsLine(totals_);
+}
+
+void InterestModel::noteWrite(int entry, bool appended, const CalculationInput& input) {
+    // The earlier save of this entry goes when no later entry came between.
+    for (auto it = writes_.rbegin(); it != writes_.rend() && it->entry <= entry; ++it) {
+        if (it->entry == entry) {
+            appended = appended || it->appended;
+            writes_.erase(std::next(it).base());
+            break;
+        }
+    }
+    writes_.push_back({entry, appended, input});
 }
 
 Reaction InterestModel::cmdNextEntry_Click() {
@@ -364,6 +380,7 @@ Reaction InterestModel::cmdClear_Click() {
     calculatedRecord_.reset();
     log_.clear();
     entryRecords_.clear();
+    writes_.clear();
     return Reaction::focusOn(txtBeginningDate, Caret::AtStart);
 }
 
@@ -471,8 +488,18 @@ SavedWindow InterestModel::save() const {
                                                           : "")},
                    {"lastBeginningDate", lastBeginningDate_},
                    {"lastEndingDate", lastEndingDate_}};
-    for (const CalculationRecord& record : entryRecords_) {
-        saved.ledger.push_back({typedOf(record.input), figureTexts(record.result)});
+    for (std::size_t i = 0; i < writes_.size(); ++i) {
+        const LedgerWrite& w = writes_[i];
+        SavedEntry& entry = saved.ledger.emplace_back();
+        entry.typed = typedOf(w.input);
+        entry.entry = w.appended ? 0 : w.entry;
+        // The figures it shows now are those of its last save.
+        const bool last =
+            std::none_of(writes_.begin() + static_cast<std::ptrdiff_t>(i) + 1, writes_.end(),
+                         [&w](const LedgerWrite& later) { return later.entry == w.entry; });
+        if (last) {
+            entry.shown = figureTexts(entryRecords_[static_cast<std::size_t>(w.entry - 1)].result);
+        }
     }
     return saved;
 }
@@ -491,6 +518,7 @@ void InterestModel::forgetCalculations() {
     log_ = {};
     calculatedRecord_.reset();
     entryRecords_.clear();
+    writes_.clear();
     recalledFigures_.clear();
 }
 
@@ -498,11 +526,14 @@ void InterestModel::forgetCalculations() {
 // as its Save calculated it; an entry the rules refuse now is left out.
 void InterestModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
     const std::string where = windowName(id());
-    for (std::size_t i = 0; i < saved.ledger.size() && ledger_.EntryCount() < kLedgerCapacity;
-         ++i) {
-        const SavedEntry& entry = saved.ledger[i];
-        const std::string entryWhere = where + ", entry " + std::to_string(i + 1);
-        const int n = ledger_.EntryCount() + 1;
+    for (const SavedEntry& entry : saved.ledger) {
+        const int count = ledger_.EntryCount();
+        const bool appends = entry.entry == 0 || entry.entry > count;
+        if (appends && count == kLedgerCapacity) {
+            continue;
+        }
+        const int n = appends ? count + 1 : entry.entry;
+        const std::string entryWhere = where + ", entry " + std::to_string(n);
         const CalculationInput input = inputOf(entry.typed, n);
         CalculationOutcome outcome = calculate(input, ledger_);
         if (const auto* refusal = std::get_if<CalculationRefusal>(&outcome)) {
@@ -518,9 +549,13 @@ void InterestModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
                 changes.push_back(changeLine(entryWhere + ", " + label, was->second, now));
             }
         }
-        ledger_.grow();
+        if (appends) {
+            ledger_.grow();
+        }
         ledger_.StoreEntry(n, entryOf(c));
-        entryRecords_.push_back({input, std::move(c)});
+        entryRecords_.resize(static_cast<std::size_t>(ledger_.EntryCount()));
+        entryRecords_[static_cast<std::size_t>(n - 1)] = {input, std::move(c)};
+        noteWrite(n, appends, input);
     }
     const int count = ledger_.EntryCount();
     panel_.reset(ledger_);
@@ -551,6 +586,7 @@ void InterestModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
         figures = saved.calculation ? saved.calculation->figures : resultFieldNames();
         calculatedAgain = true;
     }
+    refuseAgain(saved);
     restoreFields(
         saved.fields,
         saved.calculation && shows == "calculation" ? saved.calculation->typed : FieldTexts{},

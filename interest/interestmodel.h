@@ -92,6 +92,16 @@ private:
     CalculationLog<CalculationRecord> log_;
     std::optional<CalculationRecord> calculatedRecord_;
     std::vector<CalculationRecord> entryRecords_;
+    // Every Save into the ledger, in order, as a claim file keeps them: a
+    // Save over an earlier entry is kept apart only when a later entry was
+    // figured against what it replaced.
+    struct LedgerWrite {
+        int entry;
+        bool appended;
+        CalculationInput input;
+    };
+    std::vector<LedgerWrite> writes_;
+    void noteWrite(int entry, bool appended, const CalculationInput& input);
     // The figures the last recall wrote into the fields, by field.
     FieldTexts recalledFigures_;
 };

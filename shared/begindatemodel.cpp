@@ -1,6 +1,7 @@
 #include "shared/begindatemodel.h"
 
 #include "shell/datefield.h"
+#include "shell/format.h"
 
 namespace corvell {
 
@@ -12,12 +13,17 @@ BeginDateModel::BeginDateModel(WindowId id, const BeginDateControls& c)
     on(c.txtBeginningDate, Event::LostFocus, [this] { return txtBeginningDate_LostFocus(); });
 }
 
+SavedWindow BeginDateModel::save() const {
+    SavedWindow saved = FormModel::save();
+    saved.state.emplace("BeginDate", values_.BeginDate == kNoDate
+                                         ? std::string()
+                                         : Format(values_.BeginDate, "mm/dd/yyyy"));
+    return saved;
+}
+
 void BeginDateModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
     FormModel::rebuild(saved, changes);
-    if (!text(beginningDate_).empty()) {
-        std::string typed = text(beginningDate_);  // as typed: the field itself is not rewritten
-        (void)leaveKeptDate(typed, values_.BeginDate, beginningDate_);
-    }
+    values_.BeginDate = CDate(stateOf(saved.state, "BeginDate", std::string())).value_or(kNoDate);
 }
 
 Reaction BeginDateModel::txtBeginningDate_LostFocus() {

@@ -21,6 +21,7 @@ struct BeginDateControls {
 class BeginDateModel : public FormModel {
 public:
     const CalculationValues& values() const { return values_; }
+    SavedWindow save() const override;
 
 protected:
     BeginDateModel(WindowId id, const BeginDateControls& controls);
@@ -28,7 +29,8 @@ protected:
     CalculationValues values_;
 
     void forgetCalculations() override { values_ = {}; }
-    // The beginning date is kept as the operator left the field.
+    // The beginning date as the operator last left the field or calculated,
+    // which Print uses: a claim file keeps it.
     void rebuild(const SavedWindow& saved, FigureChanges& changes) override;
 
 private:

@@ -117,6 +117,10 @@ Reaction FormModel::fire(ControlName name, Event event, int line) {
             calculation->written.insert_or_assign(std::string(field.name()), text(field));
         }
         lastCalculation_ = std::move(calculation);
+        refusedSince_.clear();
+    } else if (calculates &&
+               (refusedSince_.empty() || refusedSince_.back() != calculation->typed)) {
+        refusedSince_.push_back(std::move(calculation->typed));
     }
     if (reaction.focus && !hasControl(reaction.focus->control)) {
         throw std::logic_error(std::string(name.name()) + eventName(event) + " on " +
@@ -269,6 +273,9 @@ SavedWindow FormModel::save() const {
             saved.disabled.emplace_back(name.name());
         }
     }
+    if (refusalShown_ && refusalShown_()) {
+        saved.refused = refusedSince_;
+    }
     if (lastCalculation_ && calculationShown_ && calculationShown_()) {
         CalculationTexts& calculation = saved.calculation.emplace();
         calculation.typed = lastCalculation_->typed;
@@ -294,6 +301,7 @@ void FormModel::startAfresh() {
     resetControls();
     forgetCalculations();
     lastCalculation_.reset();
+    refusedSince_.clear();
     changes_.clear();
 }
 
@@ -325,8 +333,15 @@ void FormModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
                               "); its figures are left out.");
         }
     }
+    refuseAgain(saved);
     restoreFields(saved.fields, saved.calculation ? saved.calculation->typed : none, figures,
                   calculated, where, changes);
+}
+
+void FormModel::refuseAgain(const SavedWindow& saved) {
+    for (const FieldTexts& typed : saved.refused) {
+        (void)calculateAgain(typed);
+    }
 }
 
 std::optional<std::string> FormModel::calculateAgain(const FieldTexts& typed) {

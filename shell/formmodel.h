@@ -136,6 +136,7 @@ protected:
         worksheet_ = [&log, show] { return show(log); };
         passes_ = [&log] { return log.passes; };
         calculationShown_ = [&log] { return log.record.has_value(); };
+        refusalShown_ = [&log] { return log.refusal.has_value(); };
     }
     // The worksheets themselves, for a window that builds its own.
     virtual std::optional<Worksheet> ownWorksheet() const;
@@ -146,6 +147,8 @@ protected:
     // keeps more than its last Calculate.
     virtual void forgetCalculations();
     virtual void rebuild(const SavedWindow& saved, FigureChanges& changes);
+    // Runs the Calculates that were refused after the last that passed again.
+    void refuseAgain(const SavedWindow& saved);
     // Runs the Calculate on the texts `typed` (every question answered Yes);
     // the refusal's message when it does not pass its checks.
     std::optional<std::string> calculateAgain(const FieldTexts& typed);
@@ -194,6 +197,11 @@ private:
     std::function<unsigned()> passes_;
     // Whether the window still shows its last calculation (Clear may forget it).
     std::function<bool()> calculationShown_;
+    std::function<bool()> refusalShown_;
+    // The Calculates refused since the last that passed: what each read. A
+    // refused Calculate may leave part of its work behind, so opening a
+    // claim runs them again too.
+    std::vector<FieldTexts> refusedSince_;
     std::optional<ControlName> calculateButton_;
     std::optional<LastCalculation> lastCalculation_;
     // The fields a running Calculate wrote, while it runs.

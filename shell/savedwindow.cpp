@@ -101,6 +101,9 @@ nlohmann::json savedWindowJson(const SavedWindow& window) {
         json["calculation"] = {{"typed", textsJson(window.calculation->typed)},
                                {"figures", window.calculation->figures}};
     }
+    for (const FieldTexts& typed : window.refused) {
+        json["refused"].push_back(textsJson(typed));
+    }
     if (!window.state.empty()) {
         nlohmann::json& state = json["state"];
         for (const auto& [name, value] : window.state) {
@@ -111,8 +114,11 @@ nlohmann::json savedWindowJson(const SavedWindow& window) {
     if (!window.ledger.empty()) {
         nlohmann::json& ledger = json["ledger"];
         for (const SavedEntry& entry : window.ledger) {
-            ledger.push_back(
-                {{"typed", textsJson(entry.typed)}, {"shown", textsJson(entry.shown)}});
+            nlohmann::json& saved = ledger.emplace_back(nlohmann::json{
+                {"typed", textsJson(entry.typed)}, {"shown", textsJson(entry.shown)}});
+            if (entry.entry != 0) {
+                saved["entry"] = entry.entry;
+            }
         }
     }
     return json;
@@ -131,6 +137,10 @@ SavedWindow readSavedWindow(const nlohmann::json& json, const std::string& path)
         window.calculation = CalculationTexts{readTexts(member(calculation, "typed")),
                                               readNames(member(calculation, "figures"))};
     }
+    const StateReader refused = member(saved, "refused");
+    for (std::size_t i = 0; !refused.json().is_null() && i < refused.size(); ++i) {
+        window.refused.push_back(readTexts(refused[i]));
+    }
     if (const StateReader state = member(saved, "state"); !state.json().is_null()) {
         if (!state.json().is_object()) {
             state.fail("is not a group of named values");
@@ -147,8 +157,10 @@ SavedWindow readSavedWindow(const nlohmann::json& json, const std::string& path)
     }
     const StateReader ledger = member(saved, "ledger");
     for (std::size_t i = 0; !ledger.json().is_null() && i < ledger.size(); ++i) {
+        const StateReader entry = member(ledger[i], "entry");
         window.ledger.push_back(
-            {readTexts(member(ledger[i], "typed")), readTexts(member(ledger[i], "shown"))});
+            {readTexts(member(ledger[i], "typed")), readTexts(member(ledger[i], "shown")),
+             entry.json().is_null() ? 0 : static_cast<int>(entry.whole(1, 100))});
     }
     return window;
 }

@@ -36,6 +36,9 @@ struct CalculationTexts {
 struct SavedEntry {
     FieldTexts typed;
     FieldTexts shown;
+    // 0 for an entry added after the last; otherwise the earlier entry it
+    // was saved over.
+    int entry = 0;
 };
 
 using StateValue = std::variant<bool, double, std::string>;
@@ -53,9 +56,13 @@ struct SavedWindow {
     FieldTexts fields;
     std::vector<std::string> disabled;  // the buttons that were disabled
     std::optional<CalculationTexts> calculation;
+    // The Calculates refused since then, oldest first: the fields before each.
+    std::vector<FieldTexts> refused;
     // The window's own little state: numbers, flags and texts by name.
     std::map<std::string, StateValue, std::less<>> state;
-    // The interest window's ledger, entry 1 first.
+    // The interest window's ledger: its entries' saves in the order they
+    // were made (an entry saved over after later ones were figured against
+    // it is there twice).
     std::vector<SavedEntry> ledger;
 };
 
