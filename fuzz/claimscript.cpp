@@ -20,9 +20,21 @@ std::vector<ClaimAction> claimActions(Claim& claim) {
     return actions;
 }
 
+const std::vector<ClaimAction>& everyClaimAction() {
+    static const std::vector<ClaimAction> actions = [] {
+        Claim claim;
+        return claimActions(claim);
+    }();
+    return actions;
+}
+
+const ClaimAction& pickAction(const std::vector<ClaimAction>& actions, const ScriptStep& step) {
+    return actions[step.op % actions.size()];
+}
+
 std::string playStep(Claim& claim, const std::vector<ClaimAction>& actions,
                      const ScriptStep& step) {
-    const ClaimAction& a = actions[step.op % actions.size()];
+    const ClaimAction& a = pickAction(actions, step);
     FormModel& m = claim.model(a.window);
     if (a.typing) {
         m.setText(a.control, validUtf8(step.text));

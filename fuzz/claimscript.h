@@ -21,6 +21,11 @@ struct ClaimAction {
 
 // Every field and every handler of every calculator window, in a fixed order.
 std::vector<ClaimAction> claimActions(Claim& claim);
+// The same, worked out once: every claim's windows have the same controls.
+const std::vector<ClaimAction>& everyClaimAction();
+
+// The action a step picks by its op byte.
+const ClaimAction& pickAction(const std::vector<ClaimAction>& actions, const ScriptStep& step);
 
 // What the step does to the claim: the action it picks (by its op byte),
 // and the reaction of the handler it fired as text (empty for typing); a

@@ -34,9 +34,10 @@ void saveWholeEntry(Session& session, const std::string& weeksAndRate) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     InterestModel model;
     InterestChecks checks(model);
-    Session session(
-        model, interestWindow(model),
-        withWorksheetCheck(model, cmdCalculate, [&checks](const Fired& f) { checks.check(f); }));
+    Session session(model, interestWindow(model),
+                    withWorksheetCheck(
+                        model, cmdCalculate, [&checks](const Fired& f) { checks.check(f); },
+                        [&checks](const Fired& f) { return checks.changesWorksheet(f); }));
     const std::size_t fields = session.window().fields.size();
     const std::size_t actions = session.window().actions.size();
     Script script(data, size);

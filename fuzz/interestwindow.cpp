@@ -578,6 +578,16 @@ void InterestChecks::expectState(const Fired& f) const {
                newEntryPending_ ? 1 : 0);
 }
 
+bool InterestChecks::changesWorksheet(const Fired& f) const {
+    const ControlName control = f.action.control;
+    if (control == List1) {
+        // Only a line with an entry recalls one.
+        return f.line >= 0 && f.line < static_cast<int>(entries_.size());
+    }
+    const bool ran = f.action.event == Event::Click && f.before.enabled(control);
+    return ran && (control == cmdClear || (control == cmdNextEntry && !f.refused()));
+}
+
 void InterestChecks::check(const Fired& f) {
     const ControlName control = f.action.control;
     const bool button = f.action.event == Event::Click;

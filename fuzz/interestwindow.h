@@ -40,6 +40,13 @@ public:
 
     void check(const Fired& fired);
 
+    // Whether the handler may have changed what the window's worksheet is
+    // built from, the record of its last Calculate: Next Entry and Clear
+    // empty it and a recall puts the entry's in its place; Save, Print and
+    // leaving a field leave it as it was (and Calculate, which writes it, is
+    // checked by the worksheet check in any case).
+    bool changesWorksheet(const Fired& fired) const;
+
 private:
     void checkCalculation(const Fired& f, const ExpectedCalculation& c);
     void checkSave(const Fired& f);
