@@ -137,6 +137,13 @@ private Q_SLOTS:
             play(c->model(WindowId::frmPresentValue), "txtInterestRate=6|!cmdPVCalculate");
         }
         QCOMPARE(figuresOf(after), figuresOf(before));
+        // Entry 2 was saved over after entry 3 was figured against it: entry
+        // 3 keeps those figures.
+        Claim third;
+        QCOMPARE(openClaimFile(third, claimFileText(before), &changes),
+                 std::optional<std::string>());
+        QCOMPARE(changes, FigureChanges());
+        QCOMPARE(figuresOf(third), figuresOf(before));
         for (const auto& [window, print] :
              {std::pair{WindowId::CalculationForm, calculationform::cmdPrint},
               {WindowId::frmPresentValue, frmpresentvalue::cmdPVPrint},
