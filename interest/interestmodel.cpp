@@ -438,26 +438,9 @@ FieldTexts figureTexts(const Calculation& c) {
     return shown;
 }
 
-// The figures of the recalled entry or of the last Calculate, as the fields show them.
-std::vector<std::string> resultFieldNames() {
-    std::vector<std::string> names;
-    for (ControlName field : kResultFields) {
-        names.emplace_back(field.name());
-    }
-    return names;
-}
-
 int whole(const SavedWindow& saved, std::string_view key, int least, int most) {
     const double x = stateOf(saved.state, key, 0.0);
     return x >= least && x <= most ? static_cast<int>(x) : least;
-}
-
-bool flag(const SavedWindow& saved, std::string_view key) {
-    return stateOf(saved.state, key, false);
-}
-
-std::string savedText(const SavedWindow& saved, std::string_view key) {
-    return stateOf(saved.state, key, std::string());
 }
 
 }  // namespace
@@ -565,10 +548,10 @@ void InterestModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
     // The entry being worked on is one of the ledger's, or the one after it.
     state_.CurrentEntry =
         count == 0 ? 0 : whole(saved, "CurrentEntry", 1, std::min(count + 1, kLedgerCapacity));
-    state_.NewEntryPending =
-        count == 0 ? flag(saved, "NewEntryPending") : state_.CurrentEntry == count + 1;
+    state_.NewEntryPending = count == 0 ? stateOf(saved.state, "NewEntryPending", false)
+                                        : state_.CurrentEntry == count + 1;
 
-    const std::string shows = savedText(saved, "Shows");
+    const std::string shows = stateOf(saved.state, "Shows", std::string());
     bool calculatedAgain = false;
     if (shows == "calculation" && saved.calculation) {
         const std::optional<std::string> refusal = calculateAgain(saved.calculation->typed);
@@ -583,7 +566,7 @@ void InterestModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
         figures = saved.calculation->figures;
     } else if (shows == "entry" && state_.CurrentEntry >= 1 && state_.CurrentEntry <= count) {
         (void)List1_DblClick(state_.CurrentEntry - 1);
-        figures = saved.calculation ? saved.calculation->figures : resultFieldNames();
+        figures = saved.calculation ? saved.calculation->figures : resultFields();
         calculatedAgain = true;
     }
     refuseAgain(saved);
@@ -591,10 +574,10 @@ void InterestModel::rebuild(const SavedWindow& saved, FigureChanges& changes) {
         saved.fields,
         saved.calculation && shows == "calculation" ? saved.calculation->typed : FieldTexts{},
         figures, calculatedAgain, where, changes);
-    state_.EntryCalculated = flag(saved, "EntryCalculated");
-    state_.EntrySaved = flag(saved, "EntrySaved");
-    lastBeginningDate_ = savedText(saved, "lastBeginningDate");
-    lastEndingDate_ = savedText(saved, "lastEndingDate");
+    state_.EntryCalculated = stateOf(saved.state, "EntryCalculated", false);
+    state_.EntrySaved = stateOf(saved.state, "EntrySaved", false);
+    lastBeginningDate_ = stateOf(saved.state, "lastBeginningDate", std::string());
+    lastEndingDate_ = stateOf(saved.state, "lastEndingDate", std::string());
 }
 
 }  // namespace corvell

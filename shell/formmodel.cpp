@@ -289,6 +289,16 @@ SavedWindow FormModel::save() const {
     return saved;
 }
 
+std::vector<std::string> FormModel::resultFields() const {
+    std::vector<std::string> names;
+    for (const auto& [name, c] : controls_) {
+        if (c.result) {
+            names.emplace_back(name.name());
+        }
+    }
+    return names;
+}
+
 void FormModel::resetControls() {
     for (auto& [name, c] : controls_) {
         c.text = c.initialText;

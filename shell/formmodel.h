@@ -162,6 +162,8 @@ protected:
                        const std::string& where, FigureChanges& changes);
     // Every control as when the window was made.
     void resetControls();
+    // The names of the fields that only show figures (addResultFields).
+    std::vector<std::string> resultFields() const;
 
 private:
     struct Control {
