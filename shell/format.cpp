@@ -1,8 +1,8 @@
 #include "shell/format.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "shell/values.h"
 
@@ -10,8 +10,8 @@ namespace corvell {
 namespace {
 
 struct NumericPattern {
-    std::string prefix;
-    std::string suffix;
+    std::string_view prefix;
+    std::string_view suffix;
     bool grouping = false;
     bool decimalPoint = false;
     std::size_t minWholeDigits = 0;
@@ -33,8 +33,8 @@ NumericPattern parseNumeric(std::string_view pattern) {
     while (last > first && !isNumberChar(pattern[last - 1])) {
         --last;
     }
-    p.prefix = std::string(pattern.substr(0, first));
-    p.suffix = std::string(pattern.substr(last));
+    p.prefix = pattern.substr(0, first);
+    p.suffix = pattern.substr(last);
     const std::string_view body = pattern.substr(first, last - first);
     const std::size_t point = body.find('.');
     const std::string_view whole = body.substr(0, point);
@@ -68,54 +68,47 @@ NumericPattern parseNumeric(std::string_view pattern) {
 }
 
 // |value| to 15 significant digits, rounded half away from zero to
-// `decimals` places, as whole digits and fraction digits.
-void roundedDigits(double value, std::size_t decimals, std::string& whole, std::string& fraction) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+// `decimals` places: its digits, the decimal point after the first
+// `pointAt` of them (one at least, a zero when |value| < 1).
+struct RoundedDigits {
     std::string digits;
-    digits += buffer[0];
-    const char* p = buffer + 2;
-    while (*p != 'e') {
-        digits += *p++;
-    }
-    const int exponent = std::atoi(p + 1);
-    // Place the digits: value = 0.digits * 10^(exponent + 1).
-    long pointAt = exponent + 1;  // digits before the decimal point
+    std::size_t pointAt = 1;
+};
+
+RoundedDigits roundedDigits(double value, std::size_t decimals) {
+    RoundedDigits r;
+    const FifteenDigits f = fifteenDigits(value);
+    const long pointAt = value == 0.0 ? 1 : f.exponent + 1;
+    std::string& digits = r.digits;
+    digits.reserve(static_cast<std::size_t>(std::max(pointAt, 1L)) + decimals + 17);
     if (value == 0.0) {
         digits = "0";
-        pointAt = 1;
+    } else {
+        if (pointAt <= 0) {
+            digits.assign(static_cast<std::size_t>(-pointAt) + 1, '0');
+        }
+        digits.append(f.digits, sizeof f.digits);
     }
-    if (pointAt <= 0) {
-        digits = std::string(static_cast<std::size_t>(-pointAt) + 1, '0') + digits;
-        pointAt = 1;
-    }
-    if (static_cast<long>(digits.size()) < pointAt) {
-        digits += std::string(static_cast<std::size_t>(pointAt) - digits.size(), '0');
-    }
-    const std::size_t keep = static_cast<std::size_t>(pointAt) + decimals;
+    r.pointAt = static_cast<std::size_t>(std::max(pointAt, 1L));
+    const std::size_t keep = r.pointAt + decimals;
     if (digits.size() < keep + 1) {
-        digits += std::string(keep + 1 - digits.size(), '0');
+        digits.append(keep + 1 - digits.size(), '0');
     }
     const bool roundUp = digits[keep] >= '5';
     digits.resize(keep);
     if (roundUp) {
         std::size_t i = keep;
-        while (i > 0) {
-            --i;
-            if (digits[i] == '9') {
-                digits[i] = '0';
-            } else {
-                ++digits[i];
-                break;
-            }
-            if (i == 0) {
-                digits.insert(digits.begin(), '1');
-                ++pointAt;
-            }
+        while (i > 0 && digits[i - 1] == '9') {
+            digits[--i] = '0';
+        }
+        if (i > 0) {
+            ++digits[i - 1];
+        } else {
+            digits.insert(digits.begin(), '1');
+            ++r.pointAt;
         }
     }
-    whole = digits.substr(0, static_cast<std::size_t>(pointAt));
-    fraction = digits.substr(static_cast<std::size_t>(pointAt));
+    return r;
 }
 
 std::string formatNumber(double value, std::string_view pattern) {
@@ -123,30 +116,35 @@ std::string formatNumber(double value, std::string_view pattern) {
         return CStr(value);
     }
     const NumericPattern p = parseNumeric(pattern);
-    std::string whole;
-    std::string fraction;
-    roundedDigits(value, p.decimals, whole, fraction);
-
-    const bool nonZero = whole.find_first_not_of('0') != std::string::npos ||
-                         fraction.find_first_not_of('0') != std::string::npos;
-    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
-    if (whole.size() < p.minWholeDigits) {
-        whole.insert(0, p.minWholeDigits - whole.size(), '0');
-    }
-    if (p.grouping) {
-        for (std::size_t i = whole.size(); i > 3; i -= 3) {
-            whole.insert(i - 3, ",");
-        }
-    }
+    const RoundedDigits r = roundedDigits(value, p.decimals);
+    std::string_view whole = std::string_view(r.digits).substr(0, r.pointAt);
+    std::string_view fraction = std::string_view(r.digits).substr(r.pointAt);
+    const bool nonZero = r.digits.find_first_not_of('0') != std::string::npos;
+    whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
     while (fraction.size() > p.forcedDecimals && fraction.back() == '0') {
-        fraction.pop_back();
+        fraction.remove_suffix(1);
     }
-    std::string out = (value < 0 && nonZero) ? "-" : "";
-    out += p.prefix + whole;
+    const std::size_t zeros = whole.size() < p.minWholeDigits ? p.minWholeDigits - whole.size() : 0;
+    const std::size_t wholeDigits = zeros + whole.size();
+
+    std::string out;
+    out.reserve(p.prefix.size() + wholeDigits * 4 / 3 + fraction.size() + p.suffix.size() + 3);
+    if (value < 0 && nonZero) {
+        out += '-';
+    }
+    out += p.prefix;
+    for (std::size_t i = 0; i < wholeDigits; ++i) {
+        if (p.grouping && i > 0 && (wholeDigits - i) % 3 == 0) {
+            out += ',';
+        }
+        out += i < zeros ? '0' : whole[i - zeros];
+    }
     if (p.decimalPoint) {
-        out += "." + fraction;
+        out += '.';
+        out += fraction;
     }
-    return out + p.suffix;
+    out += p.suffix;
+    return out;
 }
 
 std::string twoDigits(unsigned n) {

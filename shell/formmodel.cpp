@@ -129,7 +129,7 @@ Reaction FormModel::fire(ControlName name, Event event, int line) {
                                ", which the window lacks");
     }
     if (reaction.print) {
-        reaction.print->worksheet = reportWorksheet();
+        reaction.print->worksheet = [this] { return reportWorksheet(); };
     }
     return reaction;
 }

@@ -57,9 +57,10 @@ struct PrintJob {
     // asks for; every other report prints once.
     bool copiesApply = false;
     std::function<report::Document(const LocalTime& madeAt)> make;
-    // How the report's figures were calculated, as the window held it when
-    // the command was given; std::nullopt for a window without calculations.
-    std::optional<Worksheet> worksheet = std::nullopt;
+    // How the report's figures were calculated; std::nullopt for a window
+    // without calculations. Made only when a worksheet is asked for, while
+    // the report is sent, before the window handles anything else.
+    std::function<std::optional<Worksheet>()> worksheet = [] { return std::nullopt; };
 };
 
 struct Reaction {

@@ -1,8 +1,9 @@
 #include "shell/values.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -220,23 +221,6 @@ std::optional<std::int32_t> CLng(double x) {
 
 namespace {
 
-// Digits and decimal exponent of |x| to 15 significant digits, trailing
-// zeros removed: 0.05 -> ("5", -2), 1250 -> ("125", 3).
-void significantDigits(double x, std::string& digits, int& exponent) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(x));
-    digits.clear();
-    digits += buffer[0];
-    const char* p = buffer + 2;
-    while (*p != 'e') {
-        digits += *p++;
-    }
-    exponent = std::atoi(p + 1);
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
-}
-
 // The decimal form of |x| without sign; `leadingZero` decides whether a
 // magnitude below 1 shows "0." or just ".".
 std::string decimalForm(double x, bool leadingZero) {
@@ -246,29 +230,62 @@ std::string decimalForm(double x, bool leadingZero) {
     if (!std::isfinite(x)) {
         return std::isnan(x) ? "NaN" : "Infinity";
     }
-    std::string digits;
-    int exponent = 0;
-    significantDigits(x, digits, exponent);
+    const FifteenDigits f = fifteenDigits(x);
+    std::string_view digits(f.digits, sizeof f.digits);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.remove_suffix(1);
+    }
+    const int exponent = f.exponent;
+    std::string out;
+    out.reserve(24);
     if (exponent >= 15 || exponent < -4) {
-        std::string out = digits.substr(0, 1);
+        out += digits.front();
         if (digits.size() > 1) {
-            out += "." + digits.substr(1);
+            out += '.';
+            out += digits.substr(1);
         }
-        char e[16];
-        std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return out + e;
+        const int magnitude = std::abs(exponent);
+        out += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10) {
+            out += '0';
+        }
+        out += std::to_string(magnitude);
+        return out;
     }
     if (exponent < 0) {
-        return std::string(leadingZero ? "0." : ".") + std::string(-exponent - 1, '0') + digits;
+        out += leadingZero ? "0." : ".";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+        return out;
     }
     const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+    out += digits.substr(0, whole);
     if (digits.size() <= whole) {
-        return digits + std::string(whole - digits.size(), '0');
+        out.append(whole - digits.size(), '0');
+    } else {
+        out += '.';
+        out += digits.substr(whole);
     }
-    return digits.substr(0, whole) + "." + digits.substr(whole);
+    return out;
 }
 
 }  // namespace
+
+FifteenDigits fifteenDigits(double x) {
+    // "d.dddddddddddddde+dd": to_chars rounds as printf does, without its cost.
+    char text[32];
+    const char* end =
+        std::to_chars(text, text + sizeof text, std::fabs(x), std::chars_format::scientific, 14)
+            .ptr;
+    FifteenDigits f{};
+    f.digits[0] = text[0];
+    std::copy(text + 2, text + 16, f.digits + 1);
+    const char* exponent = text + 17;  // after the 'e'
+    const bool negative = *exponent == '-';
+    std::from_chars(exponent + 1, end, f.exponent);
+    f.exponent = negative ? -f.exponent : f.exponent;
+    return f;
+}
 
 std::string Str(double x) {
     const std::string body = decimalForm(x, false);

@@ -52,6 +52,15 @@ std::optional<std::int32_t> CLng(double x);
 std::string Str(double x);
 std::string CStr(double x);
 
+// |x| to 15 significant digits, rounded as printf's "%.14e" rounds them
+// (from the exact binary value): the digits, and the decimal exponent of the
+// first (1250 -> "125000000000000" and 3; 0 -> all zeros and 0). x finite.
+struct FifteenDigits {
+    char digits[15];
+    int exponent;
+};
+FifteenDigits fifteenDigits(double x);
+
 // Text helpers with the meaning the calculators give them.
 std::string_view trimLeft(std::string_view text);  // leading blanks removed
 std::string_view trim(std::string_view text);      // leading and trailing blanks removed

@@ -58,7 +58,9 @@ void preview(const PrintJob& job, QWidget& window, WindowId id, const Services& 
 // The worksheet's file is named after the report's title with " Worksheet".
 void exportPdf(const PrintJob& job, QWidget& window, WindowId id, const Services& services,
                bool withWorksheet) {
-    withWorksheet = withWorksheet && job.worksheet.has_value();
+    const std::optional<Worksheet> worksheet =
+        withWorksheet ? job.worksheet() : std::optional<Worksheet>();
+    withWorksheet = worksheet.has_value();
     const QString proposed = withWorksheet ? proposedReportPath(job.title + " Worksheet",
                                                                 job.caseCaption, services.clock())
                                            : proposedFile(job, services);
@@ -73,7 +75,7 @@ void exportPdf(const PrintJob& job, QWidget& window, WindowId id, const Services
     const LocalTime now = services.clock();
     std::vector<report::Document> documents{job.make(now)};
     if (withWorksheet) {
-        documents.push_back(job.worksheet->document(job.caseCaption, now));
+        documents.push_back(worksheet->document(job.caseCaption, now));
     }
     if (const std::optional<QString> failure =
             writePdf(documents, services.dialogs.pageLayout(id), *path)) {
