@@ -11,6 +11,7 @@
 #include "interest/ledgerlines.h"
 #include "shell/format.h"
 #include "shell/values.h"
+#include "tests/support/worksheetsteps.h"
 
 namespace corvell::fuzz {
 
@@ -552,6 +553,12 @@ void InterestChecks::checkPrint(const Fired& f) const {
         FUZZ_CHECK(lines[at] == report.lines[static_cast<std::size_t>(i - 1)],
                    "%s printed \"%s\" for entry %d", f.describe().c_str(), lines[at].c_str(), i);
     }
+    // The ledger's worksheet, as Export Worksheet PDF would print it.
+    const std::optional<Worksheet> sheet = f.reaction.print->worksheet();
+    FUZZ_CHECK(sheet.has_value(), "%s has no ledger worksheet", f.describe().c_str());
+    const std::optional<std::string> wrong = firstWrongStep(*sheet);
+    FUZZ_CHECK(!wrong, "%s: a ledger worksheet step does not key right: %s", f.describe().c_str(),
+               wrong->c_str());
 }
 
 void InterestChecks::expectLedgerAsSeen(const Fired& f, bool everything) const {

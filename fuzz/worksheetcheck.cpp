@@ -1,6 +1,7 @@
 #include "fuzz/worksheetcheck.h"
 
 #include "fuzz/fuzzcheck.h"
+#include "tests/support/worksheetsteps.h"
 
 namespace corvell::fuzz {
 
@@ -13,6 +14,9 @@ Worksheet madeWorksheet(const FormModel& model, const Fired* fired) {
     FUZZ_CHECK(sheet.has_value(), "%s left no worksheet",
                fired ? fired->describe().c_str() : "making the window");
     (void)sheet->textLines();  // as the worksheet window lays it out
+    const std::optional<std::string> wrong = firstWrongStep(*sheet);
+    FUZZ_CHECK(!wrong, "%s left a worksheet step that does not key right: %s",
+               fired ? fired->describe().c_str() : "making the window", wrong->c_str());
     return std::move(*sheet);
 }
 

@@ -2,8 +2,10 @@
 
 #include "interest/calculationformcontrols.h"
 #include "interest/interest.h"
+#include "interest/ledgercents.h"
 #include "interest/ledgerlines.h"
 #include "shell/format.h"
+#include "shell/keyed.h"
 #include "shell/values.h"
 
 namespace corvell {
@@ -66,88 +68,159 @@ void inputs(Worksheet& sheet, const CalculationRecord& r) {
     sheet.text(entryLine(in.CurrentEntry));
 }
 
-void constants(Worksheet& sheet, const Calculation& c) {
+// The rules every entry follows, stated with the constants in the ledger's
+// worksheet and beside their steps in a calculation's.
+constexpr std::string_view kBothDatesCount = "Both the beginning and the ending date count.";
+constexpr std::string_view kHalfDayAdded =
+    "Half a day is added before rounding down, so that 8 days make 1 week and 1 day although "
+    "(8 / 7 - 1) x 7 comes out a hair below 1.";
+constexpr std::string_view kProrated =
+    "The weekly rate is prorated by the day over all the days, the partial week included.";
+
+void constants(Worksheet& sheet, bool interest) {
     sheet.heading(std::string(kConstantsHeading));
     sheet.text("7: days in a week");
-    if (c.payment == PaymentOutcome::Figured) {
-        sheet.text("WeeklyInterestRate = 0.1 / 52 = " + figure(WeeklyInterestRate) +
-                   ": 10 % a year on a 52-week year, per week");
-        sheet.text("DailyInterestRate = 0.1 / 360 = " + figure(DailyInterestRate) +
-                   ": 10 % a year on a 360-day year, per day");
+    if (interest) {
+        sheet.step("WeeklyInterestRate (10 % a year on a 52-week year, per week)",
+                   {Keyed(0.1) / 52, WeeklyInterestRate});
+        sheet.step("DailyInterestRate (10 % a year on a 360-day year, per day)",
+                   {Keyed(0.1) / 360, DailyInterestRate});
     }
+    sheet.text(std::string(kRoundingRule));
 }
 
-void period(Worksheet& sheet, const Calculation& c) {
+// The steps of the period; with `rules`, the fixed rules beside them.
+void period(Worksheet& sheet, const Calculation& c, bool rules) {
     const PeriodFigures& p = c.period;
     if (c.endingDateFromWeeks) {
         weeksInDays(sheet, "Days of the weeks", c.weeksRead, c.Days);
-        sheet.text("Ending Date = " + dateFigure(c.BeginDate) + " + " + figure(c.Days) +
-                   " - 1 days = " + dateFigure(c.EndDate));
+        sheet.step("Ending Date", {Keyed::date(c.BeginDate) + c.Days - 1, Keyed::date(c.EndDate)});
         sheet.rule("The period holds exactly that many days, both ends counted.");
     }
-    const std::string dayCount = figure(static_cast<double>(p.DayCount));
-    sheet.text("Total Days = " + dateFigure(c.EndDate) + " - " + dateFigure(c.BeginDate) +
-               " + 1 = " + dayCount + ", shown " + p.TotalDays);
-    sheet.rule("Both the beginning and the ending date count.");
-    const std::string weeks = figure(p.Weeks);
-    sheet.text("Weeks = Int(" + dayCount + " / 7) = Int(" + figure(p.exactWeeks) + ") = " + weeks);
-    sheet.text("Days = Int((" + figure(p.exactWeeks) + " - " + weeks + ") x 7 + 0.5) = Int(" +
-               figure(p.partWeekHalfUp) + ") = " + figure(p.PartWeekDays));
-    sheet.rule(
-        "Half a day is added before rounding down, so that 8 days make 1 week and 1 day "
-        "although (8 / 7 - 1) x 7 comes out a hair below 1.");
+    const auto dayCount = static_cast<double>(p.DayCount);
+    sheet.step("Total Days", {Keyed::date(c.EndDate) - Keyed::date(c.BeginDate) + 1, dayCount});
+    if (rules) {
+        sheet.rule(std::string(kBothDatesCount));
+    }
+    sheet.step("Weeks", {Int(Keyed(dayCount) / 7), Int(Keyed(p.exactWeeks)), p.Weeks});
+    sheet.step("Days", {Int((Keyed(p.exactWeeks) - p.Weeks) * 7 + 0.5),
+                        Int(Keyed(p.partWeekHalfUp)), p.PartWeekDays});
+    if (rules) {
+        sheet.rule(std::string(kHalfDayAdded));
+    }
     if (c.hasRate) {
-        sheet.text("Total Comp = " + figure(p.CompRate) + " x " + dayCount +
-                   " / 7 = " + figure(p.TotalComp) + ", shown " + money(p.TotalComp));
-        sheet.rule(
-            "The weekly rate is prorated by the day over all the days, the partial week "
-            "included.");
+        sheet.step("Total Comp", {Keyed(p.CompRate) * dayCount / 7}, p.TotalComp,
+                   money(p.TotalComp));
+        if (rules) {
+            sheet.rule(std::string(kProrated));
+        }
     } else {
         sheet.text("Total Comp = 0: no rate was given, and its field is left empty");
     }
 }
 
-void priorBalance(Worksheet& sheet, const Calculation& c) {
+// "52 + 51 + ... + 1": the weeks each installment bears interest for.
+std::string countdown(double weeks) {
+    if (weeks > 4) {
+        return figure(weeks) + " + " + figure(weeks - 1) + " + ... + 1";
+    }
+    std::string terms;
+    for (double w = weeks; w >= 1; --w) {
+        terms += (terms.empty() ? "" : " + ") + figure(w);
+    }
+    return terms;
+}
+
+void accrued(Worksheet& sheet, const PeriodFigures& p, const InterestFigures& f) {
+    if (p.Weeks < 1) {
+        sheet.rule(
+            "The period holds no whole week, so no weekly installment bears accrued interest.");
+    } else {
+        sheet.rule("Each of the " + figure(p.Weeks) +
+                   " weekly installments bears interest from its own week to the ending date: " +
+                   countdown(p.Weeks) + " = " + figure(p.Weeks * (p.Weeks + 1) / 2) +
+                   " weeks of installments, which is " + figure(p.Weeks) + " x (" +
+                   figure(p.Weeks) + " + 1) / 2.");
+    }
+    if (p.PartWeekDays > 0) {
+        sheet.rule("The " + figure(p.PartWeekDays) + " days of the partial week bear none.");
+    }
+    sheet.step("Accrued Int.", {Keyed(p.Weeks) * (Keyed(p.Weeks) + 1) * 0.1 / 52 / 2 * p.CompRate},
+               f.AccruedInterest, money(f.AccruedInterest));
+}
+
+// Interest on what the earlier entries left unpaid.
+void earlierBalance(Worksheet& sheet, const Calculation& c) {
     const InterestFigures& f = c.interest;
-    if (f.PriorEntry < 1) {
-        return;
-    }
     const PriorBalance& prior = f.prior;
-    sheet.text("Balance of " + entriesUpTo(f.PriorEntry) +
-               ", entry by entry: compensation + balance + simple + accrued - payment");
-    double before = 0;
-    int n = 1;
-    for (const PriorEntryAmounts& e : prior.entries) {
-        sheet.text("Entry " + std::to_string(n++) + ": " + figure(e.CompAmount) + " + " +
-                   figure(before) + " + " + figure(e.SimpleAmount) + " + " +
-                   figure(e.AccruedAmount) + " - " + figure(e.PayAmount) + " = " +
-                   figure(e.balanceAfter));
-        before = e.balanceAfter;
-    }
-    sheet.text("Earlier balance = " + figure(prior.balance));
     const std::string from = prior.fromPaymentDate
                                  ? "the payment date of entry " + std::to_string(f.PriorEntry)
                                  : "the ending date of entry " + std::to_string(f.PriorEntry) +
                                        ", which has no payment date";
     if (f.priorBears) {
-        sheet.rule("What the earlier entries left unpaid bears simple interest by the day from " +
-                   from + " (" + dateFigure(prior.balanceDate) + ") to this payment date.");
-        sheet.text("Days on the earlier balance = " + dateFigure(c.PaymentDate) + " - " +
-                   dateFigure(prior.balanceDate) + " = " + figure(f.PriorDays));
-        sheet.text("Interest on the earlier balance = " + figure(prior.balance) +
-                   " x 0.1 / 360 x " + figure(f.PriorDays) + " = " + figure(f.priorInterest));
+        sheet.step("Interest on the earlier balance",
+                   {Keyed(prior.balance) * 0.1 / 360 *
+                        (Keyed::date(c.PaymentDate) - Keyed::date(prior.balanceDate)),
+                    f.priorInterest});
+        sheet.rule("What " + entriesUpTo(f.PriorEntry) + " left unpaid, " + figure(prior.balance) +
+                   ", bears simple interest by the day from " + from + " (" +
+                   dateFigure(prior.balanceDate) +
+                   ") to this payment date: " + figure(f.PriorDays) + " days.");
     } else if (!(prior.balance > 0)) {
-        sheet.rule(
-            "The earlier entries are paid in full (their balance is 0 or less), so no "
-            "interest is charged on them.");
+        sheet.rule("The earlier entries are paid in full (their balance is " +
+                   figure(prior.balance) + ", 0 or less), so no interest is charged on them.");
     } else {
-        sheet.rule("The earlier balance runs from " + from + " (" + dateFigure(prior.balanceDate) +
+        sheet.rule("The earlier balance, " + figure(prior.balance) + ", runs from " + from + " (" +
+                   dateFigure(prior.balanceDate) +
                    "), after this payment date; interest never runs backwards, so none is "
                    "charged on it.");
     }
 }
 
-void interest(Worksheet& sheet, const Calculation& c) {
+// Each earlier entry's balance, as a calculation's worksheet lists them.
+void priorBalances(Worksheet& sheet, const Calculation& c) {
+    const InterestFigures& f = c.interest;
+    sheet.text("Balance of " + entriesUpTo(f.PriorEntry) +
+               ", entry by entry: compensation + balance before + simple + accrued - payment");
+    double before = 0;
+    int n = 1;
+    for (const PriorEntryAmounts& e : f.prior.entries) {
+        sheet.step("Balance after entry " + std::to_string(n++),
+                   {Keyed(e.CompAmount) + before + e.SimpleAmount + e.AccruedAmount - e.PayAmount,
+                    e.balanceAfter});
+        before = e.balanceAfter;
+    }
+}
+
+void simple(Worksheet& sheet, const Calculation& c) {
+    const InterestFigures& f = c.interest;
+    sheet.step("Interest on this entry",
+               {(Keyed(f.AccruedInterest) + c.period.TotalComp) * 0.1 / 360 *
+                    (Keyed::date(c.PaymentDate) - Keyed::date(c.EndDate)),
+                f.entryInterest});
+    sheet.rule(
+        "The compensation and its accrued interest bear simple interest by the day from the "
+        "ending date to the payment date: " +
+        figure(f.daysToPayment) + " days.");
+    if (f.priorBears && f.SimpleInterest > 0) {
+        sheet.step("Simple Int.", {Keyed(f.priorInterest) + f.entryInterest}, f.simpleBeforeFloor,
+                   Format(f.SimpleInterest, "###,##0.00"));
+    } else if (f.priorBears) {
+        sheet.step("Simple Int.", {Keyed(f.priorInterest) + f.entryInterest, f.simpleBeforeFloor});
+    } else if (f.SimpleInterest > 0) {
+        sheet.step("Simple Int.", {}, f.simpleBeforeFloor, Format(f.SimpleInterest, "###,##0.00"));
+    }
+    if (!(f.SimpleInterest > 0)) {
+        sheet.rule(
+            "Simple interest of 0 or less counts as none: Simple Int. and Simple Days are left "
+            "empty.");
+    } else if (f.PriorDays != 0) {
+        sheet.step("Simple Days shown",
+                   {Keyed(f.SimpleDays) + f.PriorDays, f.SimpleDays + f.PriorDays});
+    }
+}
+
+void interest(Worksheet& sheet, const Calculation& c, bool listPrior) {
     const PeriodFigures& p = c.period;
     const InterestFigures& f = c.interest;
     switch (c.payment) {
@@ -161,74 +234,91 @@ void interest(Worksheet& sheet, const Calculation& c) {
                 "The payment date is before the ending date, so no interest is figured and "
                 "the window asks for two entries.");
             break;
-        case PaymentOutcome::Figured: {
-            const std::string weeks = figure(p.Weeks);
-            sheet.text("Accrued Int. = " + weeks + " x (" + weeks + " + 1) x 0.1 / 52 / 2 x " +
-                       figure(p.CompRate) + " = " + figure(f.AccruedInterest) + ", shown " +
-                       money(f.AccruedInterest));
-            std::string installments = "Each of the " + weeks +
-                                       " weekly installments bears interest for the whole weeks "
-                                       "left to the ending date";
-            if (p.PartWeekDays > 0) {
-                installments +=
-                    "; the " + figure(p.PartWeekDays) + " days of the partial week bear none";
-            }
-            sheet.rule(installments + ".");
-            priorBalance(sheet, c);
-            sheet.text("Simple days = " + dateFigure(c.PaymentDate) + " - " +
-                       dateFigure(c.EndDate) + " = " + figure(f.daysToPayment));
-            sheet.text("Interest on this entry = (" + figure(f.AccruedInterest) + " + " +
-                       figure(p.TotalComp) + ") x 0.1 / 360 x " + figure(f.daysToPayment) + " = " +
-                       figure(f.entryInterest));
-            std::string simple = "Simple Int. = ";
-            if (f.priorBears) {
-                simple += figure(f.priorInterest) + " + " + figure(f.entryInterest) + " = ";
-            }
-            simple += figure(f.simpleBeforeFloor);
-            if (f.SimpleInterest > 0) {
-                simple += ", shown " + Format(f.SimpleInterest, "###,##0.00");
-                sheet.text(simple);
-                std::string days = "Simple Days shown = " + figure(f.SimpleDays);
-                if (f.PriorDays != 0) {
-                    days += " + " + figure(f.PriorDays) + " = " + CStr(f.SimpleDays + f.PriorDays);
+        case PaymentOutcome::Figured:
+            accrued(sheet, p, f);
+            if (f.PriorEntry >= 1) {
+                if (listPrior) {
+                    priorBalances(sheet, c);
                 }
-                sheet.text(days);
-            } else {
-                sheet.text(simple);
-                sheet.rule(
-                    "Simple interest of 0 or less counts as none: Simple Int. and Simple "
-                    "Days are left empty.");
+                earlierBalance(sheet, c);
             }
+            simple(sheet, c);
             break;
-        }
     }
-    sheet.text("Total Amount = " + figure(f.SimpleInterest) + " + (" + figure(f.AccruedInterest) +
-               " + " + figure(p.TotalComp) + ") = " + figure(f.TotalAmount) + ", shown " +
-               money(f.TotalAmount));
-    sheet.text("Net Amount = " + figure(f.TotalAmount) + " - " + figure(c.PaymentAmount) + " = " +
-               figure(c.netAmount) + ", shown " + money(c.netAmount));
+    sheet.step("Total Amount", {Keyed(f.SimpleInterest) + (Keyed(f.AccruedInterest) + p.TotalComp)},
+               f.TotalAmount, money(f.TotalAmount));
+    sheet.step("Net Amount", {Keyed(f.TotalAmount) - c.PaymentAmount}, c.netAmount,
+               money(c.netAmount));
 }
 
 // The inputs, constants and steps of one calculation, then its results.
 Worksheet entrySheet(std::string title, const CalculationRecord& r) {
     Worksheet sheet(std::move(title));
     inputs(sheet, r);
-    constants(sheet, r.result);
+    constants(sheet, r.result.payment == PaymentOutcome::Figured);
     sheet.heading(std::string(kStepsHeading));
-    period(sheet, r.result);
-    interest(sheet, r.result);
+    period(sheet, r.result, true);
+    interest(sheet, r.result, true);
     for (const ShownField& shown : shownFields(r.result)) {
         sheet.result(shown.field, std::string(shown.label), shown.text);
     }
     return sheet;
 }
 
-std::string sumOf(const Ledger& ledger, double LedgerEntry::*amount) {
-    std::string terms;
-    for (int i = 1; i <= ledger.EntryCount(); ++i) {
-        terms += (i > 1 ? " + " : "") + figure(ledger.entry(i).*amount);
+// One saved entry, compactly: what was typed, then its steps; the constants
+// and the fixed rules head the ledger's worksheet. Returns its balance.
+double savedEntry(Worksheet& sheet, int n, const LedgerEntry& e, const CalculationRecord& r,
+                  double before) {
+    const CalculationInput& in = r.input;
+    sheet.heading("Entry " + std::to_string(n) + ": " + e.BeginText + " to " + e.EndText);
+    sheet.text("Typed: Beginning Date " + typed(in.beginningDate) + ", Ending Date " +
+               typed(in.endingDate) + ", Weeks " + typed(in.weeks) + ", Rate " + typed(in.rate) +
+               ", Payment Date " + typed(in.paymentDate) + ", Payment Amt. " +
+               typed(in.paymentAmount));
+    period(sheet, r.result, false);
+    interest(sheet, r.result, false);
+    const InterestFigures& f = r.result.interest;
+    if (f.PriorEntry >= 1 && f.prior.balance != before) {
+        sheet.text(
+            "(An entry before it was saved again after it was calculated: it used the earlier "
+            "balance as it then stood, " +
+            figure(f.prior.balance) + ".)");
     }
-    return terms;
+    const double after = e.CompAmount + before + e.SimpleAmount + e.AccruedAmount - e.PayAmount;
+    sheet.step(
+        "Balance after entry " + std::to_string(n),
+        {Keyed(e.CompAmount) + before + e.SimpleAmount + e.AccruedAmount - e.PayAmount, after});
+    return after;
+}
+
+// Amounts added up, equal ones in a row grouped ("100 x 3.53271428571429").
+Keyed sumOf(const std::vector<double>& amounts) {
+    std::optional<Keyed> sum;
+    for (std::size_t i = 0; i < amounts.size();) {
+        std::size_t same = i + 1;
+        while (same < amounts.size() && amounts[same] == amounts[i]) {
+            ++same;
+        }
+        const Keyed term =
+            same - i > 1 ? Keyed(static_cast<double>(same - i)) * amounts[i] : Keyed(amounts[i]);
+        sum = sum ? *sum + term : term;
+        i = same;
+    }
+    return sum.value_or(Keyed(0));
+}
+
+void addTotals(Worksheet& sheet, const Ledger& ledger, const LedgerTotals& t) {
+    sheet.heading("How the totals add up");
+    sheet.rule(std::string(kWhyCentsDiffer));
+    for (const ColumnCents& c : ledgerCents(ledger, t)) {
+        const std::string name(c.name);
+        sheet.step(name + " total", {sumOf(c.amounts)}, c.total, Format(c.total, "#,###,##0.00"));
+        sheet.step(name + " column as printed", {sumOf(c.printed), c.printedSum});
+        sheet.step(name + ": total as shown less the printed column",
+                   {Keyed(c.shownTotal) - c.printedSum, c.difference});
+    }
+    sheet.text("The printed ledger's totals line: " + reportTotalsLine(t));
+    sheet.result(List1, "Panel totals line", panelTotalsLine(t));
 }
 
 }  // namespace
@@ -255,29 +345,19 @@ Worksheet ledgerWorksheet(const Ledger& ledger, const std::vector<CalculationRec
         sheet.text("No entry saved yet: Calculate, then Save.");
         return sheet;
     }
+    constants(sheet, true);
+    sheet.rule("Total Days: " + std::string(kBothDatesCount));
+    sheet.rule("Days: " + std::string(kHalfDayAdded));
+    sheet.rule("Total Comp: " + std::string(kProrated));
+    sheet.text(
+        "Each entry below gives what was typed, then its steps; its amounts add to the balance "
+        "the next entry's interest runs on.");
+    double balance = 0;
     for (int i = 1; i <= ledger.EntryCount() && i <= static_cast<int>(records.size()); ++i) {
-        sheet.append(entrySheet("Entry " + std::to_string(i) + ": " + ledger.entry(i).BeginText +
-                                    " to " + ledger.entry(i).EndText,
-                                records[static_cast<std::size_t>(i - 1)]));
+        balance = savedEntry(sheet, i, ledger.entry(i), records[static_cast<std::size_t>(i - 1)],
+                             balance);
     }
-    sheet.heading("How the totals add up");
-    sheet.rule(
-        "Each total adds the unrounded amounts of the saved entries; only the sum is "
-        "rounded to cents.");
-    const auto total = [&](std::string_view name, double LedgerEntry::*amount, double sum) {
-        sheet.text(std::string(name) + " = " + sumOf(ledger, amount) + " = " + figure(sum) +
-                   ", shown " + Format(sum, "#,###,##0.00"));
-    };
-    total("Payments", &LedgerEntry::PayAmount, totals.PaymentsTotal);
-    total("Accrued", &LedgerEntry::AccruedAmount, totals.AccruedTotal);
-    total("Simple", &LedgerEntry::SimpleAmount, totals.SimpleTotal);
-    total("Comp", &LedgerEntry::CompAmount, totals.CompTotal);
-    total("Amount", &LedgerEntry::TotalAmountValue, totals.AmountTotal);
-    sheet.text("Net = " + figure(totals.AmountTotal) + " - " + figure(totals.PaymentsTotal) +
-               " = " + figure(totals.NetTotal) + ", shown " +
-               Format(totals.NetTotal, "#,###,##0.00"));
-    sheet.text("The printed ledger's totals line: " + reportTotalsLine(totals));
-    sheet.result(List1, "Panel totals line", panelTotalsLine(totals));
+    addTotals(sheet, ledger, totals);
     return sheet;
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "interest/ledgercents.h"
 #include "shell/format.h"
 #include "shell/values.h"
 
@@ -28,6 +29,15 @@ std::vector<Row> rows(const Ledger& ledger, const LedgerTotals& t) {
     table.push_back({"Totals", "", "", figure(t.PaymentsTotal), "", "", "", figure(t.CompTotal),
                      figure(t.AccruedTotal), figure(t.SimpleTotal), figure(t.AmountTotal),
                      figure(t.NetTotal)});
+    // The cents between the rows and the totals, in the totals' columns.
+    const std::vector<ColumnCents> cents = ledgerCents(ledger, t);
+    const auto centsRow = [&cents](std::string label, double ColumnCents::*amount) {
+        const auto at = [&](std::size_t c) { return figure(cents[c].*amount); };
+        return Row{std::move(label), "", "", at(0), "", "", "", at(3), at(1), at(2), at(4), at(5)};
+    };
+    table.push_back(centsRow("Rows added up", &ColumnCents::printedSum));
+    table.push_back(centsRow("Totals less rows", &ColumnCents::difference));
+    table.push_back({std::string(kWhyCentsDiffer)});
     return table;
 }
 

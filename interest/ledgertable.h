@@ -1,7 +1,8 @@
 #pragma once
 // The ledger as a table for spreadsheets: one row per entry (begin, end,
 // payment date, payment, weeks, days, rate, compensation, accrued, simple,
-// total, net) under a row of headings, then a totals row. Numbers carry two
+// total, net) under a row of headings, then a totals row, the rows added up,
+// the cents between the two, and a sentence saying why they may differ. Numbers carry two
 // decimals and no grouping, dates are mm/dd/yyyy, a missing payment date is
 // empty, so a spreadsheet reads every figure as a number.
 

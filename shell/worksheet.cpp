@@ -25,6 +25,17 @@ std::string grouped(std::string_view digits) {
     return out;
 }
 
+// The number a field's text shows, read without its currency sign or blanks.
+std::optional<double> shownNumber(std::string_view shown) {
+    std::string text;
+    for (char c : shown) {
+        if (c != '$' && c != ' ') {
+            text += c;
+        }
+    }
+    return CDbl(text);
+}
+
 }  // namespace
 
 Worksheet::Worksheet(std::string title) : title_(std::move(title)) {}
@@ -58,6 +69,33 @@ Worksheet& Worksheet::text(std::string text) {
 Worksheet& Worksheet::rule(std::string sentence) {
     lines_.push_back(
         WorksheetLine{WorksheetLine::Kind::Rule, "Rule: " + std::move(sentence), std::nullopt});
+    return *this;
+}
+
+Worksheet& Worksheet::step(std::string_view label, std::initializer_list<Keyed> sides) {
+    std::string line(label);
+    for (const Keyed& side : sides) {
+        line += " = " + side.text();
+    }
+    lines_.push_back(WorksheetLine{WorksheetLine::Kind::Step, std::move(line), std::nullopt});
+    return *this;
+}
+
+Worksheet& Worksheet::step(std::string_view label, std::initializer_list<Keyed> sides,
+                           double result, std::string_view shown) {
+    step(label, sides);
+    std::string& line = lines_.back().text;
+    const std::optional<double> showing = shownNumber(shown);
+    if (result != 0 && showing == 0.0 && std::fabs(result) <= 1e-6) {
+        line += " = 0, shown " + std::string(shown) +
+                " (rounding noise: the computer's arithmetic leaves " + figure(result) + ")";
+        return *this;
+    }
+    line += " = " + figure(result);
+    if (showing != result) {
+        line += " (unrounded)";
+    }
+    line += ", shown " + std::string(shown);
     return *this;
 }
 
@@ -164,8 +202,10 @@ std::string readAs(std::string_view caption, std::string_view text, const std::s
 
 double weeksInDays(Worksheet& sheet, std::string_view label, double weeks, double days) {
     const double unrounded = unroundedDays(weeks);
-    sheet.text(std::string(label) + " = " + figure(weeks) + " x 7 = " + figure(unrounded) +
-               ", rounded: " + figure(days));
+    sheet.step(label, {Keyed(weeks) * 7, unrounded});
+    if (unrounded != days) {
+        sheet.text(std::string(label) + ", rounded to whole days: " + figure(days));
+    }
     if (unrounded - std::floor(unrounded) == 0.5) {
         sheet.rule("Days are rounded half to even: " + figure(unrounded) + " days count as " +
                    figure(days) + ".");
@@ -187,8 +227,7 @@ Worksheet loggedWorksheet(std::string title, const std::optional<CalculateRefusa
         std::string check = "A check refused it";
         for (const FieldCaption& c : captions) {
             if (c.field.name() == refusal->field) {
-                check = "The check of " + std::string(c.caption) + " (" + refusal->field +
-                        ") refused it";
+                check = "The check of " + std::string(c.caption) + " refused it";
             }
         }
         sheet.text(check + ", with the message " + typed(refusal->message) + ".");

@@ -17,6 +17,7 @@
 #include "shell/clock.h"
 #include "shell/controlname.h"
 #include "shell/dates.h"
+#include "shell/keyed.h"
 #include "shell/report.h"
 
 namespace corvell {
@@ -32,7 +33,8 @@ struct WorksheetResult {
 struct WorksheetLine {
     enum class Kind {
         Heading,  // starts a section
-        Text,     // an input, a constant or a step
+        Text,     // an input or a constant
+        Step,     // arithmetic a desk calculator can check: "<label> = <side> = ..."
         Rule,     // a rule of the window's own, in one sentence
         Result,   // a figure as the window shows it
     };
@@ -64,6 +66,15 @@ public:
     Worksheet& heading(std::string text);
     Worksheet& text(std::string text);
     Worksheet& rule(std::string sentence);
+    // A step: "<label> = <side> = ... = <last side>", each side keyed from
+    // left to right (shell/keyed.h).
+    Worksheet& step(std::string_view label, std::initializer_list<Keyed> sides);
+    // A step whose result the window shows rounded: "... = <result>
+    // (unrounded), shown <shown>". A result that is rounding noise around
+    // zero (a millionth or less that shows as zero) is written as it shows,
+    // with the figure the computer left.
+    Worksheet& step(std::string_view label, std::initializer_list<Keyed> sides, double result,
+                    std::string_view shown);
     // The inputs section: a line "<caption>: "<text>" read as <read>" each.
     Worksheet& inputs(std::initializer_list<Input> fields);
     // The constants section, a line each (a number and what it stands for),
@@ -114,10 +125,17 @@ std::string typed(std::string_view text);
 // An input line: "<caption>: "<text>" read as <read>".
 std::string readAs(std::string_view caption, std::string_view text, const std::string& read);
 
-// The step that turns weeks into whole days: "<label> = <weeks> x 7 =
-// <unrounded>, rounded: <days>", and the rule when a half day was rounded to
-// even. Returns the unrounded days.
+// The step that turns weeks into days, "<label> = <weeks> x 7 = <unrounded>",
+// then the whole days when they differ, and the rule when a half day was
+// rounded to even. Returns the unrounded days.
 double weeksInDays(Worksheet& sheet, std::string_view label, double weeks, double days);
+
+// How figures are rounded, stated once in each worksheet's constants.
+inline constexpr std::string_view kRoundingRule =
+    "Rounding: figures here are written to 15 significant digits, and every step carries them "
+    "unrounded; a figure the window shows is rounded to its decimals, halves away from zero, "
+    "after 15 significant digits (-12.494999999999999 shows as -12.50), and is marked "
+    "\"(unrounded)\" beside what it shows.";
 
 // The line every worksheet shows before its window's first Calculate.
 inline constexpr std::string_view kNoCalculationYet = "No calculation yet: press Calculate.";

@@ -10,6 +10,7 @@
 #include "claim/claim.h"
 #include "commutation/frmcommutationcontrols.h"
 #include "interest/calculationformcontrols.h"
+#include "interest/ledgercents.h"
 #include "interest/ledgertable.h"
 #include "offsets/frmoffsetcontrols.h"
 #include "offsets/frmpensioncontrols.h"
@@ -308,12 +309,20 @@ private Q_SLOTS:
                              "1611.51,3621.12,3621.12\r\n"
                              "01/29/2005,03/31/2005,,0.00,8.00,6.00,512.50,4539.29,0.00,0.00,"
                              "4539.29,4539.29\r\n"
-                             "Totals,,,1000.00,,,,32682.14,1334.62,2992.53,37009.29,36009.29\r\n"));
-        std::string tabbed = csv;
-        for (char& ch : tabbed) {
-            ch = ch == ',' ? '\t' : ch;
+                             "Totals,,,1000.00,,,,32682.14,1334.62,2992.53,37009.29,36009.29\r\n"
+                             "Rows added up,,,1000.00,,,,32682.15,1334.62,2992.53,37009.29,"
+                             "36009.29\r\n"
+                             "Totals less rows,,,0.00,,,,-0.01,0.00,0.00,0.00,0.00\r\n\"" +
+                             std::string(kWhyCentsDiffer) + "\"\r\n"));
+        // The same fields with tabs between them, none of them quoted.
+        std::string tabbed;
+        bool quoted = false;
+        for (char ch : csv) {
+            quoted = ch == '"' ? !quoted : quoted;
+            if (ch != '"' && ch != '\r') {
+                tabbed += ch == ',' && !quoted ? '\t' : ch;
+            }
         }
-        std::erase(tabbed, '\r');
         QCOMPARE(ledgerTabbed(m.ledger(), m.totals()), tabbed);
     }
 

@@ -1,13 +1,15 @@
 // The worksheet of every calculator window ends with the figures the window
 // shows: for each worked example, its last line is the window's result field
-// as shown, and every result it states is the field as the window shows it.
-// Before any Calculate, and after a refused one, it says so.
+// as shown, every result it states is the field as the window shows it, and
+// every step keys right on a desk calculator, left to right. Before any
+// Calculate, and after a refused one, it says so.
 
 #include <QTest>
 
 #include "claim/claim.h"
 #include "tests/support/play.h"
 #include "tests/support/rows.h"
+#include "tests/support/worksheetsteps.h"
 
 using namespace corvell;
 using namespace corvell::test;
@@ -141,6 +143,40 @@ private Q_SLOTS:
         for (const WorksheetResult& r : results) {
             QCOMPARE(QString::fromStdString(r.shown), QString::fromStdString(m.text(r.field)));
         }
+        QCOMPARE(firstWrongStep(*sheet), std::nullopt);
+        if (const std::optional<Worksheet> report = m.reportWorksheet()) {
+            QCOMPARE(firstWrongStep(*report), std::nullopt);
+        }
+    }
+
+    // A step holds when keying it left to right from its own figures comes
+    // to each next side, within the 15 digits figures are written to.
+    void stepsAreKeyedLeftToRight_data() {
+        columns<QString, bool>({"line", "holds"});
+        row("multiplication first", "Lien Recovery = 30,000 - 30,000 x 0.4 = 18,000", false);
+        row("bracketed", "Lien Recovery = 30,000 - (30,000 x 0.4) = 18,000", true);
+        row("Int of a quotient", "Weeks = Int(366 / 7) = Int(52.2857142857143) = 52", true);
+        row("days a date apart", "Simple days = 03/31/2005 - 12/31/2004 = 90", true);
+        row("a wrong intermediate", "Simple days = 03/31/2005 - 12/31/2004 = 366", false);
+        row("a date plus days", "Ending Date = 01/01/2004 + 366 - 1 = 12/31/2004", true);
+        row("a bracketed negative", "Days = (-420) - ((-60) x 7) = 0", true);
+        row("15 digits carry",
+            "Total Comp = 500 x 366 / 7 = 26,142.8571428571 (unrounded), "
+            "shown 26,142.86",
+            true);
+        row("halves away from zero", "Net = 0 - 12.494999999999999 = -12.495, shown -12.50", true);
+        row("rounded the wrong way", "Net = 0 - 12.494999999999999 = -12.495, shown -12.49", false);
+        row("rounding noise written as shown",
+            "Remainder = 1,000 - (46 x 21.7391304347826) = 0, shown $0.00 (rounding noise: the "
+            "computer's arithmetic leaves -1.13686837721616E-13)",
+            true);
+        row("grouped addends", "Accrued total = 100 x 3.53271428571429 = 353.271428571429", true);
+    }
+    void stepsAreKeyedLeftToRight() {
+        QFETCH(QString, line);
+        QFETCH(bool, holds);
+        const std::optional<std::string> wrong = wrongStep(line.toStdString());
+        QVERIFY2(wrong.has_value() != holds, wrong.value_or("it holds").c_str());
     }
 
     // Before any Calculate the worksheet says there is none; after a refused
@@ -153,7 +189,7 @@ private Q_SLOTS:
         play(m, "txtRate=500|!cmdSSCalculate");
         std::vector<std::string> lines = m.worksheet()->textLines();
         QVERIFY(std::find(lines.begin(), lines.end(),
-                          "   The check of Net Social Security Amount (txtSocialSecurity) refused "
+                          "   The check of Net Social Security Amount refused "
                           "it, with the message \"Please enter monthly social security payment "
                           "received\".") != lines.end());
         QCOMPARE(lastLine(*m.worksheet()), QString("No calculation yet: press Calculate."));
@@ -161,7 +197,7 @@ private Q_SLOTS:
         play(m, "txtSocialSecurity=1000|!cmdSSCalculate|txtRate=|!cmdSSCalculate");
         lines = m.worksheet()->textLines();
         QVERIFY(std::find(lines.begin(), lines.end(),
-                          "   The check of Weekly Comp. Rate (txtRate) refused it, with the "
+                          "   The check of Weekly Comp. Rate refused it, with the "
                           "message \"Please enter weekly compensation rate before "
                           "adjustment\".") != lines.end());
         QCOMPARE(lastLine(*m.worksheet()), QString("New Weekly Rate: 384.80"));

@@ -110,7 +110,7 @@ private Q_SLOTS:
         const QString joined = worksheet.join(' ');
         for (const char* line :
              {"Interest Calculation: how the ledger was calculated", "03-04-2026 09:05:07",
-              "Entry 2: 01/01/2005 to 01/28/2005", "Net Amount: 3,621.12",
+              "Entry 2: 01/01/2005 to 01/28/2005", "(unrounded), shown 3,621.12",
               "Simple Days shown = 337 + 184 = 521",
               "Panel totals line: Totals: Payments=$1,000.00 Accrued=$1,334.62 "
               "Simple=$2,992.53 Comp=$28,142.86 Amount=32,470.00 Net=$31,470.00"}) {

@@ -1,0 +1,46 @@
+#include "interest/ledgercents.h"
+
+#include "shell/format.h"
+#include "shell/values.h"
+
+namespace corvell {
+namespace {
+
+// An amount as a line prints it, to the cent.
+double toCents(double amount) {
+    return CDbl(Format(amount, "0.00")).value_or(0);
+}
+
+}  // namespace
+
+std::vector<ColumnCents> ledgerCents(const Ledger& ledger, const LedgerTotals& totals) {
+    struct Column {
+        std::string_view name;
+        double (*amount)(const LedgerEntry&);
+        double total;
+    };
+    const Column columns[] = {
+        {"Payments", [](const LedgerEntry& e) { return e.PayAmount; }, totals.PaymentsTotal},
+        {"Accrued", [](const LedgerEntry& e) { return e.AccruedAmount; }, totals.AccruedTotal},
+        {"Simple", [](const LedgerEntry& e) { return e.SimpleAmount; }, totals.SimpleTotal},
+        {"Comp", [](const LedgerEntry& e) { return e.CompAmount; }, totals.CompTotal},
+        {"Amount", [](const LedgerEntry& e) { return e.TotalAmountValue; }, totals.AmountTotal},
+        {"Net", [](const LedgerEntry& e) { return e.TotalAmountValue - e.PayAmount; },
+         totals.NetTotal},
+    };
+    std::vector<ColumnCents> cents;
+    for (const Column& column : columns) {
+        ColumnCents c{column.name, {}, {}, 0, column.total, toCents(column.total), 0};
+        for (int i = 1; i <= ledger.EntryCount(); ++i) {
+            const double amount = column.amount(ledger.entry(i));
+            c.amounts.push_back(amount);
+            c.printed.push_back(toCents(amount));
+            c.printedSum += c.printed.back();
+        }
+        c.difference = c.shownTotal - c.printedSum;
+        cents.push_back(std::move(c));
+    }
+    return cents;
+}
+
+}  // namespace corvell
