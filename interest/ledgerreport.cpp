@@ -16,6 +16,15 @@ report::Document buildLedgerReport(const Ledger& ledger, const LedgerTotals& tot
     doc.line({zone(), text(caseCaption)});
     doc.size(10);
     doc.line();
+    // Every later page opens with the title and caption again, marked as
+    // continued, so that a loose page still tells whose ledger it is.
+    doc.openContinuedHeading();
+    doc.size(16);
+    doc.line({zone(), zone(), text(std::string(kLedgerReportTitle))});
+    doc.line({zone(), text(caseCaption + " (continued)")});
+    doc.size(10);
+    doc.line();
+    doc.closeContinuedHeading();
     // The header, the entries and the totals keep their columns whole on any
     // paper, and every page after the first starts with the header again.
     // A figure too wide for its column widens it on every line.

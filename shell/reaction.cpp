@@ -28,6 +28,13 @@ Reaction Reaction::focusOn(ControlName control, Caret caret) {
 }
 
 Reaction Reaction::printing(PrintJob job) {
+    // Every page of a report carries its case caption at the foot, whichever
+    // window made it.
+    job.make = [make = std::move(job.make), caption = job.caseCaption](const LocalTime& at) {
+        report::Document document = make(at);
+        document.pageCaption(caption);
+        return document;
+    };
     Reaction r;
     r.print = std::move(job);
     return r;

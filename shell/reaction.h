@@ -77,6 +77,7 @@ struct Reaction {
     static Reaction say(std::string text, std::string title = {});
     static Reaction ask(Question question);
     static Reaction focusOn(ControlName control, Caret caret = Caret::SelectAll);
+    // Prints the job's report with its case caption at the foot of every page.
     static Reaction printing(PrintJob job);
     // Brings the window to the front and leaves this one as it is.
     static Reaction open(WindowId window);

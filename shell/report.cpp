@@ -70,6 +70,21 @@ Document& Document::closeHeadings() {
     return *this;
 }
 
+Document& Document::openContinuedHeading() {
+    statements_.emplace_back(ContinuedHeading{true});
+    return *this;
+}
+
+Document& Document::closeContinuedHeading() {
+    statements_.emplace_back(ContinuedHeading{false});
+    return *this;
+}
+
+Document& Document::pageCaption(std::string caption) {
+    pageCaption_ = std::move(caption);
+    return *this;
+}
+
 Document& Document::line(std::vector<Item> items) {
     statements_.emplace_back(Print{std::move(items), true});
     return *this;
@@ -83,10 +98,14 @@ Document& Document::lineGoesOn(std::vector<Item> items) {
 std::vector<std::string> Document::plainLines() const {
     std::vector<std::string> lines;
     std::string current;
-    bool open = false;  // a statement left the current line going on
+    bool open = false;       // a statement left the current line going on
+    bool continued = false;  // inside a continued heading
     for (const Statement& statement : statements_) {
+        if (const auto* heading = std::get_if<ContinuedHeading>(&statement)) {
+            continued = heading->opens;
+        }
         const auto* print = std::get_if<Print>(&statement);
-        if (print == nullptr) {
+        if (print == nullptr || continued) {
             continue;
         }
         for (const Item& item : print->items) {

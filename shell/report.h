@@ -13,7 +13,11 @@
 // Two kinds of marks shape a table of fixed-pitch columns on paper without
 // changing its lines: a fitted table, whose font steps down as a whole until
 // its widest line fits the page, and the table's column headings, printed
-// again at the top of every page the table continues on.
+// again at the top of every page the table continues on. A continued heading
+// is printed only at the top of every page after the first, above those.
+//
+// Every page carries the document's case caption and its page number at the
+// foot; they are no lines of the document.
 
 #include <string>
 #include <variant>
@@ -80,8 +84,16 @@ struct Headings {
     bool operator==(const Headings&) const = default;
 };
 
+// Opens or closes the lines that start every page after the first, above
+// any column headings, and print nowhere else: the title block of the first
+// page, marked as continued.
+struct ContinuedHeading {
+    bool opens = false;
+    bool operator==(const ContinuedHeading&) const = default;
+};
+
 using Statement = std::variant<Print, SetFont, SetSize, SetBold, SetUnderline, SetOrientation,
-                               FittedTable, Headings>;
+                               FittedTable, Headings, ContinuedHeading>;
 
 class Document {
 public:
@@ -94,6 +106,8 @@ public:
     Document& closeFittedTable();
     Document& openHeadings();
     Document& closeHeadings();
+    Document& openContinuedHeading();
+    Document& closeContinuedHeading();
 
     // Prints the items and ends the line.
     Document& line(std::vector<Item> items = {});
@@ -106,14 +120,20 @@ public:
     // when it sets none.
     Orientation pageOrientation() const;
 
+    // The case caption at the foot of every page; empty: none.
+    Document& pageCaption(std::string caption);
+    const std::string& pageCaption() const { return pageCaption_; }
+
     // The text as a fixed-pitch printer would lay it out: one string per
-    // printed line, zones of 14 characters, trailing blanks kept.
+    // printed line, zones of 14 characters, trailing blanks kept. Continued
+    // headings, which only later pages print, are left out.
     std::vector<std::string> plainLines() const;
 
     bool operator==(const Document&) const = default;
 
 private:
     std::vector<Statement> statements_;
+    std::string pageCaption_;
 };
 
 // The start every one-page report shares: "Times New Roman", 16 point, bold

@@ -152,6 +152,7 @@ std::vector<std::string> Worksheet::textLines() const {
 report::Document Worksheet::document(const std::string& caseCaption, const LocalTime& now) const {
     using report::text;
     report::Document doc;
+    doc.pageCaption(caseCaption);
     doc.font("Times New Roman").orientation(report::Orientation::Portrait);
     doc.size(14).bold(true);
     doc.line({text(title_)});

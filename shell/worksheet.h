@@ -97,7 +97,8 @@ public:
     std::vector<std::string> textLines() const;
 
     // The printed worksheet: portrait, "Times New Roman", the title, the
-    // date and time it was made and the case caption, then the lines.
+    // date and time it was made and the case caption, then the lines; the
+    // caption again at the foot of every page.
     report::Document document(const std::string& caseCaption, const LocalTime& now) const;
 
     bool operator==(const Worksheet&) const = default;

@@ -1,6 +1,7 @@
 #include "shell/ui/pdffile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -16,6 +17,10 @@ QString documentsFolder() {
     return folder.isEmpty() || !QDir(folder).exists() ? QDir::homePath() : folder;
 }
 
+QString fileTitle(const QString& path) {
+    return QFileInfo(path).completeBaseName();
+}
+
 QString proposedReportPath(const std::string& title, const std::string& caseCaption,
                            const LocalTime& day, std::string_view extension) {
     return QDir(documentsFolder())
@@ -23,12 +28,13 @@ QString proposedReportPath(const std::string& title, const std::string& caseCapt
 }
 
 std::optional<QString> writePdf(const report::Document& document, const QPageLayout& layout,
-                                const QString& path) {
-    return writePdf(std::vector<report::Document>{document}, layout, path);
+                                const QString& path, const QString& title) {
+    return writePdf(std::vector<report::Document>{document}, layout, path, title);
 }
 
 std::optional<QString> writePdf(const std::vector<report::Document>& documents,
-                                const QPageLayout& layout, const QString& path) {
+                                const QPageLayout& layout, const QString& path,
+                                const QString& title) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
@@ -37,6 +43,7 @@ std::optional<QString> writePdf(const std::vector<report::Document>& documents,
     {
         QPdfWriter writer(&file);
         writer.setCreator(applicationTitle());
+        writer.setTitle(title);
         writer.setPageLayout(layout);
         painted = renderReports(documents, writer);
     }

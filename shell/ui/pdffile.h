@@ -20,15 +20,20 @@ QString proposedReportPath(const std::string& title, const std::string& caseCapt
                            const LocalTime& day, std::string_view extension = "pdf");
 // The operator's Documents folder, or the home folder when there is none.
 QString documentsFolder();
+// A file's name without its folder and its last extension: the title a PDF
+// file is given after the name proposed for it.
+QString fileTitle(const QString& path);
 
 // Writes one copy of the document into the PDF file `path` on the paper and
-// margins of `layout`, painted as the printer paints it. The file appears
-// whole or not at all, and a file already there is replaced only once the new
-// one is complete. The reason it failed, or std::nullopt.
+// margins of `layout`, painted as the printer paints it, with `title` as the
+// file's title. The file appears whole or not at all, and a file already
+// there is replaced only once the new one is complete. The reason it failed,
+// or std::nullopt.
 std::optional<QString> writePdf(const report::Document& document, const QPageLayout& layout,
-                                const QString& path);
+                                const QString& path, const QString& title);
 // The same with several documents, each from a new page (reportrenderer.h).
 std::optional<QString> writePdf(const std::vector<report::Document>& documents,
-                                const QPageLayout& layout, const QString& path);
+                                const QPageLayout& layout, const QString& path,
+                                const QString& title);
 
 }  // namespace corvell::ui

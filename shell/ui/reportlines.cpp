@@ -93,6 +93,8 @@ public:
                 continuing_ = headingsCount_;
                 headingsInTable_ = inTable_;
             }
+        } else if (const auto* c = std::get_if<report::ContinuedHeading>(&statement)) {
+            inContinuedHeading_ = c->opens;
         }
         // Orientation is the printer's, taken before the first page starts.
     }
@@ -164,29 +166,50 @@ private:
             const qsizetype blank = lastBlankWithin(metrics, text, room);
             if (blank > 0 || (blank == 0 && !runs_.empty())) {
                 place(text.left(blank), font, metrics);
-                endLine();
+                wrap();
                 text = withoutLeadingBlanks(text.mid(blank));
                 continue;
             }
-            if (x_ > 0 && inkWidth(metrics, firstWord(text)) <= width_) {
-                endLine();
+            const bool lineStarted = x_ > lineStart_;
+            if (lineStarted && inkWidth(metrics, firstWord(text)) <= width_ - hangingIndent()) {
+                wrap();
                 continue;
             }
             const qsizetype fits = charsWithin(metrics, text, room);
-            if (fits == 0 && x_ > 0) {
-                endLine();
+            if (fits == 0 && lineStarted) {
+                wrap();
                 continue;
             }
             const qsizetype cut = std::max<qsizetype>(fits, 1);
             place(text.left(cut), font, metrics);
-            endLine();
+            wrap();
             text = text.mid(cut);
         }
+    }
+
+    // Where the next line of a wrapped line starts: under the start of its
+    // text, unless that is past the middle, where too little room is left.
+    double hangingIndent() const {
+        return textStart_ > 0 && textStart_ <= width_ / 2 ? textStart_ : 0;
+    }
+
+    void wrap() {
+        const double indent = hangingIndent();
+        endLine();
+        x_ = indent;
+        lineStart_ = indent;
+        textStart_ = indent;
     }
 
     void place(const QString& text, const QFont& font, const QFontMetricsF& metrics) {
         if (text.isEmpty()) {
             return;
+        }
+        if (textStart_ < 0) {
+            const QString rest = withoutLeadingBlanks(text);
+            if (!rest.isEmpty()) {
+                textStart_ = x_ + metrics.horizontalAdvance(text.left(text.size() - rest.size()));
+            }
         }
         runs_.push_back(TextRun{x_, text, font});
         lineInk_ = std::max(lineInk_, x_ + inkWidth(metrics, text));
@@ -210,10 +233,13 @@ private:
         runs_.clear();
         line.headingsOf = inHeadings_ ? headingsCount_ : -1;
         line.continuesHeadings = inHeadings_ ? -1 : continuing_;
+        line.continuedHeading = inContinuedHeading_;
         lines_.push_back(std::move(line));
         widest_ = std::max(widest_, lineInk_);
         lineInk_ = 0;
         x_ = 0;
+        lineStart_ = 0;
+        textStart_ = -1;
         lineOpen_ = false;
     }
 
@@ -225,12 +251,15 @@ private:
 
     std::vector<TextRun> runs_;  // the line under way
     double x_ = 0;
-    double lineInk_ = 0;  // where the line under way stops showing
+    double lineStart_ = 0;   // where the line under way started: 0, or a hanging indent
+    double textStart_ = -1;  // where its first character that shows stands; -1: none yet
+    double lineInk_ = 0;     // where the line under way stops showing
     bool lineOpen_ = false;
     std::vector<PrintedLine> lines_;
 
     bool inTable_ = false;
     bool inHeadings_ = false;
+    bool inContinuedHeading_ = false;
     bool headingsInTable_ = false;
     int headingsCount_ = -1;  // the number of the latest headings
     int continuing_ = -1;     // the headings the lines from here on continue

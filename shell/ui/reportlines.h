@@ -3,8 +3,9 @@
 // lines, each a list of text runs with their font and left edge, in the
 // measures of the printer. Items fall in print zones of 14 average character
 // widths of the current font; a line wider than the printable width wraps at
-// a blank and goes on at the left margin; a fitted table steps its font down
-// as a whole until its widest line fits, so its columns are never cut.
+// a blank and goes on under the start of its text, so an indented line keeps
+// its indent; a fitted table steps its font down as a whole until its widest
+// line fits, so its columns are never cut.
 
 #include <QFont>
 #include <QString>
@@ -30,6 +31,8 @@ struct PrintedLine {
     int headingsOf = -1;
     // The headings that start a page this line continues on; -1: none.
     int continuesHeadings = -1;
+    // Part of the continued heading: printed atop every later page only.
+    bool continuedHeading = false;
 
     bool blank() const;
 };

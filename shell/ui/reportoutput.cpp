@@ -77,8 +77,10 @@ void exportPdf(const PrintJob& job, QWidget& window, WindowId id, const Services
     if (withWorksheet) {
         documents.push_back(worksheet->document(job.caseCaption, now));
     }
+    // The file is titled by the name proposed for it, whatever it is saved as.
+    const QString title = fileTitle(proposed);
     if (const std::optional<QString> failure =
-            writePdf(documents, services.dialogs.pageLayout(id), *path)) {
+            writePdf(documents, services.dialogs.pageLayout(id), *path, title)) {
         services.dialogs.showMessage(&window,
                                      QStringLiteral("Could not save the report as %1: %2.")
                                          .arg(QDir::toNativeSeparators(*path), *failure),

@@ -11,10 +11,13 @@ namespace {
 
 // The page turns before the first page starts, as the document's first
 // orientation says.
+QPageLayout::Orientation pageOrientation(report::Orientation orientation) {
+    return orientation == report::Orientation::Landscape ? QPageLayout::Landscape
+                                                         : QPageLayout::Portrait;
+}
+
 void orient(const report::Document& document, QPagedPaintDevice& device) {
-    device.setPageOrientation(document.pageOrientation() == report::Orientation::Landscape
-                                  ? QPageLayout::Landscape
-                                  : QPageLayout::Portrait);
+    device.setPageOrientation(pageOrientation(document.pageOrientation()));
 }
 
 void paintPage(QPainter& painter, const PageRuns& page) {
@@ -59,27 +62,26 @@ bool renderReports(const std::vector<report::Document>& documents, QPagedPaintDe
     if (!painter.begin(&device)) {
         return false;
     }
+    const PrintableArea printable = [&device](report::Orientation orientation) {
+        QPageLayout layout = device.pageLayout();
+        layout.setOrientation(pageOrientation(orientation));
+        return layout.paintRectPixels(device.logicalDpiX()).size();
+    };
+    const std::vector<std::vector<PageRuns>> laidOut = layoutReports(documents, device, printable);
     bool ok = true;
-    bool firstPage = true;
-    for (const report::Document& document : documents) {
-        if (!firstPage) {
+    for (std::size_t i = 0; ok && i < documents.size(); ++i) {
+        if (i > 0) {
             // A new orientation applies from the next page on.
-            orient(document, device);
+            orient(documents[i], device);
             ok = device.newPage();
         }
-        const QSizeF printable = device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
-        const std::vector<PageRuns> pages = layoutReport(document, device, printable);
-        for (std::size_t page = 0; ok && page < pages.size(); ++page) {
+        for (std::size_t page = 0; ok && page < laidOut[i].size(); ++page) {
             if (page > 0) {
                 ok = device.newPage();
             }
             if (ok) {
-                paintPage(painter, pages[page]);
+                paintPage(painter, laidOut[i][page]);
             }
-        }
-        firstPage = false;
-        if (!ok) {
-            break;
         }
     }
     return painter.end() && ok;

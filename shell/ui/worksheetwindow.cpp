@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QPlainTextEdit>
+#include <QFontMetricsF>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "shell/formmodel.h"
@@ -27,15 +30,40 @@ QString worksheetText(const FormModel& model) {
     return text;
 }
 
+// Each indented line hangs: its first line starts with its blanks as typed
+// (and copied), and the lines it wraps onto start under its first character.
+void hangIndentedLines(QTextEdit& edit) {
+    const double blank = QFontMetricsF(edit.font()).horizontalAdvance(QLatin1Char(' '));
+    QTextCursor cursor(edit.document());
+    cursor.beginEditBlock();
+    for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        qsizetype blanks = 0;
+        while (blanks < line.size() && line[blanks] == QLatin1Char(' ')) {
+            ++blanks;
+        }
+        if (blanks == 0 || blanks == line.size()) {
+            continue;
+        }
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(static_cast<double>(blanks) * blank);
+        format.setTextIndent(-static_cast<double>(blanks) * blank);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+    cursor.endEditBlock();
+}
+
 }  // namespace
 
 WorksheetWindow::WorksheetWindow(QWidget& owner, FormBinder& binder)
-    : QDialog(&owner), model_(binder.model()), text_(new QPlainTextEdit(this)) {
+    : QDialog(&owner), model_(binder.model()), text_(new QTextEdit(this)) {
     setObjectName(QStringLiteral("WorksheetWindow"));
     setWindowTitle(QStringLiteral("How Was This Calculated? - ") + owner.windowTitle());
     setModal(false);
     text_->setObjectName(QStringLiteral("txtWorksheet"));
     text_->setReadOnly(true);
+    text_->setAcceptRichText(false);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setFont(makeFont(QStringLiteral("Courier New"), 10, false));
 
@@ -64,6 +92,7 @@ void WorksheetWindow::refresh() {
     const QString text = worksheetText(model_);
     if (text_->toPlainText() != text) {
         text_->setPlainText(text);
+        hangIndentedLines(*text_);
     }
 }
 

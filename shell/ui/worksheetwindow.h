@@ -1,12 +1,13 @@
 #pragma once
 // "How was this calculated?": a window beside a calculator window that shows
 // the worksheet of the figures it shows, in a fixed-pitch font, read-only,
-// ready to be selected and copied. It follows the calculator window: every
+// ready to be selected and copied. A line too long for the window wraps and
+// goes on under the start of its text, as on paper. It follows the calculator window: every
 // command run there brings it up to date. It does not block the window.
 
 #include <QDialog>
 
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace corvell {
 class FormModel;
@@ -31,7 +32,7 @@ private:
     void refresh();
 
     const FormModel& model_;
-    QPlainTextEdit* text_;
+    QTextEdit* text_;
 };
 
 // The owner's worksheet window, made on first use and then kept.

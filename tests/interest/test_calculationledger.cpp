@@ -336,7 +336,8 @@ private Q_SLOTS:
         QCOMPARE(t_->dialogs.printed.size(), std::size_t{2});
         QCOMPARE(t_->dialogs.printed.at(0), t_->dialogs.printed.at(1));
         QCOMPARE(t_->dialogs.printed.at(0), buildLedgerReport(model().ledger(), model().totals(),
-                                                              "Smith v. Acme Mills", testMoment()));
+                                                              "Smith v. Acme Mills", testMoment())
+                                                .pageCaption("Smith v. Acme Mills"));
         QCOMPARE(panel(), panelBefore);
         QCOMPARE(model().ledger().entry(1), first);
         QVERIFY(model().state().EntrySaved);

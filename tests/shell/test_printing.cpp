@@ -236,9 +236,11 @@ private Q_SLOTS:
         QVERIFY(pdf.landscape);
         QCOMPARE(pdf.pages, 1);
         QVERIFY(pdf.text.contains("09:06:07"));
+        // Titled by the name proposed, not the one saved under.
+        QCOMPARE(pdf.title, QString("Interest Calculation - Smith v. Acme Mills - 2026-03-04"));
         click(w, calculationform::cmdPrint);  // the same report, on the printer, at 09:06:07
         QCOMPARE(t.dialogs.printed.size(), std::size_t{3});
-        QCOMPARE(textLines(pdf.text), simplifiedLines(pdfLines(t.dialogs.printed[0])));
+        QCOMPARE(textLines(pdf.text), textLines(renderToPdf(t.dialogs.printed[0]).text));
         QCOMPARE(filesIn(dir), QStringList{"ledger.pdf"});
     }
 

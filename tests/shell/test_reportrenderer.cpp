@@ -129,35 +129,44 @@ private Q_SLOTS:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { QLocale::setDefault(QLocale::system()); }
 
-    // A caption wider than the page wraps at a blank and goes on at the left
-    // margin; a word longer than the line breaks where it must. Nothing is
-    // lost and nothing runs past the right margin.
+    // A line wider than the page wraps at a blank and goes on under the start
+    // of its text: a caption under its print zone, a worksheet line under its
+    // three blanks; a word longer than the line breaks where it must. Nothing
+    // is lost and nothing runs past the right margin.
     void longLinesWrap_data() {
-        columns<QString, bool>({"caption", "wordsWhole"});
+        columns<QString, bool, bool>({"caption", "zoned", "wordsWhole"});
         QString words;
         for (int i = 1; words.size() < 150; ++i) {
             words += QStringLiteral("Claimant%1 v. Employer%1, ").arg(i);
         }
         words = words.left(150).trimmed();
-        row("caption of 150 characters", words, true);
+        row("caption of 150 characters", words, true, true);
+        row("worksheet line indented by three blanks", words, false, true);
         row("one word longer than a line",
-            QStringLiteral("Docket ") + QString(180, QChar('X')) + QStringLiteral(" end"), false);
+            QStringLiteral("Docket ") + QString(180, QChar('X')) + QStringLiteral(" end"), true,
+            false);
     }
     void longLinesWrap() {
         QFETCH(QString, caption);
+        QFETCH(bool, zoned);
         QFETCH(bool, wordsWhole);
         Document doc = portraitReport();
         doc.line({zone(), zone(), text("Present Value Calculation")});
-        doc.line({zone(), text(caption.toStdString())});
+        if (zoned) {
+            doc.line({zone(), text(caption.toStdString())});
+        } else {
+            doc.size(11).line({text("   " + caption.toStdString())});
+        }
         const PdfResult pdf = renderToPdf(doc);
         QVERIFY(pdf.rendered);
         QCOMPARE(pdf.pages, 1);
         checkInsideMargins(pdf);
         QCOMPARE(pdf.words.first().text, QString("Present"));
+        const QList<PdfWord> body = pdf.words.mid(3, pdf.words.size() - 3 - 4);  // less the foot
         QString printed;
         QList<double> tops;
         double continuedLeft = pdf.pageWidth;
-        for (const PdfWord& w : pdf.words.mid(3)) {
+        for (const PdfWord& w : body) {
             printed += w.text;
             if (!tops.contains(w.y)) {
                 if (!tops.isEmpty()) {
@@ -171,8 +180,9 @@ private Q_SLOTS:
         }
         QCOMPARE(printed, QString(caption).remove(' '));
         QVERIFY(tops.size() >= 2);
-        QVERIFY(std::abs(continuedLeft - kHalfInch) < 0.5);  // at the left margin
-        QVERIFY(pdf.words.at(3).x > kHalfInch + 50);         // the caption's own zone
+        QVERIFY(std::abs(continuedLeft - body.first().x) < 0.5);  // under its first line
+        QCOMPARE(body.first().x > kHalfInch + 50, zoned);         // the caption's own zone
+        QVERIFY(body.first().x > kHalfInch + 5);                  // or the three blanks
     }
 
     // The ledger's table (header, entries, totals) prints in one size, the
@@ -223,37 +233,63 @@ private Q_SLOTS:
         }
     }
 
-    // Each page of a document of several pages says "Page n of N", centred
-    // under its last line; each page after the first starts the ledger's
-    // table with its column header. A one-page report has no number.
+    // Every page says "Page n of N", centred under its last line, beside the
+    // case caption at the left margin, which is cut short before it would
+    // reach the number; each page after the first starts with the ledger's
+    // title, its caption marked as continued and its column header.
     void pagesNumberedWithHeadings_data() {
-        columns<int, bool>({"entries", "severalPages"});
-        row("100 entries", 100, true);
-        row("2 entries on one page", 2, false);
+        columns<int, QString, bool>({"entries", "caption", "cutShort"});
+        row("100 entries", 100, "Smith v. Acme Mills", false);
+        row("2 entries on one page, no caption", 2, "", false);
+        row("a caption too long for the foot", 2, QString("Smith v. Acme Mills ").repeated(20),
+            true);
     }
     void pagesNumberedWithHeadings() {
         QFETCH(int, entries);
-        QFETCH(bool, severalPages);
-        const PdfResult pdf = renderToPdf(ledgerReport(entries, false));
+        QFETCH(QString, caption);
+        QFETCH(bool, cutShort);
+        const PdfResult pdf =
+            renderToPdf(ledgerReport(entries, false).pageCaption(caption.toStdString()));
         QVERIFY(pdf.rendered);
-        QCOMPARE(pdf.pages > 1, severalPages);
-        if (!severalPages) {
-            QVERIFY(!pdf.text.contains("Page"));
-            return;
-        }
+        QCOMPARE(pdf.pages > 1, entries > 2);
         for (int page = 1; page <= pdf.pages; ++page) {
             const QList<PdfWord> words = wordsOnPage(pdf, page);
-            const QList<PdfWord> footer = lineOf(words, bottom(words));
-            QCOMPARE(textOf(footer), QStringLiteral("Page %1 of %2").arg(page).arg(pdf.pages));
-            const double middle = (footer.first().x + footer.last().x + footer.last().width) / 2;
+            QList<PdfWord> footer = lineOf(words, bottom(words));
+            QVERIFY(footer.size() >= 4);
+            const QList<PdfWord> number = footer.mid(footer.size() - 4);
+            QCOMPARE(textOf(number), QStringLiteral("Page %1 of %2").arg(page).arg(pdf.pages));
+            const double middle = (number.first().x + number.last().x + number.last().width) / 2;
             QVERIFY(std::abs(middle - pdf.pageWidth / 2) < 1);
-            QVERIFY(words.size() > footer.size());
+
+            footer.resize(footer.size() - 4);
+            const QString shown = textOf(footer);
+            if (cutShort) {
+                QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+                QVERIFY(caption.startsWith(shown.chopped(1)));
+                QVERIFY(footer.last().x + footer.last().width < number.first().x - 10);
+            } else {
+                QCOMPARE(shown, caption);
+            }
+            if (!footer.isEmpty()) {
+                QVERIFY(std::abs(footer.first().x - kHalfInch) < 0.5);
+            }
+            QVERIFY(words.size() > footer.size() + number.size());
             if (page > 1) {
-                const double top = std::min_element(words.begin(), words.end(), byTop)->y;
-                QCOMPARE(textOf(lineOf(words, top)), headerText().simplified());
+                QList<double> tops;
+                for (const PdfWord& w : words) {
+                    if (!tops.contains(w.y)) {
+                        tops << w.y;
+                    }
+                }
+                std::sort(tops.begin(), tops.end());
+                QCOMPARE(textOf(lineOf(words, tops.at(0))), QString("Interest Calculation"));
+                QCOMPARE(textOf(lineOf(words, tops.at(1))),
+                         QString("Smith v. Acme Mills (continued)"));
+                QCOMPARE(textOf(lineOf(words, tops.at(2))), headerText().simplified());
             }
         }
         QCOMPARE(fixedPitchLines(pdf, "Totals:").count(headerText()), qsizetype(pdf.pages));
+        QCOMPARE(pdf.text.count("(continued)"), qsizetype(pdf.pages - 1));
     }
 
     // Copies to a PDF file go into the one file, in order, each copy

@@ -1,12 +1,17 @@
 // "How was this calculated?" on the calculator windows: F1 and Help show the
 // worksheet of the window's last Calculate in a window of its own beside it,
 // read-only and kept up to date; File > Export Worksheet PDF... writes the
-// window's report and then its worksheet, from a new page, into one PDF.
+// window's report and then its worksheet, from a new page, into one PDF
+// whose pages are numbered through the whole file.
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
 
 #include "interest/calculationformcontrols.h"
 #include "interest/ui/calculationform.h"
@@ -27,8 +32,9 @@ ui::WorksheetWindow* worksheetWindow(QWidget& window) {
     return window.findChild<ui::WorksheetWindow*>(QStringLiteral("WorksheetWindow"));
 }
 
+// The lines of the pages without their feet.
 QStringList pageLines(const QString& text) {
-    return simplifiedLines(text.split('\n'));
+    return simplifiedLines(bodyLines(text));
 }
 
 }  // namespace
@@ -51,7 +57,7 @@ private Q_SLOTS:
         QVERIFY(sheet->isVisible());
         QVERIFY(!sheet->isModal());
         QVERIFY(sheet->text().endsWith("No calculation yet: press Calculate.\n"));
-        auto* text = sheet->findChild<QPlainTextEdit*>(QStringLiteral("txtWorksheet"));
+        auto* text = sheet->findChild<QTextEdit*>(QStringLiteral("txtWorksheet"));
         QVERIFY(text->isReadOnly());
 
         type(w, txtSocialSecurity, "1000");
@@ -68,6 +74,38 @@ private Q_SLOTS:
         QVERIFY(sheet->isVisible());
         QVERIFY(sheet->text().endsWith("New Weekly Rate: 384.80\n"));
         QVERIFY(t.dialogs.messages.empty());
+    }
+
+    // A line too long for the window wraps and goes on under its first
+    // character, past the blanks that indent it, which copying keeps.
+    void wrappedLinesKeepTheirIndent() {
+        using namespace frmsocialsecurity;
+        WindowTest t;
+        QWidget& w = t.open(WindowId::frmSocialSecurity);
+        type(w, txtSocialSecurity, "1000");
+        typeAndLeave(w, txtRate, "500", cmdSSClear);
+        click(w, cmdSSCalculate);
+        command(w, menu::mnuWorksheet)->trigger();
+        ui::WorksheetWindow* sheet = worksheetWindow(w);
+        sheet->resize(300, 400);
+        QVERIFY(sheet->text().contains("\n   Weekly social security = 1,000 / 4.34"));
+        QTextDocument* document =
+            sheet->findChild<QTextEdit*>(QStringLiteral("txtWorksheet"))->document();
+        document->documentLayout()->documentSize();  // lays every line out
+        int wrapped = 0;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            const QTextLayout* layout = block.layout();
+            if (!block.text().startsWith("   ") || layout->lineCount() < 2) {
+                continue;
+            }
+            ++wrapped;
+            const double textStart = layout->lineAt(0).cursorToX(3);
+            QVERIFY(textStart > 10);
+            for (int line = 1; line < layout->lineCount(); ++line) {
+                QCOMPARE(layout->lineAt(line).x(), textStart);
+            }
+        }
+        QVERIFY(wrapped > 2);
     }
 
     // The ledger's two worked entries: the report as Export PDF... writes it
@@ -97,13 +135,22 @@ private Q_SLOTS:
         QCOMPARE(pdf.pagesLandscape.size(), pdf.pages);
         QVERIFY(pdf.pagesLandscape[0]);
         QCOMPARE(pdf.pagesLandscape.count(true), 1);
+        // One numbering through the file, each page with the case caption.
+        QCOMPARE(pageFeet(report.text), QStringList{"Smith v. Acme Mills Page 1 of 1"});
+        QStringList feet;
+        for (int page = 1; page <= pdf.pages; ++page) {
+            feet << QStringLiteral("Smith v. Acme Mills Page %1 of %2").arg(page).arg(pdf.pages);
+        }
+        QCOMPARE(pageFeet(pdf.text), feet);
+        QCOMPARE(pdf.title, QString("Interest Calculation Worksheet - Smith v. Acme Mills - "
+                                    "2026-03-04"));
         const qsizetype reportEnd = pdf.text.indexOf('\f');
         QCOMPARE(pageLines(pdf.text.left(reportEnd)), pageLines(report.text));
 
         const std::optional<Worksheet> sheet =
             static_cast<ui::CalculationForm&>(w).model().reportWorksheet();
         QVERIFY(sheet.has_value());
-        const QStringList worksheet = pageLines(pdf.text.mid(reportEnd + 1).remove('\f'));
+        const QStringList worksheet = pageLines(pdf.text.mid(reportEnd + 1));
         QCOMPARE(worksheet,
                  simplifiedLines(pdfLines(sheet->document("Smith v. Acme Mills", t.now))));
         // Long lines wrap on paper.

@@ -42,8 +42,13 @@ PdfResult readPdf(const QString& path) {
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {path});
     info.waitForFinished(30000);
+    const QString about = QString::fromUtf8(info.readAllStandardOutput());
     const QRegularExpression size(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+)"));
-    const auto match = size.match(QString::fromUtf8(info.readAllStandardOutput()));
+    const auto match = size.match(about);
+    const auto title =
+        QRegularExpression(QStringLiteral("^Title: +(.*)$"), QRegularExpression::MultilineOption)
+            .match(about);
+    result.title = title.captured(1);
     if (match.hasMatch()) {
         result.pageWidth = match.captured(1).toDouble();
         result.pageHeight = match.captured(2).toDouble();
@@ -121,18 +126,54 @@ QStringList fixedPitchLines(const PdfResult& pdf, const QString& anchor) {
     return lines;
 }
 
-QStringList pdfLines(const report::Document& document) {
+namespace {
+
+// Each page's non-empty lines, trailing blanks removed.
+QList<QStringList> pagesOf(const QString& text) {
+    QList<QStringList> pages;
+    for (const QString& page : text.split(QChar('\f'), Qt::SkipEmptyParts)) {
+        QStringList lines;
+        for (QString line : page.split(QChar('\n'))) {
+            while (line.endsWith(QChar(' '))) {
+                line.chop(1);
+            }
+            if (!line.isEmpty()) {
+                lines << line;
+            }
+        }
+        pages << lines;
+    }
+    return pages;
+}
+
+bool isFoot(const QString& line) {
+    static const QRegularExpression number(QStringLiteral("Page [0-9]+ of [0-9]+$"));
+    return number.match(line).hasMatch();
+}
+
+}  // namespace
+
+QStringList bodyLines(const QString& text) {
     QStringList lines;
-    const QString text = renderToPdf(document).text;
-    for (QString line : text.split(QRegularExpression(QStringLiteral("[\n\f]")))) {
-        while (line.endsWith(QChar(' '))) {
-            line.chop(1);
+    for (QStringList page : pagesOf(text)) {
+        if (!page.isEmpty() && isFoot(page.last())) {
+            page.removeLast();
         }
-        if (!line.isEmpty()) {
-            lines << line;
-        }
+        lines << page;
     }
     return lines;
+}
+
+QStringList pageFeet(const QString& text) {
+    QStringList feet;
+    for (const QStringList& page : pagesOf(text)) {
+        feet << (!page.isEmpty() && isFoot(page.last()) ? page.last().simplified() : QString());
+    }
+    return feet;
+}
+
+QStringList pdfLines(const report::Document& document) {
+    return bodyLines(renderToPdf(document).text);
 }
 
 QStringList simplifiedLines(const QStringList& lines) {

@@ -28,6 +28,7 @@ struct PdfResult {
     double pageWidth = 0;    // of the first page, in points
     double pageHeight = 0;
     QList<bool> pagesLandscape;  // of each page, wider than it is high
+    QString title;               // the document's Title, as pdfinfo reads it
     QString text;                // pdftotext -layout output, pages separated by form feeds
     QList<PdfWord> words;
 };
@@ -46,7 +47,13 @@ PdfResult readPdf(const QString& path);
 // larger size, page numbers) are left out.
 QStringList fixedPitchLines(const PdfResult& pdf, const QString& anchor);
 
-// The non-empty lines of the PDF's text, trailing blanks removed.
+// The non-empty lines of a PDF's text, trailing blanks removed, without the
+// foot of each page (its case caption and page number).
+QStringList bodyLines(const QString& text);
+// The foot of each page, its runs of blanks folded to one; empty for a page
+// without one.
+QStringList pageFeet(const QString& text);
+// The body lines of the document as the printer prints it.
 QStringList pdfLines(const report::Document& document);
 
 // The non-empty lines with their runs of blanks folded to one: a PDF's text
