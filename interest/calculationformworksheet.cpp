@@ -95,7 +95,9 @@ void period(Worksheet& sheet, const Calculation& c, bool rules) {
     if (c.endingDateFromWeeks) {
         weeksInDays(sheet, "Days of the weeks", c.weeksRead, c.Days);
         sheet.step("Ending Date", {Keyed::date(c.BeginDate) + c.Days - 1, Keyed::date(c.EndDate)});
-        sheet.rule("The period holds exactly that many days, both ends counted.");
+        if (rules) {
+            sheet.rule("The period holds exactly that many days, both ends counted.");
+        }
     }
     const auto dayCount = static_cast<double>(p.DayCount);
     sheet.step("Total Days", {Keyed::date(c.EndDate) - Keyed::date(c.BeginDate) + 1, dayCount});
@@ -131,8 +133,10 @@ std::string countdown(double weeks) {
     return terms;
 }
 
-void accrued(Worksheet& sheet, const PeriodFigures& p, const InterestFigures& f) {
-    if (p.Weeks < 1) {
+void accrued(Worksheet& sheet, const PeriodFigures& p, const InterestFigures& f, bool rules) {
+    if (!rules) {
+        // The rule heads the ledger's worksheet.
+    } else if (p.Weeks < 1) {
         sheet.rule(
             "The period holds no whole week, so no weekly installment bears accrued interest.");
     } else {
@@ -142,7 +146,7 @@ void accrued(Worksheet& sheet, const PeriodFigures& p, const InterestFigures& f)
                    " weeks of installments, which is " + figure(p.Weeks) + " x (" +
                    figure(p.Weeks) + " + 1) / 2.");
     }
-    if (p.PartWeekDays > 0) {
+    if (rules && p.PartWeekDays > 0) {
         sheet.rule("The " + figure(p.PartWeekDays) + " days of the partial week bear none.");
     }
     sheet.step("Accrued Int.", {Keyed(p.Weeks) * (Keyed(p.Weeks) + 1) * 0.1 / 52 / 2 * p.CompRate},
@@ -150,7 +154,7 @@ void accrued(Worksheet& sheet, const PeriodFigures& p, const InterestFigures& f)
 }
 
 // Interest on what the earlier entries left unpaid.
-void earlierBalance(Worksheet& sheet, const Calculation& c) {
+void earlierBalance(Worksheet& sheet, const Calculation& c, bool rules) {
     const InterestFigures& f = c.interest;
     const PriorBalance& prior = f.prior;
     const std::string from = prior.fromPaymentDate
@@ -162,10 +166,17 @@ void earlierBalance(Worksheet& sheet, const Calculation& c) {
                    {Keyed(prior.balance) * 0.1 / 360 *
                         (Keyed::date(c.PaymentDate) - Keyed::date(prior.balanceDate)),
                     f.priorInterest});
+        if (!rules) {
+            return;
+        }
         sheet.rule("What " + entriesUpTo(f.PriorEntry) + " left unpaid, " + figure(prior.balance) +
                    ", bears simple interest by the day from " + from + " (" +
                    dateFigure(prior.balanceDate) +
                    ") to this payment date: " + figure(f.PriorDays) + " days.");
+    } else if (!rules) {
+        sheet.text("Interest on the earlier balance, " + figure(prior.balance) + ": none (" +
+                   (prior.balance > 0 ? "it runs from after this payment date" : "0 or less") +
+                   ")");
     } else if (!(prior.balance > 0)) {
         sheet.rule("The earlier entries are paid in full (their balance is " +
                    figure(prior.balance) + ", 0 or less), so no interest is charged on them.");
@@ -192,16 +203,18 @@ void priorBalances(Worksheet& sheet, const Calculation& c) {
     }
 }
 
-void simple(Worksheet& sheet, const Calculation& c) {
+void simple(Worksheet& sheet, const Calculation& c, bool rules) {
     const InterestFigures& f = c.interest;
     sheet.step("Interest on this entry",
                {(Keyed(f.AccruedInterest) + c.period.TotalComp) * 0.1 / 360 *
                     (Keyed::date(c.PaymentDate) - Keyed::date(c.EndDate)),
                 f.entryInterest});
-    sheet.rule(
-        "The compensation and its accrued interest bear simple interest by the day from the "
-        "ending date to the payment date: " +
-        figure(f.daysToPayment) + " days.");
+    if (rules) {
+        sheet.rule(
+            "The compensation and its accrued interest bear simple interest by the day from the "
+            "ending date to the payment date: " +
+            figure(f.daysToPayment) + " days.");
+    }
     if (f.priorBears && f.SimpleInterest > 0) {
         sheet.step("Simple Int.", {Keyed(f.priorInterest) + f.entryInterest}, f.simpleBeforeFloor,
                    Format(f.SimpleInterest, "###,##0.00"));
@@ -220,7 +233,9 @@ void simple(Worksheet& sheet, const Calculation& c) {
     }
 }
 
-void interest(Worksheet& sheet, const Calculation& c, bool listPrior) {
+// With `rules`, a calculation's worksheet: the rules beside their steps and
+// the earlier entries' balances listed; otherwise an entry of the ledger's.
+void interest(Worksheet& sheet, const Calculation& c, bool rules) {
     const PeriodFigures& p = c.period;
     const InterestFigures& f = c.interest;
     switch (c.payment) {
@@ -235,14 +250,14 @@ void interest(Worksheet& sheet, const Calculation& c, bool listPrior) {
                 "the window asks for two entries.");
             break;
         case PaymentOutcome::Figured:
-            accrued(sheet, p, f);
+            accrued(sheet, p, f, rules);
             if (f.PriorEntry >= 1) {
-                if (listPrior) {
+                if (rules) {
                     priorBalances(sheet, c);
                 }
-                earlierBalance(sheet, c);
+                earlierBalance(sheet, c, rules);
             }
-            simple(sheet, c);
+            simple(sheet, c, rules);
             break;
     }
     sheet.step("Total Amount", {Keyed(f.SimpleInterest) + (Keyed(f.AccruedInterest) + p.TotalComp)},
@@ -271,10 +286,9 @@ double savedEntry(Worksheet& sheet, int n, const LedgerEntry& e, const Calculati
                   double before) {
     const CalculationInput& in = r.input;
     sheet.heading("Entry " + std::to_string(n) + ": " + e.BeginText + " to " + e.EndText);
-    sheet.text("Typed: Beginning Date " + typed(in.beginningDate) + ", Ending Date " +
-               typed(in.endingDate) + ", Weeks " + typed(in.weeks) + ", Rate " + typed(in.rate) +
-               ", Payment Date " + typed(in.paymentDate) + ", Payment Amt. " +
-               typed(in.paymentAmount));
+    sheet.text("Typed: dates " + typed(in.beginningDate) + " to " + typed(in.endingDate) +
+               ", weeks " + typed(in.weeks) + ", rate " + typed(in.rate) + ", paid " +
+               typed(in.paymentAmount) + " on " + typed(in.paymentDate));
     period(sheet, r.result, false);
     interest(sheet, r.result, false);
     const InterestFigures& f = r.result.interest;
@@ -349,6 +363,18 @@ Worksheet ledgerWorksheet(const Ledger& ledger, const std::vector<CalculationRec
     sheet.rule("Total Days: " + std::string(kBothDatesCount));
     sheet.rule("Days: " + std::string(kHalfDayAdded));
     sheet.rule("Total Comp: " + std::string(kProrated));
+    sheet.rule(
+        "Accrued Int.: each of an entry's whole weeks is an installment that bears interest from "
+        "its own week to the ending date, so W weeks bear W + (W - 1) + ... + 1 = W x (W + 1) / 2 "
+        "weeks of installments; the days of a partial week bear none.");
+    sheet.rule(
+        "Interest on the earlier balance: what the entries before an entry left unpaid bears "
+        "simple interest by the day from the payment date of the entry before it (its ending "
+        "date when it has none) to this entry's payment date; a balance of 0 or less, or one "
+        "that runs from after the payment date, bears none.");
+    sheet.rule(
+        "Interest on this entry: the compensation and its accrued interest bear simple "
+        "interest by the day from the ending date to the payment date.");
     sheet.text(
         "Each entry below gives what was typed, then its steps; its amounts add to the balance "
         "the next entry's interest runs on.");

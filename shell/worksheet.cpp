@@ -156,7 +156,7 @@ report::Document Worksheet::document(const std::string& caseCaption, const Local
     doc.font("Times New Roman").orientation(report::Orientation::Portrait);
     doc.size(14).bold(true);
     doc.line({text(title_)});
-    doc.size(11).bold(false);
+    doc.size(10).bold(false);
     doc.line(report::dateTimeItems(now));
     doc.line({text(caseCaption)});
     for (const WorksheetLine& line : lines_) {

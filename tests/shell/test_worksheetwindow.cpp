@@ -5,6 +5,7 @@
 // whose pages are numbered through the whole file.
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include "claim/claim.h"
 #include "interest/calculationformcontrols.h"
 #include "interest/ui/calculationform.h"
 #include "offsets/frmsocialsecuritycontrols.h"
@@ -106,6 +108,23 @@ private Q_SLOTS:
             }
         }
         QVERIFY(wrapped > 2);
+    }
+
+    // A full ledger's worksheet stays short enough to attach: the report and
+    // the worksheet of a hundred entries take at most forty pages.
+    void aFullLedgerWorksheetIsShort() {
+        WindowTest t;
+        QTemporaryDir dir;
+        QFile file(QFINDTESTDATA("../claim/fixtures/v1/ledger-100-entries.claim"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(openClaimFile(t.claim, file.readAll().toStdString()), std::nullopt);
+        QWidget& w = t.open(WindowId::CalculationForm);
+        t.dialogs.saveAs = dir.filePath("worksheet.pdf");
+        command(w, menu::mnuExportWorksheetPdf)->trigger();
+        const PdfResult pdf = readPdf(*t.dialogs.saveAs);
+        QVERIFY(pdf.rendered);
+        QVERIFY2(pdf.pages <= 40, qPrintable(QString::number(pdf.pages) + " pages"));
+        QVERIFY(pdf.text.contains(QString("Page %1 of %1").arg(pdf.pages)));
     }
 
     // The ledger's two worked entries: the report as Export PDF... writes it
