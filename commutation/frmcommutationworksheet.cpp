@@ -4,6 +4,7 @@
 
 #include "commutation/commutationcalc.h"
 #include "commutation/frmcommutationcontrols.h"
+#include "shell/daycount.h"
 #include "shell/format.h"
 #include "shell/values.h"
 
@@ -18,22 +19,20 @@ Worksheet calculated(const CommutationRecord& r) {
     sheet.inputs({{"Beginning Date", r.beginText, dateFigure(r.begin)},
                   {"Comm Weeks", r.weeksText, figure(r.weeks)},
                   {"Commutation Amount", r.amountText, figure(r.amount)}});
-    sheet.constantsThenSteps({"7: days in a week"});
-    const double unrounded = weeksInDays(sheet, "Days", r.weeks, r.days);
-    const double part = unrounded - std::floor(unrounded);
-    if (part != 0 && part != 0.5) {
-        sheet.rule("Days are rounded to the nearest whole day, halves to the even neighbour.");
-    }
+    sheet.constantsThenSteps(
+        {"7: days in a week", kRoundingRule,
+         "Rounding inside the calculation: the days of the weeks are rounded to the nearest whole "
+         "day, a half day to the even one, before they are added to the beginning date."});
+    weeksInDays(sheet, "Days", r.weeks, r.days);
     const std::string end = Format(r.end, kCommutationEndPattern);
-    sheet.text("Computed End Date = " + dateFigure(r.begin) + " + " + figure(r.days) +
-               " days = " + end);
-    sheet.rule(
-        "The payments end that many days after the beginning date, on the same weekday for "
-        "whole weeks.");
+    sheet.step("Computed End Date",
+               {Keyed::date(r.begin) + static_cast<double>(r.days), Keyed::date(r.end)});
+    sheet.rule("The payments end " + counted(r.days, "day", "days") + " after the beginning date " +
+               dateFigure(r.begin) + ", on the same weekday for whole weeks.");
     const std::string rate = Format(r.rate, kCommutationRatePattern);
-    sheet.text("Computed Rate = " + figure(r.amount) + " / " + figure(r.weeks) + " = " +
-               figure(r.rate) + ", shown " + rate);
-    sheet.rule("The rate is the amount over the weeks as typed, not over the rounded days.");
+    sheet.step("Computed Rate", {Keyed(r.amount) / r.weeks}, r.rate, rate);
+    sheet.rule("The rate is the amount of " + figure(r.amount) + " over the " + figure(r.weeks) +
+               " weeks as typed, not over the rounded days (" + figure(r.days) + ").");
     sheet.result(txtComputedEndDate, "Computed End Date", end);
     sheet.result(txtComputedRate, "Computed Rate", rate);
     return sheet;

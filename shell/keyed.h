@@ -27,14 +27,20 @@ public:
     friend Keyed Int(const Keyed& inner);
 
     const std::string& text() const { return text_; }
+    // How far its value may stray for each part in 10^15 its figures stray:
+    // what tells a result's rounding noise from a small figure.
+    double scale() const { return scale_; }
 
 private:
     enum class Shape { Figure, Sum, Product };
-    Keyed(std::string text, Shape shape) : text_(std::move(text)), shape_(shape) {}
+    Keyed(std::string text, Shape shape, double value, double scale)
+        : text_(std::move(text)), shape_(shape), value_(value), scale_(scale) {}
     static Keyed combine(const Keyed& a, const char* op, const Keyed& b);
 
     std::string text_;
     Shape shape_ = Shape::Figure;
+    double value_ = 0;
+    double scale_ = 0;
 };
 
 }  // namespace corvell

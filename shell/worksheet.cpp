@@ -86,7 +86,12 @@ Worksheet& Worksheet::step(std::string_view label, std::initializer_list<Keyed> 
     step(label, sides);
     std::string& line = lines_.back().text;
     const std::optional<double> showing = shownNumber(shown);
-    if (result != 0 && showing == 0.0 && std::fabs(result) <= 1e-6) {
+    double scale = 0;
+    for (const Keyed& side : sides) {
+        scale = std::max(scale, side.scale());
+    }
+    // Noise: below the last of the 15 digits its figures are written to.
+    if (result != 0 && showing == 0.0 && std::fabs(result) <= 4e-15 * scale) {
         line += " = 0, shown " + std::string(shown) +
                 " (rounding noise: the computer's arithmetic leaves " + figure(result) + ")";
         return *this;
@@ -201,17 +206,52 @@ std::string readAs(std::string_view caption, std::string_view text, const std::s
     return std::string(caption) + ": " + typed(text) + " read as " + read;
 }
 
-double weeksInDays(Worksheet& sheet, std::string_view label, double weeks, double days) {
+namespace {
+
+// The value a figure written to 15 significant digits stands for.
+double onPaper(double x) {
+    return CDbl(CStr(x)).value_or(x);
+}
+
+}  // namespace
+
+std::string counted(double n, std::string_view one, std::string_view many) {
+    return figure(n) + " " + std::string(n == 1 ? one : many);
+}
+
+void weeksInDays(Worksheet& sheet, std::string_view label, double weeks, double days) {
     const double unrounded = unroundedDays(weeks);
-    sheet.step(label, {Keyed(weeks) * 7, unrounded});
-    if (unrounded != days) {
-        sheet.text(std::string(label) + ", rounded to whole days: " + figure(days));
+    const std::string name(label);
+    if (figure(unrounded) == figure(days)) {
+        sheet.step(name, {Keyed(weeks) * 7, days});
+        return;
     }
-    if (unrounded - std::floor(unrounded) == 0.5) {
-        sheet.rule("Days are rounded half to even: " + figure(unrounded) + " days count as " +
-                   figure(days) + ".");
+    sheet.step(name + " before rounding", {Keyed(weeks) * 7, unrounded});
+    const double written = onPaper(unrounded);
+    const bool half = written - std::floor(written) == 0.5;
+    if (!half && std::floor(written + 0.5) == days) {
+        sheet.step(name + " to the nearest whole day", {Int(Keyed(unrounded) + 0.5), days});
+    } else if (half && written == unrounded) {
+        sheet.rule("Days are rounded to the nearest whole day, a half day to the even one: " +
+                   figure(unrounded) + " days count as " + figure(days) + ".");
+    } else {
+        sheet.rule("Days are rounded to the nearest whole day: the computer's " +
+                   exactFigure(unrounded) + " days count as " + figure(days) + ".");
     }
-    return unrounded;
+}
+
+void wholeDays(Worksheet& sheet, double days, double whole) {
+    if (figure(Int(onPaper(days))) == figure(whole)) {
+        sheet.step("Whole days", {Int(Keyed(days)), whole});
+    } else {
+        sheet.text("Whole days: " + figure(whole));
+    }
+    if (whole != Int(days)) {
+        sheet.rule(
+            "A count of days a hair short of a whole number (within a millionth of a millionth "
+            "of it) is that whole number, so " +
+            exactFigure(days) + " counts as " + figure(whole) + " whole days.");
+    }
 }
 
 Worksheet loggedWorksheet(std::string title, const std::optional<CalculateRefusal>& refusal,

@@ -71,8 +71,8 @@ public:
     Worksheet& step(std::string_view label, std::initializer_list<Keyed> sides);
     // A step whose result the window shows rounded: "... = <result>
     // (unrounded), shown <shown>". A result that is rounding noise around
-    // zero (a millionth or less that shows as zero) is written as it shows,
-    // with the figure the computer left.
+    // zero (it shows as zero, and lies below the 15 digits of the figures it
+    // comes from) is written as it shows, with the figure the computer left.
     Worksheet& step(std::string_view label, std::initializer_list<Keyed> sides, double result,
                     std::string_view shown);
     // The inputs section: a line "<caption>: "<text>" read as <read>" each.
@@ -126,10 +126,17 @@ std::string typed(std::string_view text);
 // An input line: "<caption>: "<text>" read as <read>".
 std::string readAs(std::string_view caption, std::string_view text, const std::string& read);
 
-// The step that turns weeks into days, "<label> = <weeks> x 7 = <unrounded>",
-// then the whole days when they differ, and the rule when a half day was
-// rounded to even. Returns the unrounded days.
-double weeksInDays(Worksheet& sheet, std::string_view label, double weeks, double days);
+// A count with its noun: "1 day", "3 days".
+std::string counted(double n, std::string_view one, std::string_view many);
+
+// The weeks in whole days, as the windows round them: to the nearest whole
+// day, a half day to the even one. "<label> = <weeks> x 7 = <days>", or the
+// unrounded days and how they were rounded.
+void weeksInDays(Worksheet& sheet, std::string_view label, double weeks, double days);
+
+// The whole days of a count of days, which counts one a hair short of a
+// whole number (within a millionth of a millionth of it) as that number.
+void wholeDays(Worksheet& sheet, double days, double whole);
 
 // How figures are rounded, stated once in each worksheet's constants.
 inline constexpr std::string_view kRoundingRule =

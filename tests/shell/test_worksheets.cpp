@@ -5,6 +5,7 @@
 // Calculate, and after a refused one, it says so.
 
 #include <QTest>
+#include <algorithm>
 
 #include "claim/claim.h"
 #include "tests/support/play.h"
@@ -203,6 +204,143 @@ private Q_SLOTS:
         QCOMPARE(lastLine(*m.worksheet()), QString("New Weekly Rate: 384.80"));
         play(m, "!cmdSSClear");
         QCOMPARE(lastLine(*m.worksheet()), QString("No calculation yet: press Calculate."));
+    }
+
+    // Every step of the present value, offset, commutation and subrogation
+    // worksheets keys right for awkward figures too: zero, very large, tiny,
+    // fractions, a negative interest rate, a count of days a hair short of
+    // whole, results the computer's arithmetic leaves a hair off zero; some
+    // steps are given as the attorney who checks them reads them, and no
+    // worksheet names a control.
+    void everyStepKeysRight_data() {
+        // line: how a line of the worksheet begins, or empty
+        columns<WindowId, QString, QString>({"window", "script", "line"});
+
+        const auto presentValue = [](const char* name, const QString& fields, const char* line) {
+            row(name, WindowId::frmPresentValue, fields + "|!cmdPVCalculate", QString(line));
+        };
+        presentValue("present value: a year of dates at 500, 6 %",
+                     "txtFromDate=01/01/2005|txtToDate=01/01/2006|txtRate=500|txtInterestRate=6",
+                     "Weeks = (01/01/2006 - 01/01/2005) / 7 = 365 / 7 = 52.1428571428571");
+        presentValue("present value: age 45, m, at 500",
+                     "txtFromDate=01/01/2005|txtAge=45|txtGender=m|txtRate=500",
+                     "Weeks of life = 30.61 x 52.25 = 1,599.3725");
+        presentValue("present value: age 44.5, f, and a To Date",
+                     "txtFromDate=01/01/2005|txtToDate=06/30/2030|txtAge=44.5|txtGender=f|"
+                     "txtRate=500",
+                     "");
+        presentValue("present value: 1.3 weeks", "txtFromDate=01/01/2005|txtWeeks=1.3|txtRate=500",
+                     "Days to the nearest whole day = Int(9.1 + 0.5) = 9");
+        presentValue("present value: no weeks", "txtFromDate=01/01/2005|txtWeeks=0|txtRate=500",
+                     "");
+        presentValue("present value: no discount",
+                     "txtFromDate=01/01/2005|txtWeeks=52|txtRate=500|txtInterestRate=0", "");
+        presentValue("present value: interest 1, a percentage",
+                     "txtFromDate=01/01/2005|txtWeeks=52|txtRate=500|txtInterestRate=1",
+                     "Discount rate = 1 / 100 = 0.01");
+        presentValue(
+            "present value: negative interest",
+            "txtFromDate=01/01/2005|txtWeeks=520|txtRate=500|txtInterestRate=-0.5",
+            "v = 1 / (1 + (-0.00961538461538462)) = 1 / 0.990384615384615 = 1.00970873786408");
+        presentValue("present value: the whole calendar",
+                     "txtFromDate=01/01/100|txtToDate=12/31/9999|txtRate=1E+15", "");
+
+        const auto lumpSum = [](const char* name, const char* amount, const char* rate,
+                                const char* line) {
+            row(name, WindowId::frmOffset,
+                QString("txtBeginningDate=01/05/2004|txtNetOffsetAmount=") + amount +
+                    "|txtRate=" + rate + "|!cmdCommCalculate",
+                QString(line));
+        };
+        lumpSum("lump sum: 5000 at 400", "5000", "400", "Days = 87 - (12 x 7) = 3");
+        lumpSum("lump sum: a remainder of noise below zero", "1604.85", "123.45",
+                "Remainder = 1,604.85 - (91 x 17.6357142857143) = 0, shown $0.00 (rounding noise");
+        lumpSum("lump sum: a whole day that is a hair short", "42075", "595", "");
+        lumpSum("lump sum: a hair short beyond 15 digits", "4971.4285714285", "400",
+                "Remainder = 4,971.4285714285 - (87 x 57.1428571428571) = -7.18500814400613E-11");
+        lumpSum("lump sum: a million at 3", "1000000", "3", "");
+        lumpSum("lump sum: a billionth", "0.000000001", "400", "");
+
+        const auto pension = [](const char* name, const QString& fields, const char* line) {
+            row(name, WindowId::FrmPension, fields + "|!cmdSSCalculate", QString(line));
+        };
+        pension("pension: a new rate of noise",
+                "txtMonthlyPension=1000|txtEmployerPercent=100|txtRate=230.414746543779",
+                "New Weekly Rate = 230.414746543779 - 230.414746543779 = 0, shown $0.00 (");
+        pension("pension: a billionth of a rate",
+                "txtMonthlyPension=0|txtEmployerPercent=0|txtRate=0.000000001", "");
+
+        const auto socialSecurity = [](const char* name, const char* monthly, const char* rate,
+                                       const char* line) {
+            row(name, WindowId::frmSocialSecurity,
+                QString("txtSocialSecurity=") + monthly + "|txtRate=" + rate + "|!cmdSSCalculate",
+                QString(line));
+        };
+        socialSecurity("social security: a new rate of noise", "868", "99.995",
+                       "New Weekly Rate = 99.995 - 100 + 0.005 = 0, shown 0.00 (");
+        socialSecurity("social security: noise already in the rate less offset", "1234.56",
+                       "142.225414746544", "");
+        socialSecurity("social security: very large", "1E+12", "1E+12", "");
+
+        const auto commutation = [](const char* name, const char* weeks, const char* amount,
+                                    const char* line) {
+            row(name, WindowId::frmCommutation,
+                QString("txtBeginningDate=01/05/2004|txtCommWeeks=") + weeks +
+                    "|txtCommAmount=" + amount + "|!cmdCommCalculate",
+                QString(line));
+        };
+        commutation("commutation: 1.5 weeks, a half day", "1.5", "52000",
+                    "Computed End Date = 01/05/2004 + 10 = 01/15/2004");
+        commutation("commutation: 1.3 weeks", "1.3", "52000", "");
+        commutation("commutation: a billionth", "100", "0.000000001",
+                    "Computed Rate = 1E-09 / 100 = 1E-11");
+        commutation("commutation: very large", "4681", "1E+300", "");
+
+        const auto subrogation = [](const char* name, const QString& fields, const char* line) {
+            row(name, WindowId::frmSubrogation, fields + "|!cmdSSCalculate", QString(line));
+        };
+        subrogation("subrogation: lien and costs",
+                    "txtTotalRecovery=100000|txtRate=450|txtCostsAndFees=40000|"
+                    "txtLienAmount=30000",
+                    "Lien Recovery = 30,000 - (30,000 x 0.4) = 18,000, shown 18,000.00");
+        subrogation("subrogation: costs a hair short of the total",
+                    "txtTotalRecovery=1|txtRate=450|txtCostsAndFees=0.9999999999999999|"
+                    "txtLienAmount=0.3",
+                    "");
+        subrogation("subrogation: very large",
+                    "txtTotalRecovery=1.23456789E+20|txtRate=3|txtCostsAndFees=1", "Days: 6");
+        subrogation("subrogation: fractions",
+                    "txtTotalRecovery=0.1|txtRate=0.07|txtCostsAndFees=0.03|txtLienAmount=0.02",
+                    "");
+    }
+    void everyStepKeysRight() {
+        QFETCH(WindowId, window);
+        QFETCH(QString, script);
+        QFETCH(QString, line);
+        Claim claim;
+        FormModel& m = claim.model(window);
+        play(m, script);
+        const Worksheet sheet = *m.worksheet();
+        QVERIFY2(!sheet.tellsOfRefusal(), sheet.textLines()[3].c_str());
+        std::vector<std::string> lines;
+        for (const WorksheetLine& l : sheet.lines()) {
+            lines.push_back(l.text);
+        }
+        QVERIFY(std::any_of(sheet.lines().begin(), sheet.lines().end(), [](const WorksheetLine& l) {
+            return l.kind == WorksheetLine::Kind::Step;
+        }));
+        const std::optional<std::string> wrong = firstWrongStep(sheet);
+        QVERIFY2(!wrong, wrong.value_or("").c_str());
+        for (const std::string& l : lines) {
+            QVERIFY2(l.find("txt") == std::string::npos && l.find("cmd") == std::string::npos,
+                     l.c_str());
+        }
+        if (!line.isEmpty()) {
+            QVERIFY2(std::any_of(
+                         lines.begin(), lines.end(),
+                         [&](const std::string& l) { return l.starts_with(line.toStdString()); }),
+                     qPrintable(line));
+        }
     }
 };
 
