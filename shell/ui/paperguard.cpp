@@ -59,24 +59,12 @@ bool PaperGuard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PaperGuard::showPaper(QComboBox& sizes) {
-    // The printer lists its papers under names of its own, some under two
-    // (Letter and ANSI A): the one of the paper's own key first.
-    const auto find = [&sizes](const auto& matches) {
-        for (int i = 0; i < sizes.count(); ++i) {
-            if (matches(sizes.itemData(i).value<QPageSize>())) {
-                return i;
-            }
+    // The printer lists its papers under names of its own.
+    for (int i = 0; i < sizes.count(); ++i) {
+        if (sizes.itemData(i).value<QPageSize>().isEquivalentTo(paper_)) {
+            sizes.setCurrentIndex(i);
+            return;
         }
-        return -1;
-    };
-    int index = find([this](const QPageSize& listed) {
-        return listed.key() == paper_.key() && listed.isEquivalentTo(paper_);
-    });
-    if (index < 0) {
-        index = find([this](const QPageSize& listed) { return listed.isEquivalentTo(paper_); });
-    }
-    if (index >= 0) {
-        sizes.setCurrentIndex(index);
     }
 }
 
