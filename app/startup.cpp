@@ -38,10 +38,11 @@ int runProgram() {
     ui::installLook();
     const QString claimFile = claimFileArgument();
 
-    ui::SystemDialogs dialogs;
-    // ~/.config/corvell/corvells-calculator.conf: the recent claims.
+    // ~/.config/corvell/corvells-calculator.conf: the recent claims and each
+    // window's paper.
     QSettings settings(QSettings::UserScope, QStringLiteral("corvell"),
                        QStringLiteral("corvells-calculator"));
+    ui::SystemDialogs dialogs(settings);
     Program program(dialogs, settings, systemNow, [] { QCoreApplication::quit(); });
     program.start(claimFile);
     return QApplication::exec();

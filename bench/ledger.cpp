@@ -61,11 +61,12 @@ public:
         fail("the window asked: " + question.toStdString());
     }
     std::optional<int> choosePrinter(QWidget*, const ui::PrintRequest&) override { return 1; }
-    bool print(WindowId, const report::Document& document, int copies) override {
+    PrintOutcome print(WindowId, const report::Document& document, int copies) override {
         printed.insert(printed.end(), static_cast<std::size_t>(copies), document);
-        return true;
+        return {};
     }
-    void showPreview(QWidget*, const ui::PrintRequest&, const ui::ReportPainter&) override {
+    std::optional<PrintOutcome> showPreview(QWidget*, const ui::PrintRequest&,
+                                            const ui::ReportPainter&) override {
         fail("no preview is asked for");
     }
     std::optional<QString> chooseSaveFile(QWidget*, WindowId, const QString&, const QString&,

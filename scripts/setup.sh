@@ -5,8 +5,9 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# What building and running the program needs on Debian 12.
-PACKAGES=(cmake ninja-build g++ qt6-base-dev nlohmann-json3-dev fonts-liberation)
+# What building and running the program needs on Debian 12: libcups2-dev
+# lets the program ask the print system whether a queue took a report.
+PACKAGES=(cmake ninja-build g++ qt6-base-dev nlohmann-json3-dev libcups2-dev fonts-liberation)
 # What the tests need besides: pdftotext reads printed reports back.
 TEST_PACKAGES=(poppler-utils)
 # A virtual display (xvfb-run), for windows on a machine without a display.

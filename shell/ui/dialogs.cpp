@@ -14,18 +14,21 @@
 #include <vector>
 
 #include "shell/ui/look.h"
+#include "shell/ui/paperguard.h"
+#include "shell/ui/printqueue.h"
 #include "shell/ui/printsetup.h"
+#include "shell/ui/windowpaper.h"
 
 namespace corvell::ui {
 
-SystemDialogs::SystemDialogs() = default;
+SystemDialogs::SystemDialogs(QSettings& settings) : settings_(settings) {}
 SystemDialogs::~SystemDialogs() = default;
 
 QPrinter& SystemDialogs::printer(WindowId window) {
     std::unique_ptr<QPrinter>& printer = windows_[window].printer;
     if (!printer) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        preparePrinter(*printer);
+        preparePrinter(*printer, windowPaper(settings_, window));
     }
     return *printer;
 }
@@ -56,6 +59,13 @@ void SystemDialogs::rememberFile(WindowId window) {
     const QPrinter& p = printer(window);
     if (printsToFile(p) && !p.outputFileName().isEmpty()) {
         windows_[window].lastFile = p.outputFileName();
+    }
+}
+
+void SystemDialogs::rememberPaper(WindowId window, const QPageSize& before) {
+    const QPageSize chosen = printer(window).pageLayout().pageSize();
+    if (!chosen.isEquivalentTo(before)) {
+        rememberWindowPaper(settings_, window, chosen);
     }
 }
 
@@ -113,23 +123,27 @@ std::optional<int> SystemDialogs::choosePrinter(QWidget* parent, const PrintRequ
             file->setText(QDir::toNativeSeparators(last.isEmpty() ? request.proposedFile : last));
         }
     }
+    const QPageSize paper = p.pageLayout().pageSize();
+    const PaperGuard guard(p);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
+    rememberPaper(request.window, paper);
     return p.copyCount();
 }
 
-bool SystemDialogs::print(WindowId window, const report::Document& document, int copies) {
+PrintOutcome SystemDialogs::print(WindowId window, const report::Document& document, int copies) {
     QPrinter& p = printer(window);
     // The printer chosen in the dialog may need wider margins than the last.
     keepMargins(p);
     rememberFile(window);
-    return printCopies(document, p, copies);
+    return printOnQueue(document, p, copies);
 }
 
-void SystemDialogs::showPreview(QWidget* parent, const PrintRequest& request,
-                                const ReportPainter& paint) {
+std::optional<PrintOutcome> SystemDialogs::showPreview(QWidget* parent, const PrintRequest& request,
+                                                       const ReportPainter& paint) {
     QPrinter& p = prepare(request);
+    const QPageSize paper = p.pageLayout().pageSize();
     QPrintPreviewDialog dialog(&p, parent);
     // Large enough to read a page at a glance.
     if (const QScreen* screen =
@@ -137,12 +151,20 @@ void SystemDialogs::showPreview(QWidget* parent, const PrintRequest& request,
         const QSize room = screen->availableGeometry().size();
         dialog.resize(room.width() * 3 / 5, room.height() * 4 / 5);
     }
+    // The last drawing is the printing when the operator prints.
+    bool painted = false;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&paint](QPrinter* printer) { paint(*printer); });
-    if (dialog.exec() == QDialog::Accepted) {
-        // The operator printed from the preview, maybe to a file.
-        rememberFile(request.window);
+                     [&paint, &painted](QPrinter* printer) { painted = paint(*printer); });
+    const PaperGuard guard(p);
+    const bool printed = dialog.exec() == QDialog::Accepted;
+    // The preview's page setup may have changed the paper, printed or not.
+    rememberPaper(request.window, paper);
+    if (!printed || !painted) {
+        return std::nullopt;
     }
+    // The operator printed from the preview, maybe to a file.
+    rememberFile(request.window);
+    return outcomeOfJobsSent(p);
 }
 
 std::optional<QString> SystemDialogs::chooseSaveFile(QWidget* parent, WindowId window,

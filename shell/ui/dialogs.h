@@ -7,7 +7,8 @@
 //
 // Each window has print settings of its own for as long as the program runs:
 // its printer and paper, the orientation of its report, and the last file it
-// printed or exported to. The window's id is the key to them.
+// printed or exported to. The window's id is the key to them. The paper the
+// operator chooses is kept in the program's settings for later runs too.
 
 #include <QPageLayout>
 #include <QPrinter>
@@ -19,8 +20,10 @@
 #include <optional>
 
 #include "shell/navigation.h"
+#include "shell/printoutcome.h"
 #include "shell/report.h"
 
+class QSettings;
 class QWidget;
 
 namespace corvell::ui {
@@ -62,12 +65,15 @@ public:
     // std::nullopt when cancelled. Printing to a file proposes the window's
     // last file, or else the request's.
     virtual std::optional<int> choosePrinter(QWidget* parent, const PrintRequest& request) = 0;
-    // Prints copies of one document on the window's printer; false when the
-    // printer failed.
-    virtual bool print(WindowId window, const report::Document& document, int copies) = 0;
-    // The print preview on the window's printer, drawn by `paint`.
-    virtual void showPreview(QWidget* parent, const PrintRequest& request,
-                             const ReportPainter& paint) = 0;
+    // Prints copies of one document on the window's printer: what became of
+    // them, as the print system tells it.
+    virtual PrintOutcome print(WindowId window, const report::Document& document, int copies) = 0;
+    // The print preview on the window's printer, drawn by `paint`: what became
+    // of the report when the operator printed it from the preview; nothing
+    // when the preview closed without printing, or when `paint` failed on the
+    // printer (it tells the operator itself).
+    virtual std::optional<PrintOutcome> showPreview(QWidget* parent, const PrintRequest& request,
+                                                    const ReportPainter& paint) = 0;
     // A file dialog for saving: the file chosen, or std::nullopt when
     // cancelled. It proposes the file name of `proposedPath`, in the folder
     // the window last saved to when it has saved before.
@@ -88,7 +94,8 @@ public:
 
 class SystemDialogs final : public Dialogs {
 public:
-    SystemDialogs();
+    // `settings` keeps the paper each window prints on.
+    explicit SystemDialogs(QSettings& settings);
     ~SystemDialogs() override;
     SystemDialogs(const SystemDialogs&) = delete;
     SystemDialogs& operator=(const SystemDialogs&) = delete;
@@ -98,9 +105,9 @@ public:
     int askChoice(QWidget* parent, const QString& text, const QStringList& buttons) override;
     SaveChanges askToSaveChanges(QWidget* parent, const QString& question) override;
     std::optional<int> choosePrinter(QWidget* parent, const PrintRequest& request) override;
-    bool print(WindowId window, const report::Document& document, int copies) override;
-    void showPreview(QWidget* parent, const PrintRequest& request,
-                     const ReportPainter& paint) override;
+    PrintOutcome print(WindowId window, const report::Document& document, int copies) override;
+    std::optional<PrintOutcome> showPreview(QWidget* parent, const PrintRequest& request,
+                                            const ReportPainter& paint) override;
     std::optional<QString> chooseSaveFile(QWidget* parent, WindowId window, const QString& caption,
                                           const QString& proposedPath,
                                           const QString& filter) override;
@@ -108,8 +115,9 @@ public:
                                       const QString& proposedPath, const QString& filter) override;
     QPageLayout pageLayout(WindowId window) override;
 
-    // The window's printer, made on first use: the print system takes a
-    // noticeable time to load, and the main menu should not wait for it.
+    // The window's printer, made on first use on the window's paper: the
+    // print system takes a noticeable time to load, and the main menu should
+    // not wait for it.
     QPrinter& printer(WindowId window);
     // The file the window last printed or exported to; empty when none.
     QString lastFile(WindowId window) const;
@@ -122,7 +130,10 @@ private:
     // Turns the window's printer for the report and remembers what it prints to.
     QPrinter& prepare(const PrintRequest& request);
     void rememberFile(WindowId window);
+    // Keeps the paper the operator chose in a dialog for later runs.
+    void rememberPaper(WindowId window, const QPageSize& before);
 
+    QSettings& settings_;
     std::map<WindowId, WindowPrinting> windows_;
 };
 

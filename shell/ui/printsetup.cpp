@@ -14,14 +14,8 @@ constexpr double kHalfInchPoints = 36;
 
 }  // namespace
 
-QPageSize::PageSizeId localePaper(const QLocale& locale) {
-    const bool us = locale.measurementSystem() == QLocale::ImperialUSSystem ||
-                    locale.territory() == QLocale::UnitedStates;
-    return us ? QPageSize::Letter : QPageSize::A4;
-}
-
-void preparePrinter(QPrinter& printer) {
-    printer.setPageSize(QPageSize(localePaper()));
+void preparePrinter(QPrinter& printer, const QPageSize& paper) {
+    printer.setPageSize(paper);
     keepMargins(printer);
 }
 

@@ -1,9 +1,8 @@
 #pragma once
-// How the program sets up the printer and sends it copies: the paper of the
-// operator's locale, margins a real printer can print, and copies that land
-// in one file when the printer is a PDF file.
+// How the program sets up the printer and sends it copies: US Letter unless
+// the operator chose other paper, margins a real printer can print, and
+// copies that land in one file when the printer is a PDF file.
 
-#include <QLocale>
 #include <QPageSize>
 
 #include "shell/report.h"
@@ -12,13 +11,15 @@ class QPrinter;
 
 namespace corvell::ui {
 
-// Letter where the locale measures in US units or is the United States, A4
-// elsewhere.
-QPageSize::PageSizeId localePaper(const QLocale& locale = QLocale());
+// The paper a printer starts on: US Letter, whatever the system's language
+// (Qt would follow it).
+inline QPageSize defaultPaper() {
+    return QPageSize(QPageSize::Letter);
+}
 
-// For a new printer: the paper of the current locale and the margins of
-// keepMargins. The operator may choose another paper in the printer dialog.
-void preparePrinter(QPrinter& printer);
+// For a new printer: the paper and the margins of keepMargins. The operator
+// may choose other paper in the printer dialog.
+void preparePrinter(QPrinter& printer, const QPageSize& paper = defaultPaper());
 
 // Half an inch on every side, or the printer's own minimum where larger.
 void keepMargins(QPrinter& printer);

@@ -13,9 +13,12 @@
 namespace corvell::ui {
 namespace {
 
-void printerError(QWidget& window, const Services& services) {
-    services.dialogs.showMessage(&window, QStringLiteral("Printer error has occurred"),
-                                 applicationTitle());
+// Tells the operator what became of a report sent to the printer, unless it
+// simply printed.
+void tell(const PrintOutcome& outcome, QWidget& window, const Services& services) {
+    if (const std::optional<std::string> message = printOutcomeMessage(outcome)) {
+        services.dialogs.showMessage(&window, QString::fromStdString(*message), applicationTitle());
+    }
 }
 
 QString proposedFile(const PrintJob& job, const Services& services) {
@@ -36,9 +39,7 @@ void print(const PrintJob& job, QWidget& window, WindowId id, const Services& se
     }
     const int documents = job.copiesApply ? std::max(1, *copies) : 1;
     // Made now, after the dialog: every copy shows the moment it was made.
-    if (!services.dialogs.print(id, job.make(services.clock()), documents)) {
-        printerError(window, services);
-    }
+    tell(services.dialogs.print(id, job.make(services.clock()), documents), window, services);
 }
 
 void preview(const PrintJob& job, QWidget& window, WindowId id, const Services& services) {
@@ -47,12 +48,15 @@ void preview(const PrintJob& job, QWidget& window, WindowId id, const Services& 
         const int copies = job.copiesApply ? std::max(1, printer.copyCount()) : 1;
         keepMargins(printer);
         if (!printCopies(job.make(services.clock()), printer, copies)) {
-            printerError(window, services);
+            tell(PrintOutcome::failed(), window, services);
             return false;
         }
         return true;
     };
-    services.dialogs.showPreview(&window, requestFor(job, id, services), paint);
+    if (const std::optional<PrintOutcome> printed =
+            services.dialogs.showPreview(&window, requestFor(job, id, services), paint)) {
+        tell(*printed, window, services);
+    }
 }
 
 // The worksheet's file is named after the report's title with " Worksheet".

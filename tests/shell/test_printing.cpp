@@ -1,10 +1,12 @@
 // The menus of every window and the three ways a report leaves a window:
 // Print..., Print Preview... and Export PDF... each run the window's own
 // Print handler, refuse as it refuses, and put out the same pages; an export
-// writes the report made after its file dialog, or nothing at all; and each
-// window keeps print settings of its own.
+// writes the report made after its file dialog, or nothing at all; the print
+// system's refusal or paused printer is told; and each window keeps print
+// settings of its own, on Letter unless the operator chose other paper.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,6 +95,39 @@ QString proposedByPrinterDialog(ui::SystemDialogs& dialogs, const ui::PrintReque
     });
     dialogs.choosePrinter(nullptr, request);
     return shown;
+}
+
+// Opens the printer dialog on the window's printer, turns it to other paper
+// and prints: the operator picks the paper in the printer's properties, or
+// else the dialog turns the printer to it by itself, as Qt's page setup does
+// to a queue's default paper. False when the dialog would not print or had
+// no such paper.
+bool printOnOtherPaper(ui::SystemDialogs& dialogs, const ui::PrintRequest& request,
+                       QPageSize::PageSizeId paper, bool byOperator) {
+    bool turned = !byOperator;
+    QTimer::singleShot(0, qApp, [&dialogs, &request, &turned, paper, byOperator] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!byOperator) {
+            dialogs.printer(request.window).setPageSize(QPageSize(paper));
+            dialog->accept();
+            return;
+        }
+        QTimer::singleShot(0, qApp, [&turned, paper] {
+            auto* page = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* sizes = page->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+            // Listed under the printer's own names, each with its paper.
+            for (int i = 0; i < sizes->count() && !turned; ++i) {
+                if (sizes->itemData(i).value<QPageSize>().id() == paper) {
+                    sizes->setCurrentIndex(i);
+                    turned = true;
+                }
+            }
+            page->accept();
+        });
+        dialog->findChild<QPushButton*>(QStringLiteral("properties"))->click();
+        dialog->accept();
+    });
+    return dialogs.choosePrinter(nullptr, request).has_value() && turned;
 }
 
 // Stands for a desktop whose fields take Ctrl+E for themselves (to the end
@@ -313,6 +350,85 @@ private Q_SLOTS:
         QVERIFY(t.dialogs.messages.empty());
     }
 
+    // What the print system makes of the report once the dialog let it go:
+    // a refusal is told and nothing printed; a paused printer takes the
+    // report, and the operator is told it waits. From the preview alike.
+    void printSystemAnswers_data() {
+        columns<ControlName, bool, QString>({"name", "refused", "message"});
+        const QString refusal = "The printer did not accept the report: Rejecting Jobs.";
+        const QString waiting = "The report is waiting: the printer Office is paused.";
+        row("refused", menu::mnuPrint, true, refusal);
+        row("paused", menu::mnuPrint, false, waiting);
+        row("refused from the preview", menu::mnuPrintPreview, true, refusal);
+        row("paused from the preview", menu::mnuPrintPreview, false, waiting);
+    }
+    void printSystemAnswers() {
+        QFETCH(ControlName, name);
+        QFETCH(bool, refused);
+        WindowTest t;
+        t.dialogs.copies = 2;
+        t.dialogs.printFromPreview = 2;
+        t.dialogs.printSystem =
+            refused ? PrintOutcome{PrintOutcome::Result::Refused, "Rejecting Jobs", ""}
+                    : PrintOutcome{PrintOutcome::Result::Waiting, "", "Office"};
+        QWidget& w = readyToPrint(t, WindowId::CalculationForm);
+        command(w, name)->trigger();
+        const bool printed = name == menu::mnuPrint ? t.dialogs.printed.size() == 2
+                                                    : t.dialogs.printedFromPreview.rendered;
+        QCOMPARE(printed, !refused);
+        QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
+        QTEST(t.dialogs.lastMessage(), "message");
+        QCOMPARE(t.dialogs.messages[0].title, QString("Corvell's Calculator"));
+    }
+
+    // Letter whatever the system's language: on the window's printer, which
+    // prints and previews, and so for an export.
+    void letterWhateverTheLanguage_data() {
+        columns<QLocale>({"locale"});
+        row("British English", QLocale(QLocale::English, QLocale::UnitedKingdom));
+        row("German", QLocale(QLocale::German, QLocale::Germany));
+        row("C", QLocale::c());
+    }
+    void letterWhateverTheLanguage() {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("settings.conf"), QSettings::IniFormat);
+        ui::SystemDialogs dialogs(settings);
+        QCOMPARE(dialogs.pageLayout(WindowId::frmSocialSecurity).pageSize().id(),
+                 QPageSize::Letter);
+    }
+
+    // Paper the operator chose in a window's printer dialog stays that
+    // window's, in a later run too; the other windows keep Letter, and the
+    // next report turns the page as it needs. Paper the dialog turned to by
+    // itself is not the operator's: the window keeps its own.
+    void chosenPaperOutlivesTheRun_data() {
+        columns<bool, QPageSize::PageSizeId>({"byOperator", "kept"});
+        row("picked in the printer's properties", true, QPageSize::Legal);
+        row("turned to by the dialog", false, QPageSize::Letter);
+    }
+    void chosenPaperOutlivesTheRun() {
+        QFETCH(bool, byOperator);
+        QFETCH(QPageSize::PageSizeId, kept);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("settings.conf");
+        {
+            QSettings settings(file, QSettings::IniFormat);
+            ui::SystemDialogs dialogs(settings);
+            QVERIFY(printOnOtherPaper(
+                dialogs,
+                {WindowId::frmPresentValue, report::Orientation::Landscape, dir.filePath("pv.pdf")},
+                QPageSize::Legal, byOperator));
+            QCOMPARE(dialogs.pageLayout(WindowId::frmPresentValue).pageSize().id(), kept);
+        }
+        QSettings settings(file, QSettings::IniFormat);
+        ui::SystemDialogs later(settings);
+        QCOMPARE(later.pageLayout(WindowId::frmPresentValue).pageSize().id(), kept);
+        QCOMPARE(later.pageLayout(WindowId::frmPresentValue).orientation(), QPageLayout::Portrait);
+        QCOMPARE(later.pageLayout(WindowId::CalculationForm).pageSize().id(), QPageSize::Letter);
+    }
+
     // The shortcuts work while a field has the focus, even a key the field
     // would take for itself.
     void shortcutsFromAField_data() {
@@ -340,8 +456,9 @@ private Q_SLOTS:
     // landscape and printing to a file leaves the present value window's
     // printer portrait, on its own paper, proposing its own report's file.
     void eachWindowKeepsItsPrintSettings() {
-        ui::SystemDialogs dialogs;
         QTemporaryDir dir;
+        QSettings settings(dir.filePath("settings.conf"), QSettings::IniFormat);
+        ui::SystemDialogs dialogs(settings);
         const QString ledgerFile = dir.filePath("ledger.pdf");
         QPrinter& ledger = dialogs.printer(WindowId::CalculationForm);
         QPrinter& presentValue = dialogs.printer(WindowId::frmPresentValue);
@@ -350,7 +467,7 @@ private Q_SLOTS:
         ledger.setOutputFileName(ledgerFile);
         report::Document landscape;
         landscape.orientation(report::Orientation::Landscape).line({report::text("Ledger")});
-        QVERIFY(dialogs.print(WindowId::CalculationForm, landscape, 1));
+        QCOMPARE(dialogs.print(WindowId::CalculationForm, landscape, 1), PrintOutcome{});
         presentValue.setPageSize(QPageSize(QPageSize::Legal));
 
         QCOMPARE(dialogs.lastFile(WindowId::CalculationForm), ledgerFile);

@@ -1,8 +1,8 @@
 // Reports on paper, read back from the PDF the printer receives: long lines
 // wrap without losing a character, the ledger's table steps its font down
 // just enough to fit, pages are numbered and repeat the table's headings,
-// copies land in one file, and the paper follows the locale with margins a
-// printer can print.
+// copies land in one file, and the paper is Letter whatever the language,
+// with margins a printer can print.
 #include <QApplication>
 #include <QPrinter>
 #include <QTest>
@@ -189,22 +189,20 @@ private Q_SLOTS:
     // largest whole step down from 10 points at which its widest line fits:
     // every line reads back whole, in its columns.
     void ledgerTableFits_data() {
-        columns<QLocale, bool, bool>({"locale", "largeTotals", "steppedDown"});
-        const QLocale us(QLocale::English, QLocale::UnitedStates);
-        const QLocale de(QLocale::German, QLocale::Germany);
-        row("Letter, totals past $10M", us, true, true);
-        row("Letter, small totals", us, false, true);
-        row("A4, totals past $10M", de, true, true);
-        row("A4, small totals: 10 points fit", de, false, false);
+        columns<QPageSize::PageSizeId, bool, bool>({"paper", "largeTotals", "steppedDown"});
+        row("Letter, totals past $10M", QPageSize::Letter, true, true);
+        row("Letter, small totals", QPageSize::Letter, false, true);
+        row("A4, totals past $10M", QPageSize::A4, true, true);
+        row("A4, small totals: 10 points fit", QPageSize::A4, false, false);
     }
     void ledgerTableFits() {
-        QFETCH(QLocale, locale);
+        QFETCH(QPageSize::PageSizeId, paper);
         QFETCH(bool, largeTotals);
         QFETCH(bool, steppedDown);
-        QLocale::setDefault(locale);
         const Ledger ledger = fullLedger(100);
         const PdfResult pdf = renderToPdf(
-            buildLedgerReport(ledger, totals(largeTotals), "Smith v. Acme Mills", kMoment));
+            buildLedgerReport(ledger, totals(largeTotals), "Smith v. Acme Mills", kMoment), 1,
+            QPageSize(paper));
         QVERIFY(pdf.rendered);
         QVERIFY(pdf.landscape);
         checkInsideMargins(pdf);
@@ -315,19 +313,19 @@ private Q_SLOTS:
         QVERIFY(pages.at(one.pages).contains(QStringLiteral("Page 1 of %1").arg(one.pages)));
     }
 
-    // The paper is Letter in the United States and A4 elsewhere, turned for
-    // the ledger; the margins are at least half an inch on every side.
+    // The paper is Letter whatever the language, turned for the ledger; the
+    // margins are at least half an inch on every side.
     void paperAndMargins_data() {
         // page: points, as the PDF holds it
         columns<QLocale, bool, QSizeF>({"locale", "ledger", "page"});
         const QSizeF letter(612, 792);
-        const QSizeF a4(595.28, 841.89);
         const QLocale us(QLocale::English, QLocale::UnitedStates);
         row("US English, portrait report", us, false, letter);
         row("US English, ledger", us, true, letter.transposed());
-        row("German, portrait report", QLocale(QLocale::German, QLocale::Germany), false, a4);
-        row("German, ledger", QLocale(QLocale::German, QLocale::Germany), true, a4.transposed());
-        row("British English", QLocale(QLocale::English, QLocale::UnitedKingdom), false, a4);
+        row("German, portrait report", QLocale(QLocale::German, QLocale::Germany), false, letter);
+        row("German, ledger", QLocale(QLocale::German, QLocale::Germany), true,
+            letter.transposed());
+        row("British English", QLocale(QLocale::English, QLocale::UnitedKingdom), false, letter);
     }
     void paperAndMargins() {
         QFETCH(QLocale, locale);

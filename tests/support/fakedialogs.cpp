@@ -71,23 +71,34 @@ std::optional<int> FakeDialogs::choosePrinter(QWidget*, const ui::PrintRequest& 
     return copies;
 }
 
-bool FakeDialogs::print(WindowId, const report::Document& document, int copies) {
+PrintOutcome FakeDialogs::print(WindowId, const report::Document& document, int copies) {
+    if (printSystem.result == PrintOutcome::Result::Refused) {
+        return printSystem;
+    }
     for (int copy = 0; copy < copies; ++copy) {
         if (failOnDocument && static_cast<int>(printed.size()) == *failOnDocument) {
-            return false;
+            return PrintOutcome::failed();
         }
         printed.push_back(document);
     }
-    return true;
+    return printSystem;
 }
 
-void FakeDialogs::showPreview(QWidget*, const ui::PrintRequest& request,
-                              const ui::ReportPainter& paint) {
+std::optional<PrintOutcome> FakeDialogs::showPreview(QWidget*, const ui::PrintRequest& request,
+                                                     const ui::ReportPainter& paint) {
     previewRequests.push_back(request);
     previewed = paintToPdf(paint, 1);
-    if (printFromPreview) {
-        printedFromPreview = paintToPdf(paint, *printFromPreview);
+    if (!printFromPreview) {
+        return std::nullopt;
     }
+    printedFromPreview = paintToPdf(paint, *printFromPreview);
+    if (!printedFromPreview.rendered) {
+        return std::nullopt;
+    }
+    if (printSystem.result == PrintOutcome::Result::Refused) {
+        printedFromPreview = PdfResult{};  // drawn, but the print system took none of it
+    }
+    return printSystem;
 }
 
 std::optional<QString> FakeDialogs::chooseSaveFile(QWidget*, WindowId, const QString&,

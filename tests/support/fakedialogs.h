@@ -33,13 +33,14 @@ public:
     // loses nothing, when they have run out.
     ui::SaveChanges askToSaveChanges(QWidget* parent, const QString& question) override;
     std::optional<int> choosePrinter(QWidget* parent, const ui::PrintRequest& request) override;
-    // Keeps one document per copy, as a printer would receive them.
-    bool print(WindowId window, const report::Document& document, int copies) override;
+    // Keeps one document per copy, as a printer would receive them, unless
+    // `printSystem` refuses them; answers `printSystem`.
+    PrintOutcome print(WindowId window, const report::Document& document, int copies) override;
     // Draws the preview into a PDF on paper set up as the program's printers
     // are, and keeps what it reads back; then prints from the preview when
-    // `printFromPreview` asks for copies.
-    void showPreview(QWidget* parent, const ui::PrintRequest& request,
-                     const ui::ReportPainter& paint) override;
+    // `printFromPreview` asks for copies, and answers `printSystem`.
+    std::optional<PrintOutcome> showPreview(QWidget* parent, const ui::PrintRequest& request,
+                                            const ui::ReportPainter& paint) override;
     // Answers `saveAs`, after running `whileFileDialogOpen`.
     std::optional<QString> chooseSaveFile(QWidget* parent, WindowId window, const QString& caption,
                                           const QString& proposedPath,
@@ -55,6 +56,9 @@ public:
     std::optional<int> copies = 1;
     // Makes the printer fail on the document with this index (0: the first).
     std::optional<int> failOnDocument;
+    // What the print system makes of the jobs sent: a refused job prints
+    // nothing, one waiting on a paused printer prints.
+    PrintOutcome printSystem;
     // What the file dialog answers: the file chosen, or std::nullopt to cancel.
     std::optional<QString> saveAs;
     std::optional<QString> openPath;

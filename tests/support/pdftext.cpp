@@ -12,7 +12,7 @@
 
 namespace corvell::test {
 
-PdfResult renderToPdf(const report::Document& document, int copies) {
+PdfResult renderToPdf(const report::Document& document, int copies, const QPageSize& paper) {
     PdfResult result;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
@@ -20,7 +20,7 @@ PdfResult renderToPdf(const report::Document& document, int copies) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        ui::preparePrinter(printer);
+        ui::preparePrinter(printer, paper);
         result.rendered = ui::printCopies(document, printer, copies);
     }
     if (!result.rendered) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/report.h"
+#include "shell/ui/printsetup.h"
 
 namespace corvell::test {
 
@@ -34,8 +35,9 @@ struct PdfResult {
 };
 
 // Prints the copies into one PDF file on a printer set up as the program
-// sets up its own.
-PdfResult renderToPdf(const report::Document& document, int copies = 1);
+// sets up its own, on the paper given.
+PdfResult renderToPdf(const report::Document& document, int copies = 1,
+                      const QPageSize& paper = ui::defaultPaper());
 
 // Reads a PDF file back: its pages, paper, text and words.
 PdfResult readPdf(const QString& path);

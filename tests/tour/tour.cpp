@@ -52,14 +52,17 @@ public:
         return ui::SaveChanges::Discard;
     }
     std::optional<int> choosePrinter(QWidget*, const ui::PrintRequest&) override { return 1; }
-    bool print(WindowId, const report::Document& document, int copies) override {
+    PrintOutcome print(WindowId, const report::Document& document, int copies) override {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder_.filePath(name + ".pdf"));
         ui::preparePrinter(printer);
-        return ui::printCopies(document, printer, copies);
+        return ui::printCopies(document, printer, copies) ? PrintOutcome{} : PrintOutcome::failed();
     }
-    void showPreview(QWidget*, const ui::PrintRequest&, const ui::ReportPainter&) override {}
+    std::optional<PrintOutcome> showPreview(QWidget*, const ui::PrintRequest&,
+                                            const ui::ReportPainter&) override {
+        return std::nullopt;
+    }
     std::optional<QString> chooseSaveFile(QWidget*, WindowId, const QString&, const QString&,
                                           const QString&) override {
         return std::nullopt;
