@@ -292,7 +292,8 @@ double savedEntry(Worksheet& sheet, int n, const LedgerEntry& e, const Calculati
     period(sheet, r.result, false);
     interest(sheet, r.result, false);
     const InterestFigures& f = r.result.interest;
-    if (f.PriorEntry >= 1 && f.prior.balance != before) {
+    if (r.result.payment == PaymentOutcome::Figured && f.PriorEntry >= 1 &&
+        f.prior.balance != before) {
         sheet.text(
             "(An entry before it was saved again after it was calculated: it used the earlier "
             "balance as it then stood, " +

@@ -1,5 +1,7 @@
 #include "interest/ledgercents.h"
 
+#include <cmath>
+
 #include "shell/format.h"
 #include "shell/values.h"
 
@@ -9,6 +11,10 @@ namespace {
 // An amount as a line prints it, to the cent.
 double toCents(double amount) {
     return CDbl(Format(amount, "0.00")).value_or(0);
+}
+
+double inCents(double amount) {
+    return std::round(amount * 100) / 100;
 }
 
 }  // namespace
@@ -37,7 +43,9 @@ std::vector<ColumnCents> ledgerCents(const Ledger& ledger, const LedgerTotals& t
             c.printed.push_back(toCents(amount));
             c.printedSum += c.printed.back();
         }
-        c.difference = c.shownTotal - c.printedSum;
+        // Amounts in whole cents add up to whole cents: keep them so.
+        c.printedSum = inCents(c.printedSum);
+        c.difference = inCents(c.shownTotal - c.printedSum);
         cents.push_back(std::move(c));
     }
     return cents;

@@ -125,6 +125,8 @@ private Q_SLOTS:
         QVERIFY(pdf.rendered);
         QVERIFY2(pdf.pages <= 40, qPrintable(QString::number(pdf.pages) + " pages"));
         QVERIFY(pdf.text.contains(QString("Page %1 of %1").arg(pdf.pages)));
+        // Each entry ran on the balance the entries before it leave now.
+        QVERIFY(!pdf.text.contains("saved again"));
     }
 
     // The ledger's two worked entries: the report as Export PDF... writes it
