@@ -14,6 +14,9 @@ double toCents(double amount) {
 }
 
 double inCents(double amount) {
+    // Past 1e15 a double holds no cents to round, and amount x 100 may overflow.
+    if (std::fabs(amount) >= 1e15)
+        return amount;
     return std::round(amount * 100) / 100;
 }
 
