@@ -8,7 +8,7 @@ Program::Program(ui::Dialogs& dialogs, QSettings& settings, Clock clock, std::fu
     : claims(claim, dialogs, settings),
       windows([this](WindowId id,
                      const ui::Services& services) { return createWindow(id, services, claim); },
-              dialogs, claims, std::move(clock), std::move(quit)) {}
+              dialogs, claims, settings, std::move(clock), std::move(quit)) {}
 
 void Program::start(const QString& claimFile) {
     windows.show(WindowId::BeginForm);

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QIcon>
 #include <QSettings>
 
 #include "app/program.h"
@@ -11,35 +11,31 @@
 namespace corvell::app {
 namespace {
 
-// The claim file named on the command line, if any. --help and --version
-// answer and end the program here.
-QString claimFileArgument() {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Calculators for workers' compensation professionals."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A claim file (.claim) to open."),
-                                 QStringLiteral("[FILE]"));
-    parser.process(*QCoreApplication::instance());
-    const QStringList files = parser.positionalArguments();
-    return files.isEmpty() ? QString() : files.first();
+// The program's icon at every size drawn for it, for the title bars, the
+// task switcher and the dock.
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/%1x%1/corvells-calculator.png").arg(size));
+    }
+    return icon;
 }
 
 }  // namespace
 
-int runProgram() {
+int runProgram(const QString& claimFile) {
     QApplication::setApplicationName(ui::applicationTitle());
     QApplication::setApplicationVersion(QStringLiteral(CORVELL_VERSION));
     // Only the main menu's Close (or its window's close control) ends the
     // program; closing a calculator merely hides it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ties the windows to the desktop entry, for the dock's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.corvell.calculator"));
+    QApplication::setWindowIcon(programIcon());
     ui::installLook();
-    const QString claimFile = claimFileArgument();
 
-    // ~/.config/corvell/corvells-calculator.conf: the recent claims and each
-    // window's paper.
+    // ~/.config/corvell/corvells-calculator.conf: the recent claims, each
+    // window's paper and where each window was left.
     QSettings settings(QSettings::UserScope, QStringLiteral("corvell"),
                        QStringLiteral("corvells-calculator"));
     ui::SystemDialogs dialogs(settings);

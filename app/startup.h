@@ -1,12 +1,14 @@
 #pragma once
-// The program once its QApplication exists: shows the main menu, opens the
-// claim file named on the command line (corvells-calculator [FILE]) and runs
-// the event loop until the main menu's Close ends it. main() and the start-up
-// benchmark both start through here, so they start alike.
+// The program once its command line is read and its QApplication exists:
+// shows the main menu, opens the claim file named on the command line, if
+// any, and runs the event loop until the main menu's Close ends it. main()
+// and the start-up benchmarks both start through here, so they start alike.
+
+#include <QString>
 
 namespace corvell::app {
 
 // The exit status of the event loop.
-int runProgram();
+int runProgram(const QString& claimFile);
 
 }  // namespace corvell::app

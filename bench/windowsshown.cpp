@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "app/commandline.h"
 #include "app/startup.h"
 #include "bench/firstpaint.h"
 #include "shell/beginformcontrols.h"
@@ -48,6 +49,10 @@ void showEveryCalculator(QWidget& menu) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const corvell::app::CommandLine line = corvell::app::readCommandLine(argc, argv);
+    if (line.exitStatus) {
+        return *line.exitStatus;
+    }
     QApplication app(argc, argv);
     corvell::bench::FirstPaintProbe probe(1 + static_cast<int>(std::size(kMenuButtons)),
                                           showEveryCalculator);
@@ -57,5 +62,5 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "not every window was painted within 30 s\n");
         std::_Exit(2);
     });
-    return corvell::app::runProgram();
+    return corvell::app::runProgram(line.claimFile);
 }

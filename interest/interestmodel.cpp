@@ -238,6 +238,18 @@ void InterestModel::rebuildPanel() {
     panel.push_back(panelTotalsLine(totals_));
 }
 
+std::string InterestModel::lineReadAloud(ControlName list, std::size_t line) const {
+    const std::size_t entries = static_cast<std::size_t>(ledger_.EntryCount());
+    if (list != List1 || lines(List1).size() != entries + 2) {
+        return FormModel::lineReadAloud(list, line);
+    }
+    if (line < entries) {
+        return spokenEntryLine(ledger_.entry(static_cast<int>(line) + 1),
+                               static_cast<int>(line) + 1);
+    }
+    return line == entries ? std::string() : spokenTotalsLine(totals_);
+}
+
 // Only the written entry's line and the totals changed.
 void InterestModel::updatePanel(int entry) {
     std::vector<std::string>& panel = listLines(List1);

@@ -41,6 +41,10 @@ public:
     // saved entry and of the totals.
     std::optional<Worksheet> ownReportWorksheet() const override;
 
+    // The ledger panel's entry lines read with their columns' names, and its
+    // totals as totals.
+    std::string lineReadAloud(ControlName list, std::size_t line) const override;
+
     // The ledger as a claim file keeps it: each entry's inputs, the entry
     // being worked on and the last Calculate; opening it calculates every
     // entry again, in order.

@@ -212,6 +212,26 @@ void PanelLines::layOut(std::size_t row) {
     lines_.lines[row] = rows_[row].dates + amountColumns(rows_[row].amounts, lines_.widths);
 }
 
+std::string spokenEntryLine(const LedgerEntry& e, int n) {
+    std::string line = "Entry " + std::to_string(n) + ": Begin " + e.BeginText + ", End " +
+                       e.EndText + ", Pay " + (e.hasPaymentDate() ? e.PayDateText : "none");
+    const AmountTexts amounts = shownTexts(e, LedgerView::Panel);
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        line += ", " + std::string(kColumns[c].name) + " " + amounts[c];
+    }
+    return line;
+}
+
+std::string spokenTotalsLine(const LedgerTotals& totals) {
+    std::string line = totalsLine(totals, ", Amount=$");
+    // "Payments=$1.00  Accrued=$2.00" reads "Payments $1.00, Accrued $2.00".
+    for (std::size_t at = 0; (at = line.find("  ", at)) != std::string::npos;) {
+        line.replace(at, 2, ", ");
+    }
+    std::replace(line.begin(), line.end(), '=', ' ');
+    return line;
+}
+
 LedgerLines reportLines(const Ledger& ledger) {
     return linesOf(ledger, LedgerView::Report);
 }

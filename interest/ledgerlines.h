@@ -93,6 +93,13 @@ std::string panelLine(const LedgerEntry& entry, const ColumnWidths& widths);
 // The totals line under the panel.
 std::string panelTotalsLine(const LedgerTotals& totals);
 
+// How a screen reader reads the panel: an entry's line with each column's
+// name before its figure ("Entry 3: Begin 01/01/2005, End 01/14/2005, ...,
+// Net Total 1,710.59"), and the totals line with a dollar sign before every
+// total.
+std::string spokenEntryLine(const LedgerEntry& entry, int n);
+std::string spokenTotalsLine(const LedgerTotals& totals);
+
 // The report's column header, 123 characters at the written widths, and at
 // wider ones, as long as the entry lines in those widths.
 inline constexpr std::string_view kReportHeader =

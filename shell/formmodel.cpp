@@ -63,6 +63,10 @@ const std::vector<std::string>& FormModel::lines(ControlName name) const {
     return control(name).lines;
 }
 
+std::string FormModel::lineReadAloud(ControlName list, std::size_t line) const {
+    return lines(list).at(line);
+}
+
 namespace {
 
 // The figures opening the claim changed, as the first lines of a worksheet.

@@ -56,6 +56,10 @@ public:
     void setText(ControlName control, std::string text);
     bool isEnabled(ControlName control) const;
     const std::vector<std::string>& lines(ControlName list) const;
+    // How a screen reader reads line `line` of a list: the line itself,
+    // unless the window reads it otherwise; empty for a blank line that
+    // only separates others.
+    virtual std::string lineReadAloud(ControlName list, std::size_t line) const;
 
     // "How was this calculated?": the worksheet of the figures the window
     // shows, std::nullopt for a window that calculates nothing. When opening

@@ -146,4 +146,16 @@ std::span<const NavigationButton> navigationRow(WindowId window) {
     return {};
 }
 
+std::string_view navigationCaption(WindowId window) {
+    // Every calculator but the interest window is on the interest window's row.
+    for (const WindowId row : {W::CalculationForm, W::frmPresentValue}) {
+        for (const NavigationButton& button : navigationRow(row)) {
+            if (button.target == window) {
+                return button.caption;
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace corvell

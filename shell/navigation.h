@@ -52,6 +52,9 @@ struct NavigationButton {
 
 // The navigation buttons of a calculator window, Close (cmdQuit) last.
 std::span<const NavigationButton> navigationRow(WindowId window);
+// What the navigation buttons that open a calculator call it ("Interest",
+// "Soc. Security", ...); "Close" for the main menu.
+std::string_view navigationCaption(WindowId window);
 
 inline constexpr std::string_view kCloseToolTip = "Return to main menu";
 

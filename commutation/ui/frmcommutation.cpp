@@ -49,8 +49,14 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-const WindowDesign frmCommutationDesign{
-    WindowId::frmCommutation, 9525,         4500,         kLayout,
-    cmdCommCalculate,         cmdCommPrint, nav::cmdQuit, nullptr};
+const WindowDesign frmCommutationDesign{WindowId::frmCommutation,
+                                        9525,
+                                        4500,
+                                        kLayout,
+                                        cmdCommCalculate,
+                                        cmdCommPrint,
+                                        cmdCommClear,
+                                        nav::cmdQuit,
+                                        nullptr};
 
 }  // namespace corvell::ui

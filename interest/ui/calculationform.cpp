@@ -112,7 +112,7 @@ constexpr ControlSpec kLayout[] = {
 
     // The panel's column headings, as the model writes them at the written widths.
     {K::Label, Label11, kPanelHeading.data(), nullptr, 240, 3180, 12840, kLabelHeight},
-    {K::ListBox, List1, nullptr, nullptr, 180, 3420, 12900, 4500},
+    {K::ListBox, List1, "Ledger", nullptr, 180, 3420, 12900, 4500},
 };
 
 // The panel's caption is in the label font, the panel in a fixed-pitch one:
@@ -318,6 +318,12 @@ CalculationForm::CalculationForm(InterestModel& model, const Services& services,
     // No default button on this window: Enter does not calculate.
     bind(std::nullopt, {.print = cmdPrint,
                         .close = nav::cmdQuit,
+                        .buttons = calculatorCommands(
+                            cmdCalculate, cmdClear,
+                            {{menu::mnuSaveEntry, cmdSave, QStringLiteral("&Save Entry"),
+                              QKeySequence(Qt::CTRL | Qt::Key_L)},
+                             {menu::mnuNextEntry, cmdNextEntry, QStringLiteral("&Next Entry"),
+                              QKeySequence(Qt::CTRL | Qt::Key_T)}}),
                         .file = ledgerFileCommands(),
                         .edit = ledgerEditCommands()});
 }

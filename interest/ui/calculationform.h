@@ -10,6 +10,8 @@ namespace menu {
 inline constexpr ControlName mnuExportLedgerCsv{"mnuExportLedgerCsv"};
 inline constexpr ControlName mnuUndoClear{"mnuUndoClear"};
 inline constexpr ControlName mnuCopyLedger{"mnuCopyLedger"};
+inline constexpr ControlName mnuSaveEntry{"mnuSaveEntry"};
+inline constexpr ControlName mnuNextEntry{"mnuNextEntry"};
 }  // namespace menu
 
 class CalculationForm final : public ModelWindow<InterestModel> {

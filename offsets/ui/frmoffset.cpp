@@ -65,8 +65,8 @@ void paintFaceColour(FormWindow& window) {
 
 }  // namespace
 
-const WindowDesign frmOffsetDesign{
-    WindowId::frmOffset, 9630,         6075,         kLayout,
-    cmdCommCalculate,    cmdCommPrint, nav::cmdQuit, &paintFaceColour};
+const WindowDesign frmOffsetDesign{WindowId::frmOffset, 9630,         6075,         kLayout,
+                                   cmdCommCalculate,    cmdCommPrint, cmdCommClear, nav::cmdQuit,
+                                   &paintFaceColour};
 
 }  // namespace corvell::ui

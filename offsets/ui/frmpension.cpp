@@ -40,7 +40,8 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-const WindowDesign frmPensionDesign{WindowId::FrmPension, 9510,       6075,         kLayout,
-                                    cmdSSCalculate,       cmdSSPrint, nav::cmdQuit, nullptr};
+const WindowDesign frmPensionDesign{
+    WindowId::FrmPension, 9510,       6075,         kLayout, cmdSSCalculate,
+    cmdSSPrint,           cmdSSClear, nav::cmdQuit, nullptr};
 
 }  // namespace corvell::ui

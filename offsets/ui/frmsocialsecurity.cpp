@@ -44,6 +44,7 @@ const WindowDesign frmSocialSecurityDesign{WindowId::frmSocialSecurity,
                                            kLayout,
                                            cmdSSCalculate,
                                            cmdSSPrint,
+                                           cmdSSClear,
                                            nav::cmdQuit,
                                            nullptr};
 

@@ -67,8 +67,14 @@ void alignCaptionTop(FormWindow& window) {
 
 }  // namespace
 
-const WindowDesign frmPresentValueDesign{
-    WindowId::frmPresentValue, 9525, 5940, kLayout, cmdPVCalculate, cmdPVPrint, nav::cmdQuit,
-    &alignCaptionTop};
+const WindowDesign frmPresentValueDesign{WindowId::frmPresentValue,
+                                         9525,
+                                         5940,
+                                         kLayout,
+                                         cmdPVCalculate,
+                                         cmdPVPrint,
+                                         cmdPVClear,
+                                         nav::cmdQuit,
+                                         &alignCaptionTop};
 
 }  // namespace corvell::ui

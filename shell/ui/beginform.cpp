@@ -4,7 +4,6 @@
 #include <QLabel>
 
 #include "shell/beginformcontrols.h"
-#include "shell/ui/claimcommands.h"
 #include "shell/ui/formlayout.h"
 #include "shell/ui/look.h"
 
@@ -50,8 +49,7 @@ void styleBanner(QWidget& window, ControlName name, const QFont& font, Qt::Align
 
 BeginForm::BeginForm(const Services& services, QWidget* parent)
     : FormWindow(WindowId::BeginForm, 11520, 3600, parent),
-      navigator_(services.navigator),
-      claims_(services.claims),
+      services_(services),
       binder_(*this, model_, services) {
     buildControls(*this, WindowId::BeginForm, kLayout);
     const QString times = QStringLiteral("Times New Roman");
@@ -64,12 +62,11 @@ BeginForm::BeginForm(const Services& services, QWidget* parent)
 }
 
 void BeginForm::closeEvent(QCloseEvent* event) {
-    if (!claims_.mayEndProgram(*this)) {
+    if (services_.endProgram(*this)) {
+        event->accept();
+    } else {
         event->ignore();
-        return;
     }
-    event->accept();
-    navigator_.endProcess();
 }
 
 }  // namespace corvell::ui

@@ -19,8 +19,7 @@ protected:
 
 private:
     BeginFormModel model_;
-    Navigator& navigator_;
-    ClaimCommands& claims_;
+    Services services_;
     FormBinder binder_;
 };
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -144,7 +145,11 @@ void FormBinder::pull() {
 // line and above it as many entries as fit, the one just saved among them
 // whenever the two fit in view together. A list that did not change stays
 // where the operator scrolled it.
-void FormBinder::pushLines(QListWidget& list, const std::vector<std::string>& lines) {
+//
+// Each line carries what a screen reader says of it; a blank line, which
+// only separates others, takes neither the selection nor the focus.
+void FormBinder::pushLines(QListWidget& list, ControlName name) {
+    const std::vector<std::string>& lines = model_.lines(name);
     const int wanted = static_cast<int>(lines.size());
     bool changed = list.count() > wanted;
     while (list.count() > wanted) {
@@ -152,16 +157,19 @@ void FormBinder::pushLines(QListWidget& list, const std::vector<std::string>& li
     }
     for (int i = 0; i < wanted; ++i) {
         const QString text = toQt(lines[static_cast<std::size_t>(i)]);
-        if (i < list.count()) {
-            QListWidgetItem* item = list.item(i);
-            if (item->text() != text) {
-                item->setText(text);
-                changed = true;
-            }
-        } else {
-            list.addItem(text);
-            changed = true;
+        QListWidgetItem* item = i < list.count() ? list.item(i) : nullptr;
+        if (item != nullptr && item->text() == text) {
+            continue;
         }
+        if (item == nullptr) {
+            item = new QListWidgetItem(&list);
+        }
+        item->setText(text);
+        item->setData(Qt::AccessibleTextRole,
+                      toQt(model_.lineReadAloud(name, static_cast<std::size_t>(i))));
+        item->setFlags(text.trimmed().isEmpty() ? Qt::NoItemFlags
+                                                : Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        changed = true;
     }
     if (changed) {
         list.scrollToBottom();
@@ -193,7 +201,7 @@ void FormBinder::push() {
                 box->setPlainText(text);
             }
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
-            pushLines(*list, model_.lines(name));
+            pushLines(*list, name);
         } else if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->text() != text) {
                 label->setText(text);
@@ -255,8 +263,8 @@ void FormBinder::apply(const Reaction& reaction) {
         services_.navigator.hide(model_.id());
     }
     // Ending the program first asks about the claim's unsaved changes.
-    if (reaction.endProcess && services_.claims.mayEndProgram(window_)) {
-        services_.navigator.endProcess();
+    if (reaction.endProcess) {
+        services_.endProgram(window_);
     }
 }
 
@@ -302,12 +310,25 @@ void FormBinder::print(const PrintJob& job) {
 }
 
 void FormBinder::command(ControlName button, PrintRoute route) {
-    const QWidget* w = widget(button);
+    QWidget* w = widget(button);
     if (w == nullptr) {
         fail("a menu command stands for " + std::string(button.name()) + ", which has no widget");
     }
     if (!w->isEnabled()) {
         return;
+    }
+    // A press of the button first takes the focus from the field being typed
+    // in, whose leave handler runs (a date is read and written out); a
+    // refusal there stops the command as it stops the click.
+    QWidget* typing = window_.focusWidget();
+    if (const std::optional<ControlName> field = lookUp(watched_, typing);
+        field && *field != button && model_.handles(*field, Event::LostFocus)) {
+        w->setFocus(Qt::MouseFocusReason);
+        const bool refused = pressToSwallow_ == w || window_.focusWidget() != w;
+        pressToSwallow_ = nullptr;
+        if (refused) {
+            return;
+        }
     }
     printRoute_ = route;
     const auto reset = qScopeGuard([this] { printRoute_ = PrintRoute::Printer; });
@@ -381,7 +402,13 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (const std::optional<ControlName> name = lookUp(listViewports_, w)) {
             const auto* list = qobject_cast<const QListWidget*>(w->parentWidget());
-            fire(*name, Event::DblClick, list != nullptr ? selectedLine(*list) : -1);
+            // A blank line cannot be chosen: a double click on it chooses none.
+            const QListWidgetItem* under =
+                list != nullptr
+                    ? list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint())
+                    : nullptr;
+            const bool blank = under != nullptr && !(under->flags() & Qt::ItemIsSelectable);
+            fire(*name, Event::DblClick, list != nullptr && !blank ? selectedLine(*list) : -1);
         }
         return false;
     }

@@ -88,7 +88,7 @@ private:
     void pull();
     // Keeps the model's text of a field in step with what is typed.
     void follow(QWidget& field, ControlName name);
-    static void pushLines(QListWidget& list, const std::vector<std::string>& lines);
+    void pushLines(QListWidget& list, ControlName name);
     static void placeCaret(QWidget& field, Caret caret);
     static int selectedLine(const QListWidget& list);
     // Runs the handler and writes its texts back; fire() also applies the

@@ -92,6 +92,11 @@ QWidget* create(QWidget& window, WindowId id, const ControlSpec& entry) {
             // Every line has the same height in the fixed-pitch panel font, so
             // the list need not measure each one again after every change.
             list->setUniformItemSizes(true);
+            // A list has no caption of its own on the window: the table's
+            // caption is what a screen reader calls it.
+            if (entry.caption != nullptr) {
+                list->setAccessibleName(qs(entry.caption));
+            }
             return list;
         }
     }

@@ -25,7 +25,7 @@ enum class ControlKind {
 struct ControlSpec {
     ControlKind kind;
     ControlName name;
-    const char* caption;  // label or button caption; unused for fields
+    const char* caption;  // label or button caption; a list's spoken name; unused for fields
     const char* toolTip;
     int left;
     int top;

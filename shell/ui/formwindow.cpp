@@ -4,9 +4,12 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <functional>
 #include <string_view>
 #include <vector>
@@ -55,12 +58,12 @@ private:
     std::vector<QAction*> actions_;
 };
 
-// A field takes some keys for itself that are also menu shortcuts (Ctrl+E
-// moves to the end of the line on X11 desktops): in this window the menu
-// command wins while it is enabled.
-class MenuShortcutsFirst final : public QObject {
+// A field undoes its own typing with Ctrl+Z; with nothing of its own left
+// to undo, the key goes to the window's Undo command (Undo Clear), if it has
+// one enabled. Every other key of the menus is one no field uses.
+class UndoAfterField final : public QObject {
 public:
-    MenuShortcutsFirst(QWidget& clientArea, QList<QAction*> commands)
+    UndoAfterField(QWidget& clientArea, QList<QAction*> commands)
         : QObject(&clientArea), commands_(std::move(commands)) {
         for (QWidget* control : clientArea.findChildren<QWidget*>()) {
             control->installEventFilter(this);
@@ -68,14 +71,14 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::ShortcutOverride) {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride ||
+            !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo) || fieldCanUndo(watched)) {
             return false;
         }
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QAction* action : commands_) {
-            if (action->isEnabled() && !action->shortcut().isEmpty() &&
-                action->shortcut() == pressed) {
+            if (action->isEnabled() && action->shortcut() == pressed) {
                 event->ignore();  // not for the field: the shortcut goes to the menu
                 return true;
             }
@@ -84,6 +87,16 @@ protected:
     }
 
 private:
+    static bool fieldCanUndo(QObject* watched) {
+        if (const auto* line = qobject_cast<QLineEdit*>(watched)) {
+            return line->isUndoAvailable();
+        }
+        if (const auto* box = qobject_cast<QPlainTextEdit*>(watched)) {
+            return box->document()->isUndoAvailable();
+        }
+        return false;
+    }
+
     QList<QAction*> commands_;
 };
 
@@ -115,11 +128,18 @@ void FormWindow::addMenus(FormBinder& binder, const MenuCommands& commands) {
         addPrintCommands(file, binder, *commands.print);
         file.addSeparator();
     }
-    addCommand(file, menu::mnuClose, QStringLiteral("&Close"), {},
+    addCommand(file, menu::mnuClose, QStringLiteral("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W),
                [&binder, close = commands.close] { binder.command(close); });
+    addCommand(file, menu::mnuQuit, QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+               [this, &services] { services.endProgram(*this); });
     if (!commands.edit.empty()) {
         addWindowCommands(addMenu(*menuBar(), menu::mnuEdit, QStringLiteral("&Edit")),
                           commands.edit);
+    }
+    if (!commands.buttons.empty()) {
+        addButtonCommands(addMenu(*menuBar(), menu::mnuCalculator,
+                                  QStringLiteral("&") + qs(navigationCaption(id_))),
+                          binder, commands.buttons);
     }
     QMenu& help = addMenu(*menuBar(), menu::mnuHelp, QStringLiteral("&Help"));
     if (binder.model().worksheet()) {
@@ -137,7 +157,7 @@ void FormWindow::addMenus(FormBinder& binder, const MenuCommands& commands) {
     updateCommands();
     services.claims.attach(*this);
     // Last, so that it knows every command above.
-    new MenuShortcutsFirst(clientArea(), menuBar()->findChildren<QAction*>());
+    new UndoAfterField(clientArea(), menuBar()->findChildren<QAction*>());
 }
 
 void FormWindow::addPrintCommands(QMenu& file, FormBinder& binder, ControlName print) {
@@ -148,7 +168,7 @@ void FormWindow::addPrintCommands(QMenu& file, FormBinder& binder, ControlName p
         addCommand(file, menu::mnuPrintPreview, QStringLiteral("Print Pre&view..."), {},
                    send(PrintRoute::Preview)),
         addCommand(file, menu::mnuExportPdf, QStringLiteral("&Export PDF..."),
-                   QKeySequence(Qt::CTRL | Qt::Key_E), send(PrintRoute::PdfFile)),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), send(PrintRoute::PdfFile)),
     };
     // The report followed by how its figures were reached; refused as Print is.
     if (binder.model().worksheet()) {
@@ -161,6 +181,29 @@ void FormWindow::addPrintCommands(QMenu& file, FormBinder& binder, ControlName p
     if (QWidget* button = findControl<QPushButton>(*this, print)) {
         new FollowEnabled(*button, std::move(printing));
     }
+}
+
+void FormWindow::addButtonCommands(QMenu& menu, FormBinder& binder,
+                                   const std::vector<ButtonCommand>& commands) {
+    for (const ButtonCommand& command : commands) {
+        QAction* action =
+            addCommand(menu, command.name, command.text, command.shortcut,
+                       [&binder, button = command.button] { binder.command(button); });
+        if (QWidget* button = findControl<QPushButton>(*this, command.button)) {
+            new FollowEnabled(*button, {action});
+        }
+    }
+}
+
+std::vector<ButtonCommand> calculatorCommands(ControlName calculate, ControlName clear,
+                                              std::vector<ButtonCommand> between) {
+    std::vector<ButtonCommand> commands = {{menu::mnuCalculate, calculate,
+                                            QStringLiteral("&Calculate"),
+                                            QKeySequence(Qt::CTRL | Qt::Key_Return)}};
+    commands.insert(commands.end(), between.begin(), between.end());
+    commands.push_back({menu::mnuClear, clear, QStringLiteral("C&lear"),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete)});
+    return commands;
 }
 
 void FormWindow::addWindowCommands(QMenu& menu, const std::vector<MenuCommand>& commands) {

@@ -7,7 +7,9 @@
 // which of its buttons they stand for, and adds the commands of its own.
 //
 // The menus: File (the claim's commands, the window's own, the report's,
-// Close), Edit when the window has commands for it, Help. The window's title
+// Close, Quit), Edit when the window has commands for it, a calculator's own
+// menu named after it (its Calculate, Clear and the like, each with a key of
+// its own while the buttons keep their captions), Help. The window's title
 // shows the claim's file once it has one.
 
 #include <QMainWindow>
@@ -39,6 +41,10 @@ inline constexpr ControlName mnuPrintPreview{"mnuPrintPreview"};
 inline constexpr ControlName mnuExportPdf{"mnuExportPdf"};
 inline constexpr ControlName mnuPrint{"mnuPrint"};
 inline constexpr ControlName mnuClose{"mnuClose"};
+inline constexpr ControlName mnuQuit{"mnuQuit"};
+inline constexpr ControlName mnuCalculator{"mnuCalculator"};
+inline constexpr ControlName mnuCalculate{"mnuCalculate"};
+inline constexpr ControlName mnuClear{"mnuClear"};
 inline constexpr ControlName mnuExportWorksheetPdf{"mnuExportWorksheetPdf"};
 inline constexpr ControlName mnuEdit{"mnuEdit"};
 inline constexpr ControlName mnuHelp{"mnuHelp"};
@@ -47,14 +53,28 @@ inline constexpr ControlName mnuAbout{"mnuAbout"};
 inline constexpr ControlName mnuKeyboardShortcuts{"mnuKeyboardShortcuts"};
 }  // namespace menu
 
+// A command of a calculator's own menu: it stands for one of the window's
+// buttons, and is enabled while the button is.
+struct ButtonCommand {
+    ControlName name;  // the command's objectName
+    ControlName button;
+    QString text;
+    QKeySequence shortcut;
+};
+
 // The buttons of a window its menus stand for (a window without a Print
 // button has no print commands), and the commands of the window's own.
 struct MenuCommands {
     std::optional<ControlName> print = std::nullopt;  // Print Preview..., Export PDF..., Print...
     ControlName close;                                // Close
+    std::vector<ButtonCommand> buttons = {};          // the calculator's menu; none when empty
     std::vector<MenuCommand> file = {};  // in the File menu, after the claim's commands
     std::vector<MenuCommand> edit = {};  // the Edit menu; none when empty
 };
+
+// A calculator's menu: Calculate, the commands `between`, then Clear.
+std::vector<ButtonCommand> calculatorCommands(ControlName calculate, ControlName clear,
+                                              std::vector<ButtonCommand> between = {});
 
 class FormWindow : public QMainWindow {
 public:
@@ -79,6 +99,8 @@ protected:
 
 private:
     void addPrintCommands(QMenu& file, FormBinder& binder, ControlName print);
+    void addButtonCommands(QMenu& menu, FormBinder& binder,
+                           const std::vector<ButtonCommand>& commands);
     void addWindowCommands(QMenu& menu, const std::vector<MenuCommand>& commands);
     // Enables each of the window's own commands as its condition says.
     void updateCommands();

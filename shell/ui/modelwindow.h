@@ -42,8 +42,8 @@ private:
 };
 
 // A calculator window with no menus of its own: its size, its layout table,
-// the button Enter presses, its Print and Close buttons, and what it does to
-// its controls once they are built.
+// the button Enter presses (its Calculate), its Print, Clear and Close
+// buttons, and what it does to its controls once they are built.
 struct WindowDesign {
     WindowId id;
     int widthTwips;
@@ -51,6 +51,7 @@ struct WindowDesign {
     std::span<const ControlSpec> layout;
     ControlName defaultButton;
     ControlName print;
+    ControlName clear;
     ControlName close;
     void (*finish)(FormWindow& window) = nullptr;
 };
@@ -66,7 +67,10 @@ public:
         if (design.finish != nullptr) {
             design.finish(*this);
         }
-        this->bind(design.defaultButton, {.print = design.print, .close = design.close});
+        this->bind(design.defaultButton,
+                   {.print = design.print,
+                    .close = design.close,
+                    .buttons = calculatorCommands(design.defaultButton, design.clear)});
     }
 };
 

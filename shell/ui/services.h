@@ -5,10 +5,10 @@
 
 #include "shell/clock.h"
 #include "shell/navigation.h"
+#include "shell/ui/claimcommands.h"
 
 namespace corvell::ui {
 
-class ClaimCommands;
 class Dialogs;
 
 class Navigator {
@@ -27,6 +27,17 @@ struct Services {
     Navigator& navigator;
     Clock clock;
     ClaimCommands& claims;
+
+    // Ends the program as the main menu's Close does, first asking in
+    // `window` about the claim's unsaved changes. False when the operator
+    // chose to stay.
+    bool endProgram(QWidget& window) const {
+        if (!claims.mayEndProgram(window)) {
+            return false;
+        }
+        navigator.endProcess();
+        return true;
+    }
 };
 
 }  // namespace corvell::ui

@@ -3,10 +3,11 @@
 namespace corvell::ui {
 
 WindowManager::WindowManager(WindowFactory create, Dialogs& dialogs, ClaimCommands& claims,
-                             Clock clock, std::function<void()> quit)
+                             QSettings& settings, Clock clock, std::function<void()> quit)
     : create_(std::move(create)),
       services_{dialogs, *this, std::move(clock), claims},
-      quit_(std::move(quit)) {}
+      quit_(std::move(quit)),
+      places_(settings) {}
 
 WindowManager::~WindowManager() = default;
 
@@ -14,6 +15,7 @@ void WindowManager::show(WindowId id) {
     std::unique_ptr<QWidget>& slot = windows_[id];
     if (!slot) {
         slot = create_(id, services_);
+        places_.follow(*slot);
     }
     slot->show();
     slot->raise();

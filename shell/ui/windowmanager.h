@@ -9,6 +9,9 @@
 #include <memory>
 
 #include "shell/ui/services.h"
+#include "shell/ui/windowplaces.h"
+
+class QSettings;
 
 namespace corvell::ui {
 
@@ -20,8 +23,9 @@ using WindowFactory =
 class WindowManager final : public Navigator {
 public:
     // `quit` ends the program; the real one leaves Qt's event loop.
-    WindowManager(WindowFactory create, Dialogs& dialogs, ClaimCommands& claims, Clock clock,
-                  std::function<void()> quit);
+    // `settings` keeps where each window was left.
+    WindowManager(WindowFactory create, Dialogs& dialogs, ClaimCommands& claims,
+                  QSettings& settings, Clock clock, std::function<void()> quit);
     ~WindowManager() override;
     WindowManager(const WindowManager&) = delete;
     WindowManager& operator=(const WindowManager&) = delete;
@@ -37,6 +41,7 @@ private:
     WindowFactory create_;
     Services services_;
     std::function<void()> quit_;
+    WindowPlaces places_;
     std::map<WindowId, std::unique_ptr<QWidget>> windows_;
 };
 

@@ -50,8 +50,14 @@ constexpr ControlSpec kLayout[] = {
 
 }  // namespace
 
-const WindowDesign frmSubrogationDesign{
-    WindowId::frmSubrogation, 9525,       6045,         kLayout,
-    cmdSSCalculate,           cmdSSPrint, nav::cmdQuit, nullptr};
+const WindowDesign frmSubrogationDesign{WindowId::frmSubrogation,
+                                        9525,
+                                        6045,
+                                        kLayout,
+                                        cmdSSCalculate,
+                                        cmdSSPrint,
+                                        cmdSSClear,
+                                        nav::cmdQuit,
+                                        nullptr};
 
 }  // namespace corvell::ui

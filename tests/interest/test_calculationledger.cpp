@@ -1,6 +1,7 @@
 // The ledger of the compensation-and-interest window through the real
 // window: Save, Next Entry, recall by double-click, Clear, the panel and its
 // totals, and Print with copies, read back from a PDF.
+#include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -115,6 +116,43 @@ private Q_SLOTS:
         QCOMPARE(panel(), QStringList({kFirstLine, kSecondLine, "", kTotals}));
         QCOMPARE(model().ledger().EntryCount(), 2);
         QVERIFY(t_->dialogs.messages.empty());
+    }
+
+    // A screen reader reads the panel as the ledger: each entry line with its
+    // columns' names, the totals as totals. The blank line between them is
+    // never the focus, and a double click on it recalls nothing.
+    void ledgerIsReadAloud() {
+        workedExample();
+        auto* list = qobject_cast<QListWidget*>(control(w(), List1));
+        QAccessibleInterface* ledger = QAccessible::queryAccessibleInterface(list);
+        QCOMPARE(ledger->text(QAccessible::Name), QString("Ledger"));
+        QStringList read;
+        for (int i = 0; i < ledger->childCount(); ++i) {
+            read << ledger->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(read, QStringList({"Entry 1: Begin 01/01/2004, End 12/31/2004, Pay 06/30/2005, "
+                                    "Pay Amt. 1,000.00, Weeks 52, Days 2, Rate 500.00, Comp "
+                                    "26,142.86, Accrued 1,325.00, Simple 1,381.02, Total "
+                                    "28,848.88, Net Total 27,848.88",
+                                    "Entry 2: Begin 01/01/2005, End 01/28/2005, Pay 12/31/2005, "
+                                    "Pay Amt. 0, Weeks 4, Days 0, Rate 500.00, Comp 2,000.00, "
+                                    "Accrued 9.62, Simple 1,611.51, Total 3,621.12, Net Total "
+                                    "3,621.12",
+                                    "",
+                                    "Totals: Payments $1,000.00, Accrued $1,334.62, Simple "
+                                    "$2,992.53, Comp $28,142.86, Amount $32,470.00, Net "
+                                    "$31,470.00"}));
+        list->setFocus();
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 3);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(list->currentRow(), 1);
+        list->setCurrentRow(0);
+        const QRect blank = list->visualItemRect(list->item(2));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, blank.center());
+        QCOMPARE(model().state().CurrentEntry, 2);
+        QCOMPARE(text(w(), txtBeginningDate), QString("01/01/2005"));
     }
 
     void entryWithoutPaymentDate() {

@@ -1,11 +1,20 @@
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 
+#include "interest/calculationformcontrols.h"
 #include "shell/beginformcontrols.h"
 #include "shell/navigation.h"
+#include "shell/ui/helpmenu.h"
 #include "shell/ui/look.h"
 #include "tests/support/rows.h"
 #include "tests/support/windowtest.h"
+#include "tests/support/workedexample.h"
 
 using namespace corvell;
 using namespace corvell::test;
@@ -40,6 +49,35 @@ const MenuEntry kMenu[] = {
      WindowId::frmSubrogation},
     {beginform::cmdPension, "Pension", "Calculate pension offset", WindowId::FrmPension},
 };
+
+// Keys a field takes for itself on X11 desktops beyond those of every
+// desktop (which the fields themselves tell): to the end of the line, delete,
+// delete to the end, delete the line, redo, deselect.
+const QKeySequence kX11FieldKeys[] = {
+    QKeySequence(Qt::CTRL | Qt::Key_E),
+    QKeySequence(Qt::CTRL | Qt::Key_D),
+    QKeySequence(Qt::CTRL | Qt::Key_K),
+    QKeySequence(Qt::CTRL | Qt::Key_U),
+    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+};
+
+// Whether the control would take the key for its own editing.
+bool takesKey(QWidget& control, const QKeySequence& key) {
+    QKeyEvent override(QEvent::ShortcutOverride, key[0].key(), key[0].keyboardModifiers());
+    override.setAccepted(false);
+    QApplication::sendEvent(&control, &override);
+    return override.isAccepted();
+}
+
+void press(const QKeySequence& key) {
+    QTest::keyClick(focused(), key[0].key(), key[0].keyboardModifiers());
+}
+
+const WindowId kWindows[] = {WindowId::BeginForm,       WindowId::CalculationForm,
+                             WindowId::frmPresentValue, WindowId::frmSocialSecurity,
+                             WindowId::FrmPension,      WindowId::frmOffset,
+                             WindowId::frmCommutation,  WindowId::frmSubrogation};
 
 }  // namespace
 
@@ -209,6 +247,100 @@ private Q_SLOTS:
                 QVERIFY(control(w, b.control)->isEnabled());
             }
         }
+    }
+
+    // Every menu key of every window is listed under Help > Keyboard
+    // Shortcuts, and is one that no field, caption box or ledger panel takes
+    // for its own editing. Ctrl+Z alone is shared: a field undoes its own
+    // typing first.
+    void menuKeysAreNoFieldsOwn() {
+        WindowTest t;
+        const QString listed = ui::keyboardShortcutsText();
+        for (WindowId id : kWindows) {
+            QWidget& w = t.open(id);
+            for (const QAction* a : w.findChildren<QAction*>()) {
+                const QKeySequence key = a->shortcut();
+                if (key.isEmpty()) {
+                    continue;
+                }
+                const QString what = a->objectName() + " " + key.toString();
+                QVERIFY2(listed.contains("<b>" + key.toString() + "</b>"), qPrintable(what));
+                if (key == QKeySequence(QKeySequence::Undo)) {
+                    continue;
+                }
+                QVERIFY2(std::find(std::begin(kX11FieldKeys), std::end(kX11FieldKeys), key) ==
+                             std::end(kX11FieldKeys),
+                         qPrintable(what));
+                for (QWidget* c : ui::clientArea(w).findChildren<QWidget*>()) {
+                    if (qobject_cast<QLineEdit*>(c) || qobject_cast<QPlainTextEdit*>(c) ||
+                        qobject_cast<QListWidget*>(c)) {
+                        QVERIFY2(!takesKey(*c, key), qPrintable(what + " in " + c->objectName()));
+                    }
+                }
+            }
+        }
+    }
+
+    // The keys do what the buttons and the main menu's Close do, from
+    // wherever the focus is.
+    void keysDoWhatTheButtonsDo() {
+        using namespace calculationform;
+        WindowTest t;
+        QWidget& menu = t.open(WindowId::BeginForm);
+        QWidget& w = t.open(WindowId::CalculationForm);
+        saveWorkedExample(w, "Smith v. Acme Mills", false);
+        click(w, cmdClear);
+        // As a click on Calculate would, the key first leaves the field: a
+        // date that does not read stops it there, one that does is written out.
+        typeAll(w, {txtBeginningDate, txtRate, txtEndingDate}, {"01/01/2004", "500", "13/45/04"});
+        press(QKeySequence(Qt::CTRL | Qt::Key_Return));
+        QCOMPARE(t.dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(text(w, txtTotalComp), QString());
+        QCOMPARE(focused(), control(w, txtEndingDate));
+        type(w, txtEndingDate, "123104");
+        press(QKeySequence(Qt::CTRL | Qt::Key_Return));
+        QCOMPARE(text(w, txtEndingDate), QString("12/31/2004"));
+        QCOMPARE(text(w, txtTotalComp), QString("26,142.86"));
+        press(QKeySequence(Qt::CTRL | Qt::Key_L));
+        QCOMPARE(listLines(w, List1).size(), 3);
+        press(QKeySequence(Qt::CTRL | Qt::Key_T));
+        QCOMPARE(text(w, txtBeginningDate), QString("01/01/2005"));
+        press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
+        QVERIFY(listLines(w, List1).isEmpty());
+        press(QKeySequence(Qt::CTRL | Qt::Key_W));
+        QVERIFY(!w.isVisible());
+        QVERIFY(menu.isVisible());
+
+        // Quit asks about the claim's unsaved changes first.
+        QWidget& pv = t.open(WindowId::frmPresentValue);
+        press(QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(t.dialogs.questions.size(), std::size_t{1});
+        QCOMPARE(t.quitCalls, 0);
+        t.dialogs.answers.push_back(ui::SaveChanges::Discard);
+        press(QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(t.quitCalls, 1);
+        QVERIFY(!pv.isVisible() && !menu.isVisible());
+    }
+
+    // A window opens where it was last left, in the next run too; a place
+    // off every screen comes back onto one.
+    void windowsOpenWhereTheyWereLeft() {
+        WindowTest t;
+        QWidget& pv = t.open(WindowId::frmPresentValue);
+        pv.move(40, 30);
+        click(pv, nav::cmdQuit);
+        QWidget& subrogation = t.open(WindowId::frmSubrogation);
+        subrogation.move(-5000, 90000);  // on a screen since unplugged
+        click(subrogation, nav::cmdQuit);
+
+        app::Program nextRun(
+            t.dialogs, t.settings, [] { return testMoment(); }, [] {});
+        nextRun.windows.show(WindowId::frmPresentValue);
+        QCOMPARE(nextRun.windows.window(WindowId::frmPresentValue)->pos(), QPoint(40, 30));
+        nextRun.windows.show(WindowId::frmSubrogation);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(
+            screen.contains(nextRun.windows.window(WindowId::frmSubrogation)->geometry().center()));
     }
 
     void twipsToPixels() {

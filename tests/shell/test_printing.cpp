@@ -130,20 +130,6 @@ bool printOnOtherPaper(ui::SystemDialogs& dialogs, const ui::PrintRequest& reque
     return dialogs.choosePrinter(nullptr, request).has_value() && turned;
 }
 
-// Stands for a desktop whose fields take Ctrl+E for themselves (to the end
-// of the line), as X11 desktops do: the field claims the key before any
-// shortcut may have it.
-class FieldTakesCtrlE final : public QObject {
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride &&
-            static_cast<QKeyEvent*>(event)->keyCombination() == (Qt::CTRL | Qt::Key_E)) {
-            event->accept();
-        }
-        return false;
-    }
-};
-
 }  // namespace
 
 class TestPrinting : public QObject {
@@ -154,9 +140,10 @@ private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::system()); }
 
     // Each window is a main window whose controls sit in the client area
-    // under its menus: File, Edit on the interest window alone, Help. Every
-    // File menu holds the claim's commands; a calculator's prints; the main
-    // menu's does not. Close does what the window's Close button does.
+    // under its menus: File, Edit on the interest window alone, a
+    // calculator's own menu named after it, Help. Every File menu holds the
+    // claim's commands; a calculator's prints; the main menu's does not.
+    // Close does what the window's Close button does.
     void menus() {
         WindowTest t;
         QWidget& begin = t.open(WindowId::BeginForm);
@@ -173,22 +160,24 @@ private Q_SLOTS:
                 bar << a->text();
             }
             const bool interest = id == WindowId::CalculationForm;
-            QCOMPARE(bar, (interest ? QStringList{"&File", "&Edit", "&Help"}
-                                    : QStringList{"&File", "&Help"}));
+            const QString own = "&" + QString::fromUtf8(navigationCaption(id).data());
+            QCOMPARE(bar, (interest                    ? QStringList{"&File", "&Edit", own, "&Help"}
+                           : id == WindowId::BeginForm ? QStringList{"&File", "&Help"}
+                                                       : QStringList{"&File", own, "&Help"}));
             QCOMPARE(w.findChild<QMenu*>(qtName(menu::mnuFile))->menuAction(),
                      frame->menuBar()->actions().front());
 
             const QStringList claim = {
                 "New Claim Ctrl+N",  "Open Claim... Ctrl+O",          "Open Recent",
                 "Save Claim Ctrl+S", "Save Claim As... Ctrl+Shift+S", "-"};
-            const QStringList printing = {"Print Preview...", "Export PDF... Ctrl+E",
+            const QStringList printing = {"Print Preview...", "Export PDF... Ctrl+Shift+E",
                                           "Export Worksheet PDF...", "Print... Ctrl+P", "-"};
             const QStringList file =
                 id == WindowId::BeginForm
-                    ? claim + QStringList{"Close"}
+                    ? claim + QStringList{"Close Ctrl+W", "Quit Ctrl+Q"}
                     : claim +
                           (interest ? QStringList{"Export Ledger as CSV...", "-"} : QStringList{}) +
-                          printing + QStringList{"Close"};
+                          printing + QStringList{"Close Ctrl+W", "Quit Ctrl+Q"};
             QCOMPARE(menuEntries(w, menu::mnuFile), file);
             const QStringList help = {"Keyboard Shortcuts", "-", "About Corvell's Calculator"};
             QCOMPARE(menuEntries(w, menu::mnuHelp),
@@ -198,6 +187,12 @@ private Q_SLOTS:
             if (interest) {
                 QCOMPARE(menuEntries(w, menu::mnuEdit),
                          (QStringList{"Undo Clear Ctrl+Z", "Copy Ledger"}));
+            }
+            if (id != WindowId::BeginForm) {
+                QCOMPARE(menuEntries(w, menu::mnuCalculator),
+                         (interest ? QStringList{"Calculate Ctrl+Return", "Save Entry Ctrl+L",
+                                                 "Next Entry Ctrl+T", "Clear Ctrl+Shift+Del"}
+                                   : QStringList{"Calculate Ctrl+Return", "Clear Ctrl+Shift+Del"}));
             }
             if (id != WindowId::BeginForm) {
                 command(w, menu::mnuClose)->trigger();
@@ -427,29 +422,6 @@ private Q_SLOTS:
         QCOMPARE(later.pageLayout(WindowId::frmPresentValue).pageSize().id(), kept);
         QCOMPARE(later.pageLayout(WindowId::frmPresentValue).orientation(), QPageLayout::Portrait);
         QCOMPARE(later.pageLayout(WindowId::CalculationForm).pageSize().id(), QPageSize::Letter);
-    }
-
-    // The shortcuts work while a field has the focus, even a key the field
-    // would take for itself.
-    void shortcutsFromAField_data() {
-        columns<ControlName, int, bool>({"field", "key", "exports"});
-        row("Ctrl+E in a date", calculationform::txtEndingDate, int(Qt::Key_E), true);
-        row("Ctrl+E in the caption", calculationform::txtCaseCaption, int(Qt::Key_E), true);
-        row("Ctrl+P in a date", calculationform::txtEndingDate, int(Qt::Key_P), false);
-    }
-    void shortcutsFromAField() {
-        QFETCH(ControlName, field);
-        QFETCH(int, key);
-        QFETCH(bool, exports);
-        WindowTest t;
-        QWidget& w = readyToPrint(t, WindowId::CalculationForm);
-        FieldTakesCtrlE takesCtrlE;
-        control(w, field)->installEventFilter(&takesCtrlE);
-        control(w, field)->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(focused(), Qt::Key(key), Qt::ControlModifier);
-        QCOMPARE(t.dialogs.proposedFiles.size(), std::size_t{exports ? 1U : 0U});
-        QCOMPARE(t.dialogs.printerDialogs, exports ? 0 : 1);
-        QCOMPARE(focused(), control(w, field));
     }
 
     // Two windows, two sets of print settings: the ledger's printer turned to
