@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QSettings>
 
 #include "app/program.h"
@@ -11,12 +13,16 @@
 namespace corvell::app {
 namespace {
 
-// The program's icon at every size drawn for it, for the title bars, the
-// task switcher and the dock.
+// The windows' icon, for title bars and task switchers: the sizes drawn for
+// them up to 64 pixels (a dock that wants larger finds the installed icons
+// through the desktop entry). Read as the PNGs they are: asked to guess, Qt
+// would load every image format plugin first to ask each one.
 QIcon programIcon() {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/%1x%1/corvells-calculator.png").arg(size));
+    for (const int size : {16, 22, 24, 32, 48, 64}) {
+        QImageReader png(QStringLiteral(":/icons/%1x%1/corvells-calculator.png").arg(size), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
     }
     return icon;
 }
