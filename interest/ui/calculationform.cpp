@@ -231,6 +231,11 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
+        // The blank line before the totals is no line at all: it shows the
+        // panel's own background, not the grey of a line that is disabled.
+        if (index.data().toString().trimmed().isEmpty()) {
+            return;
+        }
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
         const QWidget* view = item.widget;
