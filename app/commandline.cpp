@@ -37,6 +37,12 @@ CommandLine ended(int status) {
 }  // namespace
 
 CommandLine readCommandLine(int argc, char* argv[]) {
+    // The desktop's own call, with no option and at most a claim file, needs
+    // no parser: the start-up does not wait for one.
+    if (argc <= 2 && (argc < 2 || argv[1][0] != '-')) {
+        return {.claimFile = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString(),
+                .exitStatus = std::nullopt};
+    }
     // A QCoreApplication opens no display; the QApplication comes after it.
     QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(ui::applicationTitle());
