@@ -443,7 +443,8 @@ private Q_SLOTS:
     }
 
     // Edit > Undo Clear (Ctrl+Z) brings back what Clear emptied, and only
-    // while there is something to bring back.
+    // while there is something to bring back. In a field, Ctrl+Z first
+    // undoes the field's own typing.
     void undoClearBringsTheLedgerBack() {
         WindowTest t;
         QWidget& w = t.open(WindowId::CalculationForm);
@@ -454,7 +455,13 @@ private Q_SLOTS:
         click(w, calculationform::cmdClear);
         QVERIFY(listLines(w, calculationform::List1).isEmpty());
         QVERIFY(undo->isEnabled());
-        QTest::keyClick(focused(), Qt::Key_Z, Qt::ControlModifier);
+        auto* rate = lineEdit(w, calculationform::txtRate);
+        rate->setFocus();
+        QTest::keyClicks(rate, "7");
+        QTest::keyClick(rate, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(rate->text(), QString());
+        QVERIFY(listLines(w, calculationform::List1).isEmpty());
+        QTest::keyClick(rate, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(shown(w), before);
         QCOMPARE(focused(), control(w, calculationform::txtBeginningDate));
         QVERIFY(!undo->isEnabled());
