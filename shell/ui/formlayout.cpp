@@ -167,13 +167,14 @@ QWidget& clientArea(QWidget& window) {
     return window;
 }
 
-void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips) {
+void setUpWindow(QWidget& window, const WindowLayout& layout) {
+    const WindowId id = layout.id;
     const std::string_view title = windowTitle(id);
     window.setObjectName(QString::fromUtf8(windowClassName(id).data(),
                                            static_cast<qsizetype>(windowClassName(id).size())));
     window.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     QWidget& client = clientArea(window);
-    client.setFixedSize(pixels(widthTwips), pixels(heightTwips));
+    client.setFixedSize(pixels(layout.widthTwips), pixels(layout.heightTwips));
     if (&client != &window) {
         // The window takes the client area's size and its menu bar's height.
         window.layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -181,7 +182,9 @@ void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips) 
     paintBackground(window, windowGrey());
 }
 
-void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> table) {
+void buildControls(QWidget& window, const WindowLayout& layout) {
+    const WindowId id = layout.id;
+    const std::span<const ControlSpec> table = layout.controls;
     QWidget& client = clientArea(window);
     QWidget* previous = nullptr;
     for (const ControlSpec& entry : table) {

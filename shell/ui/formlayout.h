@@ -1,37 +1,22 @@
 #pragma once
-// A window's layout as a table: each control's kind, name, caption, tool tip
-// and place in twips. Controls are created in table order, and the ones that
-// take the focus get the tab order of the table.
+// A window drawn from its layout table: each control's kind, name, caption,
+// tool tip and place in twips. Controls are created in table order, and the
+// ones that take the focus get the tab order of the table.
 
 #include <QString>
 #include <QWidget>
 #include <span>
 
 #include "shell/controlname.h"
+#include "shell/layout.h"
 #include "shell/navigation.h"
 
 namespace corvell::ui {
 
-enum class ControlKind {
-    Field,         // single-line text field
-    TextBox,       // multi-line text field (the case caption)
-    Label,         // label in the system highlight colour
-    CaptionLabel,  // the "Case Caption" label
-    Button,
-    NavButton,  // caption from the navigation row; Close gets its tool tip
-    ListBox,
-};
-
-struct ControlSpec {
-    ControlKind kind;
-    ControlName name;
-    const char* caption;  // label or button caption; a list's spoken name; unused for fields
-    const char* toolTip;
-    int left;
-    int top;
-    int width;
-    int height;
-};
+// The tables themselves are the core's plain data (shell/layout.h).
+using corvell::ControlKind;
+using corvell::ControlSpec;
+using corvell::WindowLayout;
 
 // The widget the layout table places the controls in: the client area under
 // the menu bar of a window that has one (a QMainWindow), the window itself
@@ -39,10 +24,10 @@ struct ControlSpec {
 QWidget& clientArea(QWidget& window);
 
 // Title, size of the client area, fixed size, light grey background.
-void setUpWindow(QWidget& window, WindowId id, int widthTwips, int heightTwips);
+void setUpWindow(QWidget& window, const WindowLayout& layout);
 
 // Creates the table's controls in the window's client area.
-void buildControls(QWidget& window, WindowId id, std::span<const ControlSpec> table);
+void buildControls(QWidget& window, const WindowLayout& layout);
 
 // The control of that name and widget class that buildControls made.
 template <class Widget>

@@ -102,13 +102,13 @@ private:
 
 }  // namespace
 
-FormWindow::FormWindow(WindowId id, int widthTwips, int heightTwips, QWidget* parent)
-    : QMainWindow(parent), id_(id), clientArea_(new QWidget(this)) {
+FormWindow::FormWindow(const WindowLayout& layout, QWidget* parent)
+    : QMainWindow(parent), id_(layout.id), clientArea_(new QWidget(this)) {
     clientArea_->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(clientArea_);
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     menuBar()->setFont(menuFont());
-    setUpWindow(*this, id, widthTwips, heightTwips);
+    setUpWindow(*this, layout);
 }
 
 // File: the claim's commands, the window's own, the report's, Close. Edit:

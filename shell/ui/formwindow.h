@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "shell/controlname.h"
+#include "shell/layout.h"
 #include "shell/navigation.h"
 #include "shell/ui/menucommand.h"
 
@@ -80,7 +81,7 @@ class FormWindow : public QMainWindow {
 public:
     // Title and objectName of the window, a client area of the size given
     // that the window keeps, light grey.
-    FormWindow(WindowId id, int widthTwips, int heightTwips, QWidget* parent = nullptr);
+    FormWindow(const WindowLayout& layout, QWidget* parent = nullptr);
 
     QWidget& clientArea() { return *clientArea_; }
     WindowId id() const { return id_; }

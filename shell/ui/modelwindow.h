@@ -18,14 +18,14 @@ public:
     Model& model() { return model_; }
 
 protected:
-    ModelWindow(WindowId id, int widthTwips, int heightTwips, Model& model,
-                const Services& services, QWidget* parent)
-        : FormWindow(id, widthTwips, heightTwips, parent),
+    ModelWindow(const WindowLayout& layout, Model& model, const Services& services, QWidget* parent)
+        : FormWindow(layout, parent),
+          layout_(layout),
           model_(model),
           binder_(*this, model_, services) {}
 
     // Creates the table's controls in the client area.
-    void build(std::span<const ControlSpec> layout) { buildControls(*this, id(), layout); }
+    void build() { buildControls(*this, layout_); }
 
     // Binds the controls to the model, Enter in a single-line field pressing
     // `defaultButton` if there is one, then builds the menus.
@@ -37,18 +37,16 @@ protected:
     FormBinder& binder() { return binder_; }
 
 private:
+    const WindowLayout& layout_;
     Model& model_;
     FormBinder binder_;
 };
 
-// A calculator window with no menus of its own: its size, its layout table,
+// A calculator window with no menus of its own: its layout table,
 // the button Enter presses (its Calculate), its Print, Clear and Close
 // buttons, and what it does to its controls once they are built.
 struct WindowDesign {
-    WindowId id;
-    int widthTwips;
-    int heightTwips;
-    std::span<const ControlSpec> layout;
+    const WindowLayout& layout;
     ControlName defaultButton;
     ControlName print;
     ControlName clear;
@@ -61,9 +59,8 @@ class DesignedWindow final : public ModelWindow<Model> {
 public:
     // Shows and drives `model`, which the claim keeps.
     DesignedWindow(Model& model, const Services& services, QWidget* parent = nullptr)
-        : ModelWindow<Model>(design.id, design.widthTwips, design.heightTwips, model, services,
-                             parent) {
-        this->build(design.layout);
+        : ModelWindow<Model>(design.layout, model, services, parent) {
+        this->build();
         if (design.finish != nullptr) {
             design.finish(*this);
         }

@@ -139,8 +139,9 @@ constexpr ui::ControlSpec kLayout[] = {
 class ProbeWindow : public QWidget {
 public:
     explicit ProbeWindow(const ui::Services& services) : binder_(*this, model, services) {
-        ui::setUpWindow(*this, WindowId::frmPresentValue, 7000, 4200);
-        ui::buildControls(*this, WindowId::frmPresentValue, kLayout);
+        const WindowLayout layout{WindowId::frmPresentValue, 7000, 4200, kLayout};
+        ui::setUpWindow(*this, layout);
+        ui::buildControls(*this, layout);
         binder_.bind(cmdGo);
     }
     ProbeModel model;
@@ -602,9 +603,9 @@ private Q_SLOTS:
         FocusModel model(focusTarget);
         ui::FormBinder binder(window, model,
                               ui::Services{dialogs, navigation, fixedClock(testMoment()), claim});
-        const std::span<const ui::ControlSpec> layout(kFocusLayout);
-        ui::buildControls(window, WindowId::frmPresentValue,
-                          dateHasWidget ? layout : layout.subspan(1));
+        const std::span<const ui::ControlSpec> controls(kFocusLayout);
+        ui::buildControls(window, {WindowId::frmPresentValue, 7000, 4200,
+                                   dateHasWidget ? controls : controls.subspan(1)});
         bool threw = false;
         try {
             binder.bind();
