@@ -31,8 +31,9 @@ public:
     constexpr std::string_view name() const { return name_; }
 
     friend constexpr bool operator==(ControlName a, ControlName b) { return a.name_ == b.name_; }
+    // compare() rather than <=>: emscripten's libc++ has no <=> for string_view.
     friend constexpr std::strong_ordering operator<=>(ControlName a, ControlName b) {
-        return a.name_ <=> b.name_;
+        return a.name_.compare(b.name_) <=> 0;
     }
 
 private:

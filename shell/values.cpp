@@ -4,7 +4,9 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace corvell {
@@ -274,9 +276,13 @@ std::string decimalForm(double x, bool leadingZero) {
 FifteenDigits fifteenDigits(double x) {
     // "d.dddddddddddddde+dd": to_chars rounds as printf does, without its cost.
     char text[32];
+#if defined(__cpp_lib_to_chars)
     const char* end =
         std::to_chars(text, text + sizeof text, std::fabs(x), std::chars_format::scientific, 14)
             .ptr;
+#else
+    const char* end = text + std::snprintf(text, sizeof text, "%.14e", std::fabs(x));
+#endif
     FifteenDigits f{};
     f.digits[0] = text[0];
     std::copy(text + 2, text + 16, f.digits + 1);
@@ -285,6 +291,59 @@ FifteenDigits fifteenDigits(double x) {
     std::from_chars(exponent + 1, end, f.exponent);
     f.exponent = negative ? -f.exponent : f.exponent;
     return f;
+}
+
+std::string shortestText(double x) {
+#if defined(__cpp_lib_to_chars)
+    char text[64];
+    const char* end = std::to_chars(text, text + sizeof text, x).ptr;
+    return std::string(static_cast<const char*>(text), end);
+#else
+    return shortestTextByPrintf(x);
+#endif
+}
+
+// The fewest significant digits that read back as x, each count tried with
+// printf's correctly rounded "%.*e"; then the fixed or the exponent form,
+// whichever is shorter (fixed on a tie), as to_chars chooses.
+std::string shortestTextByPrintf(double x) {
+    if (!std::isfinite(x)) {
+        return std::isnan(x) ? (std::signbit(x) ? "-nan" : "nan") : (x < 0 ? "-inf" : "inf");
+    }
+    const std::string sign = std::signbit(x) ? "-" : "";
+    if (x == 0) {
+        return sign + "0";
+    }
+    char text[40];
+    int precision = 0;
+    for (; precision < 17; ++precision) {
+        std::snprintf(text, sizeof text, "%.*e", precision, std::fabs(x));
+        if (std::strtod(text, nullptr) == std::fabs(x)) {
+            break;
+        }
+    }
+    const std::string scientific = sign + text;
+    // The digits without the point, and the decimal exponent of the first.
+    std::string digits(1, text[0]);
+    if (precision > 0) {
+        digits.append(text + 2, static_cast<std::size_t>(precision));
+    }
+    const int exponent = std::atoi(std::strchr(text, 'e') + 1);
+    const auto count = static_cast<int>(digits.size());
+    std::string fixed;
+    if (exponent < 0) {
+        fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else if (exponent + 1 >= count) {
+        // A whole number is written out exactly, every digit the double holds.
+        char whole[320];
+        std::snprintf(whole, sizeof whole, "%.0f", std::fabs(x));
+        fixed = whole;
+    } else {
+        fixed = digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
+                digits.substr(static_cast<std::size_t>(exponent + 1));
+    }
+    fixed = sign + fixed;
+    return fixed.size() <= scientific.size() ? fixed : scientific;
 }
 
 std::string Str(double x) {

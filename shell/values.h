@@ -61,6 +61,13 @@ struct FifteenDigits {
 };
 FifteenDigits fifteenDigits(double x);
 
+// The shortest text that reads back as x, as std::to_chars(first, last, x)
+// writes it ("0.1", "1e+22", "494.99999999999994"). Where the standard
+// library has no to_chars for double (emscripten's libc++), the same text is
+// built on printf by shortestTextByPrintf.
+std::string shortestText(double x);
+std::string shortestTextByPrintf(double x);
+
 // Text helpers with the meaning the calculators give them.
 std::string_view trimLeft(std::string_view text);  // leading blanks removed
 std::string_view trim(std::string_view text);      // leading and trailing blanks removed

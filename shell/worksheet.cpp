@@ -189,9 +189,7 @@ std::string figure(double x) {
 }
 
 std::string exactFigure(double x) {
-    char text[64];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, x);
-    return error == std::errc() ? std::string(text, end) : figure(x);
+    return shortestText(x);
 }
 
 std::string dateFigure(Date date) {

@@ -1,6 +1,10 @@
 #include <QTest>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "shell/daycount.h"
 #include "shell/values.h"
@@ -216,6 +220,47 @@ private Q_SLOTS:
         for (double v : values) {
             const double back = CDbl(CStr(v)).value();
             QVERIFY2(std::fabs(back - v) <= std::fabs(v) * 1e-14, CStr(v).c_str());
+        }
+    }
+
+    // Where the standard library lacks to_chars for double (the browser
+    // edition's), the shortest text is built on printf: it must be the very
+    // text to_chars writes, for worksheets alike in both editions.
+    void shortestTextAsToChars() {
+        std::vector<double> values = {0.1,
+                                      1e22,
+                                      1e21,
+                                      1e16,
+                                      1e15,
+                                      123456789012345680.0,
+                                      494.99999999999994,
+                                      5e-324,
+                                      1.7976931348623157e308,
+                                      1e-6,
+                                      1e-7,
+                                      100,
+                                      -0.0,
+                                      9007199254740993.0,
+                                      0.3,
+                                      -2.5,
+                                      1234.5,
+                                      1e-5,
+                                      12345678.9};
+        std::mt19937_64 random(2026);
+        for (int i = 0; i < 20000; ++i) {
+            const std::uint64_t bits = random();
+            double x;
+            std::memcpy(&x, &bits, sizeof x);
+            if (std::isfinite(x)) {
+                values.push_back(x);
+            }
+            values.push_back(std::ldexp(static_cast<double>(random() % 100000), i % 80 - 40));
+        }
+        for (const double x : values) {
+            char text[64];
+            const char* end = std::to_chars(text, text + sizeof text, x).ptr;
+            QCOMPARE(QString::fromStdString(shortestTextByPrintf(x)),
+                     QString::fromLatin1(text, end - text));
         }
     }
 
