@@ -46,6 +46,6 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const WindowLayout layout{WindowId::frmCommutation, 9525, 4500, kControls};
+const WindowLayout layout{WindowId::frmCommutation, 9525, 4500, kControls, cmdCommCalculate};
 
 }  // namespace corvell::frmcommutation

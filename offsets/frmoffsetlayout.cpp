@@ -49,6 +49,6 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const WindowLayout layout{WindowId::frmOffset, 9630, 6075, kControls};
+const WindowLayout layout{WindowId::frmOffset, 9630, 6075, kControls, cmdCommCalculate};
 
 }  // namespace corvell::frmoffset

@@ -37,6 +37,6 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const WindowLayout layout{WindowId::FrmPension, 9510, 6075, kControls};
+const WindowLayout layout{WindowId::FrmPension, 9510, 6075, kControls, cmdSSCalculate};
 
 }  // namespace corvell::frmpension

@@ -35,6 +35,6 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const WindowLayout layout{WindowId::frmSocialSecurity, 9525, 6105, kControls};
+const WindowLayout layout{WindowId::frmSocialSecurity, 9525, 6105, kControls, cmdSSCalculate};
 
 }  // namespace corvell::frmsocialsecurity

@@ -54,6 +54,6 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const WindowLayout layout{WindowId::frmPresentValue, 9525, 5940, kControls};
+const WindowLayout layout{WindowId::frmPresentValue, 9525, 5940, kControls, cmdPVCalculate};
 
 }  // namespace corvell::frmpresentvalue

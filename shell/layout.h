@@ -4,7 +4,9 @@
 // (controls that take the focus take it in table order), and the size of the
 // window's client area.
 
+#include <optional>
 #include <span>
+#include <string_view>
 
 #include "shell/controlname.h"
 #include "shell/navigation.h"
@@ -37,6 +39,19 @@ struct WindowLayout {
     int widthTwips;  // of the client area
     int heightTwips;
     std::span<const ControlSpec> controls;
+    // The button Enter in a single-line field presses (a calculator's
+    // Calculate); none on a window where Enter does not calculate.
+    std::optional<ControlName> defaultButton = std::nullopt;
 };
+
+// What a control shows: its caption, or for a navigation button the caption
+// of the window it opens ("Close" for Close).
+std::string_view controlCaption(WindowId window, const ControlSpec& control);
+// Its tool tip; empty for none.
+std::string_view controlToolTip(const ControlSpec& control);
+// The label that names a text field, as a screen reader announces it: the
+// nearest label above the field, else one to its left on the same row;
+// nullptr when none is near.
+const ControlSpec* labelOf(const WindowLayout& layout, const ControlSpec& field);
 
 }  // namespace corvell

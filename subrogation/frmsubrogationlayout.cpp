@@ -47,6 +47,6 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-const WindowLayout layout{WindowId::frmSubrogation, 9525, 6045, kControls};
+const WindowLayout layout{WindowId::frmSubrogation, 9525, 6045, kControls, cmdSSCalculate};
 
 }  // namespace corvell::frmsubrogation

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "claim/claim.h"
+#include "claim/claimmessages.h"
 #include "claim/ui/claimfiles.h"
 #include "shell/reportfilename.h"
 #include "shell/ui/dialogs.h"
@@ -41,26 +42,6 @@ QString sentence(QString reason) {
         reason += QLatin1Char('.');
     }
     return reason;
-}
-
-// What opening a claim tells of figures that came out otherwise than saved.
-QString changedFiguresMessage(const QString& path, const FigureChanges& changes) {
-    QString text = QStringLiteral(
-                       "Some figures of %1 came out otherwise than when it was saved (this "
-                       "version's rules, or a change made to the file):\n")
-                       .arg(QFileInfo(path).fileName());
-    // A message box taller than the screen shows nothing well: the rest are
-    // in the worksheets.
-    constexpr std::size_t kShownChanges = 24;
-    for (std::size_t i = 0; i < std::min(changes.size(), kShownChanges); ++i) {
-        text += QLatin1Char('\n') + QString::fromStdString(changes[i]);
-    }
-    if (changes.size() > kShownChanges) {
-        text += QStringLiteral("\n... and %1 more.").arg(changes.size() - kShownChanges);
-    }
-    return text + QStringLiteral(
-                      "\n\nThe windows show the new figures, and the claim is marked changed "
-                      "until you save it. Each window's worksheet lists its changes too.");
 }
 
 }  // namespace
@@ -134,7 +115,10 @@ bool ClaimController::open(QWidget& window, const QString& path) {
     recent_.add(file_);
     showClaim();
     if (changedOnOpening_) {
-        dialogs_.showMessage(&window, changedFiguresMessage(path, changes), applicationTitle());
+        dialogs_.showMessage(&window,
+                             QString::fromStdString(changedFiguresMessage(
+                                 QFileInfo(path).fileName().toStdString(), changes)),
+                             applicationTitle());
     }
     return true;
 }

@@ -7,7 +7,7 @@ namespace corvell::ui {
 
 using namespace frmcommutation;
 
-const WindowDesign frmCommutationDesign{frmcommutation::layout, cmdCommCalculate, cmdCommPrint,
-                                        cmdCommClear,           nav::cmdQuit,     nullptr};
+const WindowDesign frmCommutationDesign{frmcommutation::layout, cmdCommPrint, cmdCommClear,
+                                        nav::cmdQuit, nullptr};
 
 }  // namespace corvell::ui

@@ -24,7 +24,7 @@ void paintFaceColour(FormWindow& window) {
 
 }  // namespace
 
-const WindowDesign frmOffsetDesign{frmoffset::layout, cmdCommCalculate, cmdCommPrint,
-                                   cmdCommClear,      nav::cmdQuit,     &paintFaceColour};
+const WindowDesign frmOffsetDesign{frmoffset::layout, cmdCommPrint, cmdCommClear, nav::cmdQuit,
+                                   &paintFaceColour};
 
 }  // namespace corvell::ui

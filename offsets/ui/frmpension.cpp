@@ -7,7 +7,7 @@ namespace corvell::ui {
 
 using namespace frmpension;
 
-const WindowDesign frmPensionDesign{frmpension::layout, cmdSSCalculate, cmdSSPrint,
-                                    cmdSSClear,         nav::cmdQuit,   nullptr};
+const WindowDesign frmPensionDesign{frmpension::layout, cmdSSPrint, cmdSSClear, nav::cmdQuit,
+                                    nullptr};
 
 }  // namespace corvell::ui

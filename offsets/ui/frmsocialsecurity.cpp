@@ -7,7 +7,7 @@ namespace corvell::ui {
 
 using namespace frmsocialsecurity;
 
-const WindowDesign frmSocialSecurityDesign{
-    frmsocialsecurity::layout, cmdSSCalculate, cmdSSPrint, cmdSSClear, nav::cmdQuit, nullptr};
+const WindowDesign frmSocialSecurityDesign{frmsocialsecurity::layout, cmdSSPrint, cmdSSClear,
+                                           nav::cmdQuit, nullptr};
 
 }  // namespace corvell::ui

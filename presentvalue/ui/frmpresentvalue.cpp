@@ -21,8 +21,7 @@ void alignCaptionTop(FormWindow& window) {
 
 }  // namespace
 
-const WindowDesign frmPresentValueDesign{
-    frmpresentvalue::layout, cmdPVCalculate, cmdPVPrint, cmdPVClear, nav::cmdQuit,
-    &alignCaptionTop};
+const WindowDesign frmPresentValueDesign{frmpresentvalue::layout, cmdPVPrint, cmdPVClear,
+                                         nav::cmdQuit, &alignCaptionTop};
 
 }  // namespace corvell::ui

@@ -28,15 +28,6 @@ QString qs(ControlName name) {
     return qs(name.name());
 }
 
-QString navigationCaption(WindowId id, ControlName control) {
-    for (const NavigationButton& button : navigationRow(id)) {
-        if (button.control == control) {
-            return qs(button.caption);
-        }
-    }
-    return qs(control);
-}
-
 // The substitute fonts run a little wider than the ones the layouts were
 // drawn for: a caption that would be cut off is set a little smaller instead.
 QFont fitted(QFont font, const QString& text, int width) {
@@ -77,13 +68,10 @@ QWidget* create(QWidget& window, WindowId id, const ControlSpec& entry) {
             return button;
         }
         case ControlKind::NavButton: {
-            auto* button = new QPushButton(navigationCaption(id, entry.name), &window);
-            button->setFont(defaultFont());
+            auto* button = new QPushButton(qs(controlCaption(id, entry)), &window);
+            // Close stands out from the row in the bold label font.
+            button->setFont(entry.name == nav::cmdQuit ? labelFont() : defaultFont());
             button->setAutoDefault(false);
-            if (entry.name == nav::cmdQuit) {
-                button->setFont(labelFont());
-                button->setToolTip(qs(kCloseToolTip));
-            }
             return button;
         }
         case ControlKind::ListBox: {
@@ -103,49 +91,18 @@ QWidget* create(QWidget& window, WindowId id, const ControlSpec& entry) {
     return nullptr;
 }
 
-bool isLabel(const ControlSpec& entry) {
-    return entry.kind == ControlKind::Label || entry.kind == ControlKind::CaptionLabel;
-}
-
 bool isTextField(const ControlSpec& entry) {
     return entry.kind == ControlKind::Field || entry.kind == ControlKind::TextBox;
 }
 
-// How well a label sits as the caption of a field: above it (the usual place)
-// or to its left on the same row; lower is better, negative means not at all.
-int captionDistance(const ControlSpec& label, const ControlSpec& field) {
-    const int labelRight = label.left + label.width;
-    const int fieldRight = field.left + field.width;
-    const int labelBottom = label.top + label.height;
-    const bool overlapsHorizontally = label.left < fieldRight && field.left < labelRight;
-    const int gapAbove = field.top - labelBottom;
-    if (overlapsHorizontally && gapAbove >= -60 && gapAbove <= 300) {
-        return std::abs(label.left - field.left) + std::abs(gapAbove);
-    }
-    const bool sameRow = label.top < field.top + field.height && field.top < labelBottom;
-    const int gapLeft = field.left - labelRight;
-    if (sameRow && gapLeft >= -60 && gapLeft <= 600) {
-        return 1000 + std::abs(gapLeft);
-    }
-    return -1;
-}
-
 // Each field is announced by the caption of its label, as screen readers
 // expect; the label becomes the field's buddy.
-void nameFieldsByTheirLabels(QWidget& window, std::span<const ControlSpec> table) {
-    for (const ControlSpec& field : table) {
+void nameFieldsByTheirLabels(QWidget& window, const WindowLayout& layout) {
+    for (const ControlSpec& field : layout.controls) {
         if (!isTextField(field)) {
             continue;
         }
-        const ControlSpec* best = nullptr;
-        int bestDistance = 0;
-        for (const ControlSpec& label : table) {
-            const int d = isLabel(label) ? captionDistance(label, field) : -1;
-            if (d >= 0 && (best == nullptr || d < bestDistance)) {
-                best = &label;
-                bestDistance = d;
-            }
-        }
+        const ControlSpec* best = labelOf(layout, field);
         if (best == nullptr) {
             continue;
         }
@@ -190,8 +147,8 @@ void buildControls(QWidget& window, const WindowLayout& layout) {
     for (const ControlSpec& entry : table) {
         QWidget* widget = create(client, id, entry);
         widget->setObjectName(qs(entry.name));
-        if (entry.toolTip != nullptr && *entry.toolTip != '\0') {
-            widget->setToolTip(qs(entry.toolTip));
+        if (const std::string_view tip = controlToolTip(entry); !tip.empty()) {
+            widget->setToolTip(qs(tip));
         }
         widget->setGeometry(pixels(entry.left), pixels(entry.top), pixels(entry.width),
                             pixels(entry.height));
@@ -205,7 +162,7 @@ void buildControls(QWidget& window, const WindowLayout& layout) {
             previous = widget;
         }
     }
-    nameFieldsByTheirLabels(client, table);
+    nameFieldsByTheirLabels(client, layout);
 }
 
 }  // namespace corvell::ui

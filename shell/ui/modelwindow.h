@@ -42,12 +42,11 @@ private:
     FormBinder binder_;
 };
 
-// A calculator window with no menus of its own: its layout table,
-// the button Enter presses (its Calculate), its Print, Clear and Close
+// A calculator window with no menus of its own: its layout table (which
+// names the button Enter presses, its Calculate), its Print, Clear and Close
 // buttons, and what it does to its controls once they are built.
 struct WindowDesign {
     const WindowLayout& layout;
-    ControlName defaultButton;
     ControlName print;
     ControlName clear;
     ControlName close;
@@ -64,10 +63,10 @@ public:
         if (design.finish != nullptr) {
             design.finish(*this);
         }
-        this->bind(design.defaultButton,
-                   {.print = design.print,
-                    .close = design.close,
-                    .buttons = calculatorCommands(design.defaultButton, design.clear)});
+        const ControlName calculate = design.layout.defaultButton.value();
+        this->bind(calculate, {.print = design.print,
+                               .close = design.close,
+                               .buttons = calculatorCommands(calculate, design.clear)});
     }
 };
 

@@ -7,7 +7,7 @@ namespace corvell::ui {
 
 using namespace frmsubrogation;
 
-const WindowDesign frmSubrogationDesign{
-    frmsubrogation::layout, cmdSSCalculate, cmdSSPrint, cmdSSClear, nav::cmdQuit, nullptr};
+const WindowDesign frmSubrogationDesign{frmsubrogation::layout, cmdSSPrint, cmdSSClear,
+                                        nav::cmdQuit, nullptr};
 
 }  // namespace corvell::ui
