@@ -10,6 +10,11 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ qt6-base-dev nlohmann-json3-dev libcups2-dev fonts-liberation)
 # What the tests need besides: pdftotext reads printed reports back.
 TEST_PACKAGES=(poppler-utils)
+# What the browser edition needs to build (scripts/web): emscripten compiles
+# the core, Node.js runs the TypeScript compiler and the bundler.
+WEB_PACKAGES=(cmake ninja-build emscripten nodejs npm nlohmann-json3-dev)
+# What its tests need besides: a browser for Playwright to drive.
+WEB_TEST_PACKAGES=(chromium)
 # A virtual display (xvfb-run), for windows on a machine without a display.
 DISPLAY_PACKAGES=(xvfb xauth)
 
