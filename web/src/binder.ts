@@ -171,6 +171,7 @@ export class Binder {
 
   // Writes the model's texts, lines and enabled states into the elements.
   push(): void {
+    const focused = document.activeElement;
     const view = this.session.view(this.name);
     for (const [name, state] of Object.entries(view)) {
       const el = this.control(name);
@@ -196,19 +197,33 @@ export class Binder {
         el.toggleAttribute("aria-disabled", !state.enabled);
       }
     }
+    if (focused instanceof HTMLElement && this.isDisabled(focused)) {
+      // A control that loses its focus by being disabled passes it on to
+      // the next one, as on the desktop.
+      this.moveFocus(this.nextFocusable(focused));
+    }
     this.host.changed();
+  }
+
+  // The first control after `from` in tab order that takes the focus; with
+  // none, the first of all.
+  private nextFocusable(from: HTMLElement | null): HTMLElement | null {
+    const order = this.layout.controls.map((c) => this.control(c.name));
+    const start = from ? order.indexOf(from) : -1;
+    for (let i = 1; i <= order.length; ++i) {
+      const el = order[(start + i) % order.length] as HTMLElement;
+      if (el.tabIndex >= 0 && !this.isDisabled(el)) {
+        return el;
+      }
+    }
+    return null;
   }
 
   // The window comes to the front: the focus goes back where it was, or to
   // its first control.
   focusFirst(): void {
-    const target =
-      this.lastFocused && this.lastFocused.isConnected && !this.isDisabled(this.lastFocused)
-        ? this.lastFocused
-        : this.layout.controls
-            .map((c) => this.control(c.name))
-            .find((el) => el.tabIndex >= 0 && !this.isDisabled(el));
-    this.moveFocus(target ?? null);
+    const last = this.lastFocused;
+    this.moveFocus(last && !this.isDisabled(last) ? last : this.nextFocusable(null));
   }
 
   private isDisabled(el: HTMLElement): boolean {

@@ -6,10 +6,16 @@ import { Binder, type Host } from "./binder";
 import { chooseClaimToOpen, writeClaim, type ChosenFile } from "./claimfiles";
 import { Session } from "./core";
 import { Dialogs, applicationTitle } from "./dialogs";
+import { spreadCaptionOverPanel } from "./ledgercaption";
 import { renderReport } from "./report";
 import { WorksheetPanel } from "./worksheetpanel";
 
 const mainMenu = "BeginForm";
+
+// What a window does to its controls once they are built.
+const finishing: Record<string, (window: Binder) => void> = {
+  CalculationForm: (w) => spreadCaptionOverPanel(w.control("Label11"), w.control("List1")),
+};
 
 function sentence(reason: string): string {
   return reason.endsWith(".") ? reason : `${reason}.`;
@@ -74,6 +80,7 @@ class Page implements Host {
       binder.element.hidden = true;
       this.binders.set(name, binder);
       this.desk.append(binder.element);
+      finishing[name]?.(binder);
     }
     return binder;
   }

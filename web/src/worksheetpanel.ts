@@ -11,6 +11,7 @@ export class WorksheetPanel {
     "chkWorksheetWithReport",
   ) as HTMLInputElement;
   private window = "";
+  private lines: string[] = [];
 
   constructor(private readonly session: Session) {
     this.toggle.addEventListener("click", () => this.show(this.panel.hidden));
@@ -18,7 +19,7 @@ export class WorksheetPanel {
       .getElementById("cmdCloseWorksheet")
       ?.addEventListener("click", () => this.show(false));
     document.getElementById("cmdCopyWorksheet")?.addEventListener("click", () => {
-      void navigator.clipboard?.writeText(this.text.textContent ?? "");
+      void navigator.clipboard?.writeText(this.lines.join("\n"));
     });
   }
 
@@ -41,11 +42,22 @@ export class WorksheetPanel {
     if (this.panel.hidden || !this.window) {
       return;
     }
-    const sheet = this.session.worksheet(this.window);
-    const text = sheet ? sheet.lines.join("\n") : "";
-    if (this.text.textContent !== text) {
-      this.text.textContent = text;
+    const lines = this.session.worksheet(this.window)?.lines ?? [];
+    if (lines.join("\n") === this.lines.join("\n")) {
+      return;
     }
+    this.lines = lines;
+    // Each indented line hangs: the lines it wraps onto start under its
+    // first character.
+    this.text.replaceChildren(
+      ...lines.map((line) => {
+        const div = document.createElement("div");
+        const blanks = line.length - line.trimStart().length;
+        div.style.paddingLeft = `${blanks}ch`;
+        div.textContent = line.trimStart() || "\u00a0";
+        return div;
+      }),
+    );
   }
 
   private show(on: boolean): void {
