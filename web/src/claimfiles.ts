@@ -61,6 +61,11 @@ export async function chooseClaimToOpen(): Promise<ChosenFile | null> {
   });
 }
 
+// What the file holds now.
+export async function readClaim(handle: FileHandle): Promise<string> {
+  return (await handle.getFile()).text();
+}
+
 // Writes the claim to `handle`, or asks where when there is none; the file
 // it went to (null: the operator cancelled). Without the API it downloads.
 export async function writeClaim(

@@ -3,7 +3,7 @@
 // time; the claim's commands; reports printed through the browser's dialog.
 
 import { Binder, type Host } from "./binder";
-import { chooseClaimToOpen, writeClaim, type ChosenFile } from "./claimfiles";
+import { chooseClaimToOpen, readClaim, writeClaim, type ChosenFile } from "./claimfiles";
 import { Session } from "./core";
 import { Dialogs, applicationTitle } from "./dialogs";
 import { spreadCaptionOverPanel } from "./ledgercaption";
@@ -30,6 +30,9 @@ class Page implements Host {
   private readonly panel: WorksheetPanel;
   private file: ChosenFile["handle"] = null;
   private fileName = "";
+  // The file's text as last read or written, to tell when another program
+  // (another tab, the desktop edition) changed it since.
+  private fileText = "";
   private ended = false;
 
   constructor(private readonly session: Session) {
@@ -176,7 +179,7 @@ class Page implements Host {
     const answer = await this.dialogs.choose(
       `Save changes to ${name} before closing?`,
       "",
-      ["Save", "Don't Save", "Cancel"],
+      ["Save", "Discard", "Cancel"],
       2,
     );
     if (answer === 2) {
@@ -213,6 +216,7 @@ class Page implements Host {
       return;
     }
     this.startFrom(chosen.name, chosen.handle);
+    this.fileText = chosen.text;
     if (opened.changes) {
       await this.dialogs.message(opened.changes);
     }
@@ -224,6 +228,17 @@ class Page implements Host {
     const text = this.session.claimText();
     const proposed = this.fileName || this.session.proposedFileName();
     try {
+      if (!as && this.file && (await readClaim(this.file)) !== this.fileText) {
+        const answer = await this.dialogs.choose(
+          `${this.fileName} was changed by another program since you opened it.`,
+          "",
+          ["Save As...", "Overwrite", "Cancel"],
+          2,
+        );
+        if (answer !== 1) {
+          return answer === 0 && (await this.save(true));
+        }
+      }
       const written = await writeClaim(text, proposed, as ? null : this.file);
       if (!written) {
         return false;
@@ -231,6 +246,7 @@ class Page implements Host {
       this.session.saved();
       this.fileName = written.name;
       this.file = written.handle;
+      this.fileText = text;
       this.showTitle();
       return true;
     } catch (e) {
