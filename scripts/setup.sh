@@ -11,8 +11,8 @@ PACKAGES=(cmake ninja-build g++ qt6-base-dev nlohmann-json3-dev libcups2-dev fon
 # What the tests need besides: pdftotext reads printed reports back.
 TEST_PACKAGES=(poppler-utils)
 # What the browser edition needs to build (scripts/web): emscripten compiles
-# the core, Node.js runs the TypeScript compiler and the bundler.
-WEB_PACKAGES=(cmake ninja-build emscripten nodejs npm nlohmann-json3-dev)
+# the core, Node.js (with npm) runs the TypeScript compiler and the bundler.
+WEB_PACKAGES=(cmake ninja-build emscripten nlohmann-json3-dev)
 # What its tests need besides: a browser for Playwright to drive.
 WEB_TEST_PACKAGES=(chromium)
 # A virtual display (xvfb-run), for windows on a machine without a display.
