@@ -97,6 +97,13 @@ export class Binder {
     client.addEventListener("focusin", (e) => this.focusIn(e));
     client.addEventListener("focusout", (e) => this.focusOut(e as FocusEvent));
     client.addEventListener("pointerdown", () => (this.pointerPressed = true), true);
+    // A press on the window's face, where no control is, leaves the focus
+    // where it is, as on the desktop.
+    this.element.addEventListener("mousedown", (e) => {
+      if (e.target === client || e.target === this.element || e.target === title) {
+        e.preventDefault();
+      }
+    });
     document.addEventListener("pointerup", () => setTimeout(() => (this.pointerPressed = false)));
     this.push();
   }
