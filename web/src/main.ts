@@ -34,6 +34,7 @@ class Page implements Host {
   // (another tab, the desktop edition) changed it since.
   private fileText = "";
   private ended = false;
+  private changePending = false;
 
   constructor(private readonly session: Session) {
     this.panel = new WorksheetPanel(session);
@@ -80,8 +81,8 @@ class Page implements Host {
     let binder = this.binders.get(name);
     if (!binder) {
       binder = new Binder(this.session, this.session.layout(name), this);
-      binder.element.hidden = true;
       this.binders.set(name, binder);
+      // Measured in place, in the page's fonts.
       this.desk.append(binder.element);
       finishing[name]?.(binder);
     }
@@ -113,24 +114,33 @@ class Page implements Host {
     }
   }
 
+  // Only the front window is in the page: windows name their controls
+  // alike (txtRate), and an element id names one element.
   private bringFront(): void {
     const front = this.shown[this.shown.length - 1];
-    for (const [name, binder] of this.binders) {
-      binder.element.hidden = name !== front;
-    }
     if (!front) {
+      this.desk.replaceChildren();
       return;
     }
     const binder = this.binder(front);
-    binder.element.hidden = false;
+    this.desk.replaceChildren(binder.element);
     this.panel.showFor(front, front !== mainMenu);
     this.showTitle();
     binder.focusFirst();
   }
 
+  // The title's "*" and the worksheet follow once the window has answered:
+  // telling whether a large claim changed takes longer than a Calculate.
   changed(): void {
-    this.showTitle();
-    this.panel.refresh();
+    if (this.changePending) {
+      return;
+    }
+    this.changePending = true;
+    setTimeout(() => {
+      this.changePending = false;
+      this.showTitle();
+      this.panel.refresh();
+    });
   }
 
   private showTitle(): void {
