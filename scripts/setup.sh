@@ -42,6 +42,17 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Node.js (which may come from elsewhere than Debian, with its own npm) and
+# the npm packages of web/ as its package-lock.json pins them.
+install_web_packages() {
+    command -v npm >/dev/null || install_missing nodejs npm
+    if [ ! -d "$ROOT/web/node_modules" ] ||
+        [ "$ROOT/web/package-lock.json" -nt "$ROOT/web/node_modules/.package-lock.json" ]; then
+        # Chromium comes from Debian, not from Playwright's download.
+        (cd "$ROOT/web" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund)
+    fi
+}
+
 # build_preset NAME: configures the CMake preset NAME (once, and again when the
 # presets change) and builds it.
 build_preset() {

@@ -2,13 +2,7 @@
 // (web/bridge/session.h), its JSON answers typed. Every rule lives there.
 
 export type ControlKind =
-  | "Field"
-  | "TextBox"
-  | "Label"
-  | "CaptionLabel"
-  | "Button"
-  | "NavButton"
-  | "ListBox";
+  "Field" | "TextBox" | "Label" | "CaptionLabel" | "Button" | "NavButton" | "ListBox";
 
 export interface ControlSpec {
   kind: ControlKind;

@@ -15,9 +15,7 @@ export class WorksheetPanel {
 
   constructor(private readonly session: Session) {
     this.toggle.addEventListener("click", () => this.show(this.panel.hidden));
-    document
-      .getElementById("cmdCloseWorksheet")
-      ?.addEventListener("click", () => this.show(false));
+    document.getElementById("cmdCloseWorksheet")?.addEventListener("click", () => this.show(false));
     document.getElementById("cmdCopyWorksheet")?.addEventListener("click", () => {
       void navigator.clipboard?.writeText(this.lines.join("\n"));
     });

@@ -103,9 +103,7 @@ test("a damaged claim file is refused and changes nothing", async ({ page }) => 
   const whole = fs.readFileSync(path.join(fixtures, "every-window.claim"));
   // What was typed is not saved: Open asks first.
   await page.click("#mnuOpenClaim");
-  await expect(page.locator("#messageText")).toHaveText(
-    "Save changes to Untitled before closing?",
-  );
+  await expect(page.locator("#messageText")).toHaveText("Save changes to Untitled before closing?");
   const damaged = {
     name: "damaged.claim",
     mimeType: "application/json",
