@@ -10,20 +10,6 @@
 namespace corvell::fuzz {
 namespace {
 
-const char* eventName(Event e) {
-    switch (e) {
-        case Event::Click:
-            return "Click";
-        case Event::LostFocus:
-            return "LostFocus";
-        case Event::Change:
-            return "Change";
-        case Event::DblClick:
-            return "DblClick";
-    }
-    return "?";
-}
-
 bool sameNumber(double a, double b) {
     return a == b || (std::isnan(a) && std::isnan(b));
 }

@@ -4,23 +4,20 @@
 #include <nlohmann/json.hpp>
 
 namespace corvell {
-namespace {
 
 const char* eventName(Event event) {
     switch (event) {
         case Event::Click:
-            return "_Click";
+            return "Click";
         case Event::LostFocus:
-            return "_LostFocus";
+            return "LostFocus";
         case Event::Change:
-            return "_Change";
+            return "Change";
         case Event::DblClick:
-            return "_DblClick";
+            return "DblClick";
     }
     return "";
 }
-
-}  // namespace
 
 FormModel::FormModel(WindowId id) : id_(id) {}
 
@@ -127,7 +124,7 @@ Reaction FormModel::fire(ControlName name, Event event, int line) {
         refusedSince_.push_back(std::move(calculation->typed));
     }
     if (reaction.focus && !hasControl(reaction.focus->control)) {
-        throw std::logic_error(std::string(name.name()) + eventName(event) + " on " +
+        throw std::logic_error(std::string(name.name()) + "_" + eventName(event) + " on " +
                                std::string(windowClassName(id_)) + " focuses " +
                                std::string(reaction.focus->control.name()) +
                                ", which the window lacks");

@@ -35,6 +35,9 @@
 namespace corvell {
 
 enum class Event { Click, LostFocus, Change, DblClick };
+inline constexpr Event kEvents[] = {Event::Click, Event::LostFocus, Event::Change, Event::DblClick};
+// As a handler's name ends: "Click" in cmdCalculate_Click.
+const char* eventName(Event event);
 
 class FormModel {
 public:

@@ -55,17 +55,10 @@ ControlName controlOf(const FormModel& model, const std::string& control) {
 }
 
 Event eventOf(const std::string& event) {
-    if (event == "Click") {
-        return Event::Click;
-    }
-    if (event == "LostFocus") {
-        return Event::LostFocus;
-    }
-    if (event == "Change") {
-        return Event::Change;
-    }
-    if (event == "DblClick") {
-        return Event::DblClick;
+    for (const Event e : kEvents) {
+        if (event == eventName(e)) {
+            return e;
+        }
     }
     throw std::invalid_argument("no event named " + event);
 }
