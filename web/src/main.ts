@@ -51,7 +51,7 @@ class Page implements Host {
         e.returnValue = "";
       }
     });
-    window.addEventListener("afterprint", () => document.title === "" || this.showTitle());
+    window.addEventListener("afterprint", () => this.showTitle());
   }
 
   private command(id: string, run: () => Promise<unknown>): void {
