@@ -96,7 +96,8 @@ export class Binder {
     this.element.append(title, client);
     client.addEventListener("focusin", (e) => this.focusIn(e));
     client.addEventListener("focusout", (e) => this.focusOut(e as FocusEvent));
-    client.addEventListener("pointerdown", () => (this.pointerPressed = true), true);
+    // A press anywhere (the page's own buttons included) is a click away.
+    document.addEventListener("pointerdown", () => (this.pointerPressed = true), true);
     // A press on the window's face, where no control is, leaves the focus
     // where it is, as on the desktop.
     this.element.addEventListener("mousedown", (e) => {
