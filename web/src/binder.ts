@@ -74,23 +74,23 @@ export class Binder {
     client.className = "client";
     client.style.width = `${layout.width}px`;
     client.style.height = `${layout.height}px`;
-    for (const spec of layout.controls) {
-      const el = this.create(spec);
-      el.classList.add(spec.kind);
-      el.style.left = `${spec.left}px`;
-      el.style.top = `${spec.top}px`;
-      el.style.width = `${spec.width}px`;
-      el.style.height = `${spec.height}px`;
-      if (spec.toolTip) {
-        el.title = spec.toolTip;
+    for (const entry of layout.controls) {
+      const el = this.create(entry);
+      el.classList.add(entry.kind);
+      el.style.left = `${entry.left}px`;
+      el.style.top = `${entry.top}px`;
+      el.style.width = `${entry.width}px`;
+      el.style.height = `${entry.height}px`;
+      if (entry.toolTip) {
+        el.title = entry.toolTip;
       }
-      this.controls.set(spec.name, el);
+      this.controls.set(entry.name, el);
       client.append(el);
     }
-    for (const spec of layout.controls) {
-      const label = spec.label ? this.controls.get(spec.label) : undefined;
+    for (const entry of layout.controls) {
+      const label = entry.label ? this.controls.get(entry.label) : undefined;
       if (label instanceof HTMLLabelElement) {
-        label.htmlFor = spec.name;
+        label.htmlFor = entry.name;
       }
     }
     this.element.append(title, client);
@@ -113,15 +113,15 @@ export class Binder {
     return this.layout.name;
   }
 
-  private create(spec: ControlSpec): HTMLElement {
-    switch (spec.kind) {
+  private create(entry: ControlSpec): HTMLElement {
+    switch (entry.kind) {
       case "Field":
       case "TextBox": {
-        const field = document.createElement(spec.kind === "Field" ? "input" : "textarea");
-        field.id = spec.name;
+        const field = document.createElement(entry.kind === "Field" ? "input" : "textarea");
+        field.id = entry.name;
         field.spellcheck = false;
         field.autocomplete = "off";
-        field.addEventListener("input", () => this.typed(spec.name, field));
+        field.addEventListener("input", () => this.typed(entry.name, field));
         if (field instanceof HTMLInputElement) {
           field.type = "text";
           field.addEventListener("keydown", (e) => this.enterInField(e));
@@ -131,17 +131,17 @@ export class Binder {
       case "Label":
       case "CaptionLabel": {
         const label = document.createElement("label");
-        label.id = spec.name;
-        label.textContent = spec.caption;
+        label.id = entry.name;
+        label.textContent = entry.caption;
         return label;
       }
       case "Button":
       case "NavButton": {
         const button = document.createElement("button");
         button.type = "button";
-        button.id = spec.name;
-        button.textContent = spec.caption;
-        button.addEventListener("click", () => this.click(spec.name));
+        button.id = entry.name;
+        button.textContent = entry.caption;
+        button.addEventListener("click", () => this.click(entry.name));
         // Held down, Enter presses once.
         button.addEventListener("keydown", (e) => {
           if (e.key === "Enter" && e.repeat) {
@@ -151,18 +151,22 @@ export class Binder {
         return button;
       }
       case "ListBox": {
-        const list = new ListBox(spec.name, spec.caption);
-        this.lists.set(spec.name, list);
+        const list = new ListBox(entry.name, entry.caption);
+        this.lists.set(entry.name, list);
         list.element.addEventListener("keydown", (e) => {
           if (plainEnter(e) && !e.repeat) {
             e.preventDefault();
-            this.run(spec.name, "DblClick", list.selectedLine);
+            this.run(entry.name, "DblClick", list.selectedLine);
           }
         });
         list.element.addEventListener("dblclick", (e) => {
           const line = list.lineAt(e.target);
           // A blank line cannot be chosen: a double click on it chooses none.
-          this.run(spec.name, "DblClick", line >= 0 && list.isBlank(line) ? -1 : list.selectedLine);
+          this.run(
+            entry.name,
+            "DblClick",
+            line >= 0 && list.isBlank(line) ? -1 : list.selectedLine,
+          );
         });
         return list.element;
       }
